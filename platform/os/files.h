@@ -1,0 +1,29 @@
+// Files and folders (stands for the runtime's file routines over the OS).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+bool FileExists(const QString& path);
+bool DirectoryExists(const QString& path);
+// Creates one folder level; false when it cannot (the parent must exist).
+bool CreateDir(const QString& path);
+// Creates the folder and every missing parent; false when it cannot.
+bool ForceDirectories(const QString& path);
+
+// Names (not paths) of the sub-folders of `path`, without "." and "..",
+// sorted case-insensitively so listings are stable.
+QStringList ListSubFolders(const QString& path);
+// Names of the regular files in `path` whose name ends with `suffix`
+// (compared case-insensitively), sorted case-insensitively.
+QStringList ListFiles(const QString& path, const QString& suffix);
+
+// Reads a whole file; raises EFileError when it cannot.
+QByteArray ReadFileWhole(const QString& path);
+// Writes a whole file through a temporary file in the same folder and a rename, so
+// a failed write never leaves a half-written file. Raises EFileError when it cannot.
+void WriteFileWhole(const QString& path, const QByteArray& data);
+
+// Joins a folder and a name with "/".
+QString PathJoin(const QString& folder, const QString& name);

@@ -1,0 +1,120 @@
+#include "platform/xml/xml_document.h"
+
+#include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
+
+#include <pugixml.hpp>
+#include <sstream>
+
+namespace {
+
+std::string utf8(const QString& s) { return s.toStdString(); }
+QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration;
+
+}  // namespace
+
+pugi::xml_node TXMLNode::pugi() const {
+  return pugi::xml_node(static_cast<pugi::xml_node_struct*>(node_));
+}
+
+QString TXMLNode::NodeName() const { return IsNull() ? QString() : fromUtf8(pugi().name()); }
+
+QString TXMLNode::Text() const { return IsNull() ? QString() : fromUtf8(pugi().text().get()); }
+
+void TXMLNode::SetText(const QString& value) {
+  if (IsNull()) return;
+  pugi().text().set(utf8(value).c_str());
+}
+
+bool TXMLNode::HasAttribute(const QString& name) const {
+  return !IsNull() && pugi().attribute(utf8(name).c_str());
+}
+
+QString TXMLNode::Attribute(const QString& name) const { return AttributeDef(name, QString()); }
+
+QString TXMLNode::AttributeDef(const QString& name, const QString& def) const {
+  if (IsNull()) return def;
+  pugi::xml_attribute a = pugi().attribute(utf8(name).c_str());
+  return a ? fromUtf8(a.value()) : def;
+}
+
+void TXMLNode::SetAttribute(const QString& name, const QString& value) {
+  if (IsNull()) return;
+  const std::string n = utf8(name);
+  pugi::xml_attribute a = pugi().attribute(n.c_str());
+  if (!a) a = pugi().append_attribute(n.c_str());
+  a.set_value(utf8(value).c_str());
+}
+
+TXMLNode TXMLNode::ChildByName(const QString& name) const {
+  if (IsNull()) return {};
+  return TXMLNode(pugi().child(utf8(name).c_str()).internal_object());
+}
+
+QList<TXMLNode> TXMLNode::ChildElements() const {
+  QList<TXMLNode> list;
+  if (IsNull()) return list;
+  for (pugi::xml_node n = pugi().first_child(); n; n = n.next_sibling())
+    if (n.type() == pugi::node_element) list.append(TXMLNode(n.internal_object()));
+  return list;
+}
+
+TXMLNode TXMLNode::AddChild(const QString& name) {
+  if (IsNull()) return {};
+  return TXMLNode(pugi().append_child(utf8(name).c_str()).internal_object());
+}
+
+void TXMLNode::RemoveChildren() {
+  if (!IsNull()) pugi().remove_children();
+}
+
+TXMLDocument::TXMLDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::LoadFromFile(const QString& path) {
+  doc_->reset();
+  const std::string p = utf8(path);
+  pugi::xml_parse_result r = doc_->load_file(p.c_str(), kParseOptions);
+  if (r) return;
+  doc_->reset();
+  throw EFileError(QStringLiteral("Cannot load \"%1\": %2").arg(path, fromUtf8(r.description())));
+}
+
+void TXMLDocument::LoadFromText(const QString& text) {
+  doc_->reset();
+  const std::string s = utf8(text);
+  pugi::xml_parse_result r = doc_->load_buffer(s.data(), s.size(), kParseOptions, pugi::encoding_utf8);
+  if (r) return;
+  doc_->reset();
+  throw EFileError(QStringLiteral("Cannot read XML: %1").arg(fromUtf8(r.description())));
+}
+
+void TXMLDocument::Clear() { doc_->reset(); }
+
+TXMLNode TXMLDocument::Root() const {
+  pugi::xml_node first = doc_->first_child();
+  if (!first || first.type() != pugi::node_element) return {};
+  return TXMLNode(first.internal_object());
+}
+
+TXMLNode TXMLDocument::DocumentElement() const { return TXMLNode(doc_->document_element().internal_object()); }
+
+TXMLNode TXMLDocument::AddRoot(const QString& name) {
+  return TXMLNode(doc_->append_child(utf8(name).c_str()).internal_object());
+}
+
+void TXMLDocument::AddComment(const QString& text) {
+  doc_->append_child(pugi::node_comment).set_value(utf8(text).c_str());
+}
+
+QString TXMLDocument::SaveToText() const {
+  std::ostringstream out;
+  doc_->save(out, "  ", pugi::format_default | pugi::format_no_declaration, pugi::encoding_utf8);
+  return QString::fromStdString(out.str());
+}
+
+void TXMLDocument::SaveToFile(const QString& path) const {
+  WriteFileWhole(path, SaveToText().toUtf8());
+}

@@ -1,0 +1,86 @@
+// The XML document class the program reads and writes its files with (stands for
+// the class library's DOM document): load a file, take the document's first node as
+// the root, find children by name, read and write attributes and element texts, add
+// elements and a comment after the root, and save the whole document.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+namespace pugi {
+class xml_document;
+class xml_node;
+}  // namespace pugi
+
+// A handle on one element of a TXMLDocument; a null handle stands for "no node".
+// Handles stay valid while the element is in its document.
+class TXMLNode {
+public:
+  TXMLNode() = default;
+
+  bool IsNull() const { return node_ == nullptr; }
+  explicit operator bool() const { return !IsNull(); }
+
+  QString NodeName() const;
+
+  // Element text (the text of the element's first text child); empty when none.
+  QString Text() const;
+  void SetText(const QString& value);
+
+  bool HasAttribute(const QString& name) const;
+  // The attribute's value; an absent attribute reads as the empty text.
+  QString Attribute(const QString& name) const;
+  // The attribute's value, or `def` when the element has no such attribute.
+  QString AttributeDef(const QString& name, const QString& def) const;
+  void SetAttribute(const QString& name, const QString& value);
+
+  // First child element with this name; a null handle when there is none.
+  TXMLNode ChildByName(const QString& name) const;
+  // All child elements in document order.
+  QList<TXMLNode> ChildElements() const;
+  TXMLNode AddChild(const QString& name);
+  void RemoveChildren();
+
+private:
+  friend class TXMLDocument;
+  explicit TXMLNode(void* node) : node_(node) {}
+  pugi::xml_node pugi() const;
+  void* node_ = nullptr;  // pugi::xml_node_struct*
+};
+
+class TXMLDocument {
+public:
+  TXMLDocument();
+  ~TXMLDocument();
+  TXMLDocument(const TXMLDocument&) = delete;
+  TXMLDocument& operator=(const TXMLDocument&) = delete;
+
+  // Loads the whole file, comments kept. Raises EFileError with the reason when the
+  // file cannot be read or is not well-formed; the document is then empty.
+  void LoadFromFile(const QString& path);
+  // Same, from text in memory.
+  void LoadFromText(const QString& text);
+
+  // Removes every node of the document.
+  void Clear();
+
+  // The document's first node, taken as the root whatever its name (a null handle
+  // when the document is empty or its first node is no element).
+  TXMLNode Root() const;
+  // The first element at document level, skipping comments and declarations.
+  TXMLNode DocumentElement() const;
+
+  // Adds an element at document level (the root of a new document).
+  TXMLNode AddRoot(const QString& name);
+  // Adds a comment at document level after the last node (after the root).
+  void AddComment(const QString& text);
+
+  // Writes the whole document, without declaration, indented; replaces the file
+  // through a temporary file and a rename. Raises EFileError when it cannot.
+  void SaveToFile(const QString& path) const;
+  QString SaveToText() const;
+
+private:
+  std::unique_ptr<pugi::xml_document> doc_;
+};
