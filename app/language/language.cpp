@@ -1,0 +1,83 @@
+#include "app/language/language.h"
+
+#include "app/language/default_texts.h"
+#include "app/language/lng_file.h"
+#include "app/state/comon.h"
+#include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
+
+#include <QList>
+#include <utility>
+
+TLanguageTexts Language_Texts;
+int Language_Max_Index = 0;
+
+void TLanguageTexts::CheckIndex(int index) const {
+  if (index < 0 || index >= Count())
+    throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+const QString& TLanguageTexts::operator[](int index) const {
+  CheckIndex(index);
+  return FItems[index];
+}
+
+void TLanguageTexts::Put(int index, const QString& text) {
+  CheckIndex(index);
+  FItems[index] = text;
+}
+
+void Create_Language_Texts() {
+  Language_Texts.Clear();
+  Language_Max_Index = 0;
+}
+
+void Load_Default_Texts() {
+  Language_Texts.Clear();
+  Language_Texts.AddStrings(Default_Texts());
+  Language_Max_Index = kLanguage_Text_Count;
+}
+
+void Load_Language_File(const QString& path) {
+  // Read and decode the whole file first, so a file that cannot be read changes nothing.
+  const QStringList lines = Split_Language_Lines(Decode_Language_File(ReadFileWhole(path)));
+  for (const QString& line : lines) {
+    int index = -1;
+    QString value;
+    if (Read_Language_Line(line, Language_Max_Index, index, value)) Language_Texts.Put(index, value);
+  }
+}
+
+namespace {
+
+// The path of `fileName` in `folder`: the exact name when that file exists, else the
+// first file of the folder whose name differs only in case; empty when there is none.
+QString FindLanguageFile(const QString& folder, const QString& fileName) {
+  if (folder.isEmpty()) return QString();
+  const QString exact = PathJoin(folder, fileName);
+  if (FileExists(exact)) return exact;
+  for (const QString& name : ListFiles(folder, QStringLiteral(".lng")))
+    if (name.compare(fileName, Qt::CaseInsensitive) == 0) return PathJoin(folder, name);
+  return QString();
+}
+
+}  // namespace
+
+QString Load_Language() {
+  // 1. Start again from the defaults, so nothing of an earlier language survives.
+  Load_Default_Texts();
+  // 2. The chosen language's file.
+  QString path = FindLanguageFile(Language_Folder, Language_Name + QStringLiteral(".lng"));
+  // 3. Otherwise English, from its file if there is one.
+  if (path.isEmpty()) {
+    Language_Name = QString::fromUtf16(kDefault_Language);
+    path = FindLanguageFile(Language_Folder, Language_Name + QStringLiteral(".lng"));
+  }
+  if (path.isEmpty()) return QString();
+  try {
+    Load_Language_File(path);
+  } catch (const EFileError& e) {
+    return e.Message;
+  }
+  return QString();
+}

@@ -1,0 +1,70 @@
+#include "app/language/lng_file.h"
+
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/numbers.h"
+#include "platform/rtl/strings.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+constexpr char16_t kPilcrow = u'\u00B6';  // marks the ends of a text that keeps its blanks
+
+QString DecodeWith(QStringConverter::Encoding encoding, const QByteArray& bytes) {
+  QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+  return decoder.decode(bytes);
+}
+
+}  // namespace
+
+QString Decode_Language_File(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeWith(QStringConverter::Utf8, bytes.mid(3));
+  if (bytes.startsWith("\xFF\xFE")) return DecodeWith(QStringConverter::Utf16LE, bytes.mid(2));
+  if (bytes.startsWith("\xFE\xFF")) return DecodeWith(QStringConverter::Utf16BE, bytes.mid(2));
+  return DecodeWindows1252(bytes);
+}
+
+QStringList Split_Language_Lines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(text.mid(start, i - start));
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.append(text.mid(start));
+  return lines;
+}
+
+bool Read_Language_Line(const QString& line, int maxIndex, int& index, QString& value) {
+  // 1. The line without blanks and control characters at its ends.
+  const QString s = Trim(line);
+  // 2. Only lines that begin with "STR".
+  if (!s.startsWith(QStringLiteral("STR"))) return false;
+  // 3. The index: the text between "STR" and the first "=", trimmed.
+  const int e = Pos(QStringLiteral("="), s);
+  if (e == 0) return false;
+  index = StrToIntDef(Trim(Copy(s, 4, e - 4)), -1);
+  // 4. Only indexes of the list.
+  if (index < 0 || index >= maxIndex) return false;
+  // 5. The value: everything after the first "=", trimmed.
+  QString v = Trim(Copy(s, e + 1, s.size()));
+  // 6. An empty value sets nothing.
+  if (v.isEmpty()) return false;
+  // 7. "/#/" starts a comment.
+  const int comment = Pos(QStringLiteral("/#/"), v);
+  if (comment > 0) {
+    v = Trim(Copy(v, 1, comment - 1));
+    if (v.isEmpty()) return false;
+  }
+  // 8. A leading pilcrow is dropped ...
+  if (v[0] == kPilcrow) v.remove(0, 1);
+  // 9. ... and the text ends before the next one, keeping its blanks.
+  const qsizetype pilcrow = v.indexOf(kPilcrow);
+  if (pilcrow >= 0) v.truncate(pilcrow);
+  // 10. The caller stores it; a later line for the same index wins.
+  value = v;
+  return true;
+}
