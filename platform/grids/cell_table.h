@@ -1,0 +1,42 @@
+// The class library's sparse cell table behind its string grid: a text and an
+// object slot per cell, addressed by column and row and independent of the grid's
+// counts. Cells beyond the counts keep their contents when the counts shrink and
+// grow again (hidden columns and the temporary column-count raise rely on it).
+// The table never owns the objects; their owner frees them.
+#pragma once
+
+#include <QString>
+#include <map>
+
+class TObject;
+
+class TSparseCellTable {
+public:
+  QString Text(int col, int row) const;
+  void SetText(int col, int row, const QString& text);
+  TObject* Object(int col, int row) const;
+  void SetObject(int col, int row, TObject* object);
+
+  // Moves column `from` to position `to` in every row, shifting the columns
+  // between by one (the class library's column move); rows likewise.
+  void MoveColumn(int from, int to);
+  void MoveRow(int from, int to);
+
+  void Clear() { rows_.clear(); }
+  // Number of cells that hold a text or an object.
+  int UsedCount() const;
+
+private:
+  struct Entry {
+    QString text;
+    TObject* object = nullptr;
+    bool Empty() const { return text.isEmpty() && object == nullptr; }
+  };
+  using Row = std::map<int, Entry>;
+
+  void Store(int col, int row, const Entry& entry);
+  static void MoveKey(std::map<int, Row>& map, int from, int to);
+  static void MoveKey(Row& map, int from, int to);
+
+  std::map<int, Row> rows_;
+};
