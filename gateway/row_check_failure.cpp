@@ -1,0 +1,8 @@
+#include "gateway/row_check_failure.h"
+
+#include "app/language/language.h"
+#include "platform/rtl/strings.h"
+
+QString Row_Check_Message(const TRowCheckFailure& failure, int rowTextIndex) {
+  return Lang_Text(rowTextIndex) + IntToStr(failure.Row) + Lang_Text(failure.TextIndex) + failure.Appended;
+}
