@@ -1,0 +1,25 @@
+// Conversions between the class library's graphics types and Qt's, for the code
+// inside platform/ only.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+
+#include "platform/ui/graphics.h"
+
+class TFont;
+
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);
+// The font at its pixel height; families that are not installed fall back to the
+// installed sans-serif (DejaVu Sans), so metrics are the same on every machine.
+QFont ToQFont(const TFont& font);
+// Copies family, size and styles of a Qt font into a TFont (pixel size kept).
+void FromQFont(const QFont& qfont, TFont& font);
+
+inline QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+inline TRect FromQRect(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
+inline QPoint ToQPoint(TPoint p) { return QPoint(p.X, p.Y); }
+inline TPoint FromQPoint(const QPoint& p) { return {p.x(), p.y()}; }
