@@ -1,0 +1,42 @@
+#include "grid/base/mixed_case.h"
+
+namespace {
+
+bool startsWord(QChar c) {
+  return c == u' ' || c == u'\'' || c == u',' || c == u'-' || c == u'.';
+}
+
+// After the character at 1-based position i of the result so far: the next letter
+// starts a word after "Mc" at the start, after the "c" of the first " Mc", and,
+// within the last three characters, after " I" and " II".
+bool capitalNext(const QString& result, int i, int length) {
+  if (result == QStringLiteral("Mc")) return true;
+  const qsizetype mc = result.indexOf(QStringLiteral(" Mc"));
+  if (mc >= 0 && i == mc + 3 && i > 2) return true;
+  if (i > length - 3)
+    return result.endsWith(QStringLiteral(" I")) || result.endsWith(QStringLiteral(" II"));
+  return false;
+}
+
+}  // namespace
+
+QString ToMixedCase(const QString& Text) {
+  const int n = static_cast<int>(Text.size());
+  QString result;
+  result.reserve(n);
+  bool wordStart = true;
+  for (int i = 1; i <= n; ++i) {
+    const QChar c = Text[i - 1];
+    if (startsWord(c)) {
+      wordStart = true;
+      result += c;
+    } else if (wordStart) {
+      result += c.toUpper();
+      wordStart = false;
+    } else {
+      result += c.toLower();
+    }
+    if (capitalNext(result, i, n)) wordStart = true;
+  }
+  return result;
+}
