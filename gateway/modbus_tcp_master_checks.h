@@ -1,0 +1,56 @@
+// The checks the Modbus TCP master rule editor runs on OK: every enabled Read rule,
+// then every enabled Write rule, from row 1 until the first row whose trimmed Slave
+// IP Address is empty. The first failure is answered with its row, its language
+// text and, for the limits that depend on the rule, the limit to show after the
+// text (the "Error row " text is 1838).
+#pragma once
+
+#include "gateway/row_check_failure.h"
+
+#include <optional>
+
+class TEditorTable;
+
+inline constexpr int kMB_Error_Row_Text = 1838;
+
+// True when the text is NOT a valid dotted address of four parts 0 to 255.
+bool Check_IP_Address(const QString& text);
+
+// The cells one rule's checks look at.
+struct TModbusRuleCells {
+  QString IP_Address;
+  QString Port;
+  QString Slave_ID;
+  QString Type;
+  QString Address;
+  QString NPoint;
+  QString PollTime;
+  QString MaxError;
+  QString Position;
+  QString Bit;
+};
+
+// What differs between the Read and the Write table: which types move bits, the
+// limits, where the last three checked columns are, and the texts in check order.
+struct TModbusRuleLimits {
+  const char16_t* BitTypes[2];  // upper case; a null entry ends the list
+  int32_t MaxPointsBits;
+  int32_t MaxPointsRegisters;
+  int32_t MinPollTime;
+  int MaxErrorCol;
+  int PositionCol;
+  int BitCol;
+  // IP address, port, slave id, type, address, NPoint, poll time, max error,
+  // position, start bit, last byte.
+  int Texts[11];
+};
+extern const TModbusRuleLimits Modbus_Read_Limits;
+extern const TModbusRuleLimits Modbus_Write_Limits;
+
+// The checks of one enabled rule against a data array of `nByte` bytes; the failure
+// without its row, nothing when the rule passes.
+std::optional<TRowCheckFailure> Check_Modbus_Rule(const TModbusRuleCells& cells, const TModbusRuleLimits& limits,
+                                                  int32_t nByte);
+
+std::optional<TRowCheckFailure> Controllo_dati(const TEditorTable& read, const TEditorTable& write, int32_t nByteIn,
+                                               int32_t nByteOut);
