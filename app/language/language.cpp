@@ -6,26 +6,8 @@
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
 
-#include <QList>
-#include <utility>
-
-TLanguageTexts Language_Texts;
+TStringList Language_Texts;
 int Language_Max_Index = 0;
-
-void TLanguageTexts::CheckIndex(int index) const {
-  if (index < 0 || index >= Count())
-    throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
-}
-
-const QString& TLanguageTexts::operator[](int index) const {
-  CheckIndex(index);
-  return FItems[index];
-}
-
-void TLanguageTexts::Put(int index, const QString& text) {
-  CheckIndex(index);
-  FItems[index] = text;
-}
 
 void Create_Language_Texts() {
   Language_Texts.Clear();
@@ -34,7 +16,7 @@ void Create_Language_Texts() {
 
 void Load_Default_Texts() {
   Language_Texts.Clear();
-  Language_Texts.AddStrings(Default_Texts());
+  for (const QString& text : Default_Texts()) Language_Texts.Add(text);
   Language_Max_Index = kLanguage_Text_Count;
 }
 

@@ -4,32 +4,18 @@
 // their texts by fixed index in Set_Lang; messages fetch theirs when shown.
 #pragma once
 
+#include "platform/rtl/string_list.h"
+
 #include <QString>
-#include <QStringList>
-
-// The list of texts (stands for the runtime's string list, reduced to what the
-// program does with it: indexed reads that raise outside the list).
-class TLanguageTexts {
-public:
-  int Count() const { return static_cast<int>(FItems.size()); }
-  // Text `index`; raises EListError "List index out of bounds (<index>)" outside 0..Count()-1.
-  const QString& operator[](int index) const;
-  void Put(int index, const QString& text);  // raises like operator[]
-  void Clear() { FItems.clear(); }
-  void AddStrings(const QStringList& texts) { FItems.append(texts); }
-
-private:
-  void CheckIndex(int index) const;
-  QStringList FItems;
-};
 
 // 5300 entries after any load; changed only by the loading operations below.
-extern TLanguageTexts Language_Texts;
+extern TStringList Language_Texts;
 // 0 until the defaults have been loaded, then 5300: language-file lines whose
 // index is not below it are ignored.
 extern int Language_Max_Index;
 
-// Text n of the language text list: what forms and messages show.
+// Text n of the language text list: what forms and messages show. Raises
+// EListError "List index out of bounds (<index>)" outside the list.
 inline QString Lang_Text(int index) { return Language_Texts[index]; }
 
 // The list as the main window creates it at start-up: empty, no slots.
