@@ -11,7 +11,9 @@ namespace {
 std::string utf8(const QString& s) { return s.toStdString(); }
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration;
+// A blank-only element text (a field typed as blanks) is kept, so it reads back as written.
+constexpr unsigned kParseOptions =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
 
 }  // namespace
 

@@ -146,6 +146,16 @@ TEST_F(ParGenFile, SaveWritesTheExactDocumentAndReadsBack) {
     EXPECT_EQ(back.Text(TParGenField(f)), model.Text(TParGenField(f))) << S(ParGen_Fields[f].Element).toStdString();
 }
 
+// Edit texts are written and read back unchanged, blanks included.
+TEST_F(ParGenFile, BlankTextsRoundTrip) {
+  model.SetText(pgDeviceName, QStringLiteral("   "));
+  model.SetText(pgTimeOut, QStringLiteral(" 10 "));
+  model.Save(path());
+  ASSERT_EQ(model.Load(path()), QString());
+  EXPECT_EQ(model.Text(pgDeviceName), QStringLiteral("   "));
+  EXPECT_EQ(model.Text(pgTimeOut), QStringLiteral(" 10 "));
+}
+
 TEST_F(ParGenFile, NeverWritesElementsOfOtherReaders) {
   writeText(QStringLiteral("<Par_Gen><EtherCAT_Slave_Eeprom_Config>01 02</EtherCAT_Slave_Eeprom_Config>"
                            "<BACnet_Type>1</BACnet_Type></Par_Gen>"));
