@@ -1,0 +1,21 @@
+// Filter conditions typed by the user (or set in code) tested against one cell
+// text, for grid filtering and find:
+//   "&" and; "|", ";" and "^" or (strictly left to right, no precedence);
+//   "(" ... ")" a group evaluated first; ">", ">=", "<", "<=" comparisons tried as
+//   numbers, then as locale dates, then as text; "!" not; "*" any run, "?" one
+//   character; double quotes enclose literal text. A leading "=" is ignored and
+//   blanks outside double quotes are removed.
+#pragma once
+
+#include <QString>
+
+bool MatchFilterExpression(const QString& Condition, const QString& CellText, bool CaseSensitive);
+// One term; unless CaseSensitive both texts are upper-cased first.
+bool MatchFilterTerm(const QString& Term, const QString& CellText, bool CaseSensitive);
+// The comparison and pattern logic of one term.
+bool MatchCondition(const QString& Term, const QString& CellText);
+
+QString RemoveBlanksOutsideQuotes(const QString& Text);
+// 1-based position of the ")" that closes the first "(" (nested pairs counted,
+// parentheses inside double quotes ignored); 0 when there is none.
+int FindClosingParen(const QString& Text);
