@@ -4,7 +4,7 @@
 // is answered with its row and language text (the "Error row " text is 1051).
 #pragma once
 
-#include "gateway/row_check_failure.h"
+#include "app/editor_file/row_check_failure.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 // text (the "Error row " text is 1838).
 #pragma once
 
-#include "gateway/row_check_failure.h"
+#include "app/editor_file/row_check_failure.h"
 
 #include <optional>
 

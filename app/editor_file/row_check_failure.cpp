@@ -1,4 +1,4 @@
-#include "gateway/row_check_failure.h"
+#include "app/editor_file/row_check_failure.h"
 
 #include "app/language/language.h"
 #include "platform/rtl/strings.h"
