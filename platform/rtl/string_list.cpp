@@ -122,3 +122,52 @@ QStringList TStringList::ToStringList() const {
   for (const Item& item : items_) result.append(item.text);
   return result;
 }
+
+namespace {
+
+bool isCommaBlank(QChar c) { return c.unicode() >= 1 && c.unicode() <= 0x20; }
+
+// The quoted item starting at text[i] (a double quote); i ends after the closing
+// quote, or at the end when there is none.
+QString readQuotedItem(const QString& text, qsizetype& i) {
+  QString item;
+  ++i;
+  while (i < text.size()) {
+    if (text[i] == u'"') {
+      if (i + 1 < text.size() && text[i + 1] == u'"') {
+        item += u'"';
+        i += 2;
+        continue;
+      }
+      ++i;
+      break;
+    }
+    item += text[i++];
+  }
+  return item;
+}
+
+}  // namespace
+
+void TStringList::SetCommaText(const QString& text) {
+  Clear();
+  qsizetype i = 0;
+  const qsizetype n = text.size();
+  while (i < n && isCommaBlank(text[i])) ++i;
+  while (i < n) {
+    QString item;
+    if (text[i] == u'"') {
+      item = readQuotedItem(text, i);
+    } else {
+      const qsizetype start = i;
+      while (i < n && !isCommaBlank(text[i]) && text[i] != u',') ++i;
+      item = text.mid(start, i - start);
+    }
+    Add(item);
+    while (i < n && isCommaBlank(text[i])) ++i;
+    if (i < n && text[i] == u',') {
+      ++i;
+      while (i < n && isCommaBlank(text[i])) ++i;
+    }
+  }
+}

@@ -46,6 +46,12 @@ public:
   QString Text() const;
   void SetText(const QString& text);
 
+  // Clears the list and adds the items of a comma text: items are separated by a
+  // comma or by blanks (characters up to U+0020); blanks around a comma belong to
+  // the separator; an item in double quotes keeps its blanks and commas, with ""
+  // standing for one quote. Two commas in a row give an empty item.
+  void SetCommaText(const QString& text);
+
   bool Sorted() const { return sorted_; }
   void SetSorted(bool sorted);  // turning it on sorts the list
   void Sort();                  // case-insensitive; equal texts keep their order
