@@ -1,5 +1,7 @@
 #include "grid/base/csv_text.h"
 
+#include "platform/rtl/string_list.h"
+
 namespace {
 constexpr QChar kVt(11);
 }  // namespace
@@ -85,4 +87,10 @@ void QuoteMultiLineCsv(QString& Text) {
 void VtToLineBreaks(QString& Text) {
   if (!Text.contains(kVt)) return;
   Text.replace(kVt, QStringLiteral("\r\n"));
+}
+
+QString ConcatStrings(const TStringList& Strings) {
+  QString result;
+  for (int i = 0; i < Strings.Count(); ++i) result += Strings[i];
+  return result;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class TStringList;
+
 QString DoubleQuotes(const QString& Text);  // every double quote doubled
 // When the text holds Ch, every pair of Ch becomes one (pairs taken left to right).
 QString UndoubleChar(QChar Ch, const QString& Text);
@@ -30,3 +32,6 @@ QChar FindFirstOfOutsideQuotes(const QString& Chars, const QString& Text, int& P
 // enclosed in double quotes; back: character 11 becomes CR LF.
 void QuoteMultiLineCsv(QString& Text);
 void VtToLineBreaks(QString& Text);
+
+// All items of a string list joined without separator.
+QString ConcatStrings(const TStringList& Strings);

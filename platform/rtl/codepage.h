@@ -14,3 +14,9 @@ QString DecodeWindows1252(const QByteArray& bytes);
 // Characters with no byte in 1252 become '?' (one per character, a surrogate
 // pair counts as one); *lossless tells whether that happened.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);
+
+// The OEM (DOS) code page of Western European Windows, 850 (multilingual Latin 1),
+// which 8-bit exports for DOS programs use. Bytes below 0x80 are ASCII.
+QString DecodeOemCodePage(const QByteArray& bytes);
+// Characters with no byte in 850 become '?', as EncodeWindows1252 does.
+QByteArray EncodeOemCodePage(const QString& text, bool* lossless = nullptr);

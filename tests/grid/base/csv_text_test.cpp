@@ -1,5 +1,7 @@
 #include "grid/base/csv_text.h"
 
+#include "platform/rtl/string_list.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +80,19 @@ TEST(CsvText, MultiLineFieldsRoundTrip) {
   QString back = t.mid(1, t.size() - 2);
   VtToLineBreaks(back);
   EXPECT_EQ(back, QStringLiteral("a\r\nb\rc"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CsvText, ConcatStrings) {
+  TStringList list;
+  EXPECT_EQ(ConcatStrings(list), QString());
+  list.Add(QStringLiteral("a,"));
+  list.Add(QString());
+  list.Add(QStringLiteral(" b"));
+  EXPECT_EQ(ConcatStrings(list), QStringLiteral("a, b"));
 }
 
 }  // namespace
