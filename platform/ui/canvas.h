@@ -34,6 +34,7 @@ inline constexpr unsigned DT_NOPREFIX = 0x800;
 inline constexpr unsigned DT_EDITCONTROL = 0x2000;
 inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 inline constexpr unsigned DT_HIDEPREFIX = 0x100000;
+inline constexpr unsigned DT_RTLREADING = 0x20000;  // right-to-left reading order
 
 class TCanvas : public TPersistent {
 public:
@@ -128,3 +129,6 @@ private:
   QImage* image_ = nullptr;
   std::unique_ptr<QPainter> own_;
 };
+
+// A canvas for measuring text outside painting (it draws onto a scratch bitmap).
+TCanvas* MeasureCanvas();
