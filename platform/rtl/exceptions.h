@@ -33,3 +33,17 @@ class EFileError : public Exception {
 public:
   using Exception::Exception;
 };
+
+// An operation a control cannot do in its present state (focusing a hidden
+// control, showing a visible form modally).
+class EInvalidOperation : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// An object of the wrong class where a particular class was required (the
+// class library's invalid type cast).
+class EInvalidCast : public Exception {
+public:
+  using Exception::Exception;
+};

@@ -1,0 +1,20 @@
+#include "grid/view/grouping_settings.h"
+
+void TGrouping::Assign(const TPersistent* Source) {
+  auto* s = dynamic_cast<const TGrouping*>(Source);
+  if (!s) return;
+  GroupCountFormat = s->GroupCountFormat;
+  HeaderColor = s->HeaderColor;
+  HeaderColorTo = s->HeaderColorTo;
+  HeaderTextColor = s->HeaderTextColor;
+  HeaderUnderline = s->HeaderUnderline;
+  MergeHeader = s->MergeHeader;
+  MergeSummary = s->MergeSummary;
+  ShowGroupCount = s->ShowGroupCount;
+  SummaryColor = s->SummaryColor;
+  SummaryColorTo = s->SummaryColorTo;
+  SummaryTextColor = s->SummaryTextColor;
+  SummaryLine = s->SummaryLine;
+  AutoCheckGroup = s->AutoCheckGroup;
+  AutoSelectGroup = s->AutoSelectGroup;
+}
