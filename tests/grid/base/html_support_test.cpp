@@ -199,6 +199,7 @@ TEST(HtmlHighlight, HighlightTable) {
       {QStringLiteral("aa"), QStringLiteral("a"), true, QStringLiteral("<HI>a</HI><HI>a</HI>")},
       {QStringLiteral("ABC"), QStringLiteral("b"), false, QStringLiteral("A<HI>B</HI>C")},
       {QStringLiteral("ABC"), QStringLiteral("b"), true, QStringLiteral("ABC")},
+      {u16(u"<B>\u00df</B>x"), QStringLiteral("X"), false, u16(u"<B>\u00df<HI></B>x</HI>")},
       // Across formatting tags.
       {QStringLiteral("x<B>bo</B>ld"), QStringLiteral("bol"), true, QStringLiteral("x<HI><B>bo</B>l</HI>d")},
       {QStringLiteral("<B>ab</B>c"), QStringLiteral("ab"), true, QStringLiteral("<HI><B>ab</HI></B>c")},

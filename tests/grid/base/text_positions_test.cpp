@@ -35,6 +35,7 @@ TEST(TextPositions, FindTextFromSkipsCharacters) {
   } cases[] = {
       {"ab", "xxABxab", 0, false, 3}, {"ab", "xxABxab", 3, false, 6}, {"ab", "xxABxab", 0, true, 6},
       {"ab", "xxABxab", 6, false, 0}, {"", "abc", 0, false, 0},       {"ab", "ab", 7, false, 0},
+      {"x", "stra\xc3\x9f" "ex", 0, false, 7},  // a sharp s keeps its one position
   };
   for (const auto& c : cases) {
     int pos = -1;
