@@ -84,15 +84,6 @@ void TParameter_Block::Put_Text(int offset, int width, const QString& text, int 
   for (int i = 0; i < count; ++i) p[i] = static_cast<uint8_t>(text[i].unicode());
 }
 
-uint16_t TParameter_Block::U16(int offset) const {
-  return static_cast<uint16_t>(Bytes.at(offset) | Bytes.at(offset + 1) << 8);
-}
-
-uint32_t TParameter_Block::U32(int offset) const {
-  return static_cast<uint32_t>(Bytes.at(offset)) | static_cast<uint32_t>(Bytes.at(offset + 1)) << 8 |
-         static_cast<uint32_t>(Bytes.at(offset + 2)) << 16 | static_cast<uint32_t>(Bytes.at(offset + 3)) << 24;
-}
-
 void Parameter_Block_Defaults(TParameter_Block& block) {
   block.Bytes.fill(0);
   for (const TNumber_Default& d : kNumber_Defaults) {

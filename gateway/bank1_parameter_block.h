@@ -57,8 +57,6 @@ struct TParameter_Block {
   // Zeroes `width` bytes, then stores the low byte of each of the first
   // `maxChars` characters of `text`.
   void Put_Text(int offset, int width, const QString& text, int maxChars);
-  uint16_t U16(int offset) const;
-  uint32_t U32(int offset) const;
 
 private:
   uint8_t* Field(int offset, int width);  // raises std::out_of_range past the block

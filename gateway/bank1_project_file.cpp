@@ -1,7 +1,7 @@
 #include "gateway/bank1_project_file.h"
 
-#include "gateway/bank1_image_bytes.h"
 #include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
 
 TXMLNode Load_Project_File(TXMLDocument& doc, const QString& path) {
   doc.Clear();
@@ -10,13 +10,13 @@ TXMLNode Load_Project_File(TXMLDocument& doc, const QString& path) {
   // The root is the first element: a declaration or comment before it is tolerated.
   TXMLNode root = doc.DocumentElement();
   if (root.IsNull())
-    throw EDevice_Image_Error(QStringLiteral("The file \"%1\" holds no root element.").arg(path));
+    throw EFileError(QStringLiteral("The file \"%1\" holds no root element.").arg(path));
   return root;
 }
 
 TXMLNode Required_Group(const TXMLNode& parent, const QString& name, const QString& path) {
   TXMLNode group = parent.ChildByName(name);
   if (group.IsNull())
-    throw EDevice_Image_Error(QStringLiteral("The file \"%1\" lacks the element \"%2\".").arg(path, name));
+    throw EFileError(QStringLiteral("The file \"%1\" lacks the element \"%2\".").arg(path, name));
   return group;
 }
