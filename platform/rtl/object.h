@@ -4,11 +4,14 @@
 // method pointers.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class TObject {
 public:
   virtual ~TObject() = default;
+  // The name of the object's class as declared ("TFadeButton").
+  QString ClassName() const;
 };
 
 class TPersistent : public TObject {

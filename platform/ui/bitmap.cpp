@@ -155,3 +155,8 @@ void TBitmap::SetImage(const QImage& image) {
 void TBitmap::Changed() {
   if (OnChange) OnChange(this);
 }
+
+TCanvas* MeasureCanvas() {
+  static TBitmap* scratch = new TBitmap(1, 1);
+  return scratch->Canvas();
+}

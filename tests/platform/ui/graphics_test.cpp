@@ -5,6 +5,8 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphics.h"
 
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace {
 
 // A white bitmap to draw on, with black pen and brush.

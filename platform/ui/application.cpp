@@ -1,0 +1,44 @@
+#include "platform/ui/application.h"
+
+#include <QApplication>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/form.h"
+#include "platform/ui/ui_service.h"
+
+namespace {
+
+TApplication* TheApplication() {
+  // Never destroyed: the forms are freed by Run (or by the test that made them)
+  // while Qt is still running.
+  static TApplication* app = new TApplication;
+  return app;
+}
+
+}  // namespace
+
+TApplication* const Application = TheApplication();
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+void TApplication::Run() {
+  if (main_form_) main_form_->Show();
+  while (!terminated_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  DestroyComponents();
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
+}
+
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TApplication::HandleException(const QString& message) {
+  UserInterface()->ShowMessageBox({title_, message, mtError, TMsgDlgButtons{mbOK}});
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == main_form_) main_form_ = nullptr;
+}

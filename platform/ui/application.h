@@ -1,0 +1,57 @@
+// The class library's application object (stands for TApplication): creates the
+// forms (the first becomes the main form), runs the event loop until the main
+// form closes, and shows an error box for an exception that no handler caught.
+#pragma once
+
+#include <QString>
+#include <new>
+
+#include "platform/ui/component.h"
+
+class TForm;
+
+class TApplication : public TComponent {
+public:
+  TApplication();
+
+  // Makes a form owned by the application. `Reference` points at the form already
+  // while its constructor runs, as the class library's CreateForm does; the first
+  // form made becomes the main form.
+  template <typename T>
+  void CreateForm(T*& Reference) {
+    void* memory = ::operator new(sizeof(T));
+    Reference = static_cast<T*>(memory);
+    try {
+      new (memory) T(this);
+    } catch (...) {
+      Reference = nullptr;
+      ::operator delete(memory);
+      throw;
+    }
+    if (!main_form_) main_form_ = Reference;
+    Reference->AfterConstruction();
+  }
+
+  TForm* MainForm() const { return main_form_; }
+  // Shows the main form and handles events until Terminate; then frees the forms.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Handles the events waiting now (posted messages included).
+  void ProcessMessages();
+  // Shows the message of an exception no handler caught in an error box.
+  void HandleException(const QString& message);
+
+  QString Title() const { return title_; }
+  void SetTitle(const QString& value) { title_ = value; }
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  TForm* main_form_ = nullptr;
+  bool terminated_ = false;
+  QString title_;
+};
+
+extern TApplication* const Application;

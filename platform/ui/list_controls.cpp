@@ -1,0 +1,273 @@
+#include "platform/ui/list_controls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "platform/ui/qt_graphics.h"
+#include "platform/ui/widget_host.h"
+
+namespace {
+
+constexpr int kObjectRole = Qt::UserRole + 1;
+
+TObject* ObjectOf(const QVariant& v) { return reinterpret_cast<TObject*>(v.value<quintptr>()); }
+QVariant ObjectData(TObject* o) { return QVariant::fromValue(reinterpret_cast<quintptr>(o)); }
+
+class ListWidgetItems : public TControlItems {
+public:
+  explicit ListWidgetItems(QListWidget* w) : w_(w) {}
+  int Count() const override { return w_->count(); }
+  QString Strings(int i) const override {
+    CheckIndex(i, Count());
+    return w_->item(i)->text();
+  }
+  void SetStrings(int i, const QString& v) override {
+    CheckIndex(i, Count());
+    w_->item(i)->setText(v);
+  }
+  TObject* Objects(int i) const override {
+    CheckIndex(i, Count());
+    return ObjectOf(w_->item(i)->data(kObjectRole));
+  }
+  void SetObjects(int i, TObject* o) override {
+    CheckIndex(i, Count());
+    w_->item(i)->setData(kObjectRole, ObjectData(o));
+  }
+  void Insert(int i, const QString& v) override {
+    if (i != Count()) CheckIndex(i, Count());
+    const QSignalBlocker block(w_);
+    w_->insertItem(i, v);
+  }
+  void Delete(int i) override {
+    CheckIndex(i, Count());
+    const QSignalBlocker block(w_);
+    delete w_->takeItem(i);
+  }
+  void Clear() override {
+    const QSignalBlocker block(w_);
+    w_->clear();
+  }
+
+private:
+  QListWidget* w_;
+};
+
+class ComboItems : public TControlItems {
+public:
+  explicit ComboItems(QComboBox* w) : w_(w) {}
+  int Count() const override { return w_->count(); }
+  QString Strings(int i) const override {
+    CheckIndex(i, Count());
+    return w_->itemText(i);
+  }
+  void SetStrings(int i, const QString& v) override {
+    CheckIndex(i, Count());
+    w_->setItemText(i, v);
+  }
+  TObject* Objects(int i) const override {
+    CheckIndex(i, Count());
+    return ObjectOf(w_->itemData(i, kObjectRole));
+  }
+  void SetObjects(int i, TObject* o) override {
+    CheckIndex(i, Count());
+    w_->setItemData(i, ObjectData(o), kObjectRole);
+  }
+  void Insert(int i, const QString& v) override {
+    if (i != Count()) CheckIndex(i, Count());
+    const QSignalBlocker block(w_);
+    const QString text = w_->isEditable() ? w_->currentText() : QString();
+    w_->insertItem(i, v);
+    if (w_->isEditable()) {
+      w_->setCurrentIndex(-1);
+      w_->setEditText(text);
+    } else if (w_->count() == 1) {
+      w_->setCurrentIndex(-1);
+    }
+  }
+  void Delete(int i) override {
+    CheckIndex(i, Count());
+    const QSignalBlocker block(w_);
+    w_->removeItem(i);
+  }
+  void Clear() override {
+    const QSignalBlocker block(w_);
+    w_->clear();
+  }
+
+private:
+  QComboBox* w_;
+};
+
+QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
+
+class ComboWidget : public Hosted<QComboBox> {
+public:
+  ComboWidget() : Hosted<QComboBox>(true) {}
+  void showPopup() override {
+    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->DropDown();
+    QComboBox::showPopup();
+  }
+  void hidePopup() override {
+    QComboBox::hidePopup();
+    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->CloseUp();
+  }
+};
+
+QComboBox* Combo(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
+
+}  // namespace
+
+TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QListWidget>(true)) {
+  SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks, csOpaque});
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 97);
+  items_ = std::make_unique<ListWidgetItems>(List(this));
+  QListWidget* list = List(this);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  QObject::connect(list, &QListWidget::currentRowChanged, [this](int) { Click(); });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) { DblClick(); });
+  ApplyColor();
+}
+
+TListBox::~TListBox() = default;
+
+int TListBox::ItemIndex() const { return List(this)->currentRow(); }
+
+void TListBox::SetItemIndex(int value) {
+  QListWidget* list = List(this);
+  const QSignalBlocker block(list);
+  if (value < 0 || value >= list->count()) {
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    return;
+  }
+  list->setCurrentRow(value);
+}
+
+int TListBox::TopIndex() const {
+  QListWidget* list = List(this);
+  QListWidgetItem* top = list->itemAt(2, 2);
+  return top ? list->row(top) : 0;
+}
+
+void TListBox::SetTopIndex(int value) {
+  QListWidget* list = List(this);
+  if (QListWidgetItem* item = list->item(value)) list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+}
+
+void TListBox::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
+
+void TListBox::ApplyColor() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  Widget()->setPalette(pal);
+}
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget) {
+  SetControlStyle(TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight});
+  SetTabStop(true);
+  SetBounds(0, 0, 145, 21);
+  items_ = std::make_unique<ComboItems>(Combo(this));
+  QObject::connect(Combo(this), qOverload<int>(&QComboBox::activated), [this](int index) { UserSelected(index); });
+  ApplyStyle();
+  ApplyColor();
+}
+
+TComboBox::~TComboBox() = default;
+
+void TComboBox::ApplyStyle() {
+  QComboBox* combo = Combo(this);
+  const QSignalBlocker block(combo);
+  const bool editable = style_ != csDropDownList;
+  if (combo->isEditable() == editable) return;
+  combo->setEditable(editable);
+  if (!editable) return;
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->lineEdit()->setMaxLength(max_length_ > 0 ? max_length_ : 32767);
+  QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString&) { Change(); });
+}
+
+void TComboBox::SetStyle(TComboBoxStyle value) {
+  style_ = value;
+  ApplyStyle();
+}
+
+int TComboBox::ItemIndex() const { return Combo(this)->currentIndex(); }
+
+void TComboBox::SetItemIndex(int value) {
+  QComboBox* combo = Combo(this);
+  const QSignalBlocker block(combo);
+  combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1);
+  if (value < 0 && combo->isEditable()) combo->setEditText(QString());
+}
+
+QString TComboBox::GetText() const { return Combo(this)->currentText(); }
+
+void TComboBox::StoreText(const QString& value) {
+  QComboBox* combo = Combo(this);
+  const QSignalBlocker block(combo);
+  if (combo->isEditable()) {
+    const int index = combo->findText(value, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    combo->setCurrentIndex(index);
+    combo->setEditText(value);
+    return;
+  }
+  combo->setCurrentIndex(items_->IndexOf(value));
+}
+
+int TComboBox::DropDownCount() const { return Combo(this)->maxVisibleItems(); }
+
+void TComboBox::SetDropDownCount(int value) { Combo(this)->setMaxVisibleItems(std::max(1, value)); }
+
+bool TComboBox::DroppedDown() const { return dropped_; }
+
+void TComboBox::SetDroppedDown(bool value) {
+  if (value == dropped_) return;
+  if (value) Combo(this)->showPopup();
+  else Combo(this)->hidePopup();
+}
+
+void TComboBox::SetMaxLength(int value) {
+  max_length_ = value;
+  if (QLineEdit* edit = Combo(this)->lineEdit()) edit->setMaxLength(value > 0 ? value : 32767);
+}
+
+void TComboBox::DropDown() {
+  dropped_ = true;
+  if (OnDropDown) OnDropDown(this);
+}
+
+void TComboBox::CloseUp() {
+  if (!dropped_) return;
+  dropped_ = false;
+  if (OnCloseUp) OnCloseUp(this);
+}
+
+void TComboBox::UserSelected(int index) {
+  if (index < 0) return;
+  Click();
+  Select();
+}
+
+void TComboBox::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TComboBox::Select() {
+  if (OnSelect) OnSelect(this);
+  else Change();
+}
+
+void TComboBox::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
+
+void TComboBox::CMWantSpecialKey(TMessage& m) {
+  if (dropped_ && (m.CharCode() == VK_RETURN || m.CharCode() == VK_ESCAPE)) m.Result = 1;
+}
+
+void TComboBox::ApplyColor() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  Widget()->setPalette(pal);
+}

@@ -1,0 +1,49 @@
+// The Qt widgets that stand for the controls (for platform/ only). Each is a Qt
+// widget class with its events routed through the control dispatcher first;
+// `BaseEvent` is the widget's own processing, the native control's default.
+#pragma once
+
+#include <QEvent>
+#include <QWidget>
+#include <utility>
+
+class TControl;
+class QPainter;
+
+class WidgetHost {
+public:
+  virtual ~WidgetHost() = default;
+  virtual QWidget* AsWidget() = 0;
+  virtual bool BaseEvent(QEvent* e) = 0;
+
+  TControl* control = nullptr;
+  // A native widget (edit, list, combo ...) does its own key and mouse work; a
+  // painted one (custom controls, forms) leaves keys to the control.
+  bool native = false;
+};
+
+namespace ControlDispatch {
+// Routes a Qt event of `host` to its control; false when not handled.
+bool Event(WidgetHost* host, QEvent* e);
+void WidgetDestroyed(WidgetHost* host);
+// The painter of the paint event `host` is handling (nullptr outside one).
+QPainter* PaintPainter(WidgetHost* host);
+}  // namespace ControlDispatch
+
+template <class Base>
+class Hosted : public Base, public WidgetHost {
+public:
+  template <class... Args>
+  explicit Hosted(bool isNative, Args&&... args) : Base(std::forward<Args>(args)...) {
+    native = isNative;
+  }
+  ~Hosted() override { ControlDispatch::WidgetDestroyed(this); }
+  QWidget* AsWidget() override { return this; }
+  bool BaseEvent(QEvent* e) override { return Base::event(e); }
+
+protected:
+  bool event(QEvent* e) override { return ControlDispatch::Event(this, e); }
+};
+
+// The type of the platform's posted-message events.
+QEvent::Type PostedMessageEventType();
