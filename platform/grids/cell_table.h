@@ -23,6 +23,12 @@ public:
   void MoveRow(int from, int to);
 
   void Clear() { rows_.clear(); }
+  // Calls `visit` for every cell that holds a text or an object, row by row.
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const auto& [row, cells] : rows_)
+      for (const auto& [col, entry] : cells) visit(col, row, entry.text, entry.object);
+  }
   // Number of cells that hold a text or an object.
   int UsedCount() const;
 
