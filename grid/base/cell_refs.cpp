@@ -1,5 +1,6 @@
 #include "grid/base/cell_refs.h"
 
+#include "platform/grids/string_grid.h"
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
@@ -14,6 +15,10 @@ bool ParseRowColRef(const QString& Text, int& Col, int& Row) {
   Col = col;
   Row = row;
   return true;
+}
+
+bool PointInGridRect(const TGridRect& Rect, int Col, int Row) {
+  return Col >= Rect.Left && Col <= Rect.Right && Row >= Rect.Top && Row <= Rect.Bottom;
 }
 
 int IntMax(int A, int B) { return A > B ? A : B; }

@@ -3,9 +3,14 @@
 
 #include <QString>
 
+struct TGridRect;
+
 // Reads "R<row>C<column>" in any letter case (longer than 3 characters, both
 // numbers valid integers); false otherwise, the outputs then unchanged.
 bool ParseRowColRef(const QString& Text, int& Col, int& Row);
+
+// The cell lies in the block (bounds inclusive).
+bool PointInGridRect(const TGridRect& Rect, int Col, int Row);
 
 int IntMax(int A, int B);
 int IntMin(int A, int B);

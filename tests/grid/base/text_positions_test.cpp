@@ -1,5 +1,6 @@
 #include "grid/base/cell_refs.h"
 #include "grid/base/text_positions.h"
+#include "platform/grids/string_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,11 @@ TEST(CellRefs, ApplySizeLimits) {
   for (const auto& c : cases)
     EXPECT_EQ(ApplySizeLimits(c.value, c.min, c.max), c.result) << c.value << " " << c.min << " " << c.max;
   EXPECT_EQ(IntMax(-2, 3), 3);
+  const TGridRect block{2, 3, 4, 5};
+  EXPECT_TRUE(PointInGridRect(block, 2, 3));
+  EXPECT_TRUE(PointInGridRect(block, 4, 5));  // bounds inclusive
+  EXPECT_FALSE(PointInGridRect(block, 5, 5));
+  EXPECT_FALSE(PointInGridRect(block, 3, 2));
   EXPECT_EQ(IntMin(-2, 3), -2);
 }
 
