@@ -2,6 +2,7 @@
 #include "grid/base/base_grid.h"
 
 #include <algorithm>
+#include <set>
 
 #include "grid/base/text_kinds.h"
 
@@ -10,19 +11,18 @@ TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
   SetDefaultDrawing(false);
 }
 
+// Frees every properties object of the store: those of the grid's cells and those
+// left in cells beyond the counts after the counts shrank, each once even when
+// it sits in two cells, with the cell graphics the store owns.
 TBaseGrid::~TBaseGrid() {
-  FreeAllCellProperties();
-  // Properties left in cells beyond the counts (after the counts shrank) are
-  // the store's too.
-  std::vector<std::pair<int, int>> left;
-  CellTable().ForEach([&](int c, int r, const QString&, TObject* o) {
-    if (dynamic_cast<TCellProperties*>(o)) left.emplace_back(c, r);
+  std::set<TCellProperties*> owned;
+  CellTable().ForEach([&](int, int, const QString&, TObject* o) {
+    if (auto* p = dynamic_cast<TCellProperties*>(o)) owned.insert(p);
   });
-  for (auto [c, r] : left) {
-    auto* p = static_cast<TCellProperties*>(Objects(c, r));
+  CellTable().Clear();
+  for (TCellProperties* p : owned) {
     if (auto* g = dynamic_cast<TStoreOwnedGraphic*>(p->GraphicObject)) delete g;
     delete p;
-    SetObjects(c, r, nullptr);
   }
 }
 
