@@ -153,7 +153,6 @@ void TForm::ShowWindow() {
   PlaceWindow();
   w->setGeometry(Left(), Top(), Width(), Height());
   w->show();
-  w->raise();
   w->activateWindow();
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
   QApplication::setActiveWindow(w);

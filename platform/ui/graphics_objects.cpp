@@ -51,6 +51,12 @@ void TFont::SetOrientation(int value) {
   Changed();
 }
 
+void TFont::SetQuality(TFontQuality value) {
+  if (quality_ == value) return;
+  quality_ = value;
+  Changed();
+}
+
 void TFont::Assign(const TPersistent* Source) {
   if (auto* f = dynamic_cast<const TFont*>(Source)) return Assign(*f);
   TGraphicsObject::Assign(Source);
@@ -62,12 +68,14 @@ void TFont::Assign(const TFont& source) {
   color_ = source.color_;
   style_ = source.style_;
   orientation_ = source.orientation_;
+  quality_ = source.quality_;
   Changed();
 }
 
 bool TFont::SameAs(const TFont& other) const {
   return name_ == other.name_ && height_ == other.height_ && color_ == other.color_ &&
-         style_ == other.style_ && orientation_ == other.orientation_;
+         style_ == other.style_ && orientation_ == other.orientation_ &&
+         quality_ == other.quality_;
 }
 
 void TPen::SetColor(TColor value) {

@@ -16,6 +16,9 @@ inline constexpr int kPixelsPerInch = 96;
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
 
+// How text edges are smoothed: as the system does, never, always.
+enum TFontQuality { fqDefault, fqNonAntialiased, fqAntialiased };
+
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 // How the pen combines with what is drawn already: copy, invert the destination,
 // exclusive-or, inverted exclusive-or.
@@ -49,6 +52,8 @@ public:
   // Angle of the text base line in tenths of a degree, counter-clockwise.
   int Orientation() const { return orientation_; }
   void SetOrientation(int value);
+  TFontQuality Quality() const { return quality_; }
+  void SetQuality(TFontQuality value);
 
   void Assign(const TPersistent* Source) override;
   void Assign(const TFont& source);
@@ -60,6 +65,7 @@ private:
   TColor color_;
   TFontStyles style_;
   int orientation_ = 0;
+  TFontQuality quality_ = fqDefault;
 };
 
 class TPen : public TGraphicsObject {

@@ -27,7 +27,7 @@ TMenuItem* TPopupMenu::Add(const QString& caption, TNotifyEvent onClick) {
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation == opRemove) {
-    std::erase(items_, static_cast<TMenuItem*>(AComponent));
+    std::erase_if(items_, [AComponent](TMenuItem* item) { return static_cast<TComponent*>(item) == AComponent; });
     if (AComponent == popup_component_) popup_component_ = nullptr;
   }
 }

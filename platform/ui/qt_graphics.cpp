@@ -26,6 +26,8 @@ QFont BaseFont(const TFont& font, int pixelSize) {
   f.setItalic(style.Contains(fsItalic));
   f.setUnderline(style.Contains(fsUnderline));
   f.setStrikeOut(style.Contains(fsStrikeOut));
+  if (font.Quality() == fqNonAntialiased) f.setStyleStrategy(QFont::NoAntialias);
+  if (font.Quality() == fqAntialiased) f.setStyleStrategy(QFont::PreferAntialias);
   return f;
 }
 
