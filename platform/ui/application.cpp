@@ -21,8 +21,15 @@ TApplication* const Application = TheApplication();
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
+TForm* TApplication::MainForm() const {
+  // Freeing the forms all at once tells nobody, so look the form up.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (main_component_ && Components(i) == main_component_) return main_form_;
+  return nullptr;
+}
+
 void TApplication::Run() {
-  if (main_form_) main_form_->Show();
+  if (TForm* form = MainForm()) form->Show();
   while (!terminated_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   DestroyComponents();
 }
@@ -40,5 +47,8 @@ void TApplication::HandleException(const QString& message) {
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == main_form_) main_form_ = nullptr;
+  if (Operation == opRemove && AComponent == main_component_) {
+    main_form_ = nullptr;
+    main_component_ = nullptr;
+  }
 }

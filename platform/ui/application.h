@@ -28,11 +28,15 @@ public:
       ::operator delete(memory);
       throw;
     }
-    if (!main_form_) main_form_ = Reference;
+    if (!MainForm()) {
+      main_form_ = Reference;
+      main_component_ = Reference;
+    }
     Reference->AfterConstruction();
   }
 
-  TForm* MainForm() const { return main_form_; }
+  // The first form made, while it lives.
+  TForm* MainForm() const;
   // Shows the main form and handles events until Terminate; then frees the forms.
   void Run();
   void Terminate();
@@ -50,6 +54,7 @@ protected:
 
 private:
   TForm* main_form_ = nullptr;
+  const TComponent* main_component_ = nullptr;  // the same object, for the look-up
   bool terminated_ = false;
   QString title_;
 };

@@ -94,6 +94,26 @@ TEST_F(FormFixture, TabMovesTheFocusWithExitAndEnter) {
   form->Hide();
 }
 
+class TFMain;
+TFMain* FMain = nullptr;
+
+class TFMain : public TForm {
+public:
+  explicit TFMain(TComponent* owner) : TForm(owner) { sawItselfInConstructor = FMain == this; }
+  bool sawItselfInConstructor = false;
+};
+
+TEST(Application, CreateFormNamesTheFormBeforeItsConstructorRuns) {
+  Application->CreateForm(FMain);
+  ASSERT_NE(FMain, nullptr);
+  EXPECT_TRUE(FMain->sawItselfInConstructor);
+  EXPECT_EQ(Application->MainForm(), FMain);
+  EXPECT_EQ(FMain->Owner(), Application);
+  Application->DestroyComponents();
+  EXPECT_EQ(Application->MainForm(), nullptr);
+  FMain = nullptr;
+}
+
 TEST(FormModalLoop, CloseQueryCanKeepTheFormOpen) {
   SetUserInterface(nullptr);  // the real event loop
   TForm form(nullptr);

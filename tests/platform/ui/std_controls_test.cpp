@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QWidget>
 
 #include "platform/rtl/exceptions.h"
@@ -175,6 +176,20 @@ TEST_F(Controls, ImageLoadsABitmapFile) {
   EXPECT_EQ(image->Picture()->Bitmap()->Canvas()->Pixel(1, 1), clRed);
   EXPECT_THROW(image->Picture()->LoadFromFile(file + ".missing"), EFileError);
   QFile::remove(file);
+}
+
+TEST_F(Controls, LinkLabelShowsLinksAndReportsClicks) {
+  EXPECT_EQ(LinkCaptionToHtml("Visit <a href=\"http://x.example/a?b=1&c=2\">our site</a> & more"),
+            "Visit <a href=\"http://x.example/a?b=1&amp;c=2\">our site</a> &amp; more");
+  EXPECT_EQ(LinkCaptionToHtml("<a>plain</a>"), "<a href=\"plain\">plain</a>");
+  EXPECT_EQ(LinkCaptionToHtml("1 < 2"), "1 &lt; 2");
+  auto* link = Make<TLinkLabel>();
+  QString clicked;
+  link->OnLinkClick = [&](TObject*, const QString& target, TSysLinkType) { clicked = target; };
+  link->SetCaption("<a href=\"http://x.example\">Update</a>");
+  emit static_cast<QLabel*>(link->Widget())->linkActivated("http://x.example");
+  EXPECT_EQ(clicked, "http://x.example");
+  EXPECT_GT(link->Width(), 0);
 }
 
 TEST_F(Controls, PopupMenuClicksTheChosenItem) {
