@@ -413,3 +413,39 @@ const std::array<const char16_t*, kParGenFieldCount> ParGen_Field_Controls = {
     u"E_ModbusTCPMaster_TimeOut",
     u"E_ModbusTCPMaster_CyclicDelay",
 };
+
+const std::vector<TParGenComboList>& ParGen_Combo_Lists() {
+  static const std::vector<TParGenComboList> lists = {
+      {{u"CB_Serial_Serial", u"CB_ModbusMaster_Serial", u"CB_ModbusSlave_Serial"}, {u"RS232", u"RS485"}, 0},
+      {{u"CB_Serial_Baudrate", u"CB_ModbusMaster_Baudrate", u"CB_ModbusSlave_Baudrate"},
+       {u"1200", u"2400", u"4800", u"9600", u"19200", u"38400", u"57600", u"115200"},
+       7},
+      {{u"Cb_Serial_Parity", u"CB_ModbusMaster_Parity", u"CB_ModbusSlave_Parity", u"CB_BACnet_MSTP_Master_Parity",
+        u"CB_BACnet_MSTP_Slave_Parity"},
+       {u"NONE", u"ODD", u"EVEN"},
+       0},
+      {{u"CB_Serial_StopBits", u"CB_ModbusMaster_StopBits", u"CB_ModbusSlave_StopBits"},
+       {u"1 Stop Bits", u"2 Stop Bits"},
+       0},
+      {{u"CB_BACnet_Master_Type", u"CB_BACnet_Slave_Type"}, {u"BACnet/IP", u"BACnet MS/TP"}, 0},
+      {{u"CB_BACnet_MSTP_Master_Baudrate", u"CB_BACnet_MSTP_Slave_Baudrate"},
+       {u"9600", u"19200", u"38400", u"57600", u"76800", u"115200"},
+       5},
+      {{u"CB_CAN_Baudrate", u"CB_J1939_Baudrate", u"CB_NMEA2000_Baudrate"},
+       {u"10K", u"20K", u"50K", u"62.5K", u"100K", u"125K", u"250K", u"500K", u"800K", u"1000K"},
+       9},
+      {{u"CB_CANopen_Baudrate"}, {u"10K", u"20K", u"50K", u"100K", u"125K", u"250K", u"500K", u"800K", u"1000K", u""}, 8},
+      {{u"CB_DeviceNet_Master_Baudrate", u"CB_DeviceNet_Slave_Baudrate"}, {u"125K", u"250K", u"500K"}, 2},
+      {{u"CB_DMX_DMX"}, {u"IN", u"OUT"}, 1},
+      {{u"CB_SNMP_Agent_SecurityLevel"}, {u"NoAuthority NoPrivacy", u"Authority NoPrivacy", u"Authority Privacy"}, 0},
+      {{u"CB_SNMP_Agent_AuthorityMode"}, {u"MD5", u"SHA"}, 0},
+      {{u"CB_SNMP_Agent_PrivacyMode"}, {u"DES", u"AES"}, 0},
+      {{u"CB_MQTT_Will_QoS"}, {u"0", u"1", u"2"}, 0},
+      {{u"CB_WiFi2_Max_Client"}, {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10"}, 9},
+      {{u"CB_GSM_GPRS_AuthType"}, {u"None", u"PAP", u"CHAP", u"PAP or CHAP"}, 0},
+      {{u"CB_Select_Device_Device"},
+       {u"Only Ethernet Cable ", u"Ethernet Cable + Wi-Fi", u"Ethernet Cable + Mobile Connection"},
+       0},
+  };
+  return lists;
+}

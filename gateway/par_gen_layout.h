@@ -86,3 +86,13 @@ QString Address_Edit_Name(const TParGenRow& row, int part);
 // The control that shows each field of ParGen.xml (an edit, or a check box for the
 // check-box fields).
 extern const std::array<const char16_t*, kParGenFieldCount> ParGen_Field_Controls;
+
+// The designed items of the other models' combo boxes (fixed lists, no typing) and
+// the item selected when the form is made. The three Wi-Fi lists that come from the
+// language text list are not here.
+struct TParGenComboList {
+  std::vector<const char16_t*> Controls;
+  std::vector<const char16_t*> Items;
+  int Selected;
+};
+const std::vector<TParGenComboList>& ParGen_Combo_Lists();
