@@ -274,6 +274,9 @@ public:
 
   // Sends the message to every child control until one answers with a result.
   void Broadcast(TMessage& Message);
+  // Sends a notification code to the parent as WM_COMMAND (the parent reflects it
+  // back as CN_COMMAND); without a parent the control gets the CN_COMMAND directly.
+  void NotifyParent(int Code);
 
   // Renders the control and its children onto the canvas at x, y.
   void PaintTo(TCanvas* Canvas, int X, int Y);
@@ -320,6 +323,8 @@ protected:
   virtual void WMSetFocus(TMessage& Message);
   virtual void WMKillFocus(TMessage& Message);
   virtual void WMGetDlgCode(TMessage& Message);
+  // A child's notification (LParam = the child): reflected to it as CN_COMMAND.
+  virtual void WMCommand(TMessage& Message);
   virtual void CMWantSpecialKey(TMessage& Message) {}
   virtual void CMEnter(TMessage& Message);
   virtual void CMExit(TMessage& Message);

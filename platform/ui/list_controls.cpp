@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -102,22 +103,24 @@ private:
 
 QListWidget* List(const TControl* c) { return static_cast<QListWidget*>(c->Widget()); }
 
-class ComboWidget : public Hosted<QComboBox> {
+QComboBox* Combo(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
+
+}  // namespace
+
+// The Qt combo box of a TComboBox: opening and closing the list go through the
+// control, so that its notifications frame the list's life.
+class ComboBoxWidget : public Hosted<QComboBox> {
 public:
-  ComboWidget() : Hosted<QComboBox>(true) {}
+  ComboBoxWidget() : Hosted<QComboBox>(true) {}
   void showPopup() override {
-    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->DropDown();
+    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->ListOpening();
     QComboBox::showPopup();
   }
   void hidePopup() override {
     QComboBox::hidePopup();
-    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->CloseUp();
+    if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->ListClosed();
   }
 };
-
-QComboBox* Combo(const TControl* c) { return static_cast<QComboBox*>(c->Widget()); }
-
-}  // namespace
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QListWidget>(true)) {
   SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks, csOpaque});
@@ -165,12 +168,14 @@ void TListBox::ApplyColor() {
   Widget()->setPalette(pal);
 }
 
-TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget) {
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboBoxWidget) {
   SetControlStyle(TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight});
   SetTabStop(true);
   SetBounds(0, 0, 145, 21);
   items_ = std::make_unique<ComboItems>(Combo(this));
-  QObject::connect(Combo(this), qOverload<int>(&QComboBox::activated), [this](int index) { UserSelected(index); });
+  QObject::connect(Combo(this), qOverload<int>(&QComboBox::activated), [this](int index) {
+    if (index >= 0) NotifyParent(CBN_SELCHANGE);
+  });
   ApplyStyle();
   ApplyColor();
 }
@@ -185,8 +190,9 @@ void TComboBox::ApplyStyle() {
   combo->setEditable(editable);
   if (!editable) return;
   combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setCompleter(nullptr);  // completion is the owner's business
   combo->lineEdit()->setMaxLength(max_length_ > 0 ? max_length_ : 32767);
-  QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString&) { Change(); });
+  QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString&) { TextEdited(); });
 }
 
 void TComboBox::SetStyle(TComboBoxStyle value) {
@@ -217,6 +223,22 @@ void TComboBox::StoreText(const QString& value) {
   combo->setCurrentIndex(items_->IndexOf(value));
 }
 
+// Typing leaves no item chosen (as the system's combo box does while its list is
+// closed); the typed text and the caret stay.
+void TComboBox::TextEdited() {
+  QComboBox* combo = Combo(this);
+  QLineEdit* edit = combo->lineEdit();
+  if (combo->currentIndex() >= 0) {
+    const QSignalBlocker block(combo);
+    const QString text = edit->text();
+    const int caret = edit->cursorPosition();
+    combo->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(caret);
+  }
+  NotifyParent(CBN_EDITCHANGE);
+}
+
 int TComboBox::DropDownCount() const { return Combo(this)->maxVisibleItems(); }
 
 void TComboBox::SetDropDownCount(int value) { Combo(this)->setMaxVisibleItems(std::max(1, value)); }
@@ -229,26 +251,93 @@ void TComboBox::SetDroppedDown(bool value) {
   else Combo(this)->hidePopup();
 }
 
+void TComboBox::SetDroppedWidth(int value) {
+  dropped_width_ = std::max(0, value);
+  Combo(this)->view()->setMinimumWidth(dropped_width_);
+}
+
 void TComboBox::SetMaxLength(int value) {
   max_length_ = value;
   if (QLineEdit* edit = Combo(this)->lineEdit()) edit->setMaxLength(value > 0 ? value : 32767);
 }
 
-void TComboBox::DropDown() {
+int TComboBox::SelStart() const {
+  QLineEdit* e = Combo(this)->lineEdit();
+  if (!e) return 0;
+  return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int value) {
+  if (QLineEdit* e = Combo(this)->lineEdit()) {
+    e->deselect();
+    e->setCursorPosition(value);
+  }
+}
+
+int TComboBox::SelLength() const {
+  QLineEdit* e = Combo(this)->lineEdit();
+  return e ? static_cast<int>(e->selectedText().size()) : 0;
+}
+
+void TComboBox::SetSelLength(int value) {
+  if (QLineEdit* e = Combo(this)->lineEdit()) e->setSelection(SelStart(), value);
+}
+
+QString TComboBox::SelText() const {
+  QLineEdit* e = Combo(this)->lineEdit();
+  return e ? e->selectedText() : QString();
+}
+
+void TComboBox::SelectAll() {
+  if (QLineEdit* e = Combo(this)->lineEdit()) e->selectAll();
+}
+
+int TComboBox::CaretPos() const {
+  QLineEdit* e = Combo(this)->lineEdit();
+  return e ? e->cursorPosition() : 0;
+}
+
+int TComboBox::CharFromPos(TPoint p) const {
+  QLineEdit* e = Combo(this)->lineEdit();
+  if (!e) return -1;
+  return e->cursorPositionAt(e->mapFrom(Combo(this), ToQPoint(p)));
+}
+
+void TComboBox::ListOpening() {
   dropped_ = true;
+  NotifyParent(CBN_DROPDOWN);
+}
+
+void TComboBox::ListClosed() {
+  if (!dropped_) return;
+  dropped_ = false;
+  NotifyParent(CBN_CLOSEUP);
+}
+
+void TComboBox::Dispatch(TMessage& m) {
+  if (m.Msg == CN_COMMAND) return CNCommand(m);
+  TWinControl::Dispatch(m);
+}
+
+void TComboBox::CNCommand(TMessage& m) {
+  switch (NotifyCode(m.WParam)) {
+    case CBN_SELCHANGE:
+      Click();
+      Select();
+      break;
+    case CBN_EDITCHANGE: Change(); break;
+    case CBN_DROPDOWN: DropDown(); break;
+    case CBN_CLOSEUP: CloseUp(); break;
+    default: break;
+  }
+}
+
+void TComboBox::DropDown() {
   if (OnDropDown) OnDropDown(this);
 }
 
 void TComboBox::CloseUp() {
-  if (!dropped_) return;
-  dropped_ = false;
   if (OnCloseUp) OnCloseUp(this);
-}
-
-void TComboBox::UserSelected(int index) {
-  if (index < 0) return;
-  Click();
-  Select();
 }
 
 void TComboBox::Change() {

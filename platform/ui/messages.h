@@ -48,6 +48,7 @@ inline constexpr unsigned WM_CHAR = 0x0102;
 inline constexpr unsigned WM_SYSKEYDOWN = 0x0104;
 inline constexpr unsigned WM_SYSKEYUP = 0x0105;
 inline constexpr unsigned WM_SYSCHAR = 0x0106;
+inline constexpr unsigned WM_COMMAND = 0x0111;
 inline constexpr unsigned WM_TIMER = 0x0113;
 inline constexpr unsigned WM_MOUSEMOVE = 0x0200;
 inline constexpr unsigned WM_LBUTTONDOWN = 0x0201;
@@ -60,6 +61,11 @@ inline constexpr unsigned WM_MBUTTONDOWN = 0x0207;
 inline constexpr unsigned WM_MBUTTONUP = 0x0208;
 inline constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+inline constexpr unsigned WM_CUT = 0x0300;
+inline constexpr unsigned WM_COPY = 0x0301;
+inline constexpr unsigned WM_PASTE = 0x0302;
+inline constexpr unsigned WM_CLEAR = 0x0303;
+inline constexpr unsigned WM_UNDO = 0x0304;
 inline constexpr unsigned WM_USER = 0x0400;
 inline constexpr unsigned WM_APP = 0x8000;
 
@@ -98,6 +104,20 @@ inline constexpr unsigned CN_KEYUP = CN_BASE + WM_KEYUP;
 inline constexpr unsigned CN_CHAR = CN_BASE + WM_CHAR;
 inline constexpr unsigned CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 inline constexpr unsigned CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
+// A child's WM_COMMAND notification, reflected back to the child by its parent.
+inline constexpr unsigned CN_COMMAND = CN_BASE + WM_COMMAND;
+
+// Notification codes a control sends its parent in the high word of WM_COMMAND's
+// WParam (LParam is the control): combo box and edit notifications.
+inline constexpr int CBN_SELCHANGE = 1;   // the user chose another item
+inline constexpr int CBN_EDITCHANGE = 5;  // the user changed the text of the edit part
+inline constexpr int CBN_DROPDOWN = 7;    // the list is about to open
+inline constexpr int CBN_CLOSEUP = 8;     // the list closed
+inline constexpr int EN_CHANGE = 0x0300;  // the edit's text changed (typed or set)
+
+constexpr intptr_t MakeWParam(int lo, int hi) { return MakeLParam(lo, hi); }
+// The notification code of a WM_COMMAND / CN_COMMAND message.
+constexpr int NotifyCode(intptr_t wParam) { return static_cast<int>((wParam >> 16) & 0xFFFF); }
 
 // Answers to WM_GETDLGCODE: the keys a control keeps from the dialog handling.
 inline constexpr int DLGC_WANTARROWS = 0x0001;

@@ -148,6 +148,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_SETFOCUS: return WMSetFocus(m);
     case WM_KILLFOCUS: return WMKillFocus(m);
     case WM_GETDLGCODE: return WMGetDlgCode(m);
+    case WM_COMMAND: return WMCommand(m);
     case CM_WANTSPECIALKEY: return CMWantSpecialKey(m);
     case CM_ENTER: return CMEnter(m);
     case CM_EXIT: return CMExit(m);
@@ -276,6 +277,25 @@ void TWinControl::WMSetFocus(TMessage& m) {
 void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
 
 void TWinControl::WMGetDlgCode(TMessage& m) { m.Result = 0; }
+
+void TWinControl::WMCommand(TMessage& m) {
+  // Only a child of this control is trusted with the reflected message.
+  auto* child = reinterpret_cast<TControl*>(m.LParam);
+  if (child && child != this && std::find(controls_.begin(), controls_.end(), child) != controls_.end()) {
+    m.Result = child->Perform(CN_COMMAND, m.WParam, m.LParam);
+    return;
+  }
+  DefaultHandler(m);
+}
+
+void TWinControl::NotifyParent(int Code) {
+  const intptr_t self = reinterpret_cast<intptr_t>(static_cast<TControl*>(this));
+  if (Parent()) {
+    Parent()->Perform(WM_COMMAND, MakeWParam(0, Code), self);
+    return;
+  }
+  Perform(CN_COMMAND, MakeWParam(0, Code), self);
+}
 
 void TWinControl::CMEnter(TMessage&) { DoEnter(); }
 
