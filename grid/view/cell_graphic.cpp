@@ -1,0 +1,127 @@
+#include "grid/view/cell_graphic.h"
+
+#include "platform/ui/bitmap.h"
+
+TCellGraphic::~TCellGraphic() { FreeOwned(); }
+
+void TCellGraphic::FreeOwned() {
+  switch (CellType) {
+    case ctBitmap:
+    case ctRadio:
+    case ctPicture:
+    case ctFilePicture:
+    case ctBitButton:
+      if (CellCreated) delete CellBitmap;
+      break;
+    case ctIcon:
+      if (CellCreated) delete CellIcon;
+      break;
+    case ctImages:
+    case ctBalloon:
+      delete CellBitmap;
+      break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctRadioButton:
+      if (CellAngle == 1) delete CellBitmap;
+      break;
+    default:
+      break;
+  }
+  CellBitmap = nullptr;
+  CellIcon = nullptr;
+}
+
+void TCellGraphic::Assign(const TPersistent* Source) {
+  auto* s = dynamic_cast<const TCellGraphic*>(Source);
+  if (!s || s == this) return;
+  CellType = s->CellType;
+  CellVAlign = s->CellVAlign;
+  CellHAlign = s->CellHAlign;
+  CellIndex = s->CellIndex;
+  CellTransparent = s->CellTransparent;
+  CellValue = s->CellValue;
+  CellAngle = s->CellAngle;
+  CellBoolean = s->CellBoolean;
+  CellErrFrom = s->CellErrFrom;
+  CellErrLen = s->CellErrLen;
+  CellText = s->CellText;
+  CellCreated = s->CellCreated;
+}
+
+void TCellGraphic::SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val) {
+  CellType = Data ? ctDataCheckBox : ctCheckBox;
+  CellAngle = 0;
+  CellBoolean = Value;
+  CellTransparent = Flat;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctTriStateCheckBox;
+  CellCheckBoxState = Value;
+  CellBoolean = false;
+  CellTransparent = Flat;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctRadioButton;
+  CellAngle = 0;
+  CellBoolean = Value;
+  CellTransparent = Flat;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctButton;
+  CellIndex = static_cast<int>((static_cast<uint32_t>(bh) << 16) | (static_cast<uint32_t>(bw) & 0xFFFF));
+  CellBoolean = false;
+  CellText = caption;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetBitmap(TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctBitmap;
+  CellBitmap = ABmp;
+  CellTransparent = Transparent;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetDataImage(int idx, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctDataImage;
+  CellIndex = idx;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctImageList;
+  CellIndex = idx;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetAngle(int16_t AAngle) {
+  CellType = ctRotated;
+  int a = AAngle;
+  while (a < 0) a += 360;
+  while (a > 360) a -= 360;
+  CellAngle = a;
+}
+
+TCellVAlign CellVAlignOf(TVAlignment a) {
+  switch (a) {
+    case vtaCenter:
+      return vaCenter;
+    case vtaBottom:
+      return vaBottom;
+    default:
+      return vaTop;
+  }
+}

@@ -1,0 +1,1020 @@
+// TExStringGrid: the table control of every editor form. It stands on the cell
+// store (TBaseGrid) and adds the settings objects it owns, the published events
+// and the per-cell virtual hooks (base behaviour: the grid's own settings, then
+// the matching event), hidden columns and rows with the mapping between display
+// and real indexes, typed and real-row cell access, per-cell looks, the
+// selection model and the property accessors with their upkeep.
+//
+// The class is one header with one .cpp per facet: grid_construction.cpp,
+// grid_hooks.cpp, grid_settings_host.cpp, cell_graphics.cpp,
+// typed_cell_access.cpp, cell_text_access.cpp, cell_look_access.cpp,
+// hidden_columns.cpp, hidden_rows.cpp, row_workers.cpp, selection.cpp,
+// grid_properties.cpp.
+//
+// Index kinds: a real column counts hidden columns (the cell store's column);
+// a display column only the shown ones. Rows are the cell store's rows; hidden
+// rows are moved out of the store into TGridItem records, and the `All...`
+// operations take real rows (hidden rows counted).
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "grid/base/base_grid.h"
+#include "grid/base/bands.h"
+#include "grid/base/int_list.h"
+#include "grid/base/mouse_actions.h"
+#include "grid/base/navigation.h"
+#include "grid/base/search_footer.h"
+#include "grid/base/sort_index_list.h"
+#include "grid/base/sync_grid.h"
+#include "grid/data/column_size.h"
+#include "grid/data/filter_settings.h"
+#include "grid/data/floating_footer.h"
+#include "grid/data/print_settings.h"
+#include "grid/data/sort_settings.h"
+#include "grid/view/background.h"
+#include "grid/view/balloon_settings.h"
+#include "grid/view/cell_graphic.h"
+#include "grid/view/control_look.h"
+#include "grid/view/drag_settings.h"
+#include "grid/view/grid_item.h"
+#include "grid/view/grid_types.h"
+#include "grid/view/grouping_settings.h"
+#include "grid/view/html_settings.h"
+#include "grid/view/notify_strings.h"
+#include "grid/view/progress_appearance.h"
+#include "grid/view/settings_host.h"
+#include "grid/view/show_modified.h"
+#include "grid/view/size_while_typing.h"
+#include "grid/view/tree_settings.h"
+
+class TExStringGridCheck;
+class TForm;
+
+class TExStringGrid : public TBaseGrid, public TGridSettingsHost {
+public:
+  explicit TExStringGrid(TComponent* AOwner);
+  ~TExStringGrid() override;
+
+  // ===================== construction and lifecycle =====================
+
+  // Copies another grid's settings in a fixed order, then its cells
+  // (AssignCells); any other source is ignored.
+  void Assign(const TPersistent* Source) override;
+  // Copies the cells of another grid; any other source is ignored.
+  virtual void AssignCells(const TPersistent* Source);
+  void Invalidate() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void SetParent(TWinControl* AParent) override;
+  // Scroll-bar visibility by ScrollBarAlways.
+  void ApplyScrollBarAlways(bool HideUnneeded);
+  // The grid's single cell font filled from the cell's properties, or Font.
+  TFont* GetCellFont(int ACol, int ARow);
+  static TForm* FindOwnerForm(TControl* AControl);
+  static TCheckBoxState BoolToCheckBoxState(bool Value) { return Value ? cbChecked : cbUnchecked; }
+  // A tri-state check box in the cell (hidden columns and rows counted in the
+  // range test; "Invalid cell" outside).
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  // True when the cell carries a check box of any kind, with its state.
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+  bool Loading() const { return ComponentState().Contains(csLoading); }
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  bool Destroying() const { return ComponentState().Contains(csDestroying); }
+  bool IsLoaded() const { return FLoaded; }
+  // An update batch: painting waits until the outermost EndUpdate.
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+
+  // ===================== settings objects =====================
+
+  TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+  TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+  TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+  THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+  TSortSettings* SortSettings() const { return FSortSettings.get(); }
+  void SetSortSettings(const TSortSettings* Value) { FSortSettings->Assign(Value); }
+  TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+  TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+  void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions->Assign(Value); }
+  TControlLook* ControlLook() const { return FControlLook.get(); }
+  TNavigation* Navigation() const { return FNavigation.get(); }
+  TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+  TCellNode* CellNode() const { return FCellNode.get(); }
+  TBands* Bands() const { return FBands.get(); }
+  TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
+  TMouseActions* MouseActions() const { return FMouseActions.get(); }
+  TGrouping* Grouping() const { return FGrouping.get(); }
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+  void SetActiveCellFont(const TFont* Value);
+  TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+  void SetRowIndicator(const TBitmap* Value);
+  TBackGround* BackGround() const { return FBackGround.get(); }
+  void SetBackGround(const TBackGround* Value);
+  TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+  void SetProgressAppearance(const TGridProgressAppearance* Value) { FProgressAppearance->Assign(Value); }
+  TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+  TFilter* Filter() const { return FFilter.get(); }
+  TBalloonSettings* Balloon() const { return FBalloon.get(); }
+  void SetBalloon(const TBalloonSettings* Value) { FBalloon->Assign(Value); }
+  TShowModified* ShowModified() const { return FShowModified.get(); }
+  void SetShowModified(const TShowModified* Value) { FShowModified->Assign(Value); }
+  TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+  TStringList* FilterList() const { return FFilterList.get(); }
+  TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+  TIntList* MergedColumns() const { return FMergedColumns.get(); }
+  TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+  TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+  TGridItems* GridItems() const { return FGridItems.get(); }
+  TExStringGridCheck* CellChecker() const { return FCellChecker; }
+  bool FilterActive() const { return FFilterActive; }
+  // Switches the row filter on or off (the rows are hidden and shown by the
+  // filter feature, which overrides this).
+  virtual void SetFilterActive(bool Value) { FFilterActive = Value; }
+  void SetCellChecker(TExStringGridCheck* Value);
+
+  // ===================== published values without upkeep =====================
+  // (the defaults are those after construction)
+
+  bool AutoNumAlign = false;
+  bool AnchorHint = false;
+  bool AutoFilterUpdate = true;
+  bool FilterNormalCellsOnly = true;
+  bool FilterDropDownAuto = false;
+  bool FilterDropDownCheck = false;
+  QString FilterDropDownClear = QStringLiteral("(All)");
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  bool FilterIncremental = false;
+  int FilterDropDownRow = 0;
+  bool FixedColAlways = false;
+  bool FixedRowAlways = false;
+  int MinRowHeight = 0;
+  int MaxRowHeight = 0;
+  int MinColWidth = 0;
+  int MaxColWidth = 0;
+  bool SizeGrowOnly = false;
+  bool IntegralHeight = false;
+  TScrollType ScrollType = ssNormal;
+  TColor ScrollColor = clNone;
+  int ScrollWidth = 17;
+  bool ScrollProportional = false;
+  bool ScrollSynch = false;
+  TScrollHintType ScrollHints = shNone;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TColor VODGradientFrom = clWhite;
+  TColor VODGradientTo = clNone;  // the button face's RGB value, set by the constructor
+  TColor VODGradientMirrorFrom = clNone;
+  TColor VODGradientMirrorTo = clNone;
+  bool UseDisabledFont = true;
+  TColor DisabledFontColor = clSilver;
+  TSuiteStyle ComponentStyle = tsCustom;
+  TColor SelectionRectangleColor = clBlack;
+  bool HideFocusRect = false;
+  QString FloatFormat = QStringLiteral("%.2f");
+  QString CheckTrue = QStringLiteral("Y");
+  QString CheckFalse = QStringLiteral("N");
+  QChar PasswordChar = u'*';
+  QChar Delimiter = QChar(0);
+  bool JavaCSV = false;
+  bool QuoteEmptyCells = true;
+  bool AlwaysQuotes = false;
+  QString XMLEncoding = QStringLiteral("ISO-8859-1");
+  bool ShowNullDates = true;
+  TEditorType DefaultEditor = edNormal;
+  bool EnableHTML = true;
+  TColor URLColor = clBlue;
+  bool SaveWithHTML = true;
+  TColor HintColor = clInfoBk;
+  THintShowLargeTextPos HintShowLargeTextPos = hpCell;
+  bool UseInternalHintClass = true;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  QString InvalidEntryTitle;
+  QString InvalidEntryText;
+  bool EnableWheel = true;
+  bool IntelliZoom = true;
+  bool EnhRowColMove = true;
+  bool FixedAsButtons = false;
+  THoverFixedCells HoverFixedCells = hfNone;
+  bool SaveFixedCells = true;
+  bool SaveFixedRows = false;
+  bool SaveFixedCols = false;
+  bool SaveHiddenCells = false;
+  bool SaveVirtCells = true;
+  bool LoadFirstRow = true;
+  bool ExcelClipboardFormat = false;
+  bool ClearTextOnly = false;
+  bool FitCellsInGrid = true;
+  int GroupColumn = -1;
+  int ZoomFactor = 0;
+  bool EditDisable = false;
+  QString EditMask;
+  TObject* GridImages = nullptr;
+  TObject* Container = nullptr;
+  TPopupMenu* FixedDropDownMenu = nullptr;
+
+  // ===================== events =====================
+  // (the program's editors handle the first eleven)
+
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+  TGridHintEvent OnGridHint;
+  TComboChangeEvent OnComboChange;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TCellValidateEvent OnCellValidate;
+  TGetEditorTypeEvent OnGetEditorType;
+  TEditCellDoneEvent OnEditCellDone;
+  // (OnKeyPress and OnSelectCell are the class library's)
+
+  // cell appearance
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TFloatFormatEvent OnGetFloatFormat;
+  TWordWrapEvent OnGetWordWrap;
+  TGridGradientEvent OnGetCellGradient;
+  TGetCellCursorEvent OnGetCellCursor;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellSizeEvent OnCustomCellSize;
+  TNotifyEvent OnPainted;
+  // cell kinds and editors
+  TGetEditorPropEvent OnGetEditorProp;
+  TRowColEvent OnGetEditorPropInt;
+  TBoolColRowEvent OnHasComboBox;
+  TBoolColRowEvent OnHasSpinEdit;
+  TBoolRowColEvent OnIsFixedCell;
+  TBoolRowColEvent OnIsPasswordCell;
+  TBoolRowColEvent OnCanEditCell;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TFixedEditEvent OnFixedEdit;
+  // editing
+  TEditChangeEvent OnEditChange;
+  TNotifyEvent OnEditingDone;
+  TCellValidateWideEvent OnCellValidateWide;
+  TEllipsClickEvent OnEllipsClick;
+  TColRowEvent OnButtonClick;
+  TUnitChangedEvent OnUnitChanged;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TRowColEvent OnComboCloseUp;
+  TRowColEvent OnComboDropDown;
+  TRowColEvent OnDatePickerCloseUp;
+  TRowColEvent OnDatePickerDropDown;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TNotifyEvent OnRichEditSelectionChange;
+  // cell controls
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TColRowEvent OnRadioButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TRatingChangeEvent OnRatingChange;
+  TColorSelectEvent OnColorSelect;
+  TImageSelectEvent OnImageSelect;
+  TScrollCellEvent OnScrollCell;
+  TControlEvent OnControlClick;
+  TControlEvent OnControlEditDone;
+  TControlComboListEvent OnControlComboList;
+  TControlComboSelectEvent OnControlComboSelect;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TCellBalloonEvent OnCellBalloon;
+  // mouse, keys and navigation
+  TClickCellEvent OnRightClickCell;
+  TCanClickCellEvent OnCanClickCell;
+  TChangingEvent OnRowChanging;
+  TChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TRowChangedEvent OnRowUpdate;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCanAddRowEvent OnCanAddRow;
+  TRowEvent OnAutoAddRow;
+  TRowAllowEvent OnCanInsertRow;
+  TRowEvent OnAutoInsertRow;
+  TColEvent OnAutoInsertCol;
+  TRowAllowEvent OnCanDeleteRow;
+  TRowEvent OnAutoDeleteRow;
+  TAllowEvent OnClipboardCopy;
+  TAllowEvent OnClipboardCut;
+  TAllowEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+  TClipboardPasteCellEvent OnClipboardBeforePasteWideCell;
+  TClipboardAfterPasteEvent OnClipboardAfterPasteWideCell;
+  TSelectionChangedEvent OnSelectionChanged;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowEvent OnRowDisjunctSelected;
+  TDragScrollEvent OnDragScroll;
+  TScrollHintEvent OnScrollHint;
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
+  // sizing and moving
+  TColAllowEvent OnColumnSize;
+  TSizingEvent OnColumnSizing;
+  TColEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TRowAllowEvent OnRowSize;
+  TSizingEvent OnRowSizing;
+  TRowEvent OnEndRowSize;
+  TColumnMovedEvent OnColumnMove;
+  TColAllowEvent OnColumnMoving;
+  TColumnMovedEvent OnRowMove;
+  TRowAllowEvent OnRowMoving;
+  TNotifyEvent OnResize;
+  // fixed cells and headers
+  TColEvent OnClickSort;
+  TColAllowEvent OnCanSort;
+  TColAllowEvent OnCanShowFixedDropDown;
+  TFixedDropDownClickEvent OnFixedDropDownClick;
+  TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+  TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+  // nodes and grouping
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TGroupCalcEvent OnGroupCalc;
+  TGroupCalcEvent OnColumnCalc;
+  // filtering and sorting
+  TCustomFilterEvent OnCustomFilter;
+  TGridProgressEvent OnFilterProgress;
+  TNotifyEvent OnFilterDone;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TFilterSelectEvent OnFilterSelect;
+  TFilterCheckEvent OnFilterCheck;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  // search footer and floating footer
+  TSearchEditChangeEvent OnSearchEditChange;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+  TNotifyEvent OnCreatedFloatingFooter;
+  TFooterPaintEvent OnFooterPaint;
+  // files, printing, drag and drop
+  TGridProgressEvent OnFileProgress;
+  TCellValueEvent OnSaveCell;
+  TCellValueEvent OnLoadCell;
+  TPrintStartEvent OnPrintStart;
+  TPrintCancelEvent OnPrintCancel;
+  TPrintPageEvent OnPrintPage;
+  TPrintPageDoneEvent OnPrintPageDone;
+  TPrintNewPageEvent OnPrintNewPage;
+  TPrintSizeEvent OnPrintSetColumnWidth;
+  TPrintSizeEvent OnPrintSetRowHeight;
+  TPrintGetPageNumEvent OnPrintGetPageNum;
+  TFitToPageEvent OnFitToPage;
+  TOleDragDropEvent OnOleDrag;
+  TOleDragDropEvent OnOleDrop;
+  TOleDragOverEvent OnOleDragOver;
+  TRowColEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TOleDropColEvent OnOleDropCol;
+  TOleDropNameEvent OnOleDropFile;
+  TOleDropNameEvent OnOleDropURL;
+  TOleDroppedEvent OnOleDropped;
+  TCellsChangedEvent OnCellsChanged;
+  TGridHintEvent OnGridWideHint;
+  TGetEditMaskEvent OnGetEditMask;
+  // declared, never raised by the grid
+  TColorSelectedEvent OnColorSelected;
+  TImageSelectedEvent OnImageSelected;
+  TCustomStrToDateEvent OnCustomStrToDate;
+  TCellValueEvent OnFooterCalc;
+
+  // ===================== virtual hooks, in slot order =====================
+  // Empty ones do nothing here; the grid calls each at the point its Part names.
+
+  virtual void DoCalcFooter(int ACol) {}
+  virtual void DoClickSort(int ACol);
+  virtual void DoEditKey() {}
+  virtual void EditorValueToCell(int ACol, int ARow, const QString& Value);
+  virtual void DoRowSelectKey() {}
+  virtual void PasteCell(int ACol, int ARow, const QString& Value);
+  virtual QString GetCurrentCell();
+  virtual void SetCurrentCell(const QString& Value);
+  virtual QString GetCurrentCellText();
+  virtual void SetCurrentCellText(const QString& Value);
+  virtual void CancelCellEdit();
+  virtual void ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse) {}
+  virtual void SetRadioButtonHook(int ACol, int ARow, bool ByMouse) {}
+  virtual QString GetFormattedCell(int ACol, int ARow);
+  virtual void GetFloatFormatHook(int ACol, int ARow, QString& AFormat);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual void PrintGetPageNumHook(int PageNum, int PageColNum, QString& Text);
+  virtual void GetEditorPropHook(int ACol, int ARow, TEditLink* EditLink);
+  virtual void CheckBoxClickHook(int ACol, int ARow, bool State);
+  virtual void FixedEditHook(int ACol, int ARow, TGridFixedCellEditor& Editor, TStringList* Values);
+  virtual void SelectionChangedHook(int ALeft, int ATop, int ARight, int ABottom);
+  virtual void EditorKeyUpHook() {}
+  virtual void InsertRowHook(int ARow);
+  virtual void RemoveRowHook(int ARow);
+  virtual void FilterDoneHook();
+  virtual void UpdateColumnSizeHook(int ACol, int& Width);
+  virtual void UpdateAutoColumnSizeHook(int ACol, int& Width);
+  virtual void HeadersChangedHook() {}
+  virtual void EllipsClickHook(const QString& Text, QString& Result);
+  virtual bool RowPassesFilter(int ARow) { return true; }
+  virtual void BeforePasteHook() {}
+  virtual void AfterPasteHook() {}
+  virtual void MarkPastedRows(TGridRect Rect);
+  virtual void GetRawCellText(int ACol, int ARow, QString& Text);
+  virtual void LoadCellHook(int ACol, int ARow, const QString& Value);
+  virtual void CalcFooterColumn(int ACol) { CalcFooter(ACol); }
+  virtual void RememberEditedCell(int ACol, int ARow);
+  virtual void CanEditCellHook(int ACol, int ARow, bool& CanEdit);
+  virtual void SearchFooterActionHook(const QString& Value, int ACol, int ARow, TSearchAction Action);
+  virtual void ButtonClickHook(int ACol, int ARow);
+  virtual void ComboCloseUpHook(int ARow, int ACol);
+  virtual void ComboDropDownHook(int ARow, int ACol);
+  virtual void CellsChangedHook(TRect R);
+  virtual void RecalcAllFooters() { CalcFooter(-1); }
+  virtual void GridHintHook(int ACol, int ARow, QString& Hint, QString& WideHint);
+  virtual void GetCellColorHook(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellPrintColorHook(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellBorderHook(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
+  virtual void GetCellPrintBorderHook(int ACol, int ARow, TCellBorders& Borders, TPen* APen);
+  virtual void GetAlignmentHook(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetFormatHook(int ACol, TSortStyle& Style, QString& Prefix, QString& Suffix);
+  virtual void GetEditorTypeHook(int ACol, int ARow, TEditorType& AEditor);
+  virtual void GetComboEditorTypeHook(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool IsEditorNone(int ACol, int ARow);
+  virtual void IsFixedCellHook(int ACol, int ARow, bool& IsFixed);
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void IsPasswordCellHook(int ACol, int ARow, bool& IsPassword);
+  virtual void GetWordWrapHook(int ACol, int ARow, bool& WordWrap);
+  virtual bool HasComboBox(int ACol, int ARow);
+  virtual bool HasSpinEdit(int ACol, int ARow);
+  virtual void GetCheckTrue(int ACol, int ARow, QString& Value);
+  virtual void GetCheckFalse(int ACol, int ARow, QString& Value);
+  virtual bool GetColumnFilterHook(int ACol);
+  virtual TRect GetUsedCells();
+  virtual void CanAddRowHook(bool& CanAdd);
+  virtual void CanInsertRowHook(int ARow, bool& CanInsert);
+  virtual void AppendRow() { SetRowCount(RowCount() + 1); }
+  virtual void MouseActionsChanged() {}
+  virtual void IsDesigningHook(bool& IsDesigning) { IsDesigning = Designing(); }
+  virtual void InvalidateHook() { Invalidate(); }
+  virtual void EditingOff();
+  virtual void NavigationChanged() {}
+  virtual void GotoFirstNormalRow() { SetRow(FixedRows()); }
+  virtual bool AllowFormatClipboard() { return FNavigation->AllowFmtClipboard; }
+  virtual void FilterSelectHook(int Index) {}
+  virtual void FilterCheckHook() {}
+  virtual void CheckBoxChangeHook(int ACol, int ARow, bool State);
+  virtual bool RatingChangeHook(int ACol, int ARow, double& NewRate);
+  virtual void CellChangingHook(int NewCol, int NewRow, bool& Allow);
+  virtual void ScrollCellHook(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+  virtual bool CanShowFixedDropDown(int ACol);
+  virtual void StartBlockFocusHook();
+  virtual void EndBlockFocusHook();
+  virtual TObject* GetGridImages() { return GridImages; }
+  virtual void ExportNotification() {}
+  virtual void ImportNotification() {}
+  virtual int GetVersionNr();
+  virtual QString GetVersionString();
+  // Removes RCount display rows at RowIndex (hidden columns included); the
+  // rows below move up with their cells and objects.
+  virtual void RemoveRowsEx(int RowIndex, int RCount);
+  // Empties the cells of the rectangle and frees their cell properties.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  // Fills the footer row's totals; nothing while the floating footer is not
+  // in its totals style.
+  virtual void CalcFooter(int ACol) {}
+
+  // ===================== cell graphics =====================
+
+  // Attaches a new graphic to the cell (replacing and freeing its own one);
+  // nullptr for a cell outside the store.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+
+  // ===================== typed cell access =====================
+
+  int Ints(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  int AllInts(int ACol, int ARow);
+  void SetAllInts(int ACol, int ARow, int Value);
+  double Floats(int ACol, int ARow);
+  void SetFloats(int ACol, int ARow, double Value);
+  double AllFloats(int ACol, int ARow);
+  void SetAllFloats(int ACol, int ARow, double Value);
+  TDateTime Dates(int ACol, int ARow);
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime Times(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  QString ControlValues(int ACol, int ARow, const QString& ID);
+  void SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value);
+  void TextFill(bool DoFixed, const QString& Txt);
+  // Fmt takes two integer arguments (column, row); a format that does not fit
+  // them raises EConvertError before a cell changes.
+  void FormatFill(bool DoFixed, const QString& Fmt);
+  void RandomFill(bool DoFixed, int Rnd);
+  void LinearFill(bool DoFixed);
+  QString HilightText(bool DoCase, const QString& S, const QString& Text);
+  QString UnHilightText(const QString& S);
+  QString MarkText(bool DoCase, const QString& S, const QString& Text);
+  QString UnMarkText(const QString& S);
+  void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCell(int Col, int Row);
+  bool CheckCol(bool DoFixed, int Col);
+  bool CheckRow(bool DoFixed, int Row);
+  bool CheckGrid(bool DoFixed);
+  TNotifyStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+  void SetColumnHeaders(const TStringList& Value);
+  TNotifyStringList* RowHeaders() const { return FRowHeaders.get(); }
+  void SetRowHeaders(const TStringList& Value);
+  TStringList* LookupItems() const { return FLookupItems.get(); }
+  void SetLookupItems(const TStringList* Value);
+  void ShowColumnHeaders();
+  void ClearColumnHeaders();
+  void ShowRowHeaders();
+  void ClearRowHeaders();
+  // The widths and offsets of the last print layout, per column.
+  int PrintColWidth(int ACol) const;
+  int PrintColOffset(int ACol) const;
+  void SetPrintColumn(int ACol, int Width, int Offset);
+  QString Version() { return GetVersionString(); }
+
+  // ===================== real-row and other text views =====================
+
+  QString GetCellsEx(int i, int j);
+  void SetCellsEx(int i, int j, const QString& Value);
+  QString AllCells(int i, int j) { return GetCellsEx(i, j); }
+  void SetAllCells(int i, int j, const QString& Value) { SetCellsEx(i, j, Value); }
+  QString GetGridCellsEx(int i, int j);
+  void SetGridCellsEx(int i, int j, const QString& Value);
+  QString AllWideCells(int i, int j) { return GetCellsEx(i, j); }
+  void SetAllWideCells(int i, int j, const QString& Value) { SetCellsEx(i, j, Value); }
+  uintptr_t GetObjectsEx(int i, int j);
+  void SetObjectsEx(int i, int j, uintptr_t aObject);
+  QString UnSortedCells(int i, int j);
+  void SetUnSortedCells(int i, int j, const QString& Value);
+  QString OriginalCells(int i, int j);
+  void SetOriginalCells(int i, int j, const QString& Value);
+  QString StrippedCells(int i, int j);
+  int LinesInCell(int i, int j);
+  int AllColWidths(int i) const;
+  void SetAllColWidths(int i, int Value);
+  int AllColCount() const { return ColCount() + FNumHidden; }
+  int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  QString CurrentCell() { return GetCurrentCell(); }
+  TStringList* GetHiddenRowItems(int Idx) const;
+  TObject* GetRealRowProperties(int ACol, int ARow);
+  int SortedRowIndex(int ARow);
+  int UnSortedRowIndex(int ARow);
+  // The recorded position of real column i in the column order; -1 when none.
+  int ColumnPosition(int i) const;
+  TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+
+  // ===================== per-cell looks =====================
+
+  void SetCellFont(int i, int j, const TFont* Value);
+  TColor Colors(int i, int j) const;
+  void SetColors(int i, int j, TColor Value);
+  TColor ColorsTo(int i, int j) const;
+  void SetColorsTo(int i, int j, TColor Value);
+  TCellGradientDirection Gradients(int i, int j) const;
+  void SetGradients(int i, int j, TCellGradientDirection Value);
+  TColor FontColors(int i, int j) const;
+  void SetFontColors(int i, int j, TColor Value);
+  TFontStyles FontStyles(int i, int j) const;
+  void SetFontStyles(int i, int j, TFontStyles Value);
+  int FontSizes(int i, int j) const;
+  void SetFontSizes(int i, int j, int Value);
+  QString FontNames(int i, int j) const;
+  void SetFontNames(int i, int j, const QString& Value);
+  TAlignment Alignments(int i, int j) const;
+  void SetAlignments(int i, int j, TAlignment Value);
+  bool WordWraps(int i, int j);
+  void SetWordWraps(int i, int j, bool Value);
+  bool ReadOnly(int i, int j) const;
+  void SetReadOnly(int i, int j, bool Value);
+  void SetRowColor(int i, TColor AColor);
+  void SetRowColorTo(int i, TColor AColor);
+  void SetRowFontColor(int i, TColor AColor);
+
+  // ===================== hidden columns and rows =====================
+
+  void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
+  bool IsHiddenColumn(int ColIndex) const;
+  int NumHiddenColumns() const { return FNumHidden; }
+  int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
+  int DisplColIndex(int ACol) override { return RealToDisplCol(ACol); }
+  int RealCol() const { return DisplToRealCol(Col()); }
+  int DisplToRealCol(int ACol) const;
+  int RealToDisplCol(int ACol) const;
+
+  void HideRow(int Row) { HideRows(Row, Row); }
+  void HideRows(int FromRow, int ToRow);
+  void HideRowsEx(int FromRow, int ToRow);
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int Row);
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  void UnHideRowList();
+  bool IsHiddenRow(int Row) const;
+  // Builds the list of hidden real rows on the first call (an empty pointer) and
+  // answers from it afterwards; the caller owns the list.
+  bool IsHiddenRow(int Row, std::unique_ptr<TIntList>& List) const;
+  int NumHiddenRows() const { return FGridItems->Count(); }
+  int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+  int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+  int RealRow() const { return DisplToRealRow(Row()); }
+  int DisplToRealRow(int ARow) const;
+  int RealToDisplRow(int ARow) const;
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = Value; }
+
+  // The current row, with OnRowUpdate and the synchronised grid.
+  void SetRow(int Value);
+  // Applied only for FixedRows <= Value <= RowCount - 1.
+  void SetTopRow(int Value);
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  void UpdateEditMode();
+  bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns->HasValue(ACol); }
+  int SaveStartCol() const;
+  int SaveEndCol() const;
+  int SaveColCount() const;
+  int SaveStartRow() const;
+  int SaveEndRow() const;
+  int SaveRowCount() const;
+  int TotalRowCount() const { return AllRowCount(); }
+  int TotalColCount() const override { return ColCount() + FNumHidden; }
+
+  // Row workers: insert (remove) display rows with every column of the store,
+  // hidden ones included, keeping heights and the per-row lists in step.
+  void InsertRowsInternal(int RowIndex, int RCount);
+  void RemoveRowsInternal(int RowIndex, int RCount);
+
+  // ===================== selection =====================
+
+  void SetSelection(TGridRect Value);
+  void FocusCell(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void GotoCell(int ACol, int ARow);
+  void EditCell(int ACol, int ARow);
+  void MoveCurrentCell(int ACol, int ARow);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  bool RowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  int RowSelectCount() const;
+  int ColSelectCount() const;
+  int SelectedRowCount() const;
+  int SelectedRow(int i) const;
+  int SelectedColCount() const;
+  void RowSelectFromSelection(bool ClearOutside);
+  void ColSelectFromSelection(bool ClearOutside);
+  int SelectedCellsCount();
+  TGridCoord SelectedCell(int i) const;
+  bool SelectedCells(int i, int j) const;
+  void SetSelectedCells(int i, int j, bool Value);
+  void ClearSelectedCells();
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool RowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  bool UseEnabledRows() const { return FUseEnabledRows; }
+  bool SelectionChangePending() const { return FSelChange; }
+  void SetSelectionChangePending(bool Value) { FSelChange = Value; }
+  void RepaintCell(int c, int r) { TBaseGrid::RepaintCell(c, r); }
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  void RepaintRect(TRect r);
+  void InvalidateCellRange(TGridRect r);
+
+  // ===================== grid properties =====================
+
+  void SetRowCount(int Value);
+  // The column grid keeps its columns in step after every count change.
+  virtual void SetColCount(int Value);
+  void SetCol(int Value);
+  int FixedRows() const;
+  void SetFixedRows(int Value);
+  int FixedCols() const;
+  void SetFixedCols(int Value);
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  void SetDefaultRowHeight(int Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  bool WordWrap() const { return FWordWrapEx; }
+  void SetWordWrap(bool Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  int VAlignFlag() const { return FVAlign; }
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  bool ShowDesignHelper() const { return FShowDesignHelper; }
+  void SetShowDesignHelper(bool Value);
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value) { FHovering = Value; }
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value);
+  TPoint XYOffset() const { return FXYOffset; }
+  void SetXYOffset(TPoint Value);
+  void UpdateXYOffset(int X, int Y) { FXYOffset = {X, Y}; }
+  TColor ArrowColor() const { return FArrowColor; }
+  void SetArrowColor(TColor Value) { FArrowColor = Value; }
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const { return FSelectionColorTo; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value);
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionColorMixer() const { return FSelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value);
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  void SetSelectionColorMixerFactor(int Value);
+  bool SelectionRectangle() const { return FSelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FSelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  TGridLook Look() const { return FLook; }
+  // Stores the look (the colour presets of each look come with the painting).
+  void SetLook(TGridLook Value);
+  bool IsPasswordCell(int ACol, int ARow);
+  bool UsesVCLStyles() override { return false; }
+  int MaxRowCount() const { return FMaxRowCount; }
+  int MaxColCount() const { return FMaxColCount; }
+  void SetMaxRowCount(int Value) { FMaxRowCount = Value; }
+  int FixedRowsMin() const { return FFixedRowsMin; }
+  int FixedColsMin() const { return FFixedColsMin; }
+
+  // ===================== the settings objects' host =====================
+
+  void HostInvalidate() override { Invalidate(); }
+  void HostRepaintRow(int ARow) override { RepaintRow(ARow); }
+  void HostRepaintCell(int ACol, int ARow) override { RepaintCell(ACol, ARow); }
+  int HostFixedRows() const override { return FixedRows(); }
+  bool HostHasParent() const override { return Parent() != nullptr; }
+  bool HostDesigning() const override { return Designing(); }
+  bool HostLoading() const override { return Loading(); }
+  void HostStretchColumn() override {}
+  bool HostRegisterDropTarget() override { return false; }
+  void HostRevokeDropTarget() override {}
+  void HostFloatingFooterLayout() override;
+  void HostRepaintFooterPanel() override {}
+
+protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Window creation: run when the grid gets its parent.
+  virtual void CreateWnd();
+  // The grid's size changed.
+  virtual void Resize();
+  QString GetEditMask(int ACol, int ARow) override;
+  // A moved display column: with hidden columns the cells, flags and kept
+  // widths move by real index.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  bool SelectCell(int ACol, int ARow) override;
+  bool IsFixed(int ACol, int ARow) override;
+  void GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,
+                     TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                     TCellGradientDirection& GD) override;
+  // Hooks of other facets that this one calls at the Parts' points.
+  virtual void BalloonInit() {}
+  virtual void BalloonDone() {}
+  virtual void HideInplaceEdit();
+  virtual void CellControlsUpdate(bool RebuildList) {}
+  virtual void UpdateFooter() {}
+  virtual void UpdateSearchPanel() {}
+  virtual void ShowInplaceEdit() { ShowEditor(); }
+  virtual void AutoSizeColumns(bool DoFixedCols, int Padding) {}
+
+  // Raises ColCount by the hidden columns for the guard's life, so that whole
+  // rows carry the cells of hidden columns.
+  class TAllColumnsGuard {
+  public:
+    explicit TAllColumnsGuard(TExStringGrid& g);
+    ~TAllColumnsGuard();
+    TAllColumnsGuard(const TAllColumnsGuard&) = delete;
+    TAllColumnsGuard& operator=(const TAllColumnsGuard&) = delete;
+
+  private:
+    TExStringGrid& g_;
+    int raised_;
+  };
+
+  // Copies the texts and objects of store row `from` into row `to` over every
+  // column of the store.
+  void CopyRowCells(int from, int to);
+  void CopyRowToItems(int row, TStringList& items);
+  void CopyItemsToRow(const TStringList& items, int row);
+  void ClearRowCells(int row);
+  void GrowColumnArrays(int count) const;
+
+  // --- fields ---
+  bool FLoaded = false;
+  int FUpdateCount = 0;
+  bool FSkipRepaint = false;  // set by SelectCell, consumed by Invalidate
+  bool FTimerRunning = false;
+  TCursor FRestoreCursor = crDefault;
+  std::unique_ptr<TFont> FCellFont;
+
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TFloatingFooter> FFloatingFooter;
+  std::unique_ptr<TPrintSettings> FPrintSettings;
+  std::unique_ptr<THTMLSettings> FHTMLSettings;
+  std::unique_ptr<TSortSettings> FSortSettings;
+  std::unique_ptr<TDragDropSettings> FDragDropSettings;
+  std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+  std::unique_ptr<TControlLook> FControlLook;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TColumnSize> FColumnSize;
+  std::unique_ptr<TCellNode> FCellNode;
+  std::unique_ptr<TBands> FBands;
+  TSizeWhileTyping FSizeWhileTyping;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TGrouping> FGrouping;
+  std::unique_ptr<TNotifyStringList> FColumnHeaders;
+  std::unique_ptr<TIntList> FOrigColSizes;
+  std::unique_ptr<TFont> FFixedFont;
+  std::unique_ptr<TFont> FActiveCellFont;
+  std::unique_ptr<TNotifyStringList> FRowHeaders;
+  std::unique_ptr<TStringList> FSortList;
+  std::unique_ptr<TStringList> FLookupItems;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FSortRowXRef;
+  std::unique_ptr<TIntList> FUnSortRowXRef;
+  std::unique_ptr<TIntList> FMergedColumns;
+  std::unique_ptr<TIntList> FSelectedRows;
+  std::unique_ptr<TIntList> FModifiedRows;
+  std::unique_ptr<TIntList> FEnabledRows;
+  std::unique_ptr<TBitmap> FRowIndicator;
+  std::unique_ptr<TBackGround> FBackGround;
+  std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TGridItems> FGridItems;
+  std::unique_ptr<TFilter> FFilter;
+  std::unique_ptr<TBalloonSettings> FBalloon;
+  std::unique_ptr<TShowModified> FShowModified;
+  std::vector<TObject*> FNotifiers;
+  std::unique_ptr<TIntList> FColumnOrder;
+  std::unique_ptr<TCellGraphic> FSharedGraphic;
+  std::unique_ptr<TIntList> FIgnoreColumns;
+  std::unique_ptr<TFilterDropDown> FFilterDropDown;
+  std::unique_ptr<TStringList> FFilterList;
+  TExStringGridCheck* FCellChecker = nullptr;
+  bool FFilterActive = false;
+
+  // internal state (-1: none)
+  int FLastTabCol = -1, FLastTabRow = -1;
+  int FHoverLink = -1;
+  int FHoverFixedX = -1, FHoverFixedY = -1;
+  int FOleDragCol = -1;
+  int FFilterCol = -1;
+  int FComboIdx = -1;
+  int FClickedCol = -1, FClickedRow = -1;
+  int FLastHintX = -1, FLastHintY = -1;
+  int FPrevWidth = -1, FPrevHeight = -1;
+  int FPrevLeftCol = 0, FPrevTopRow = 0;
+  bool FValidation = true;
+  int FPrintPageFrom = 1, FPrintPageTo = 1;
+  TColor FTone1 = clNone, FTone2 = clNone;
+
+  // hidden columns: per real column its visibility and its width when hidden;
+  // both grow with the columns (a column beyond them is visible)
+  mutable std::vector<bool> FVisibleCol;
+  mutable std::vector<int> FAllColWidths;
+  int FNumHidden = 0;
+  int FFilterLevel = 0;
+  bool FHidingRows = false;  // RemoveRowsEx takes rows out for hiding, not for good
+  TGridRect FOldSelection;
+  bool FSelHidden = false;
+  int FOldRowSel = -1;
+
+  // selection
+  mutable std::vector<bool> FRowSelect;
+  mutable std::vector<bool> FColSelect;
+  std::vector<TGridCoord> FSelectedCells;
+  bool FUseEnabledRows = false;
+  bool FSelChange = false;
+
+  // edited cell (for CancelCellEdit and validation)
+  int FEditCol = -1, FEditRow = -1;
+  QString OriginalCellValue;
+  bool FOriginalModified = false;
+
+  // print layout
+  std::vector<int> FPrintColWidths;
+  std::vector<int> FPrintColOffsets;
+
+  // properties with upkeep
+  bool FFixedColsMinSet = false;
+  int FFixedRowsMin = 1, FFixedColsMin = 1;
+  int FMaxRowCount = 0, FMaxColCount = 0;
+  int FFixedFooters = 0, FFixedRightCols = 0;
+  int FFixedRowHeight = 0;
+  bool FWordWrapEx = true;
+  TVAlignment FVAlignment = vtaTop;
+  int FVAlign = 0;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  bool FShowDesignHelper = true;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  bool FHovering = false;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor = clGray;
+  TColor FActiveCellColorTo = clNone;
+  TPoint FXYOffset{2, 2};
+  TColor FArrowColor = clBlack;
+  TColor FSelectionColor = 0xEACAB6;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionMirrorColor = clNone;
+  TColor FSelectionMirrorColorTo = clNone;
+  TColor FSelectionTextColor = clBlack;
+  bool FSelectionColorMixer = false;
+  int FSelectionColorMixerFactor = 50;
+  bool FSelectionRectangle = false;
+  bool FSelectionResizer = false;
+  int FMaxEditLength = 0;
+  bool FShowSelection = true;
+  bool FAutoSize = false;
+  bool FFlat = false;
+  bool FAutoThemeAdapt = false;
+  bool FSpreadSheet = false;
+  TColor FBorderColor = 0xB99D7F;
+  TGridLook FLook = glXP;
+};
