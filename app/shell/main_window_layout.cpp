@@ -19,7 +19,7 @@ const int Main_Controls_Count = sizeof(Main_Controls) / sizeof(Main_Controls[0])
 // The hidden buttons of the sibling models keep one place beside the steps.
 #define HIDDEN(name, caption, hint) {name, 156, 258, false, caption, hint, nullptr}
 
-const TStepButtonPlace Step_Buttons[30] = {
+const TStepButtonPlace Step_Button_Places[30] = {
     {u"Btn_New", 112, 80, true, 15, 22, nullptr},
     {u"Btn_Open", 112, 258, true, 16, 23, nullptr},
     {u"Btn_Prm_Gen", 156, 80, true, 20, 24, nullptr},

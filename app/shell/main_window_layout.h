@@ -45,7 +45,7 @@ struct TStepButtonPlace {
   const char16_t* FixedCaption;  // the caption when it takes no text
 };
 // The 30 step buttons; this model shows seven.
-extern const TStepButtonPlace Step_Buttons[30];
+extern const TStepButtonPlace Step_Button_Places[30];
 
 // Top of Btn_CreateBin, the last step of this model: the separator line lies 51
 // below it and the client area ends 152 below it.

@@ -1,7 +1,5 @@
 #include "app/shell/step_flow.h"
 
-#include <QString>
-
 const TStepEntry Step_Dispatch[] = {
     {u"Btn_New", saNew_Project, nullptr},
     {u"Btn_Open", saOpen_Project, nullptr},
@@ -40,10 +38,9 @@ const TStepEntry Step_Dispatch[] = {
 };
 const int Step_Dispatch_Count = sizeof(Step_Dispatch) / sizeof(Step_Dispatch[0]);
 
-const TStepEntry* Find_Step(const char16_t* button) {
-  const QString name = QString::fromUtf16(button);
+const TStepEntry* Find_Step(const QString& button) {
   for (const TStepEntry& e : Step_Dispatch)
-    if (name == QString::fromUtf16(e.Button)) return &e;
+    if (button == QString::fromUtf16(e.Button)) return &e;
   return nullptr;
 }
 

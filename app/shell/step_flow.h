@@ -4,6 +4,8 @@
 // active project it only shows text 18.
 #pragma once
 
+#include <QString>
+
 enum TStepAction {
   saNew_Project,       // Create_New_Project
   saOpen_Project,      // Open_Project
@@ -29,7 +31,7 @@ extern const TStepEntry Step_Dispatch[];
 extern const int Step_Dispatch_Count;
 
 // The dispatch entry of a button (nullptr for a button not in the table).
-const TStepEntry* Find_Step(const char16_t* button);
+const TStepEntry* Find_Step(const QString& button);
 
 // Steps that work without an active project: New, Open, Close, About, Options.
 bool Step_Needs_Project(TStepAction action);

@@ -28,3 +28,7 @@ QString Home_Page_Link() { return Maker_Site() + QStringLiteral("/HOME/default.a
 QString Download_Page_Link() { return Maker_Site() + QStringLiteral("/Home/download/download.asp#") + Q(kHW_Code); }
 
 QString Version_Query_Link() { return Maker_Site() + QStringLiteral("/home/download/GetversionSW.asp?nomesw=") + Q(kSW_Code); }
+
+QString Download_Link_Caption(const QString& text) {
+  return QStringLiteral("<a href=\"%1\">%2</a>").arg(Download_Page_Link(), text);
+}

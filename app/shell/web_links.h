@@ -17,3 +17,6 @@ QString Download_Page_Link();
 // Version query: "/home/download/GetversionSW.asp" with the query key "nomesw" = the
 // software code.
 QString Version_Query_Link();
+
+// The caption of a link label that leads to the download page with `text`.
+QString Download_Link_Caption(const QString& text);

@@ -1,0 +1,106 @@
+// The main window's step flow: the click handler of every button and the commands
+// it runs.
+#include "app/forms/about_dialog.h"
+#include "app/forms/form_registry.h"
+#include "app/forms/main_window.h"
+#include "app/forms/new_project_dialog.h"
+#include "app/forms/open_conf_dialog.h"
+#include "app/forms/options_dialog.h"
+#include "app/language/language.h"
+#include "app/settings/settings_file.h"
+#include "app/shell/main_window_layout.h"
+#include "app/shell/projects.h"
+#include "app/shell/step_flow.h"
+#include "app/shell/version_check.h"
+#include "app/state/comon.h"
+#include "gateway/bank2_device_image.h"
+#include "gateway/esi_writer.h"
+#include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/timer.h"
+
+void TFFabricoreFirmWare::Btn_Click(TObject* Sender) {
+  auto* button = dynamic_cast<TComponent*>(Sender);
+  if (!button) return;
+  const TStepEntry* step = Find_Step(button->Name());
+  if (!step) return;
+  // Every step after New, Open, Close, Information and Options needs a project.
+  if (Step_Needs_Project(step->Action) && Project_Folder.isEmpty()) {
+    MessageDlg(Lang_Text(kText_Project_Not_Valid), mtError, {mbOK});
+    return;
+  }
+  try {
+    switch (step->Action) {
+      case saNew_Project: Create_New_Project(); break;
+      case saOpen_Project: Open_Project(); break;
+      case saClose: Close(); break;
+      case saAbout:
+        if (FAbout) FAbout->ShowModal();
+        break;
+      case saOptions:
+        if (FSoftOptions && FSoftOptions->ShowModal() == mrOk) {
+          Save_Setting();
+          Timer_Update->SetEnabled(Version_Timer_Wanted(Opt_Enable_Internet, Opt_Enable_Update));
+        }
+        break;
+      case saShow_Form: Show_Project_Step(QString::fromUtf16(step->Form)); break;
+      case saCreate_ESI_File: Create_ESI_File(); break;
+      case saUpdate_Device: Update_Device(); break;
+      // The writers of the other models' files (EDE, EDS, MIB, GSDML) are not built
+      // into this program yet; their buttons are hidden in this model.
+      case saBACnet_EDE_File:
+      case saBuild_EDS_File:
+      case saCreate_MIB_File:
+      case saPROFINET_XML:
+        break;
+    }
+  } catch (const Exception& e) {
+    Application->HandleException(e.Message);
+  }
+}
+
+// An editor step: its form, modally; the form saves its own file on OK. A form not
+// built into the program yet opens nothing.
+void TFFabricoreFirmWare::Show_Project_Step(const QString& formName) {
+  if (TForm* form = Registered_Form(formName)) form->ShowModal();
+}
+
+void TFFabricoreFirmWare::Create_New_Project() {
+  if (!FNew_Project) return;
+  // The dialog has made the project active already.
+  if (FNew_Project->ShowModal() == mrOk) Show_Configuration();
+}
+
+void TFFabricoreFirmWare::Open_Project() {
+  if (!FOpenConf) return;
+  if (FOpenConf->ShowModal() != mrOk) return;
+  // Active only when the chosen folder (still) exists.
+  Activate_Project(FOpenConf->Name_Conf);
+  Show_Configuration();
+}
+
+void TFFabricoreFirmWare::Update_Device() {
+  // The images are written before the update dialog opens, whatever happens there;
+  // an error of the build leaves the step before it.
+  const TDevice_Images images = Build_Device_Image_Entry();
+  Write_Device_Image_Entry(images);
+  // The update dialog (network update) opens here once it is built into the program.
+}
+
+void TFFabricoreFirmWare::Create_ESI_File() {
+  // 1. The file name, starting in the project folder.
+  SaveESI->InitialDir = Project_Folder;
+  SaveESI->FileName.clear();
+  if (!SaveESI->Execute()) return;
+  const QString name = SaveESI->FileName;
+  // 2. Overwrite only when the user agrees.
+  if (FileExists(name) && MessageDlg(Lang_Text(kText_File_Exists), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  // 3. Write it; a failure is reported and writes nothing.
+  try {
+    Build_ESI_File(name);
+  } catch (const Exception& e) {
+    MessageDlg(e.Message, mtError, {mbOK});
+  }
+}

@@ -1,0 +1,73 @@
+#include "app/forms/startup_forms.h"
+
+#include "app/forms/about_dialog.h"
+#include "app/forms/form_registry.h"
+#include "app/forms/main_window.h"
+#include "app/forms/new_project_dialog.h"
+#include "app/forms/open_conf_dialog.h"
+#include "app/forms/options_dialog.h"
+#include "app/shell/form_lists.h"
+#include "platform/ui/application.h"
+
+#include <vector>
+
+namespace {
+
+// How each form built into the program is made. A form's issue adds its line here;
+// the start-up order and the language-change order are those of form_lists.
+struct TFormCreator {
+  const char16_t* Name;
+  void (*Create)();
+};
+
+template <typename T>
+void makeForm(T*& reference) {
+  Application->CreateForm(reference);
+  T* form = reference;
+  Register_Form(form, [form] { form->Set_Lang(); });
+}
+
+const TFormCreator kForm_Creators[] = {
+    {u"TFFabricoreFirmWare", [] { makeForm(FFabricoreFirmWare); }},
+    {u"TFNew_Project", [] { makeForm(FNew_Project); }},
+    {u"TFOpenConf", [] { makeForm(FOpenConf); }},
+    {u"TFAbout", [] {
+       Application->CreateForm(FAbout);
+       Register_Form(FAbout, nullptr);  // fixed English texts, no Set_Lang
+     }},
+    {u"TFSoftOptions", [] { makeForm(FSoftOptions); }},
+};
+
+std::vector<TForm*>& madeForms() {
+  static std::vector<TForm*> forms;
+  return forms;
+}
+
+}  // namespace
+
+void Create_Startup_Forms() {
+  for (const char16_t* name : Startup_Form_Order) {
+    const QString className = QString::fromUtf16(name);
+    for (const TFormCreator& creator : kForm_Creators) {
+      if (className != QString::fromUtf16(creator.Name)) continue;
+      creator.Create();
+      if (TForm* form = Registered_Form(className)) madeForms().push_back(form);
+    }
+  }
+}
+
+void Free_Startup_Forms() {
+  std::vector<TForm*>& forms = madeForms();
+  while (!forms.empty()) {
+    TForm* form = forms.back();
+    forms.pop_back();
+    delete form;
+  }
+}
+
+int Run_Configurator() {
+  Create_Startup_Forms();
+  Application->Run();
+  madeForms().clear();  // Run freed them with the application's components
+  return 0;
+}
