@@ -28,7 +28,8 @@ void TExStringGrid::CopyRowToItems(int row, TStringList& items) {
 }
 
 void TExStringGrid::CopyItemsToRow(const TStringList& items, int row) {
-  for (int c = 0; c < ColCount(); ++c) {
+  // Entries written beyond the columns while the row was hidden come back too.
+  for (int c = 0; c < std::max(ColCount(), items.Count()); ++c) {
     const bool held = c < items.Count();
     auto* object = held ? static_cast<TObject*>(items.Objects(c)) : nullptr;
     if (auto* props = dynamic_cast<TCellProperties*>(object)) {
