@@ -9,9 +9,13 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
 #include <vector>
 
 class TFadeButton;
+
+// Failures show texts as texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 class ShellFixture : public ::testing::Test {
 protected:

@@ -1,0 +1,101 @@
+// The project steps with a project: editor forms shown by name, the device images
+// of Update Device, the ESI file with its overwrite question, and forms not built
+// into the program yet.
+#include "app/forms/form_registry.h"
+#include "app/shell/projects.h"
+#include "app/state/comon.h"
+#include "controls/button/fade_button.h"
+#include "gateway/bank2_device_image.h"
+#include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/dialogs.h"
+#include "tests/shell/shell_fixture.h"
+
+namespace {
+
+class ProjectSteps : public ShellFixture {
+protected:
+  void StartWithProject() {
+    Start();
+    ASSERT_EQ(Create_Project("Plant"), 0);
+  }
+};
+
+// An editor form of a later step, registered as the real ones are.
+class TFEtherCATSlave : public TForm {
+public:
+  explicit TFEtherCATSlave(TComponent* owner) : TForm(owner) {}
+};
+
+TEST_F(ProjectSteps, AnEditorStepShowsItsRegisteredFormModally) {
+  StartWithProject();
+  auto* editor = Create<TFEtherCATSlave>(nullptr);
+  Register_Form(editor, nullptr);
+  ui.ExpectModal("TFEtherCATSlave", [](TForm* f) { f->SetModalResult(mrCancel); });
+  ClickButton(Main()->Btn_EtherCAT_Set_Access);
+  EXPECT_EQ(ui.ModalForms, std::vector<QString>{"TFEtherCATSlave"});
+  delete editor;
+  EXPECT_EQ(Registered_Form("TFEtherCATSlave"), nullptr);  // a freed form leaves the registry
+}
+
+TEST_F(ProjectSteps, StepsWhoseFormsAreNotBuiltYetOpenNothing) {
+  StartWithProject();
+  for (TFadeButton* b : {Main()->Btn_Prm_Gen, Main()->Btn_EtherCAT_Set_Access, Main()->Btn_Modbus_Set_Access})
+    ClickButton(b);
+  EXPECT_TRUE(ui.ModalForms.empty());
+  EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ProjectSteps, UpdateDeviceWritesBothImagesIntoTheProject) {
+  StartWithProject();
+  ClickButton(Main()->Btn_CreateBin);
+  EXPECT_EQ(ReadFileWhole(Path("PROJECTS/Plant/bin/bank1.bin")).size(), 2048);
+  EXPECT_TRUE(FileExists(Path("PROJECTS/Plant/bin/bank2.bin")));
+  EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ProjectSteps, UpdateDeviceReportsABrokenProjectFileAndWritesNothing) {
+  StartWithProject();
+  WriteFileWhole(File_ParGen, "<ParGen><broken");
+  QString reason;
+  try {
+    Build_Device_Image_Entry();
+  } catch (const Exception& e) {
+    reason = e.Message;
+  }
+  ASSERT_TRUE(reason.contains("ParGen.xml"));
+  ui.ExpectMessage(reason, mrOk, mtError, TMsgDlgButtons{mbOK});
+  ClickButton(Main()->Btn_CreateBin);
+  EXPECT_FALSE(FileExists(Path("PROJECTS/Plant/bin/bank1.bin")));
+}
+
+TEST_F(ProjectSteps, TheEsiFileIsWrittenWhereTheUserSaysAndOverwrittenOnlyOnYes) {
+  StartWithProject();
+  const QString esi = Path("PROJECTS/Plant/device.xml");
+  ui.ExpectFileDialog(true, esi, [&](const TFileDialogRequest& r) {
+    EXPECT_EQ(r.InitialDir, Project_Folder);
+    EXPECT_EQ(r.Filter, "EtherCAT ESI File (*.xml)|*.xml");
+    EXPECT_EQ(r.DefaultExt, "xml");
+  });
+  ClickButton(Main()->Btn_EtherCAT_ESI_File);
+  const QByteArray written = ReadFileWhole(esi);
+  EXPECT_TRUE(written.contains("EtherCATInfo"));
+
+  // The file exists now: No keeps it, Yes writes it again.
+  WriteFileWhole(esi, "kept");
+  ui.ExpectFileDialog(true, esi);
+  ui.ExpectMessage("File already exists. Do you want to overwrite?", mrNo, mtConfirmation, TMsgDlgButtons{mbYes, mbNo});
+  ClickButton(Main()->Btn_EtherCAT_ESI_File);
+  EXPECT_EQ(ReadFileWhole(esi), QByteArray("kept"));
+
+  ui.ExpectFileDialog(true, esi);
+  ui.ExpectMessage("File already exists. Do you want to overwrite?", mrYes);
+  ClickButton(Main()->Btn_EtherCAT_ESI_File);
+  EXPECT_EQ(ReadFileWhole(esi), written);
+
+  // Cancelled: nothing happens.
+  ui.ExpectFileDialog(true, QString());
+  ClickButton(Main()->Btn_EtherCAT_ESI_File);
+}
+
+}  // namespace
