@@ -1,0 +1,129 @@
+// Start-up of the configurator: the time from starting the program's process to its
+// main window being shown (with every form built into the program so far), and the
+// resident memory of the process at that moment. Each iteration starts this
+// program again in its child role, which runs the program's start-up in a data root
+// of its own, reports once the main window has been painted, and ends.
+#include "app/forms/main_window.h"
+#include "app/forms/startup_forms.h"
+#include "platform/os/data_root.h"
+#include "platform/ui/application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* kChildFlag = "--startup-child";
+std::string selfPath;
+
+// Resident memory of this process in KiB (VmRSS), 0 when unknown.
+long residentKiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+  return 0;
+}
+
+// The child: the program's start-up, the main window shown and painted, then one
+// line "SHOWN <KiB>" on standard output.
+int runChild(int argc, char** argv, const char* dataRoot) {
+  QApplication app(argc, argv);
+  SetDataRootOverride(QString::fromLocal8Bit(dataRoot));
+  Create_Startup_Forms();
+  FFabricoreFirmWare->Show();
+  FFabricoreFirmWare->Repaint();
+  Application->ProcessMessages();
+  std::printf("SHOWN %ld\n", residentKiB());
+  std::fflush(stdout);
+  Free_Startup_Forms();
+  return 0;
+}
+
+struct TChildRun {
+  double seconds = 0;
+  long rssKiB = 0;
+  bool ok = false;
+};
+
+TChildRun startChild(const QString& dataRoot) {
+  TChildRun run;
+  int fds[2];
+  if (pipe(fds) != 0) return run;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, fds[0]);
+  const QByteArray root = QFile::encodeName(dataRoot);
+  char* args[] = {selfPath.data(), const_cast<char*>(kChildFlag), const_cast<char*>(root.constData()), nullptr};
+
+  const auto begin = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  const int rc = posix_spawn(&pid, selfPath.c_str(), &actions, nullptr, args, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  if (rc != 0) {
+    close(fds[0]);
+    return run;
+  }
+  // Read until the report line arrives (at most a minute).
+  std::string out;
+  char buffer[256];
+  pollfd p{fds[0], POLLIN, 0};
+  while (out.find('\n') == std::string::npos && poll(&p, 1, 60000) > 0) {
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    if (n <= 0) break;
+    out.append(buffer, static_cast<size_t>(n));
+  }
+  const auto shown = std::chrono::steady_clock::now();
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  long kib = 0;
+  if (std::sscanf(out.c_str(), "SHOWN %ld", &kib) == 1) {
+    run.ok = true;
+    run.rssKiB = kib;
+    run.seconds = std::chrono::duration<double>(shown - begin).count();
+  }
+  return run;
+}
+
+void BM_ProcessStartToMainWindowShown(benchmark::State& state) {
+  QTemporaryDir root;
+  double rss = 0;
+  for (auto _ : state) {
+    const TChildRun run = startChild(root.path());
+    if (!run.ok) {
+      state.SkipWithError("the program did not report its main window");
+      break;
+    }
+    state.SetIterationTime(run.seconds);
+    rss = static_cast<double>(run.rssKiB);
+  }
+  state.counters["resident_KiB"] = rss;
+}
+BENCHMARK(BM_ProcessStartToMainWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], kChildFlag) == 0) return runChild(argc, argv, argv[2]);
+  selfPath = argv[0];
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
