@@ -1,0 +1,186 @@
+// The drop-down unit's drawing, text and number routines.
+#include "grid/dropdown/dropdown_drawing.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/rtl/locale_settings.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+namespace {
+
+struct TRgb {
+  int R, G, B;
+};
+
+TRgb Components(TColor c) {
+  const TColor rgb = ColorToRGB(c);
+  return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
+}
+
+}  // namespace
+
+void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R, bool Horizontal) {
+  if (!Canvas) return;
+  const TRect bounds = R;
+  // 1. The far edge moves in by one pixel.
+  if (Horizontal)
+    R.Right -= 1;
+  else
+    R.Bottom -= 1;
+  // 2. At least one band.
+  if (Steps < 1) Steps = 1;
+  // 3. Colour step per component.
+  const TRgb c1 = Components(FromColor), c2 = Components(ToColor);
+  const double dr = double(c2.R - c1.R) / Steps, dg = double(c2.G - c1.G) / Steps, db = double(c2.B - c1.B) / Steps;
+  // 4. Band size in the reduced rectangle.
+  const double s = double(Horizontal ? R.Right - R.Left : R.Bottom - R.Top) / Steps;
+  // 5. The bands, each kept inside the rectangle the caller gave.
+  for (int i = 0; i < Steps; ++i) {
+    const TColor color =
+        RGB(c1.R + RoundHalfEven(i * dr), c1.G + RoundHalfEven(i * dg), c1.B + RoundHalfEven(i * db));
+    Canvas->Pen()->SetColor(color);
+    Canvas->Brush()->SetColor(color);
+    const int offset = static_cast<uint16_t>(RoundHalfEven(i * s));
+    const int extent = RoundHalfEven(s) + 1;
+    TRect band = Horizontal ? Rect(R.Left + offset, R.Top, R.Left + offset + extent, R.Bottom)
+                            : Rect(R.Left, R.Top + offset, R.Right, R.Top + offset + extent);
+    TRect drawn;
+    if (!IntersectRect(drawn, band, bounds)) continue;
+    Canvas->Rectangle(drawn);
+  }
+}
+
+TColor BlendColor(TColor Col1, TColor Col2, int Percent) {
+  if (Percent >= 100) return Col1;
+  if (Percent <= 0) return Col2;
+  const TRgb a = Components(Col1), b = Components(Col2);
+  const double x = Percent / 100.0;
+  return RGB(RoundHalfEven(x * a.R + (1 - x) * b.R), RoundHalfEven(x * a.G + (1 - x) * b.G),
+             RoundHalfEven(x * a.B + (1 - x) * b.B));
+}
+
+TColor ScaleColor(TColor Color, int R, int G, int B) {
+  const TRgb c = Components(Color);
+  auto scale = [](int component, int p) {
+    if (component == 0) return std::max(0, p) & 0xFF;
+    return RoundHalfEven(std::min(100, p + 100) / 100.0 * component) & 0xFF;
+  };
+  return RGB(scale(c.R, R), scale(c.G, G), scale(c.B, B));
+}
+
+void DrawRectBackground(TCanvas* Canvas, TRect R, TColor Color, TColor ColorTo, TColor BorderColor, int BorderWidth,
+                        TGradientDirection Direction) {
+  if (!Canvas) return;
+  if (ColorTo != clNone) {
+    DrawGradientRect(Canvas, Color, ColorTo, 80, R, Direction == gdHorizontal);
+  } else if (Color != clNone) {
+    Canvas->Brush()->SetColor(Color);
+    Canvas->FillRect(R);
+  }
+  if (BorderColor == clNone || BorderWidth <= 0) return;
+  Canvas->Brush()->SetStyle(bsClear);
+  Canvas->Pen()->SetWidth(BorderWidth);
+  Canvas->Pen()->SetColor(BorderColor);
+  Canvas->Rectangle(R);
+  Canvas->Brush()->SetStyle(bsSolid);
+  Canvas->Pen()->SetWidth(1);
+}
+
+void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int /*ImageIndex*/) {
+  if (!Canvas || Caption.isEmpty()) return;
+  const TBrushStyle style = Canvas->Brush()->Style();
+  Canvas->Brush()->SetStyle(bsClear);
+  Canvas->DrawText(Caption, R, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_CENTER);
+  Canvas->Brush()->SetStyle(style);
+}
+
+void DrawTransparentGlyph(TCanvas* Canvas, TBitmap* Bitmap, TColor BackColor, TRect R) {
+  if (!Canvas || !Bitmap || Bitmap->Empty()) return;
+  TBitmap temp(Bitmap->Width(), Bitmap->Height());
+  const TColor key = Bitmap->Canvas()->Pixel(0, 0);
+  const TColor back = ColorToRGB(BackColor);
+  for (int y = 0; y < Bitmap->Height(); ++y)
+    for (int x = 0; x < Bitmap->Width(); ++x) {
+      const TColor p = Bitmap->Canvas()->Pixel(x, y);
+      temp.Canvas()->SetPixel(x, y, p == key ? back : p);
+    }
+  Canvas->CopyRect(R, temp.Canvas(), Rect(0, 0, R.Width(), R.Height()));
+}
+
+TSize GetTextSize(TCanvas* Canvas, const QString& Text) {
+  if (!Canvas || Text.isEmpty()) return {0, 0};
+  TRect r = Rect(0, 0, 1000, 500);
+  Canvas->DrawText(Text, r, DT_CALCRECT | DT_SINGLELINE);
+  return {r.Right, r.Bottom};
+}
+
+QString TruncateText(TCanvas* Canvas, const QString& Text, int MaxWidth, bool Ellipsis) {
+  if (!Canvas || Canvas->TextWidth(Text) <= MaxWidth) return Text;
+  for (int len = Text.size() - 1; len >= 0; --len) {
+    const QString candidate = Text.left(len) + (Ellipsis ? QStringLiteral("...") : QString());
+    if (Canvas->TextWidth(candidate) < MaxWidth) return candidate;
+  }
+  return Text;
+}
+
+bool IsRangeSeparator(QChar Ch) { return Ch == u',' || Ch == u'-' || Ch == u';'; }
+
+int GetTextNumberKind(const QString& Text) {
+  if (Text.isEmpty()) return kTextKindText;
+  const TFormatSettings fs = FormatSettings();
+  bool isInteger = true, isFloat = true, isHex = true;
+  int minus = 0, decimals = 0, lastThousand = 0;
+  for (int i = 0; i < Text.size(); ++i) {
+    const QChar c = Text[i];
+    const int pos = i + 1;
+    const bool digit = c >= u'0' && c <= u'9';
+    if (c == u'-') ++minus;
+    if (c == fs.DecimalSeparator) ++decimals;
+    if (!digit && c != u'-') isInteger = false;
+    if (c == fs.ThousandSeparator) {
+      if (pos == 1 || (lastThousand > 0 && pos - lastThousand < 3)) isFloat = false;
+      lastThousand = pos;
+    } else if (!digit && c != u'-' && c != fs.DecimalSeparator) {
+      isFloat = false;
+    }
+    const bool hexLetter = (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+    if (!digit && c != u'-' && !hexLetter) isHex = false;
+  }
+  if (minus > 1 || decimals > 1) return kTextKindText;
+  if (isInteger) return kTextKindInteger;
+  if (isFloat) return kTextKindFloat;
+  if (isHex) return kTextKindHex;
+  return kTextKindText;
+}
+
+QString StripThousandChars(const QString& Text) {
+  QString out = Text;
+  out.remove(FormatSettings().ThousandSeparator);
+  return out;
+}
+
+int HexDigitValue(QChar Ch) {
+  if (Ch >= u'0' && Ch <= u'9') return Ch.unicode() - u'0';
+  if (Ch >= u'A' && Ch <= u'F') return Ch.unicode() - u'A' + 10;
+  if (Ch >= u'a' && Ch <= u'f') return Ch.unicode() - u'a' + 10;
+  return 0;
+}
+
+int HexToInt(const QString& Text) {
+  uint32_t sum = 0, weight = 1;
+  for (int i = Text.size() - 1; i >= 0; --i) {
+    sum += static_cast<uint32_t>(HexDigitValue(Text[i])) * weight;
+    weight *= 16;
+  }
+  return static_cast<int>(sum);
+}
+
+QString CaseText(const QString& Text, bool CaseSensitive) {
+  return CaseSensitive ? Text : QLocale().toUpper(Text);
+}

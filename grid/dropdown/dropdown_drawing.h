@@ -1,0 +1,76 @@
+// The free drawing, text and number routines of the drop-down unit: the banded
+// two-colour gradient of headers, footers, pop-ups, buttons and the grid's
+// header cells, colour blending and scaling, a rectangle's background and
+// border, a caption line, a glyph with its key colour replaced, one-line text
+// measuring and truncation, and the small number helpers of the entry rules.
+// Colours are resolved to RGB before any arithmetic; clNone means no colour.
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include "grid/dropdown/header_footer_settings.h"
+#include "platform/ui/graphics.h"
+
+class TCanvas;
+class TBitmap;
+
+// Rounds to the nearest integer, halves to the even neighbour (the processor's
+// default rounding, which every computed coordinate and colour here uses).
+int RoundHalfEven(double value);
+
+// Fills R with Steps bands from FromColor towards ToColor; with Horizontal the
+// colour changes from left to right. The last band has the colour of step
+// Steps - 1, not ToColor itself, and consecutive bands overlap by one pixel.
+// Nothing is drawn outside R.
+void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R, bool Horizontal);
+
+// Percent of Col1 mixed with the rest of Col2; 100 or more gives Col1 and 0 or
+// less Col2, unchanged (system colours not resolved then).
+TColor BlendColor(TColor Col1, TColor Col2, int Percent);
+
+// Each component scaled by its percentage change: a zero component becomes the
+// percentage (at least 0), any other min(100, p + 100) percent of itself; each
+// result keeps its low 8 bits.
+TColor ScaleColor(TColor Color, int R, int G, int B);
+
+// A gradient (ColorTo set) or plain background, then a border of BorderWidth
+// pixels in BorderColor when both are set.
+void DrawRectBackground(TCanvas* Canvas, TRect R, TColor Color, TColor ColorTo, TColor BorderColor, int BorderWidth,
+                        TGradientDirection Direction);
+
+// One caption line in R, vertically centred with an end ellipsis: centred
+// without an image, left-aligned after one. (There is no image list in this
+// program, so the image part is never drawn: ImageIndex is ignored.)
+void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int ImageIndex);
+
+// The glyph copied into R with the colour of its pixel (0, 0) replaced by
+// BackColor.
+void DrawTransparentGlyph(TCanvas* Canvas, TBitmap* Bitmap, TColor BackColor, TRect R);
+
+// Width and height of the text on one line; (0, 0) for an empty text.
+TSize GetTextSize(TCanvas* Canvas, const QString& Text);
+
+// The text when it fits MaxWidth; else the longest start of it (with "..."
+// when Ellipsis) that is narrower than MaxWidth; the whole text when none is.
+QString TruncateText(TCanvas* Canvas, const QString& Text, int MaxWidth, bool Ellipsis);
+
+// True for ",", "-" and ";".
+bool IsRangeSeparator(QChar Ch);
+
+// The number kind of an entry text: 0 integer, 1 float, 2 text, 5 hex.
+inline constexpr int kTextKindInteger = 0, kTextKindFloat = 1, kTextKindText = 2, kTextKindHex = 5;
+int GetTextNumberKind(const QString& Text);
+
+// The text without the locale's thousand separators.
+QString StripThousandChars(const QString& Text);
+
+// 0-9 for "0"-"9", 10-15 for "A"-"F" and "a"-"f", 0 for anything else.
+int HexDigitValue(QChar Ch);
+
+// The digit values summed from the right with weights 1, 16, 256, ...; no check,
+// the sum wraps like the 32-bit integer it is.
+int HexToInt(const QString& Text);
+
+// The text itself when CaseSensitive, else its locale upper case.
+QString CaseText(const QString& Text, bool CaseSensitive);
