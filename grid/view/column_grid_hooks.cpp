@@ -23,7 +23,7 @@ void TExColumnGrid::GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABru
   MirrorColor = 0;
   MirrorColorTo = 0;
   GD = GradientVertical;
-  if (IsFixed(ACol, ARow) || (item->ShowBands() && Bands()->Active())) {
+  if (IsFixed(RealToDisplCol(ACol), ARow) || (item->ShowBands() && Bands()->Active())) {
     ABrush->SetColor(clNone);
     ColorTo = clNone;
   }

@@ -6,10 +6,10 @@
 // selection model and the property accessors with their upkeep.
 //
 // The class is one header with one .cpp per facet: grid_construction.cpp,
-// grid_hooks.cpp, grid_settings_host.cpp, cell_graphics.cpp,
-// typed_cell_access.cpp, cell_text_access.cpp, cell_look_access.cpp,
-// hidden_columns.cpp, hidden_rows.cpp, row_workers.cpp, selection.cpp,
-// grid_properties.cpp.
+// grid_hooks.cpp, cell_graphics.cpp, typed_cell_access.cpp,
+// cell_text_access.cpp, cell_look_access.cpp, hidden_columns.cpp,
+// hidden_rows.cpp, row_workers.cpp, selection.cpp, grid_properties.cpp (with
+// the settings objects' requests).
 //
 // Index kinds: a real column counts hidden columns (the cell store's column);
 // a display column only the shown ones. Rows are the cell store's rows; hidden
@@ -23,6 +23,7 @@
 
 #include "grid/base/base_grid.h"
 #include "grid/base/bands.h"
+#include "grid/base/control_list.h"
 #include "grid/base/int_list.h"
 #include "grid/base/mouse_actions.h"
 #include "grid/base/navigation.h"
@@ -130,6 +131,8 @@ public:
   TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
   TIntList* ColumnOrder() const { return FColumnOrder.get(); }
   TGridItems* GridItems() const { return FGridItems.get(); }
+  // The controls placed in cells.
+  TControlList* ControlList() const { return FControlList.get(); }
   TExStringGridCheck* CellChecker() const { return FCellChecker; }
   bool FilterActive() const { return FFilterActive; }
   // Switches the row filter on or off (the rows are hidden and shown by the
@@ -924,6 +927,7 @@ protected:
   std::unique_ptr<TIntList> FEnabledRows;
   std::unique_ptr<TBitmap> FRowIndicator;
   std::unique_ptr<TBackGround> FBackGround;
+  std::unique_ptr<TControlList> FControlList;
   std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
   std::unique_ptr<TSyncGrid> FSyncGrid;
   std::unique_ptr<TGridItems> FGridItems;

@@ -6,6 +6,7 @@
 #include "grid/view/grid_error.h"
 #include "grid/view/grid_unit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/menus.h"
 
 TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   // 1. The footer and search panels are child controls aligned to the bottom.
@@ -64,6 +65,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   FEnabledRows = std::make_unique<TIntList>(0, 0);
   FRowIndicator = std::make_unique<TBitmap>();
   FBackGround = std::make_unique<TBackGround>(this);
+  FControlList = std::make_unique<TControlList>();
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
   FSyncGrid = std::make_unique<TSyncGrid>(this);
@@ -221,6 +223,9 @@ void TExStringGrid::Loaded() {
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove) {
     if (AComponent == static_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
+    if (AComponent == static_cast<TComponent*>(FixedDropDownMenu)) FixedDropDownMenu = nullptr;
+    if (GridImages == AComponent) GridImages = nullptr;
+    if (Container == AComponent) Container = nullptr;
     if (!Destroying() && FSyncGrid && static_cast<TComponent*>(FSyncGrid->Grid()) == AComponent)
       FSyncGrid->SetGrid(nullptr);
   }
@@ -315,6 +320,7 @@ void TExStringGrid::EndUpdate() {
 }
 
 void TExStringGrid::Resize() {
+  if (Destroying()) return;
   if (OnResize) OnResize(this);
   if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&
       FBackGround->ColorTo() != clNone)

@@ -350,7 +350,7 @@ void TExStringGrid::GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABru
                                   bool& WW, TCellGradientDirection& GD) {
   TBaseGrid::GetCellColors(ACol, ARow, AFont, ABrush, ColorTo, MirrorColor, MirrorColorTo, HA, VA, WW, GD);
   TGridDrawState state;
-  if (IsFixed(ACol, ARow)) state += gdFixed;
+  if (IsFixed(RealToDisplCol(ACol), ARow)) state += gdFixed;
   GetVisualProperties(ACol, ARow, state, false, false, true, ABrush, ColorTo, MirrorColor, MirrorColorTo, AFont, HA,
                       VA, WW, GD);
   const bool gradientBack =

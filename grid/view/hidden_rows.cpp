@@ -79,6 +79,9 @@ void TExStringGrid::HideRows(int FromRow, int ToRow) {
       item->Height = RowHeights(d);
       ++count;
     }
+    // 5. A control in column 1 of the first hidden row is hidden with it.
+    const int placed = FControlList->ControlIndex(1, p);
+    if (placed >= 0 && FControlList->Controls(placed)->Control) FControlList->Controls(placed)->Control->SetVisible(false);
     // 6.
     RemoveRowsInternal(p, count);
   }
@@ -127,6 +130,14 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
     SetRowHeights(target, item->Height);
     FGridItems->Delete(i);
   }
+  // 4. A control in column 1 of the first restored row takes its cell again.
+  const int placed = FControlList->ControlIndex(1, p);
+  if (placed >= 0 && FControlList->Controls(placed)->Control) {
+    TControl* control = FControlList->Controls(placed)->Control;
+    const TRect cell = CellRect(1, p);
+    control->SetBounds(cell.Left, cell.Top, cell.Width(), cell.Height() - 1);
+    control->Show();
+  }
   // 5.
   FShowModified->Enabled = showModified;
   CellControlsUpdate(false);
@@ -144,6 +155,8 @@ void TExStringGrid::UnHideRow(int Row) {
     CopyItemsToRow(*item->Items(), d);
     SetRowHeights(d, item->Height);
     FGridItems->Delete(i);
+    for (int c = 0; c < FControlList->Count(); ++c)
+      if (FControlList->Controls(c)->Y == Row && FControlList->Controls(c)->Control) FControlList->Controls(c)->Control->Show();
     break;
   }
   FShowModified->Enabled = showModified;

@@ -203,4 +203,37 @@ TEST(ColumnGrid, FormattedCellsAndVersion) {
   EXPECT_EQ(g.GetVersionString(), "3.1.3.1 Aug, 2012");
 }
 
+TEST(ColumnGrid, NewCellPropertiesTakeTheColumnsLook) {
+  TExColumnGrid g(nullptr);
+  TGridColumnItem* item = g.Columns()->Items(2);
+  item->SetColor(clRed);
+  item->SetAlignment(taRightJustify);
+  item->SetHeaderAlignment(taCenter);
+  g.SetReadOnly(2, 3, true);  // creates the cell's properties
+  EXPECT_EQ(g.Colors(2, 3), clRed);
+  EXPECT_EQ(g.Alignments(2, 3), taRightJustify);
+  g.SetReadOnly(2, 0, true);
+  EXPECT_EQ(g.Colors(2, 0), clNone);  // fixed cells take no brush
+  EXPECT_EQ(g.Alignments(2, 0), taCenter);
+
+  TAlignment h = taLeftJustify;
+  TVAlignment v = vtaTop;
+  g.GetAlignmentHook(2, 4, h, v);
+  EXPECT_EQ(h, taRightJustify);
+}
+
+TEST(ColumnGrid, LoadingRecordsTheOrganisation) {
+  TComponent form(nullptr);
+  form.BeginLoading();
+  auto* g = new TExColumnGrid(&form);
+  g->SetColCount(4);
+  g->Columns()->Items(1)->SetHeader("streamed");
+  form.EndLoading();
+  ASSERT_EQ(g->Columns()->Count(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(g->Columns()->Items(i)->DefIdx, i);
+  EXPECT_EQ(g->GetCellEx(1, 0), "streamed");
+  g->SetColWidths(3, 70);
+  EXPECT_EQ(g->Columns()->Items(3)->Width(), 70);
+}
+
 }  // namespace
