@@ -61,6 +61,12 @@ TTitlePanel Make_Title_Panel(TForm* form, int width) {
   t.L_SW_Desc = new TLabel(form);
   t.L_SW_Desc->SetParent(t.P_Title);
   t.L_SW_Desc->SetBounds(10, 28, 0, 0);
+
+  // A thin line under the panel.
+  auto* line = new TShape(form);
+  line->SetParent(form);
+  line->SetBounds(0, kTitle_Height, width, 1);
+  line->Pen()->SetColor(0xD0C8C0);
   return t;
 }
 
