@@ -62,3 +62,9 @@ void TFloatingFooter::Assign(const TPersistent* Source) {
   SetVisible(s->visible_);
   showHint_ = s->showHint_;
 }
+
+TColumnCalcType TFloatingFooter::GetColumnCalc(int c) const { return owner_ ? owner_->HostColumnCalc(c) : acNONE; }
+
+void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) {
+  if (owner_) owner_->HostSetColumnCalc(c, Value);
+}

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "grid/base/cell_properties.h"
 #include "platform/rtl/object.h"
 #include "platform/ui/graphics.h"
 
@@ -52,6 +53,10 @@ public:
 
   // Repaints the footer panel.
   void Invalidate();
+
+  // The calculation kind of a column's footer cell (acNONE without a grid).
+  TColumnCalcType GetColumnCalc(int c) const;
+  void SetColumnCalc(int c, TColumnCalcType Value);
 
 private:
   void Layout();

@@ -839,6 +839,8 @@ public:
   void HostRevokeDropTarget() override {}
   void HostFloatingFooterLayout() override;
   void HostRepaintFooterPanel() override {}
+  TColumnCalcType HostColumnCalc(int ACol) override;
+  void HostSetColumnCalc(int ACol, TColumnCalcType Value) override;
 
 protected:
   void Loaded() override;

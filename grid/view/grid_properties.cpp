@@ -268,3 +268,15 @@ void TExStringGrid::HostFloatingFooterLayout() {
   HideLastRow = lastRowFooter;
   Invalidate();
 }
+
+TColumnCalcType TExStringGrid::HostColumnCalc(int ACol) {
+  const int last = RowCount() - 1;
+  if (!CellHasProperties(ACol, last)) return acNONE;
+  return GetCellProperties(ACol, last)->CalcType;
+}
+
+void TExStringGrid::HostSetColumnCalc(int ACol, TColumnCalcType Value) {
+  if (ACol < 0 || ACol >= AllColCount()) return;
+  GetCellProperties(ACol, RowCount() - 1)->CalcType = Value;
+  CalcFooterColumn(ACol);
+}

@@ -5,6 +5,8 @@
 // only stores its values.
 #pragma once
 
+#include "grid/base/cell_properties.h"
+
 class TGridSettingsHost {
 public:
   virtual ~TGridSettingsHost() = default;
@@ -28,4 +30,8 @@ public:
   virtual void HostFloatingFooterLayout() = 0;
   // Repaints the floating footer's panel only.
   virtual void HostRepaintFooterPanel() = 0;
+  // The calculation kind kept in column ACol's cell of the last row (acNONE
+  // when that cell has no properties); setting it recalculates that footer.
+  virtual TColumnCalcType HostColumnCalc(int ACol) = 0;
+  virtual void HostSetColumnCalc(int ACol, TColumnCalcType Value) = 0;
 };

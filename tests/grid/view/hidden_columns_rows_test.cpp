@@ -189,3 +189,26 @@ TEST(HiddenRows, UsedCellsAndSaveRanges) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FloatingFooterOnGrid, VisibleTotalsRowBecomesAFixedFooter) {
+  TExStringGrid g(nullptr);
+  EXPECT_EQ(g.FloatingFooter()->GetColumnCalc(2), acNONE);
+  g.FloatingFooter()->SetColumnCalc(2, acSUM);
+  EXPECT_EQ(g.FloatingFooter()->GetColumnCalc(2), acSUM);
+  EXPECT_EQ(g.FixedFooters(), 0);
+  g.FloatingFooter()->SetVisible(true);
+  EXPECT_EQ(g.FixedFooters(), 1);
+  EXPECT_TRUE(g.HideLastRow);
+  // The footer row stays the last row when rows are added.
+  g.SetCellEx(1, 9, "total");
+  g.SetRowCount(12);
+  EXPECT_EQ(g.GetCellEx(1, 11), "total");
+  EXPECT_EQ(g.GetCellEx(1, 9), "");
+  g.FloatingFooter()->SetFooterStyle(fsColumnPreview);
+  EXPECT_EQ(g.FixedFooters(), 0);
+  EXPECT_FALSE(g.HideLastRow);
+}
+
+}  // namespace

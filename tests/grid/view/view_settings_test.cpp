@@ -47,6 +47,12 @@ public:
   void HostRevokeDropTarget() override { log += "revoke;"; }
   void HostFloatingFooterLayout() override { log += "footer-layout;"; }
   void HostRepaintFooterPanel() override { log += "footer-paint;"; }
+  TColumnCalcType HostColumnCalc(int) override { return calc; }
+  void HostSetColumnCalc(int c, TColumnCalcType v) override {
+    calc = v;
+    log += "calc" + std::to_string(c) + ";";
+  }
+  TColumnCalcType calc = acNONE;
 };
 
 TEST(GridSettings, WhatSettersTellTheGrid) {

@@ -1,0 +1,27 @@
+// The grid's small pictures, drawn in code (our own artwork): check boxes and
+// radio buttons in the XP look (16 x 16: "ESGCHK05" checked, "ESGCHK06"
+// unchecked, "ESGCHK07" checked disabled, "ESGCHK08" unchecked disabled; radio
+// "ESGRAD05" .. "ESGRAD08" in the same order) and in the VOD look (20 x 20 check
+// boxes "ESGCHK01" .. "ESGCHK04", 16 x 16 radio buttons "ESGRAD01" .. "ESGRAD04",
+// ordered checked, unchecked, checked disabled, unchecked disabled), and the
+// filter button "ESGFILT". Each bitmap's pixel (0, 0) is its transparent colour.
+#pragma once
+
+#include <QString>
+
+#include "platform/ui/graphics.h"
+
+class TBitmap;
+
+// The named picture, made on first use and kept for the program's life; an
+// empty bitmap for an unknown name.
+TBitmap* GridGlyph(const QString& Name);
+
+// The colours the pictures are drawn in (for tests that probe them).
+inline constexpr TColor kGlyphKey = 0xFF00FF;           // transparent
+inline constexpr TColor kGlyphFrame = 0x80511C;         // enabled box frame
+inline constexpr TColor kGlyphFrameDisabled = 0xB5C3C8; // disabled box frame
+inline constexpr TColor kGlyphFill = 0xFFFFFF;          // enabled inside
+inline constexpr TColor kGlyphFillDisabled = 0xF0F0F0;  // disabled inside
+inline constexpr TColor kGlyphMark = 0x21A121;          // enabled tick and dot
+inline constexpr TColor kGlyphMarkDisabled = 0xA0A0A0;  // disabled tick and dot
