@@ -672,6 +672,11 @@ public:
   void SetRow(int Value);
   // Applied only for FixedRows <= Value <= RowCount - 1.
   void SetTopRow(int Value);
+  // The accessor names of the current and top row.
+  int GetRowEx() const { return Row(); }
+  void SetRowEx(int Value) { SetRow(Value); }
+  int GetTopRowEx() const { return TopRow(); }
+  void SetTopRowEx(int Value) { SetTopRow(Value); }
   void HideSelection();
   void UnHideSelection();
   bool SelectionHidden() const { return FSelHidden; }
@@ -706,8 +711,10 @@ public:
   void ClearRowSelect();
   void ClearColSelect();
   bool RowSelect(int ARow);
+  bool GetRowSelect(int ARow) { return RowSelect(ARow); }
   void SetRowSelect(int ARow, bool Value);
   bool ColSelect(int ACol);
+  bool GetColSelect(int ACol) { return ColSelect(ACol); }
   void SetColSelect(int ACol, bool Value);
   int RowSelectCount() const;
   int ColSelectCount() const;
@@ -727,6 +734,7 @@ public:
   int ModifiedRowCount() const;
   void ClearModifiedRows();
   bool RowEnabled(int ARow) const;
+  bool GetRowEnabled(int ARow) const { return RowEnabled(ARow); }
   void SetRowEnabled(int ARow, bool Value);
   bool UseEnabledRows() const { return FUseEnabledRows; }
   bool SelectionChangePending() const { return FSelChange; }
