@@ -120,6 +120,22 @@ public:
     QComboBox::hidePopup();
     if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->ListClosed();
   }
+
+protected:
+  // The edit part of the editable style holds the focus and gets the keys; they
+  // go through the combo's dispatcher, as the combo's own.
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (watched == lineEdit() && control) {
+      switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: return ControlDispatch::Event(this, e);
+        default: break;
+      }
+    }
+    return QComboBox::eventFilter(watched, e);
+  }
 };
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QListWidget>(true)) {
@@ -191,6 +207,7 @@ void TComboBox::ApplyStyle() {
   if (!editable) return;
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);  // completion is the owner's business
+  combo->lineEdit()->installEventFilter(combo);
   combo->lineEdit()->setMaxLength(max_length_ > 0 ? max_length_ : 32767);
   QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString&) { TextEdited(); });
 }

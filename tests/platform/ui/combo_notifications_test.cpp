@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -104,6 +107,21 @@ TEST_F(ComboFixture, TypingIsAnEditChangeAndLeavesNoItemChosen) {
   PressKey(combo, Qt::Key_Down);  // a choice from the closed list starts at the first item
   EXPECT_EQ(log.back(), "select Bool");
   EXPECT_EQ(panel->codes.back(), CBN_SELCHANGE);
+}
+
+TEST_F(ComboFixture, KeysTypedIntoTheEditPartGoThroughTheCombo) {
+  QLineEdit* part = static_cast<QComboBox*>(combo->Widget())->lineEdit();
+  combo->OnKeyPress = [](TObject*, QChar& key) {
+    if (key == u'a') key = u'b';
+  };
+  int keyDowns = 0;
+  combo->OnKeyDown = [&](TObject*, int&, TShiftState) { ++keyDowns; };
+  combo->SetText("");
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(part, &press);
+  EXPECT_EQ(combo->Text(), "b");
+  EXPECT_EQ(keyDowns, 1);
+  EXPECT_EQ(log, std::vector<QString>{"change b"});
 }
 
 TEST_F(ComboFixture, OpeningAndClosingTheList) {
