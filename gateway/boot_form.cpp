@@ -43,6 +43,7 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
   SetName(QStringLiteral("FBoot"));
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
+  SetShowHint(true);
   for (int p = 0; p < kBoot_Panel_Count; ++p) panels_[p] = Make_Panel(static_cast<TBoot_Panel>(p));
   P_Title = panels_[::P_Title];
   P_IP_Address = panels_[::P_IP_Address];

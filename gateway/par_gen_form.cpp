@@ -61,10 +61,12 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
   SetBorderStyle(bsSizeable);
+  SetShowHint(true);
   Make_Title_And_Buttons();
   CPG = new TCategoryPanelGroup(this);
   CPG->SetName(QStringLiteral("CPG"));
   CPG->SetParent(this);
+  CPG->SetTabOrder(1);  // after the title, before the buttons
   CPG->OnMouseWheel = [this](TShiftState s, int d, TPoint p) { return FormMouseWheel(s, d, p); };
   for (int p = 0; p < kParGenPanelCount; ++p) Make_Panel(static_cast<TParGenPanel>(p));
   Fill_Combo_Lists();

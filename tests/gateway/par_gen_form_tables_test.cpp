@@ -210,6 +210,21 @@ TEST_F(ParGenTables, WiFiListsComeFromTheLanguageList) {
   EXPECT_EQ(Lang_Text(963), "11");
 }
 
+TEST_F(ParGenTables, EveryOtherComboBoxHasItsDesignedList) {
+  std::set<QString> combos;
+  for (int p = 0; p < kParGenPanelCount; ++p)
+    for (const TControlPlacement& c : Panel_Placements(static_cast<TParGenPanel>(p)))
+      if (c.Kind == TControlKind::Combo) combos.insert(c.Name);
+  for (const TParGenComboList& list : ParGen_Combo_Lists()) {
+    EXPECT_GE(list.Selected, 0);
+    EXPECT_LT(list.Selected, static_cast<int>(list.Items.size()));
+    for (const char16_t* name : list.Controls)
+      EXPECT_EQ(combos.erase(QString::fromUtf16(name)), 1u) << QString::fromUtf16(name).toStdString();
+  }
+  // Left: the three lists that come from the language list.
+  EXPECT_EQ(combos, (std::set<QString>{"CB_WiFi2_Type", "CB_WiFi2_Secure_Type", "CB_WiFi2_Channel"}));
+}
+
 TEST(ParGenDotKeys, ChainsMoveToTheNextPartAndStopAtTheirEnd) {
   const struct { const char* from; const char* to; } cases[] = {
       {"E_EthConn_Pri_DNS_IP1", "E_EthConn_Pri_DNS_IP2"},

@@ -84,6 +84,9 @@ TEST_F(ParGenForm, CreationShowsTheThreePanelsNumberedStackedAndSized) {
   EXPECT_EQ(visible, 3);
   EXPECT_FALSE(F().CPG->ScrollBarShown());
   EXPECT_FALSE(C("CB_EthConn_En_DHCP_WiFi")->Enabled());
+  EXPECT_EQ(F().CPG->TabOrder(), 1);
+  EXPECT_EQ(F().P_Button->TabOrder(), 2);
+  EXPECT_TRUE(E("E_ModbusTCPMaster_IP1")->ShowHint());
   // Tab order inside a panel runs row by row, left to right.
   EXPECT_EQ(F().Edit(QStringLiteral("E_ModbusTCPMaster_IP1"))->TabOrder() + 1,
             F().Edit(QStringLiteral("E_ModbusTCPMaster_IP2"))->TabOrder());
