@@ -109,6 +109,42 @@ void TControl::AttachWidget(TWinControl* AParent) {
   w->setVisible(visible_);
 }
 
+void TControl::ReplaceWidget(WidgetHost* host) {
+  if (!host || host == host_) return;
+  WidgetHost* old = host_;
+  QWidget* oldWidget = old ? old->AsWidget() : nullptr;
+  const bool hadFocus = oldWidget && oldWidget->hasFocus();
+  host_ = host;
+  host->control = this;
+  QWidget* w = host->AsWidget();
+  w->setMouseTracking(true);
+  w->setAttribute(Qt::WA_Hover, false);
+  if (auto* wc = dynamic_cast<TWinControl*>(this)) {
+    if (!host->native) w->setFocusPolicy(Qt::TabFocus);
+    for (TControl* child : wc->controls_)
+      if (QWidget* cw = child->Widget()) {
+        cw->setParent(wc->ClientWidget());
+        cw->setGeometry(child->left_, child->top_, child->width_, child->height_);
+        cw->setVisible(child->visible_);
+      }
+  }
+  if (parent_) {
+    AttachWidget(parent_);
+  } else if (oldWidget) {
+    w->setGeometry(left_, top_, width_, height_);
+  }
+  w->setEnabled(enabled_);
+  ApplyFont();
+  ApplyColor();
+  ApplyHint();
+  SetCursor(cursor_);
+  if (old) {
+    old->control = nullptr;
+    delete oldWidget;
+  }
+  if (hadFocus) w->setFocus(Qt::OtherFocusReason);
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   AWidth = std::max(0, AWidth);
   AHeight = std::max(0, AHeight);

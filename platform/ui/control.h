@@ -221,6 +221,10 @@ protected:
   void ApplyHint();
 
   WidgetHost* Host() const { return host_; }
+  // Puts another widget in place of the control's (the class library's window
+  // recreation): bounds, visibility, enabled state, font, colour, hint, cursor,
+  // child controls and the focus move over; the old widget is destroyed.
+  void ReplaceWidget(WidgetHost* host);
 
 private:
   friend class TWinControl;

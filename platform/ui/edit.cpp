@@ -1,32 +1,15 @@
 #include "platform/ui/edit.h"
 
-#include <QLineEdit>
+#include <QWidget>
 #include <climits>
-#include <QProxyStyle>
 
 #include "platform/ui/clipboard.h"
+#include "platform/ui/edit_engine.h"
 #include "platform/ui/qt_graphics.h"
 #include "platform/ui/ui_service.h"
 #include "platform/ui/widget_host.h"
 
 namespace {
-
-QLineEdit* LineEdit(const TControl* c) { return static_cast<QLineEdit*>(c->Widget()); }
-
-// The look of the application's style with another password character (the
-// line edit asks its style for it).
-class PasswordCharStyle : public QProxyStyle {
-public:
-  explicit PasswordCharStyle(QChar ch) : ch_(ch) {}
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* ret) const override {
-    if (hint == SH_LineEdit_PasswordCharacter) return ch_.unicode();
-    return QProxyStyle::styleHint(hint, option, widget, ret);
-  }
-
-private:
-  QChar ch_;
-};
 
 // The edit control's own context menu: its entries and the message each sends.
 struct MenuEntry {
@@ -34,8 +17,8 @@ struct MenuEntry {
   unsigned message;  // WM_NULL: select all
 };
 constexpr MenuEntry kMenu[] = {
-    {"&Undo", WM_UNDO}, {"-", WM_NULL},     {"Cu&t", WM_CUT},        {"&Copy", WM_COPY},
-    {"&Paste", WM_PASTE}, {"&Delete", WM_CLEAR}, {"-", WM_NULL}, {"Select &All", WM_NULL},
+    {"&Undo", WM_UNDO},   {"-", WM_NULL},        {"Cu&t", WM_CUT}, {"&Copy", WM_COPY},
+    {"&Paste", WM_PASTE}, {"&Delete", WM_CLEAR}, {"-", WM_NULL},   {"Select &All", WM_NULL},
 };
 
 // The text of a single-line edit ends at the first line break.
@@ -45,26 +28,54 @@ QString FirstLine(const QString& text) {
   return text;
 }
 
+Qt::Alignment QtAlignment(TAlignment a) {
+  return a == taRightJustify ? Qt::AlignRight : a == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
 }  // namespace
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QLineEdit>(true)) {
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, MakeEditHost(false)) {
+  engine_ = MakeEditEngine(Host(), [this] { TextChanged(); });
   SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight});
   SetTabStop(true);
   SetBounds(0, 0, 121, 21);
-  QLineEdit* edit = LineEdit(this);
-  edit->setMaxLength(32767);
-  edit->setContextMenuPolicy(Qt::DefaultContextMenu);
-  QObject::connect(edit, &QLineEdit::textChanged, [this](const QString&) { NotifyParent(EN_CHANGE); });
   ApplyColor();
 }
 
 TEdit::~TEdit() = default;
 
-QString TEdit::GetText() const { return LineEdit(this)->text(); }
+void TEdit::RecreateEditWidget() {
+  WidgetHost* host = MakeEditHost(OnManyLines());
+  std::unique_ptr<EditEngine> next = MakeEditEngine(host, [this] { TextChanged(); });
+  recreating_ = true;
+  next->SetText(engine_->Text());
+  next->Select(engine_->Anchor(), engine_->Caret());
+  next->SetReadOnly(engine_->ReadOnly());
+  next->SetModified(engine_->Modified());
+  next->SetAlignment(QtAlignment(alignment_));
+  next->SetFrame(border_style_ != bsNone);
+  next->SetWordWrap(word_wrap_);
+  if (!next->MultiLine()) next->SetPasswordChar(password_char_);
+  recreating_ = false;
+  std::unique_ptr<EditEngine> old = std::move(engine_);
+  engine_ = std::move(next);
+  ReplaceWidget(host);  // destroys the old widget, which the old engine refers to
+  old.reset();
+  ApplyEditRect();
+}
+
+bool TEdit::OnManyLines() const { return multi_line_ && password_char_.isNull(); }
+
+void TEdit::TextChanged() {
+  if (recreating_) return;
+  NotifyParent(EN_CHANGE);
+}
+
+QString TEdit::GetText() const { return engine_ ? engine_->Text() : QString(); }
 
 void TEdit::StoreText(const QString& value) {
   ++code_changes_;
-  LineEdit(this)->setText(value);
+  engine_->SetText(value);
   --code_changes_;
 }
 
@@ -74,69 +85,75 @@ void TEdit::Change() {
 
 void TEdit::SetMaxLength(int value) { max_length_ = std::max(0, value); }
 
-bool TEdit::ReadOnly() const { return LineEdit(this)->isReadOnly(); }
+bool TEdit::ReadOnly() const { return engine_->ReadOnly(); }
 
-void TEdit::SetReadOnly(bool value) { LineEdit(this)->setReadOnly(value); }
+void TEdit::SetReadOnly(bool value) { engine_->SetReadOnly(value); }
 
 void TEdit::SetPasswordChar(QChar value) {
   if (value == password_char_) return;
+  const bool manyLines = OnManyLines();
   password_char_ = value;
-  QLineEdit* edit = LineEdit(this);
-  QStyle* old = edit->style();
-  if (value.isNull()) {
-    edit->setEchoMode(QLineEdit::Normal);
-    edit->setStyle(nullptr);
-  } else {
-    auto* style = new PasswordCharStyle(value);
-    style->setParent(edit);  // freed with the widget
-    edit->setStyle(style);
-    edit->setEchoMode(QLineEdit::Password);
-  }
-  if (auto* previous = dynamic_cast<PasswordCharStyle*>(old)) previous->deleteLater();
+  if (OnManyLines() != manyLines) RecreateEditWidget();
+  else engine_->SetPasswordChar(value);
+}
+
+void TEdit::SetMultiLine(bool value) {
+  if (value == multi_line_) return;
+  const bool manyLines = OnManyLines();
+  multi_line_ = value;
+  if (OnManyLines() != manyLines) RecreateEditWidget();
+}
+
+void TEdit::SetWordWrap(bool value) {
+  word_wrap_ = value;
+  engine_->SetWordWrap(value);
 }
 
 void TEdit::SetAlignment(TAlignment value) {
   alignment_ = value;
-  const Qt::Alignment a = value == taRightJustify ? Qt::AlignRight : value == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-  LineEdit(this)->setAlignment(a | Qt::AlignVCenter);
+  engine_->SetAlignment(QtAlignment(value));
 }
 
-bool TEdit::Modified() const { return LineEdit(this)->isModified(); }
+bool TEdit::Modified() const { return engine_->Modified(); }
 
-void TEdit::SetModified(bool value) { LineEdit(this)->setModified(value); }
+void TEdit::SetModified(bool value) { engine_->SetModified(value); }
 
 void TEdit::SetBorderStyle(TFormBorderStyle value) {
   border_style_ = value;
-  LineEdit(this)->setFrame(value != bsNone);
+  engine_->SetFrame(value != bsNone);
 }
 
-int TEdit::SelStart() const {
-  QLineEdit* e = LineEdit(this);
-  return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
-}
+int TEdit::SelStart() const { return engine_->SelStart(); }
 
 void TEdit::SetSelStart(int value) {
-  LineEdit(this)->deselect();
-  LineEdit(this)->setCursorPosition(value);
+  const int pos = std::clamp(value, 0, static_cast<int>(Text().size()));
+  engine_->Select(pos, pos);
 }
 
-int TEdit::SelLength() const { return static_cast<int>(LineEdit(this)->selectedText().size()); }
+int TEdit::SelLength() const { return engine_->SelLength(); }
 
-void TEdit::SetSelLength(int value) { LineEdit(this)->setSelection(SelStart(), value); }
+void TEdit::SetSelLength(int value) {
+  const int start = SelStart();
+  engine_->Select(start, std::clamp(start + value, 0, static_cast<int>(Text().size())));
+}
 
-QString TEdit::SelText() const { return LineEdit(this)->selectedText(); }
+QString TEdit::SelText() const { return engine_->SelText(); }
 
 void TEdit::SetSelText(const QString& value) {
   ++code_changes_;
-  LineEdit(this)->insert(value);
+  engine_->Insert(value);
   --code_changes_;
 }
 
-void TEdit::SelectAll() { LineEdit(this)->selectAll(); }
+void TEdit::SelectAll() { engine_->SelectAll(); }
 
-int TEdit::CaretPos() const { return LineEdit(this)->cursorPosition(); }
+int TEdit::CaretPos() const { return engine_->Caret(); }
 
-int TEdit::CharFromPos(TPoint p) const { return LineEdit(this)->cursorPositionAt(ToQPoint(p)); }
+int TEdit::CharFromPos(TPoint p) const { return engine_->CharFromPos(p); }
+
+int TEdit::LineCount() const { return engine_->LineCount(); }
+
+int TEdit::LineFromChar(int pos) const { return engine_->LineFromChar(pos); }
 
 TRect TEdit::EditRect() const { return has_edit_rect_ ? edit_rect_ : ClientRect(); }
 
@@ -152,27 +169,20 @@ void TEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TEdit::ApplyEditRect() {
-  if (!has_edit_rect_) return;
+  if (!has_edit_rect_ || !engine_) return;
   const TRect c = ClientRect();
-  LineEdit(this)->setTextMargins(std::max(0, edit_rect_.Left - c.Left), std::max(0, edit_rect_.Top - c.Top),
-                                 std::max(0, c.Right - edit_rect_.Right), std::max(0, c.Bottom - edit_rect_.Bottom));
+  engine_->SetMargins(std::max(0, edit_rect_.Left - c.Left), std::max(0, edit_rect_.Top - c.Top),
+                      std::max(0, c.Right - edit_rect_.Right), std::max(0, c.Bottom - edit_rect_.Bottom));
 }
 
-bool TEdit::CanUndo() const { return LineEdit(this)->isUndoAvailable(); }
+bool TEdit::CanUndo() const { return engine_->CanUndo(); }
 
 int TEdit::RoomLeft() const {
   if (max_length_ <= 0) return INT_MAX;
   return max_length_ - static_cast<int>(Text().size()) + SelLength();
 }
 
-void TEdit::ReplaceSelectionByUser(const QString& text) {
-  QLineEdit* edit = LineEdit(this);
-  if (text.isEmpty()) {
-    if (edit->hasSelectedText()) edit->del();
-    return;
-  }
-  edit->insert(text);
-}
+void TEdit::ReplaceSelectionByUser(const QString& text) { engine_->Insert(text); }
 
 void TEdit::Dispatch(TMessage& m) {
   switch (m.Msg) {
@@ -191,7 +201,8 @@ void TEdit::CNCommand(TMessage& m) {
 }
 
 // The edit control's own key work: the clipboard keys become the clipboard
-// messages, and typing stops at the length limit.
+// messages, Enter and Ctrl+Enter break lines in the multi-line style, and typing
+// stops at the length limit.
 void TEdit::DefaultHandler(TMessage& m) {
   if (m.Msg == WM_CHAR) {
     switch (m.CharCode()) {
@@ -200,6 +211,12 @@ void TEdit::DefaultHandler(TMessage& m) {
       case 24: Perform(WM_CUT); return;    // Ctrl+X
       case 26: Perform(WM_UNDO); return;   // Ctrl+Z
       default: break;
+    }
+    if (m.CharCode() == 10 || m.CharCode() == 13) {
+      if (!OnManyLines() || ReadOnly()) return;
+      if ((m.CharCode() == 13 && !want_returns_) || RoomLeft() < 2) return;
+      ReplaceSelectionByUser(QStringLiteral("\r\n"));
+      return;
     }
     if (m.CharCode() >= 32 && RoomLeft() < 1) return;
   } else if (m.Msg == WM_KEYDOWN) {
@@ -225,7 +242,7 @@ void TEdit::WMCut(TMessage&) {
 
 void TEdit::WMPaste(TMessage&) {
   if (ReadOnly() || !Clipboard()->HasText()) return;
-  const QString text = FirstLine(Clipboard()->AsText());
+  const QString text = OnManyLines() ? Clipboard()->AsText() : FirstLine(Clipboard()->AsText());
   const int room = RoomLeft();
   if (room <= 0 && !text.isEmpty()) return;
   ReplaceSelectionByUser(text.left(std::max(0, room)));
@@ -237,7 +254,7 @@ void TEdit::WMClear(TMessage&) {
 }
 
 void TEdit::WMUndo(TMessage&) {
-  if (!ReadOnly()) LineEdit(this)->undo();
+  if (!ReadOnly()) engine_->Undo();
 }
 
 void TEdit::WMContextMenu(TMessage& m) {
@@ -246,21 +263,27 @@ void TEdit::WMContextMenu(TMessage& m) {
   const bool ro = ReadOnly();
   const bool plain = password_char_.isNull();
   const bool sel = SelLength() > 0;
-  const bool enabled[] = {CanUndo() && !ro, false,          sel && !ro && plain, sel && plain,
-                          !ro && Clipboard()->HasText(), sel && !ro, false, !Text().isEmpty() && SelLength() < Text().size()};
+  const bool enabled[] = {CanUndo() && !ro, false, sel && !ro && plain, sel && plain, !ro && Clipboard()->HasText(),
+                          sel && !ro,       false, !Text().isEmpty() && SelLength() < Text().size()};
   TPopupRequest request;
   request.Position = {m.XPos(), m.YPos()};
-  for (size_t i = 0; i < std::size(kMenu); ++i) request.Items.push_back({QString::fromLatin1(kMenu[i].caption), enabled[i]});
+  for (size_t i = 0; i < std::size(kMenu); ++i)
+    request.Items.push_back({QString::fromLatin1(kMenu[i].caption), enabled[i]});
   const int chosen = UserInterface()->TrackPopupMenu(request);
   if (chosen < 0 || chosen >= static_cast<int>(std::size(kMenu)) || !enabled[chosen]) return;
   if (kMenu[chosen].message == WM_NULL) return SelectAll();
   Perform(kMenu[chosen].message);
 }
 
-void TEdit::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; }
+void TEdit::WMGetDlgCode(TMessage& m) {
+  m.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+  if (OnManyLines() && want_returns_) m.Result |= DLGC_WANTALLKEYS;
+}
 
 void TEdit::ApplyColor() {
-  QPalette pal = Widget()->palette();
+  QWidget* w = Widget();
+  if (!w) return;
+  QPalette pal = w->palette();
   pal.setColor(QPalette::Base, ToQColor(Color()));
-  Widget()->setPalette(pal);
+  w->setPalette(pal);
 }

@@ -1,13 +1,17 @@
-// The class library's one-line edit (stands for TEdit and the edit control under
-// it) over QLineEdit. Keys reach the control's KeyDown/KeyPress first; the edit
-// keeps arrows and characters, Tab, Enter and Escape go to the form as dialog keys.
+// The class library's edit (stands for TEdit and the edit control under it) over
+// QLineEdit, or QPlainTextEdit in the multi-line style (switching the style makes
+// a new window, as the class library's window recreation does; text, selection
+// and settings are kept). Keys reach the control's KeyDown/KeyPress first; the edit
+// keeps arrows and characters, Tab, Enter and Escape go to the form as dialog keys
+// (Enter and Escape stay with a multi-line edit that wants returns). Line breaks
+// of a multi-line text are CR LF and count two positions, as the edit control's.
 //
 // As the edit control does, it:
 // - announces every change of its text, typed or set in code, to its parent as
 //   WM_COMMAND with EN_CHANGE; the parent reflects it back and the edit runs
 //   Change (OnChange). While Change runs, ChangedByUser tells a change made by the
 //   edit's own input handling (typing, clipboard keys, context menu) from one made
-//   in code (Text, SelText);
+//   in code (Text, SelText, a new window);
 // - turns the clipboard keys (Ctrl+C/X/V/Z, Ctrl+Insert, Shift+Insert,
 //   Shift+Delete) and the choices of its own context menu into the messages
 //   WM_COPY, WM_CUT, WM_PASTE, WM_CLEAR and WM_UNDO, whose handlers a descendant
@@ -16,8 +20,12 @@
 // - shows any PasswordChar, and a text formatting rectangle (EditRect).
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/control.h"
 #include "platform/ui/form.h"
+
+class EditEngine;
 
 class TEdit : public TWinControl {
 public:
@@ -52,9 +60,22 @@ public:
   int CaretPos() const;
   // The character position nearest to a client point (stands for EM_CHARFROMPOS).
   int CharFromPos(TPoint p) const;
-  // Lines of the text and the line of a character position (one line here).
-  int LineCount() const { return 1; }
-  int LineFromChar(int) const { return 0; }
+  // Lines of the text as shown (wrapped lines count) and the line of a
+  // character position (stands for EM_GETLINECOUNT and EM_LINEFROMCHAR).
+  int LineCount() const;
+  int LineFromChar(int pos) const;
+
+  // The multi-line style (stands for ES_MULTILINE); a password character keeps
+  // the edit on one line.
+  bool MultiLine() const { return multi_line_; }
+  void SetMultiLine(bool value);
+  // Multi-line: long lines wrap at the edit's width.
+  bool WordWrap() const { return word_wrap_; }
+  void SetWordWrap(bool value);
+  // Multi-line: Enter types a line break (stands for ES_WANTRETURN); Ctrl+Enter
+  // always does.
+  bool WantReturns() const { return want_returns_; }
+  void SetWantReturns(bool value) { want_returns_ = value; }
 
   // The rectangle the text is laid out in, in client pixels (stands for
   // EM_SETRECTNP / EM_GETRECT); the default is the whole client area.
@@ -95,11 +116,20 @@ protected:
 private:
   // Replaces the selection as the user's own edit would (limit applied by caller).
   void ReplaceSelectionByUser(const QString& text);
+  bool OnManyLines() const;
+  // Makes the window of the current style, keeping text, selection and settings.
+  void RecreateEditWidget();
+  void TextChanged();
   // Room left for typed or pasted characters once the selection is replaced.
   int RoomLeft() const;
   void ApplyEditRect();
 
+  std::unique_ptr<EditEngine> engine_;
   QChar password_char_;
+  bool multi_line_ = false;
+  bool word_wrap_ = false;
+  bool want_returns_ = false;
+  bool recreating_ = false;
   TAlignment alignment_ = taLeftJustify;
   TFormBorderStyle border_style_ = bsSingle;
   int max_length_ = 0;

@@ -242,4 +242,71 @@ TEST_F(EditFixture, PasswordCharacterBorderAndTextRectangle) {
   EXPECT_EQ(line->textMargins(), QMargins(3, 3, 22, 0));
 }
 
+TEST_F(EditFixture, MultiLineStyleKeepsTheTextAndCountsLineBreaksAsTwo) {
+  edit->SetText("ab");
+  edit->SetSelStart(1);
+  edit->SetMaxLength(20);
+  edit->SetMultiLine(true);
+  EXPECT_TRUE(edit->Widget()->inherits("QPlainTextEdit"));
+  EXPECT_EQ(edit->Text(), "ab");
+  EXPECT_EQ(edit->CaretPos(), 1);
+  std::vector<bool> byUser;
+  edit->OnChange = [&](TObject*) { byUser.push_back(edit->ChangedByUser()); };
+  PressKey(edit, Qt::Key_Return);  // no line break without WantReturns
+  EXPECT_EQ(edit->Text(), "ab");
+  PressKey(edit, Qt::Key_Return, Qt::ControlModifier);  // Ctrl+Enter always breaks
+  EXPECT_EQ(edit->Text(), "a\r\nb");
+  EXPECT_EQ(edit->CaretPos(), 3);
+  edit->SetWantReturns(true);
+  edit->SetSelStart(4);
+  PressKey(edit, Qt::Key_Return);
+  PressKey(edit, Qt::Key_C);
+  EXPECT_EQ(edit->Text(), "a\r\nb\r\nc");
+  EXPECT_EQ(byUser, (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(edit->LineCount(), 3);
+  EXPECT_EQ(edit->LineFromChar(0), 0);
+  EXPECT_EQ(edit->LineFromChar(3), 1);
+  EXPECT_EQ(edit->LineFromChar(8), 2);
+  edit->SetSelStart(3);
+  edit->SetSelLength(3);
+  EXPECT_EQ(edit->SelText(), "b\r\n");
+  Clipboard()->SetAsText("x\r\ny");
+  PressKey(edit, Qt::Key_V, Qt::ControlModifier);  // pasted lines are kept
+  EXPECT_EQ(edit->Text(), "a\r\nx\r\nyc");
+  edit->SetText("1\n2\r3");  // every kind of break becomes CR LF
+  EXPECT_EQ(edit->Text(), "1\r\n2\r\n3");
+  edit->SetPasswordChar(u'*');  // a password stays on one line
+  EXPECT_TRUE(edit->Widget()->inherits("QLineEdit"));
+  edit->SetPasswordChar(QChar());
+  EXPECT_TRUE(edit->Widget()->inherits("QPlainTextEdit"));
+}
+
+TEST_F(EditFixture, NewWindowKeepsFocusAndChildren) {
+  form->Show();
+  auto* child = new TEdit(form);
+  child->SetParent(edit);
+  child->SetBounds(2, 2, 10, 10);
+  edit->SetFocus();
+  ASSERT_TRUE(edit->Focused());
+  edit->SetMultiLine(true);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(child->Widget()->parentWidget(), edit->Widget());
+  EXPECT_EQ(child->Widget()->geometry(), QRect(2, 2, 10, 10));
+  form->Hide();
+}
+
+TEST_F(EditFixture, WordWrapBreaksLongLinesAtTheWidth) {
+  form->Show();
+  edit->SetMultiLine(true);
+  edit->SetBounds(0, 0, 60, 80);
+  edit->SetText("one two three four five six seven");
+  edit->SetWordWrap(true);
+  ProcessEvents();
+  EXPECT_GT(edit->LineCount(), 1);
+  edit->SetWordWrap(false);
+  ProcessEvents();
+  EXPECT_EQ(edit->LineCount(), 1);
+  form->Hide();
+}
+
 }  // namespace
