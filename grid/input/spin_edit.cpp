@@ -117,6 +117,19 @@ void TEsgSpinEdit::SetDirection(TSpinDirection value) {
   LayoutButtons();
 }
 
+void TEsgSpinEdit::SetSpinFlat(bool value) {
+  FSpinFlat = value;
+  FButton->UpButton()->SetFlat(value);
+  FButton->DownButton()->SetFlat(value);
+}
+
+void TEsgSpinEdit::SetSpinTransparent(bool value) {
+  FSpinTransparent = value;
+  FButton->UpButton()->SetTransparent(value);
+  FButton->DownButton()->SetTransparent(value);
+  LayoutButtons();
+}
+
 // --- layout ---
 
 void TEsgSpinEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

@@ -37,6 +37,11 @@ public:
   TSpinDirection Direction() const { return FButton->Direction(); }
   void SetDirection(TSpinDirection value);
   void SetIsWinXP(bool value) { FButton->SetIsWinXP(value); }
+  // Flat or transparent arrow buttons.
+  bool SpinFlat() const { return FSpinFlat; }
+  void SetSpinFlat(bool value);
+  bool SpinTransparent() const { return FSpinTransparent; }
+  void SetSpinTransparent(bool value);
   TEsgSpinButton* Button() const { return FButton; }
 
   int MinValue = 0;
@@ -96,6 +101,8 @@ private:
   bool FShowSeconds = true;
   bool FEditorEnabled = true;
   bool FUsDates = false;
+  bool FSpinFlat = false;
+  bool FSpinTransparent = false;
   TEditAlign FEditAlign = eaLeft;
   TDateTime FDateValue = 0;
   TDateTime FTimeValue = 0;

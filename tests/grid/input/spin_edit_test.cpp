@@ -307,6 +307,19 @@ TEST_F(SpinFixture, LeavingShowsTheLimitedValue) {
   form->Hide();
 }
 
+TEST_F(SpinFixture, KeypadDecimalKeyTypesTheLocaleSeparator) {
+  SetFormatSettings(Settings("dd/MM/yyyy", u',', u'.'));
+  spin->SetSpinType(sptFloat);
+  TextAt("1", 1);
+  PressKey(spin, Qt::Key_Period, Qt::KeypadModifier);  // "." is the thousand separator here
+  EXPECT_EQ(spin->Text(), "1");
+  spin->ExcelStyleDecimalSeparator = true;
+  PressKey(spin, Qt::Key_Period, Qt::KeypadModifier);
+  PressKey(spin, Qt::Key_5);
+  EXPECT_EQ(spin->Text(), "1,5");
+  EXPECT_DOUBLE_EQ(spin->FloatValue(), 1.5);
+}
+
 // --- the arrow buttons ---
 
 TEST_F(SpinFixture, ButtonPairLaysOutItsArrows) {
