@@ -14,6 +14,7 @@
 #include "app/shell/version_check.h"
 #include "app/state/comon.h"
 #include "gateway/bank2_device_image.h"
+#include "gateway/boot_form.h"
 #include "gateway/esi_writer.h"
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
@@ -86,7 +87,10 @@ void TFFabricoreFirmWare::Update_Device() {
   // an error of the build leaves the step before it.
   const TDevice_Images images = Build_Device_Image_Entry();
   Write_Device_Image_Entry(images);
-  // The update dialog (network update) opens here once it is built into the program.
+  // The update dialog, network variant (absent until it is built into the program).
+  if (!FBoot) return;
+  FBoot->Form_Type = kBoot_Network;
+  FBoot->ShowModal();
 }
 
 void TFFabricoreFirmWare::Create_ESI_File() {

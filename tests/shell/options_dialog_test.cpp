@@ -154,11 +154,11 @@ TEST_F(OptionsDialog, NoLanguageFileShowsNoSlotAndAStaleSlotDoesNothing) {
   EXPECT_EQ(ui.Messages.size(), 0u);
 }
 
-// A form of a later step, registered like the real ones: it records when it is
-// re-labelled and what the main window shows at that moment.
-class TFParGen : public TForm {
+// The last form of a language change, registered like the real ones: it records
+// when it is re-labelled and what the main window shows at that moment.
+class TFS7_Protocol_Set_Access : public TForm {
 public:
-  explicit TFParGen(TComponent* owner) : TForm(owner) {}
+  explicit TFS7_Protocol_Set_Access(TComponent* owner) : TForm(owner) {}
   void Set_Lang() { beginSeen.push_back(FFabricoreFirmWare->L_Begin->Caption()); }
   std::vector<QString> beginSeen;
 };
@@ -175,7 +175,7 @@ TEST_F(OptionsDialog, ALanguageSwitchRelabelsEveryFormAtOnceButAboutAndTheEsiSte
   for (const char* name : {"A", "B", "C", "D", "E", "English"}) WriteFile(QStringLiteral("LANGUAGE/%1.lng").arg(name), "");
   WriteFile("LANGUAGE/Italiano.lng", "\xEF\xBB\xBF" + kItaliano);
   Start();
-  auto* probe = Create<TFParGen>(nullptr);
+  auto* probe = Create<TFS7_Protocol_Set_Access>(nullptr);
   Register_Form(probe, [probe] { probe->Set_Lang(); });
 
   ui.ExpectModal("TFSoftOptions", [&](TForm* f) {

@@ -6,6 +6,7 @@
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
 #include "gateway/bank2_device_image.h"
+#include "gateway/boot_form.h"
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/dialogs.h"
@@ -21,33 +22,53 @@ protected:
   }
 };
 
-// An editor form of a later step, registered as the real ones are.
-class TFEtherCATSlave : public TForm {
+// An editor form of another model's step, registered as the real ones are.
+class TFDNet : public TForm {
 public:
-  explicit TFEtherCATSlave(TComponent* owner) : TForm(owner) {}
+  explicit TFDNet(TComponent* owner) : TForm(owner) {}
 };
 
 TEST_F(ProjectSteps, AnEditorStepShowsItsRegisteredFormModally) {
   StartWithProject();
-  auto* editor = Create<TFEtherCATSlave>(nullptr);
+  auto* editor = Create<TFDNet>(nullptr);
   Register_Form(editor, nullptr);
-  ui.ExpectModal("TFEtherCATSlave", [](TForm* f) { f->SetModalResult(mrCancel); });
-  ClickButton(Main()->Btn_EtherCAT_Set_Access);
-  EXPECT_EQ(ui.ModalForms, std::vector<QString>{"TFEtherCATSlave"});
+  ui.ExpectModal("TFDNet", [](TForm* f) { f->SetModalResult(mrCancel); });
+  ClickButton(Main()->Step_Button("Btn_DNet_Net"));
+  EXPECT_EQ(ui.ModalForms, std::vector<QString>{"TFDNet"});
   delete editor;
-  EXPECT_EQ(Registered_Form("TFEtherCATSlave"), nullptr);  // a freed form leaves the registry
+  EXPECT_EQ(Registered_Form("TFDNet"), nullptr);  // a freed form leaves the registry
 }
 
-TEST_F(ProjectSteps, StepsWhoseFormsAreNotBuiltYetOpenNothing) {
+TEST_F(ProjectSteps, TheEditorStepsOfThisModelOpenTheirFormOrNothingWhileItIsNotBuilt) {
   StartWithProject();
-  for (TFadeButton* b : {Main()->Btn_Prm_Gen, Main()->Btn_EtherCAT_Set_Access, Main()->Btn_Modbus_Set_Access})
-    ClickButton(b);
-  EXPECT_TRUE(ui.ModalForms.empty());
+  struct Step {
+    TFadeButton* button;
+    const char* form;
+  };
+  const Step steps[] = {{Main()->Btn_Prm_Gen, "TFParGen"},
+                        {Main()->Btn_EtherCAT_Set_Access, "TFEtherCATSlave"},
+                        {Main()->Btn_Modbus_Set_Access, "TFModbus_TCP_Master_Set_Access"}};
+  std::vector<QString> built;
+  for (const Step& s : steps) {
+    if (Registered_Form(s.form)) {
+      built.push_back(s.form);
+      ui.ExpectModal(s.form, [](TForm* f) { f->SetModalResult(mrCancel); });
+    }
+    ClickButton(s.button);
+  }
+  EXPECT_EQ(ui.ModalForms, built);
   EXPECT_TRUE(ui.Messages.empty());
 }
 
-TEST_F(ProjectSteps, UpdateDeviceWritesBothImagesIntoTheProject) {
+TEST_F(ProjectSteps, UpdateDeviceWritesBothImagesIntoTheProjectBeforeTheUpdateDialog) {
   StartWithProject();
+  if (Registered_Form("TFBoot")) {
+    ui.ExpectModal("TFBoot", [&](TForm* f) {
+      EXPECT_EQ(static_cast<TFBoot*>(f)->Form_Type, kBoot_Network);
+      EXPECT_TRUE(FileExists(Path("PROJECTS/Plant/bin/bank2.bin")));
+      f->SetModalResult(mrCancel);
+    });
+  }
   ClickButton(Main()->Btn_CreateBin);
   EXPECT_EQ(ReadFileWhole(Path("PROJECTS/Plant/bin/bank1.bin")).size(), 2048);
   EXPECT_TRUE(FileExists(Path("PROJECTS/Plant/bin/bank2.bin")));
