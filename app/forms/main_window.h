@@ -33,6 +33,9 @@ public:
   void Open_Project();
   void Update_Device();
   void Create_ESI_File();
+  // The BACnet type of the project's ParGen.xml (its element BACnet_Type as a
+  // number); 0 when the file is missing, broken or holds no number.
+  int Get_Type_BACnet();
   void Timer_UpdateTimer(TObject* Sender);
   void LL_UpdateLinkClick(TObject* Sender, const QString& Link);
   void L_ZerfalClick(TObject* Sender);

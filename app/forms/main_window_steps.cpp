@@ -17,6 +17,7 @@
 #include "gateway/boot_form.h"
 #include "gateway/esi_writer.h"
 #include "platform/os/files.h"
+#include "platform/rtl/numbers.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialogs.h"
@@ -107,4 +108,16 @@ void TFFabricoreFirmWare::Create_ESI_File() {
   } catch (const Exception& e) {
     MessageDlg(e.Message, mtError, {mbOK});
   }
+}
+
+int TFFabricoreFirmWare::Get_Type_BACnet() {
+  if (!FileExists(File_ParGen)) return 0;
+  try {
+    XML1.LoadFromFile(File_ParGen);
+  } catch (const Exception&) {
+    return 0;
+  }
+  const TXMLNode root = XML1.Root();
+  if (root.IsNull()) return 0;
+  return StrToIntDef(root.ChildByName(QStringLiteral("BACnet_Type")).Text(), 0);
 }

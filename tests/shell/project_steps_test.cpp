@@ -119,4 +119,23 @@ TEST_F(ProjectSteps, TheEsiFileIsWrittenWhereTheUserSaysAndOverwrittenOnlyOnYes)
   ClickButton(Main()->Btn_EtherCAT_ESI_File);
 }
 
+TEST_F(ProjectSteps, TheBACnetTypeIsReadFromParGen) {
+  StartWithProject();
+  EXPECT_EQ(Main()->Get_Type_BACnet(), 0);  // no ParGen.xml
+  struct Case {
+    QByteArray file;
+    int type;
+  };
+  const Case cases[] = {
+      {"<ParGen><BACnet_Type>2</BACnet_Type></ParGen>", 2},
+      {"<ParGen><BACnet_Type>two</BACnet_Type></ParGen>", 0},
+      {"<ParGen><Other>3</Other></ParGen>", 0},
+      {"<ParGen><BACnet_Type>4", 0},  // not well-formed
+  };
+  for (const Case& c : cases) {
+    WriteFileWhole(File_ParGen, c.file);
+    EXPECT_EQ(Main()->Get_Type_BACnet(), c.type) << c.file.toStdString();
+  }
+}
+
 }  // namespace
