@@ -120,18 +120,40 @@ void TCategoryPanelGroup::MouseUp(TMouseButton Button, TShiftState Shift, int X,
   drag_from_ = -1;
 }
 
+bool TCategoryPanelGroup::WheelTurned(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  return OnMouseWheel && OnMouseWheel(Shift, WheelDelta, MousePos);
+}
+
 bool TCategoryPanelGroup::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-  if (OnMouseWheel && OnMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  if (WheelTurned(Shift, WheelDelta, MousePos)) return true;
   return TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos);
 }
 
 // ---------------------------------------------------------------------------
 // TCategoryPanel
 
+namespace {
+
+// The client area of a panel: a plain panel that passes wheel turns to the group.
+class TCategorySurface : public TPanel {
+public:
+  explicit TCategorySurface(TComponent* AOwner) : TPanel(AOwner) {}
+
+protected:
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override {
+    auto* panel = dynamic_cast<TCategoryPanel*>(Parent());
+    TCategoryPanelGroup* group = panel ? panel->PanelGroup() : nullptr;
+    if (group && group->WheelTurned(Shift, WheelDelta, MousePos)) return true;
+    return TPanel::DoMouseWheel(Shift, WheelDelta, MousePos);
+  }
+};
+
+}  // namespace
+
 TCategoryPanel::TCategoryPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetControlStyle(ControlStyle() + csAcceptsControls + csOpaque);
   SetColor(clBtnFace);
-  surface_ = new TPanel(this);
+  surface_ = new TCategorySurface(this);
   surface_->SetBevelOuter(bvNone);
   surface_->SetParent(this);
   TCustomControl::SetBounds(0, 0, 200, expanded_height_);
@@ -185,6 +207,12 @@ void TCategoryPanel::SetCollapsed(bool value) {
 
 void TCategoryPanel::Changed() {
   if (TCategoryPanelGroup* group = PanelGroup()) group->Realign();
+}
+
+bool TCategoryPanel::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  TCategoryPanelGroup* group = PanelGroup();
+  if (group && group->WheelTurned(Shift, WheelDelta, MousePos)) return true;
+  return TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos);
 }
 
 void TCategoryPanel::CMVisibleChanged(TMessage& Message) {

@@ -48,8 +48,11 @@ public:
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-  // Asked first about a wheel turn over the group (screen point); true = handled.
+  // Asked first about a wheel turn over the group, its panels and their client
+  // areas (screen point); true = handled.
   std::function<bool(TShiftState Shift, int WheelDelta, TPoint MousePos)> OnMouseWheel;
+  // A wheel turn over the group or one of its panels.
+  bool WheelTurned(TShiftState Shift, int WheelDelta, TPoint MousePos);
 
 protected:
   void Paint() override;
@@ -96,6 +99,7 @@ public:
 protected:
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   void CMVisibleChanged(TMessage& Message) override;
   void CMTextChanged(TMessage& Message) override;
 

@@ -102,3 +102,21 @@ TEST_F(PanelGroup, ScrollRequestsAndTheScrollBarStayWithinTheContent) {
   panels_[1]->Hide();
   EXPECT_EQ(group_->VertScrollPos(), 220 - 200);
 }
+
+TEST_F(PanelGroup, WheelOverTheGroupItsHeadersAndClientAreasIsOffered) {
+  std::vector<TPoint> offered;
+  group_->OnMouseWheel = [&](TShiftState, int delta, TPoint at) {
+    offered.push_back(at);
+    return delta < 0;  // only turns towards the user are taken
+  };
+  const TPoint at = Point(40, 60);
+  const intptr_t down = MakeWParam(0, -120);
+  const intptr_t up = MakeWParam(0, 120);
+  for (TControl* c : std::initializer_list<TControl*>{group_, panels_[0], panels_[0]->Surface()}) {
+    EXPECT_EQ(c->Perform(WM_MOUSEWHEEL, down, MakeLParam(at.X, at.Y)), 1);
+    c->Perform(WM_MOUSEWHEEL, up, MakeLParam(at.X, at.Y));
+  }
+  EXPECT_EQ(offered.size(), 6u);
+  EXPECT_EQ(offered[0].X, 40);
+  EXPECT_EQ(offered[0].Y, 60);
+}
