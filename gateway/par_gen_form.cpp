@@ -69,6 +69,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
   CPG->SetTabOrder(1);  // after the title, before the buttons
   CPG->OnMouseWheel = [this](TShiftState s, int d, TPoint p) { return FormMouseWheel(s, d, p); };
   for (int p = 0; p < kParGenPanelCount; ++p) Make_Panel(static_cast<TParGenPanel>(p));
+  Set_Edit_Limits();
   Fill_Combo_Lists();
   SetClientSize(kClient_Width, kClient_Height);
   OnCreate = [this](TObject* s) { FormCreate(s); };
@@ -163,9 +164,11 @@ void TFParGen::Make_Panel(TParGenPanel panel) {
   }
   // Designed height: the height rule on the designed rows (the layout refits it).
   cp->SetHeight(Panel_Height(lowest));
+}
+
+void TFParGen::Set_Edit_Limits() {
   for (const auto& limit : kEdit_Limits) {
     TEdit* edit = Edit(QString::fromUtf16(limit.Control));
-    if (!edit) continue;
     if (limit.MaxLength) edit->SetMaxLength(limit.MaxLength);
     if (limit.DigitsOnly) edit->OnKeyPress = [this](TObject* s, QChar& k) { Digits_Only(s, k); };
   }

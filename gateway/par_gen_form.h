@@ -81,6 +81,7 @@ protected:
 private:
   void Make_Title_And_Buttons();
   void Make_Panel(TParGenPanel panel);
+  void Set_Edit_Limits();
   void Fill_Combo_Lists();
   void Digits_Only(TObject* Sender, QChar& Key);
   // Sets the panel's height by the height rule from its lowest visible control.

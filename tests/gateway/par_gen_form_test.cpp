@@ -87,6 +87,8 @@ TEST_F(ParGenForm, CreationShowsTheThreePanelsNumberedStackedAndSized) {
   EXPECT_EQ(F().CPG->TabOrder(), 1);
   EXPECT_EQ(F().P_Button->TabOrder(), 2);
   EXPECT_TRUE(E("E_ModbusTCPMaster_IP1")->ShowHint());
+  EXPECT_EQ(E("E_EthConn_Device_Name")->MaxLength(), 31);
+  EXPECT_EQ(E("E_EtherCAT_Slave_Name")->MaxLength(), 15);
   // Tab order inside a panel runs row by row, left to right.
   EXPECT_EQ(F().Edit(QStringLiteral("E_ModbusTCPMaster_IP1"))->TabOrder() + 1,
             F().Edit(QStringLiteral("E_ModbusTCPMaster_IP2"))->TabOrder());
