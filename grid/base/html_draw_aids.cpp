@@ -2,8 +2,12 @@
 
 #include "platform/os/files.h"
 #include "platform/rtl/locale_settings.h"
+#include "platform/rtl/numbers.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/system_icons.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -50,3 +54,20 @@ void StretchBitmapToRect(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap) {
 }
 
 bool IsDirectory(const QString& Path) { return DirectoryExists(Path); }
+
+void DrawShellIcon(TCanvas* Canvas, int X, int Y, const QString& Source, bool Large, bool Draw, bool PrintMode,
+                   double Scale, TSize& Size) {
+  int32_t index = 0;
+  if (!TryStrToInt(Source, index)) index = SystemIconIndex(Source);
+  const int edge = SystemIconSize(Large);
+  Size = TSize{edge, edge};
+  if (!Draw || !Canvas) return;
+  TBitmap icon;
+  if (!SystemIconBitmap(index, Large, icon)) return;
+  if (!PrintMode) {
+    Canvas->Draw(X, Y, &icon);
+    return;
+  }
+  const int scaled = static_cast<int>(std::lround(edge * Scale));
+  Canvas->StretchDraw(Bounds(X, Y, scaled, scaled), &icon);
+}

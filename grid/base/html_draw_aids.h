@@ -23,3 +23,10 @@ void RestoreRotatedFont(TCanvas* Canvas);
 void StretchBitmapToRect(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
 
 bool IsDirectory(const QString& Path);
+
+// The desktop icon of a file, a folder, a file type (an extension is enough) or,
+// when Source is a number, of that index of the icon list; the small or the large
+// list (Large). Size receives the icon size. With Draw the icon is drawn at (X, Y):
+// transparently on the screen, or in print mode stretched to Size times Scale.
+void DrawShellIcon(TCanvas* Canvas, int X, int Y, const QString& Source, bool Large, bool Draw, bool PrintMode,
+                   double Scale, TSize& Size);
