@@ -7,6 +7,8 @@
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/options_dialog.h"
 #include "app/shell/form_lists.h"
+#include "gateway/boot_form.h"
+#include "gateway/par_gen_form.h"
 #include "platform/ui/application.h"
 
 #include <vector>
@@ -36,6 +38,8 @@ const TFormCreator kForm_Creators[] = {
        Register_Form(FAbout, nullptr);  // fixed English texts, no Set_Lang
      }},
     {u"TFSoftOptions", [] { makeForm(FSoftOptions); }},
+    {u"TFParGen", [] { makeForm(FParGen); }},
+    {u"TFBoot", [] { makeForm(FBoot); }},
 };
 
 std::vector<TForm*>& madeForms() {
