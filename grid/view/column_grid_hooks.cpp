@@ -144,6 +144,7 @@ void TExColumnGrid::GetComboEditorTypeHook(int ACol, int ARow, TEditorType& AEdi
     TGridColumnItem* item = FColumns->Items(ACol);
     AEditor = item->Editor();
     *FEditorComboItems = *item->ComboItems();
+    LoadComboItems(*item->ComboItems());  // the combo editor shows the column's list
     FEditorDropDownCount = item->DropDownCount;
     SpinMinValue = item->SpinMin;
     SpinMaxValue = item->SpinMax;

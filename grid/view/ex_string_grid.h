@@ -52,6 +52,11 @@
 #include "grid/view/tree_settings.h"
 
 class TExStringGridCheck;
+// In-place editing: the editor controls (grid/input).
+class TExInplaceEdit;
+class TGridCombo;
+class TGridSpin;
+class TGridCheckBox;
 class TForm;
 
 class TExStringGrid : public TBaseGrid, public TGridSettingsHost {
@@ -873,7 +878,7 @@ protected:
   virtual void CellControlsUpdate(bool RebuildList) {}
   virtual void UpdateFooter() {}
   virtual void UpdateSearchPanel() {}
-  virtual void ShowInplaceEdit() { ShowEditor(); }
+  virtual void ShowInplaceEdit();  // in-place editing: grid/input/edit_cycle.cpp
   virtual void AutoSizeColumns(bool DoFixedCols, int Padding) {}
 
   // Raises ColCount by the hidden columns for the guard's life, so that whole
@@ -1031,4 +1036,104 @@ protected:
   bool FSpreadSheet = false;
   TColor FBorderColor = 0xB99D7F;
   TGridLook FLook = glXP;
+
+  // ===================== in-place editing =====================
+  // Editability and editor choice (grid/input/editability.cpp), placing and
+  // storing the grid's own editor controls (grid/input/special_editors.cpp) and
+  // the edit cycle with validation (grid/input/edit_cycle.cpp).
+  friend class TExInplaceEdit;
+  friend class TGridCombo;
+  friend class TGridSpin;
+  friend class TGridCheckBox;
+
+public:
+  bool IsEditable(int ACol, int ARow);
+  bool IsCellEditable(int ACol, int ARow);
+  // Runs SelectCell for the current cell (validation and editing mode settle).
+  void Select();
+  // The main editor-kind lookup (column settings first in a column grid).
+  void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) { GetComboEditorTypeHook(ACol, ARow, AEditor); }
+  void ReQueryEditorType(int ACol, int ARow, TEditorType& AEditor) { GetEditorTypeHook(ACol, ARow, AEditor); }
+  virtual bool ValidateCell(const QString& NewValue);
+  bool EditorHandlesTab();
+  void DoneInplaceEdit(int Key, TShiftState Shift);
+  void PostEditDone(int ACol, int ARow);
+  virtual void RestoreCellFromCache();
+  void PlaceSpecialEditor(int ACol, int ARow);
+  void StoreSpecialEditor(int ACol, int ARow);
+  void HideCellEdit() { StoreSpecialEditor(Col(), Row()); }
+  TEditorType CurrentEditor() const { return EditControl; }
+  bool EditModeActive() const { return EditMode; }
+  bool Modified() const { return FGridModified; }
+  void SetModified(bool Value) { FGridModified = Value; }
+  TExInplaceEdit* NormalEdit() const;
+  // The editor controls, made on first use.
+  TGridCombo* Combobox();
+  TGridSpin* SpinEdit();
+  TGridCheckBox* CheckEditor();
+  // The combo editor's list, filled by OnGetEditorType handlers.
+  void ClearComboString();
+  void AddComboString(const QString& S);
+  void AddComboStringObject(const QString& S, TObject* AObject);
+  void SetComboSelection(int Idx) { FComboIdx = Idx; }
+  void SetComboSelectionString(const QString& S);
+  int ComboCount() const;
+  // Loads a column's proposals into the combo editor (column grids).
+  void LoadComboItems(const TStringList& Items);
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  bool AlwaysValidate = false;
+  bool ExcelStyleDecimalSeparator = false;
+  bool Multilinecells = false;
+  QString ValidChars;
+  QString ValidCharSet;
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+
+protected:
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+  int GetEditLimit() override;
+  void WndProc(TMessage& Message) override;
+  void WMKillFocus(TMessage& Message) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void Click() override;
+  bool IsClickableCell(int ACol, int ARow);
+  // The grid's own key steps, for the editors that hand keys back.
+  void GridKeyDown(int& Key, TShiftState Shift) { KeyDown(Key, Shift); }
+  void GridKeyPress(QChar& Key) { KeyPress(Key); }
+  void GridKeyUp(int& Key, TShiftState Shift) { KeyUp(Key, Shift); }
+
+  bool FForceSel = false;
+  bool FLastValidation = true;
+  bool FModified = false;
+  QString FOldCellText, FNewCellText;
+  QChar FStartEditChar;
+  int FOldCol = -1, FOldRow = -1;
+  bool FOldModifiedValue = false;
+  bool FBlockFocus = false, FBlockKill = false;
+  bool FEntered = false;
+  bool FEditing = false;
+  bool FSpecialEditor = false;
+  bool FEditActive = false;
+  bool FValidating = false;
+  bool FRefusing = false;  // a refused validation hides and reopens the editor
+  int FMaxComboLength = 0;
+  TWinControl* EditCtrl = nullptr;
+  TEditorType EditControl = edNormal;
+  bool FShowEditProcess = false;
+  QString FEditText;
+  bool FNoEditChange = false;
+  bool FGridModified = false;
+  QString FCellCache;
+  bool EditMode = false;
+  bool FNoAutoAdvance = false;
+  bool LButFlg = false;
+  TGridCombo* EditCombo = nullptr;
+  TGridSpin* FEditSpin = nullptr;
+  TGridCheckBox* EditCheck = nullptr;
 };

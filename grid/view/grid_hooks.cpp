@@ -93,13 +93,6 @@ void TExStringGrid::LoadCellHook(int ACol, int ARow, const QString& Value) {
   SetCellEx(ACol, ARow, value);
 }
 
-void TExStringGrid::RememberEditedCell(int ACol, int ARow) {
-  FEditCol = ACol;
-  FEditRow = ARow;
-  OriginalCellValue = GetGridCell(ACol, ARow);
-  FOriginalModified = RowModified(ARow);
-}
-
 void TExStringGrid::CanEditCellHook(int ACol, int ARow, bool& CanEdit) {
   if (OnCanEditCell) OnCanEditCell(this, ARow, ACol, CanEdit);
 }
@@ -213,12 +206,6 @@ void TExStringGrid::IsFixedCellHook(int ACol, int ARow, bool& IsFixed) {
               ACol < TStringGrid::FixedCols() || ARow < TStringGrid::FixedRows();
   }
   if (!IsFixed && OnIsFixedCell) OnIsFixedCell(this, ARow, ACol, IsFixed);
-}
-
-bool TExStringGrid::IsFixed(int ACol, int ARow) {
-  bool fixed = false;
-  IsFixedCellHook(ACol, ARow, fixed);
-  return fixed;
 }
 
 void TExStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
@@ -361,8 +348,5 @@ void TExStringGrid::GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABru
   }
 }
 
-void TExStringGrid::HideInplaceEdit() {
-  if (EditorMode()) HideEditor();
-}
-
-bool TExStringGrid::SelectCell(int ACol, int ARow) { return TBaseGrid::SelectCell(ACol, ARow); }
+// IsFixed, RememberEditedCell, HideInplaceEdit and SelectCell belong to the
+// in-place editing facets (grid/input/editability.cpp, grid/input/edit_cycle.cpp).

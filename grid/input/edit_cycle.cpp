@@ -1,0 +1,219 @@
+// The life of one edit: opening and closing the editor, validating the edited
+// cell (OnCellValidate) with its refusal, and the two end signals: OnEditingDone
+// at once and OnEditCellDone through the posted "GridEditDone" message.
+#include "grid/base/cell_checker.h"
+#include "grid/input/grid_combo.h"
+#include "grid/input/inplace_editor.h"
+#include "grid/view/ex_string_grid.h"
+
+namespace {
+
+// wParam: the real column of the edited cell; lParam: its row.
+const unsigned kGridEditDone = RegisterWindowMessage(QStringLiteral("GridEditDone"));
+
+}  // namespace
+
+// --- opening and closing ---
+
+void TExStringGrid::ShowInplaceEdit() {
+  if (IsClickableCell(RealCol(), Row())) return;
+  if (Row() < TopRow()) SetTopRow(Row());
+  if (Col() < LeftCol()) SetLeftCol(Col());
+  FEditText = CurrentCell();
+  ShowEditor();
+}
+
+void TExStringGrid::HideInplaceEdit() {
+  if (!EditMode) return;
+  HideEditor();
+  StoreSpecialEditor(Col(), Row());
+  EditMode = false;
+  SelectCell(Col(), Row());
+}
+
+void TExStringGrid::DoneInplaceEdit(int Key, TShiftState Shift) {
+  // 1.
+  FBlockFocus = true;
+  FEditing = false;
+  HideInplaceEdit();
+  // 3. Tab and the arrows move the cursor.
+  if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
+    int k = Key;
+    KeyDown(k, Shift);
+  }
+  // 4-6.
+  const bool alwaysEdit = FNavigation->AlwaysEdit;
+  FNavigation->AlwaysEdit = false;
+  if (Widget() && CanFocus()) SetFocus();
+  FNavigation->AlwaysEdit = alwaysEdit;
+  FBlockFocus = false;
+}
+
+bool TExStringGrid::EditorHandlesTab() {
+  return Options().Contains(goTabs) || static_cast<bool>(OnCellValidate) || static_cast<bool>(OnCellValidateWide);
+}
+
+// --- end signal ---
+
+void TExStringGrid::PostEditDone(int ACol, int ARow) {
+  if (OnEditingDone) OnEditingDone(this);
+  EditMode = false;
+  PostMessage(this, kGridEditDone, ACol, ARow);
+}
+
+void TExStringGrid::WndProc(TMessage& Message) {
+  if (Message.Msg == kGridEditDone && kGridEditDone != 0) {
+    if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+    if (FMouseActions->EditOnDblClickOnly()) {
+      HideEditor();
+      EditMode = false;
+      SetOptions(Options() - goEditing);
+    }
+    return;
+  }
+  TBaseGrid::WndProc(Message);
+}
+
+// --- bookkeeping ---
+
+void TExStringGrid::RememberEditedCell(int ACol, int ARow) {
+  FEditCol = ACol;
+  FEditRow = ARow;
+  OriginalCellValue = GetGridCell(ACol, ARow);
+  FOriginalModified = RowModified(ARow);
+  FOldCol = ACol;
+  FOldRow = ARow;
+  FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
+  FOldModifiedValue = FModified;
+}
+
+void TExStringGrid::RestoreCellFromCache() {
+  SetCellEx(RealCol(), Row(), FCellCache);
+  SetCells(Col(), Row(), Cells(Col(), Row()));
+}
+
+// --- validation ---
+
+bool TExStringGrid::ValidateCell(const QString& NewValue) {
+  if (!FEditing || FValidating) return true;
+  // 1.
+  FEditing = false;
+  FValidating = true;
+  bool valid = true;
+  const int ac = RealColIndex(FOldCol), ar = FOldRow;
+  FNewCellText = NewValue;
+  try {
+    // 2-3.
+    if (NewValue != FOldCellText || AlwaysValidate) {
+      const bool changed = NewValue != FOldCellText;
+      // 4.
+      const bool advanceOnEnter = FNavigation->AdvanceOnEnter;
+      FNavigation->AdvanceOnEnter = false;
+      // 5-7.
+      QString value = NewValue;
+      if (FCellChecker && FCellChecker->AutoCorrect) value = FCellChecker->Correct(ac, ar, value);
+      if (OnCellValidate) OnCellValidate(this, ac, ar, value, valid);
+      // 8-9. Modified marks.
+      if (value != FOldCellText) {
+        FGridModified = true;
+        if (TStringGrid::FixedCols() > 0) {
+          SetRowModified(Row(), true);
+          if (FShowModified->Enabled) RepaintCell(0, Row());
+        }
+      }
+      // 10-13.
+      if (valid) CalcFooterColumn(ac);
+      if (FCellChecker && FCellChecker->AutoMarkError) value = FCellChecker->MarkError(ac, ar, value);
+      if (valid && changed) CellsChangedHook(TRect{ac, ar, ac, ar});
+      // 14.
+      FNavigation->AdvanceOnEnter = advanceOnEnter;
+      FNewCellText = value;
+      if (valid) {
+        // 15.
+        SetCellEx(ac, ar, value);
+        const TPoint base = BaseCell(ac, ar);
+        if (base.X != ac || base.Y != ar) SetCells(base.X, base.Y, value);
+      } else {
+        // 16. The cell gets the handler's value or its old text back, and the
+        // editor opens again on it.
+        FLastValidation = false;
+        FRefusing = true;
+        if (EditMode) FValidating = false;
+        HideEditor();
+        SetCellEx(ac, ar, value != NewValue ? value : FOldCellText);
+        FForceSel = true;
+        MoveColRow(FOldCol, ar, true, true);
+        FForceSel = false;
+        FValidating = false;
+        FEditing = true;
+        ShowInplaceEdit();
+        FRefusing = false;
+        FModified = FOldModifiedValue;
+      }
+      // 17.
+      FOldCellText = GetGridCell(ac, ar);
+    }
+  } catch (...) {
+    FRefusing = false;
+    FForceSel = false;
+    RememberEditedCell(Col(), Row());
+    FValidating = false;
+    throw;
+  }
+  // 18.
+  RememberEditedCell(Col(), Row());
+  FValidating = false;
+  // 19.
+  return valid;
+}
+
+// --- edit text ---
+
+QString TExStringGrid::GetEditText(int ACol, int ARow) {
+  FNoEditChange = true;
+  const int rc = RealColIndex(ACol);
+  const TPoint base = BaseCell(rc, ARow);
+  return TBaseGrid::GetEditText(base.X, base.Y);
+}
+
+void TExStringGrid::SetEditText(int ACol, int ARow, const QString& Value) {
+  const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+  TBaseGrid::SetEditText(base.X, base.Y, Value);
+}
+
+int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
+
+// --- focus ---
+
+void TExStringGrid::WMKillFocus(TMessage& Message) {
+  if (FBlockKill) {
+    Message.Result = 1;
+    return;
+  }
+  TBaseGrid::WMKillFocus(Message);
+}
+
+void TExStringGrid::DoEnter() {
+  if (FBlockFocus) return;
+  try {
+    TBaseGrid::DoEnter();
+    if (Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit) SelectCell(Col(), Row());
+  } catch (...) {
+    RememberEditedCell(Col(), Row());
+    throw;
+  }
+  RememberEditedCell(Col(), Row());
+}
+
+void TExStringGrid::Click() {
+  TBaseGrid::Click();
+  FEntered = false;
+  RememberEditedCell(Col(), Row());
+}
+
+void TExStringGrid::DoExit() {
+  if (FBlockKill) return;
+  if (FSelChange && FMouseActions->DisjunctRowSelect()) RowSelectFromSelection(false);
+  FSelChange = false;
+  TBaseGrid::DoExit();
+}
