@@ -1,6 +1,10 @@
 #include "grid/view/cell_graphic.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/ui/bitmap.h"
+#include "platform/ui/shapes.h"
 
 TCellGraphic::~TCellGraphic() { FreeOwned(); }
 
@@ -124,4 +128,35 @@ TCellVAlign CellVAlignOf(TVAlignment a) {
     default:
       return vaTop;
   }
+}
+
+TPoint TCellGraphic::FitPictureSize(int w, int h, int cw, int rh, int padding, TStretchMode mode) {
+  cw -= padding;
+  rh -= padding;
+  auto aspect = [&](bool capAtOne) {
+    double rx = w <= 0 ? 1 : double(cw) / w;
+    double ry = h <= 0 ? 1 : double(rh) / h;
+    if (capAtOne) {
+      rx = std::min(rx, 1.0);
+      ry = std::min(ry, 1.0);
+    }
+    if (rx < ry) return TPoint{cw, static_cast<int>(std::nearbyint(h * rx))};
+    return TPoint{static_cast<int>(std::nearbyint(w * ry)), rh};
+  };
+  switch (mode) {
+    case noStretch: return {w, h};
+    case Stretch: return {cw, rh};
+    case Shrink: return w > cw || h > rh ? TPoint{cw, rh} : TPoint{w, h};
+    case StretchWithAspectRatio: return aspect(false);
+    case ShrinkWithAspectRatio: return w <= cw && h <= rh ? TPoint{w, h} : aspect(true);
+  }
+  return {w, h};
+}
+
+TPoint TCellGraphic::GetPictureSize(int cw, int rh, bool) const {
+  if (CellType != ctPicture) return {0, 0};
+  auto* picture = dynamic_cast<TPicture*>(CellBitmap);
+  if (!picture) return {0, 0};
+  return FitPictureSize(picture->Width(), picture->Height(), cw, rh, CellIndex,
+                        static_cast<TStretchMode>(CellAngle));
 }

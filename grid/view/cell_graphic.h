@@ -21,6 +21,9 @@ enum TCellType : uint8_t {
 };
 enum TCellVAlign : uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCellHAlign : uint8_t { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
+using TCellTypes = TSet<TCellType>;
+// How a picture fills its cell.
+enum TStretchMode { noStretch, Stretch, Shrink, StretchWithAspectRatio, ShrinkWithAspectRatio };
 
 class TCellGraphic : public TStoreOwnedGraphic {
 public:
@@ -64,6 +67,12 @@ public:
   void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
   // Kind ctRotated; the angle brought into 0..360.
   void SetAngle(int16_t AAngle);
+
+  // The size a picture kind takes in a space of cw by rh pixels (less the
+  // padding, by the stretch mode); other kinds give (0, 0).
+  TPoint GetPictureSize(int cw, int rh, bool hastext) const;
+  // The fitting rule itself for a picture of w by h.
+  static TPoint FitPictureSize(int w, int h, int cw, int rh, int padding, TStretchMode mode);
 
 private:
   void FreeOwned();

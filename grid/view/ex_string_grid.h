@@ -50,8 +50,48 @@
 #include "grid/view/show_modified.h"
 #include "grid/view/size_while_typing.h"
 #include "grid/view/tree_settings.h"
+#include "grid/base/color_tones.h"
+#include "grid/base/draw_routines.h"
+#include "platform/ui/form.h"
+#include "platform/ui/hint_info.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/timer.h"
+
+// The grid's colour presets (same order as the suite styles).
+enum TExGridStyle {
+  gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+  gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+  gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+};
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+
+// A scroll bar's proportional thumb (Apply false: the bar is left as it is).
+struct TProportionalThumb {
+  bool Apply = false;
+  int Max = 0;
+  int Page = 0;
+  int Position = 0;
+  bool operator==(const TProportionalThumb&) const = default;
+};
+
+class TExStringGrid;
+
+// The one object that follows the grid's cell selection.
+class ITExStringGridSelect {
+public:
+  virtual ~ITExStringGridSelect() = default;
+  virtual void SelectionChanged(int ACol, int ARow) = 0;
+};
+
+// A component that is told which cells of a grid changed.
+class TGridChangeNotifier : public TComponent {
+public:
+  using TComponent::TComponent;
+  virtual void GridCellsChanged(TRect R) {}
+};
 
 class TExStringGridCheck;
+class TPicture;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
 class TGridCombo;
@@ -421,8 +461,9 @@ public:
   virtual QString GetCurrentCellText();
   virtual void SetCurrentCellText(const QString& Value);
   virtual void CancelCellEdit();
-  virtual void ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse) {}
-  virtual void SetRadioButtonHook(int ACol, int ARow, bool ByMouse) {}
+  // A click (ByMouse) or a toggle in code on a check box; false when nothing toggled.
+  virtual bool ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse);
+  virtual bool SetRadioButtonHook(int ACol, int ARow, bool ByMouse);
   virtual QString GetFormattedCell(int ACol, int ARow);
   virtual void GetFloatFormatHook(int ACol, int ARow, QString& AFormat);
   virtual TCellType GetCellType(int ACol, int ARow);
@@ -506,7 +547,267 @@ public:
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
   // Fills the footer row's totals; nothing while the floating footer is not
   // in its totals style.
-  virtual void CalcFooter(int ACol) {}
+  virtual void CalcFooter(int ACol);
+
+  // ===================== cell appearance and text measure =====================
+
+  // The cell's brush, gradient, font, alignment, word wrap and draw state, in
+  // the grid's order of priority. ACol is a display column; with Remap the
+  // cell's real column answers for its contents.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  // The text alignment of a cell (real column).
+  void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The font and brush of a cell for measuring: ACol the display column, RCol
+  // the real one.
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont, TBrush* ABrush,
+                         bool Remap);
+  // Width and height of a cell's shown text (ACol real); VS leaves room for a
+  // vertical scroll bar, SB measures word-wrapped at the cell's width.
+  TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  TPoint MeasureCellText(int RCol, int DCol, int ARow, bool VS, bool SB);
+  static TColor MixColors(TColor A, TColor B, int Percent);
+  static TColor MixSelectionColor(TColor A, TColor B, bool Mixer, int Percent);
+
+  // ===================== cell drawing, glyphs and painting =====================
+
+  // The graphic of a cell (real column) with its size, placement and whether
+  // the cell's text is drawn too.
+  TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign, bool& DrawText,
+                                     int& Height, int& Width);
+  void DrawCheckBoxGlyph(TCanvas* Canvas, TRect R, bool Checked, TCheckBoxState State, bool TriState,
+                         TGridControlStyle Style, bool Grayed, bool Enabled);
+  // The items of a radio group (Count bare buttons without an item list).
+  void DrawRadioItems(TCanvas* Canvas, TRect R, bool Upward, double Scale, TGridControlStyle Style, int ARow,
+                      int ACol, bool Selected, TStringList* Items, bool Disabled, bool SideBySide, int ItemIndex,
+                      int Count);
+  void DrawSortIndicator(TCanvas* Canvas, int ACol, int Y, int X);
+  // The sort column's header cell (real column).
+  bool IsSortHeaderCell(int RCol, int ARow);
+  virtual void SetStyle(TExGridStyle AStyle);
+  void SetComponentStyle(TSuiteStyle AStyle);
+  void SetColorTones(const TColorTones& ATones);
+  void SetTheme(TXPColorScheme Scheme);
+  void ApplyOfficeTheme();
+  // Whether the look draws the one-pixel window border.
+  bool HasGridBorder() const;
+  // The sizing line shown while a column (row) is sized by the mouse; drawing
+  // the same line again removes it.
+  void DrawColSizingLine(int X);
+  void DrawRowSizingLine(int Y);
+  TPoint SizingLine() const { return FSizingLineVisible ? FSizingLine : TPoint{-1, -1}; }
+
+  // Published values of the drawing.
+  bool EnhTextSize = false;
+  bool URLShow = false;
+  bool URLFull = false;
+  bool URLUnderlineOnHover = false;
+  bool NoImageAndText = false;
+  bool NoDefaultDraw = false;
+  bool XYOffsetTopLeftOnly = false;
+  TFormBorderStyle BorderStyle = bsSingle;
+  // The grid's hovered and pressed fixed-cell colours (the control look copies
+  // its values into them).
+  TColor GradientHoverFrom = clGray, GradientHoverTo = clWhite;
+  TColor GradientHoverMirrorFrom = clNone, GradientHoverMirrorTo = clNone, GradientHoverBorder = clSilver;
+  TColor GradientDownFrom = clGray, GradientDownTo = clSilver;
+  TColor GradientDownMirrorFrom = clNone, GradientDownMirrorTo = clNone, GradientDownBorder = clGray;
+
+  // ===================== check boxes and radio buttons =====================
+
+  // A check box in the cell; Data makes its state the cell's text. Raises
+  // "Invalid cell" for a cell outside the grid (negative indexes too).
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+  void RemoveCheckBoxColumn(int ACol);
+  void RemoveCheckBox(int ACol, int ARow);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  // True when the cell's kind has a Boolean state; State is then set.
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool IsChecked(int ACol, int ARow);
+  // Set a state without any event; true when the cell's kind took it.
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  // Sets a state and raises OnCheckBoxChange when it really changed.
+  bool ChangeCheckBoxState(int ACol, int ARow, bool State);
+  bool ToggleCheckBox(int ACol, int ARow);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+
+  // ===================== cell graphic queries and other kinds =====================
+
+  bool CellTypeInSet(int ACol, int ARow, TCellTypes Types);
+  bool HasButton(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  bool HasRating(int ACol, int ARow);
+  bool HasScrollBar(int ACol, int ARow);
+  bool HasBalloon(int ACol, int ARow);
+  bool HasExpand(int ACol, int ARow);
+  bool HasProgress(int ACol, int ARow);
+  bool IsDataGraphicCell(int ACol, int ARow);
+  bool IsSortIndicatorCell(int ACol, int ARow);
+  virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+  virtual void CalcCellGraphicSize(int ACol, int ARow, int Extra, TPoint& Size);
+  TRect GetCellButtonRect(int ACol, int ARow);
+  TRect GetExpandButtonRect(int ACol, int ARow);
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow);
+  void RemoveBitmap(int ACol, int ARow);
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow);
+  void RemovePicture(int ACol, int ARow);
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
+  void RemoveProgress(int ACol, int ARow);
+  void AddExProgress(int ACol, int ARow, int Min, int Max);
+  void RemoveExProgress(int ACol, int ARow);
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow);
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow);
+  void AddComment(int ACol, int ARow, const QString& Comment);
+  void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+  QString CellComment(int ACol, int ARow);
+  void SetCellComment(int ACol, int ARow, const QString& Value);
+  bool IsComment(int ACol, int ARow, QString& Comment);
+  void RemoveComment(int ACol, int ARow);
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveShape(int ACol, int ARow);
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  void RemoveRating(int ACol, int ARow);
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+  void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void SetButtonText(int ACol, int ARow, const QString& Caption);
+  QString GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Push);
+  void RemoveButton(int ACol, int ARow);
+  void RemoveBitButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  void AddRotated(int ACol, int ARow, int16_t AAngle, const QString& s);
+  void SetRotated(int ACol, int ARow, int16_t AAngle);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  void RemoveRotated(int ACol, int ARow);
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void RemoveScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  int GetScrollPosition(int ACol, int ARow);
+  // Removes a data image; the cell's text (its image index) goes with it.
+  void RemoveDataImage(int ACol, int ARow);
+  bool HasDataImage(int ACol, int ARow);
+
+  // ===================== cell hints =====================
+
+  // Decides the tool tip of the cell under HintInfo.CursorPos: its text and
+  // position, the hint colour, width and window.
+  void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
+  // The font name of the grid whose hint was built last.
+  static QString HintFontName();
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HTMLHint = false;
+
+  // ===================== scrolling =====================
+
+  // The row or column a scroll hint names for a thumb position of 0..127.
+  static int ScrollHintIndex(int Pos, int Count, int Visible, int Fixed);
+  // A flat scroll bar's thumb position corrected for the visible part.
+  static int FlatThumbPosition(int Pos, int Visible, int Count);
+  // A proportional thumb from the sums of the fixed and normal cells.
+  static TProportionalThumb ProportionalThumb(int FixedPart, int NormalPart, int Before, int Outer, int Current,
+                                              bool Vertical);
+  void UpdateProportionalThumbs();
+  TProportionalThumb HorzThumb() const { return FHorzThumb; }
+  TProportionalThumb VertThumb() const { return FVertThumb; }
+  void SetScrollType(TScrollType Value);
+  void SetScrollProportional(bool Value);
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  bool IsFlatScrollBars() const { return FIsFlat; }
+  // The last scroll hint's text and whether it shows.
+  QString LastScrollHint;
+  bool ScrollHintShowing() const { return FScrollHintShow; }
+  bool LastRowAboveSearchFooter();
+  void ScrollAboveSearchFooter();
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  bool IsOnSizingBorder(int X, int Y);
+  // Something dragged at X, Y over the grid (Leaving: it left the grid).
+  void DragScrollOver(int X, int Y, bool Leaving);
+  void DragScrollTick();
+  bool DragScrolling() const { return FDragScrollTimer != nullptr; }
+
+  // ===================== column sizing, footer and registries =====================
+
+  void StretchRightColumn();
+  // Stretches column Index (-1: the last) to fill the client width; raises
+  // "Stretch column index out of range" for a column outside the grid.
+  void StretchToClientWidth(int Index);
+  // The end of a mouse sizing of column ACol from OldWidth.
+  void EndMouseColumnSizing(int ACol, int OldWidth);
+  void RegisterSelListener(ITExStringGridSelect* AListener);
+  void UnRegisterSelListener(ITExStringGridSelect* AListener);
+  ITExStringGridSelect* SelListener() const { return FISelect; }
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+  int NotifierCount() const { return static_cast<int>(FNotifierList.size()); }
+  TCellValueEvent OnCalcFooter;
+
+  // ===================== key press and cell advance =====================
+
+  int FirstNavigableCol();
+  int VisibleFixedRightCols() const;
+  void AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated, bool AllowEditor);
+  QString SearchInc;
+  int SearchTics = 0;
+
+  // ===================== automatic sizing and text measures =====================
+
+  int TotalXOffset() const;
+  int TotalYOffset() const;
+  int MaxLinesInRow(int ARow);
+  void AutoSizeColWidth(int ACol, bool GrowOnly);
+  // Sizes display column ACol to its widest cell within the width limits.
+  void AutoSizeCol(int ACol, int Padding);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  void AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding);
+  void AutoSizeRow(int ARow, int Padding);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void SetRowHeightForLines(int ARow, int Lines, int Padding);
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
 
   // ===================== cell graphics =====================
 
@@ -847,7 +1148,8 @@ public:
   bool HostHasParent() const override { return Parent() != nullptr; }
   bool HostDesigning() const override { return Designing(); }
   bool HostLoading() const override { return Loading(); }
-  void HostStretchColumn() override {}
+  // The stretch column fills the client width.
+  void HostStretchColumn() override;
   bool HostRegisterDropTarget() override { return false; }
   void HostRevokeDropTarget() override {}
   void HostFloatingFooterLayout() override;
@@ -857,6 +1159,70 @@ public:
 
 protected:
   void Loaded() override;
+
+  // --- painting, drawing and the other facets of this grid's looks ---
+  void Paint() override;
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  void CellChanged(int ACol, int ARow) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+  void WMHScroll(TMessage& Message) override;
+  void WMVScroll(TMessage& Message) override;
+  void WMGetDlgCode(TMessage& Message) override;
+  void KeyPress(QChar& Key) override;
+
+  struct TCellPaint;
+  void DrawFixedCellLook(TCellPaint& P);
+  void DrawAlwaysVisibleButtons(TCellPaint& P);
+  void DrawFixedCellEdges(TCellPaint& P);
+  void DrawOutsideLines(TCellPaint& P, TColor color, bool horizontal, bool vertical);
+  void DrawCellText(TCellPaint& P);
+  void DrawPlainCellText(TCellPaint& P, TRect r, QString text, int errFrom, int errLen);
+  void DrawBackgroundGradient(TCellPaint& P, const TRect& r);
+  void DrawSelectionRectangle(TCellPaint& P);
+  void DrawCellBorders(TCellPaint& P);
+  void DrawCellGraphic(TCellPaint& P);
+  void DrawCheckLikeGraphic(TCellPaint& P, const TRect& r, TRect at, int tw);
+  void DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect& at);
+  void PaintBackgroundOutsideCells();
+  void PaintGridBorder();
+  double CellNumberOr0(int ACol, int ARow);
+  bool MouseButtonDown() const;
+  void ApplySelectionColors(TFont* AFont, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo) const;
+  void CheckCellInGrid(int ACol, int ARow) const;
+  QString CheckText(int ACol, int ARow, bool State);
+  TCellGraphic* StateGraphic(int ACol, int ARow, QString* Text, bool* Own);
+  TCellGraphic* NewGraphic(int ACol, int ARow, TCellType AType);
+  TCellGraphic* GraphicOfType(int ACol, int ARow, TCellType AType);
+  void ShowScrollHint(bool Vertical, int Index);
+  int SearchPanelHeight() const;
+  void TypeAhead(QChar Key);
+  int ContentWidth(int ACol, int ARow);
+
+  // --- state of those facets ---
+  TColorTones FTones;
+  TPoint FSizingLine{-1, -1};
+  bool FSizingLineVisible = false;
+  bool FIsColChanging = false;
+  bool ColchgFlg = false;
+  bool ColSizeFlg = false;
+  bool ColSized = false, RowSized = false;
+  int Colclicked = -1, Rowclicked = -1, Colclickedsize = 0, Rowclickedsize = 0;
+  bool FPendingColSizing = false, FPendingRowSizing = false;
+  bool FSizingAll = false;
+  ITExStringGridSelect* FISelect = nullptr;
+  std::vector<TGridChangeNotifier*> FNotifierList;
+  int FAECol = -1, FAERow = -1;
+  bool FDisableChange = false;
+  int FAdvanceDepth = 0;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
+  bool FScrollHintShow = false;
+  TProportionalThumb FHorzThumb, FVertThumb;
+  std::unique_ptr<TTimer> FDragScrollTimer;
+  TDragScrollDirection FDragScrollDirection;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Window creation: run when the grid gets its parent.
   virtual void CreateWnd();
@@ -879,7 +1245,6 @@ protected:
   virtual void UpdateFooter() {}
   virtual void UpdateSearchPanel() {}
   virtual void ShowInplaceEdit();  // in-place editing: grid/input/edit_cycle.cpp
-  virtual void AutoSizeColumns(bool DoFixedCols, int Padding) {}
 
   // Raises ColCount by the hidden columns for the guard's life, so that whole
   // rows carry the cells of hidden columns.

@@ -26,8 +26,6 @@ void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCel
 
 void TExStringGrid::CancelCellEdit() { SetCellEx(RealCol(), Row(), OriginalCellValue); }
 
-QString TExStringGrid::GetFormattedCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-
 void TExStringGrid::GetFloatFormatHook(int, int, QString& AFormat) { AFormat = FloatFormat; }
 
 void TExStringGrid::PrintGetPageNumHook(int PageNum, int PageColNum, QString& Text) {
@@ -111,11 +109,6 @@ void TExStringGrid::ComboCloseUpHook(int ARow, int ACol) {
 
 void TExStringGrid::ComboDropDownHook(int ARow, int ACol) {
   if (OnComboDropDown) OnComboDropDown(this, ARow, ACol);
-}
-
-void TExStringGrid::CellsChangedHook(TRect R) {
-  if (OnCellsChanged) OnCellsChanged(this, R);
-  CalcFooter(-1);
 }
 
 void TExStringGrid::GridHintHook(int ACol, int ARow, QString& Hint, QString& WideHint) {

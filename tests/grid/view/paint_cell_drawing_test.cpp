@@ -1,0 +1,155 @@
+// The cell drawing, probed on offscreen renders of a grid: the text origin, the
+// header gradient, a data check-box cell without text, the focus rectangle, the
+// disabled check box of a read-only cell and the window border of the looks.
+#include <gtest/gtest.h>
+
+#include "grid/base/draw_arithmetic.h"
+#include "grid/view/glyph_artwork.h"
+#include "tests/grid/view/paint_fixture.h"
+
+namespace {
+
+// The first column (from the left) in rows y0..y1 of x0..x1 that holds a pixel
+// darker than `limit` in every component; -1 when none.
+int FirstDarkColumn(TBitmap& b, int x0, int x1, int y0, int y1, int limit = 0x80) {
+  for (int x = x0; x < x1; ++x)
+    for (int y = y0; y < y1; ++y) {
+      const TColor p = b.Canvas()->Pixel(x, y);
+      if (GetRValue(p) < limit && GetGValue(p) < limit && GetBValue(p) < limit) return x;
+    }
+  return -1;
+}
+
+int FirstDarkRow(TBitmap& b, int x0, int x1, int y0, int y1, int limit = 0x80) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const TColor p = b.Canvas()->Pixel(x, y);
+      if (GetRValue(p) < limit && GetGValue(p) < limit && GetBValue(p) < limit) return y;
+    }
+  return -1;
+}
+
+TEST(PaintCellDrawing, TextStartsTwoPixelsInsideTheCell) {
+  TPaintFixture<> f;
+  f.grid->SetCellEx(1, 1, "|");
+  f.grid->Font()->SetColor(clBlack);
+  f.Render();
+  const TRect r = f.grid->CellRect(1, 1);
+  // The inner corner is the cell rectangle less the grid line; the text's cell
+  // starts 2 pixels right and below it.
+  const int x = FirstDarkColumn(f.bitmap, r.Left + 1, r.Right - 1, r.Top + 1, r.Bottom - 1);
+  const int y = FirstDarkRow(f.bitmap, r.Left + 1, r.Right - 1, r.Top + 1, r.Bottom - 1);
+  ASSERT_GE(x, 0);
+  EXPECT_GE(x, r.Left + 1 + 2);
+  EXPECT_LE(x, r.Left + 1 + 2 + 2);  // the bar's own side bearing
+  EXPECT_GE(y, r.Top + 1 + 2);
+  EXPECT_LE(y, r.Top + 1 + 2 + 4);
+}
+
+TEST(PaintCellDrawing, HeaderGradientRunsFromWhiteToTheButtonFace) {
+  TPaintFixture<> f;
+  f.Render();
+  const TRect r = f.grid->CellRect(2, 0);
+  const int x = (r.Left + r.Right) / 2;
+  const TColor top = f.Pixel(x, r.Top + 2), bottom = f.Pixel(x, r.Bottom - 4);
+  const TColor face = ColorToRGB(clBtnFace);
+  // The gradient's first pixel rows are (nearly) white, its last ones (nearly)
+  // the button face; the top is lighter than the bottom.
+  EXPECT_GE(GetRValue(top), 250);
+  EXPECT_GE(GetGValue(top), 250);
+  EXPECT_GE(GetBValue(top), 250);
+  EXPECT_GT(GetRValue(top) + GetGValue(top) + GetBValue(top), GetRValue(bottom) + GetGValue(bottom) + GetBValue(bottom));
+  EXPECT_NEAR(GetRValue(bottom), GetRValue(face), 3);
+  EXPECT_NEAR(GetGValue(bottom), GetGValue(face), 3);
+  EXPECT_NEAR(GetBValue(bottom), GetBValue(face), 3);
+  // The XP look's lines: white down the left side, the fixed colour halved at
+  // the bottom (the top edge of the window carries the window border).
+  EXPECT_EQ(f.Pixel(r.Left, (r.Top + r.Bottom) / 2), clWhite);
+  EXPECT_EQ(f.Pixel(x, r.Bottom - 1), HalveColor(f.grid->FixedColor()));
+}
+
+TEST(PaintCellDrawing, DataCheckBoxCellShowsOnlyItsGlyph) {
+  TPaintFixture<TExColumnGrid> f;
+  f.grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
+  f.grid->ControlLook()->ControlStyle = csWinXP;
+  f.grid->SetCellEx(2, 1, "Y");
+  f.grid->SetCellEx(2, 2, "N");
+  f.grid->SetCellEx(3, 1, "Y");  // a text cell with the same text, for comparison
+  f.Render();
+  const TRect checked = f.grid->CellRect(2, 1), unchecked = f.grid->CellRect(2, 2), text = f.grid->CellRect(3, 1);
+  // Text is drawn in the text cell, not beside the glyph of the check-box cell.
+  EXPECT_GE(FirstDarkColumn(f.bitmap, text.Left, text.Right, text.Top, text.Bottom), 0);
+  const int glyphRight = checked.Left + 1 + 16 + 4;
+  EXPECT_EQ(FirstDarkColumn(f.bitmap, glyphRight, checked.Right - 1, checked.Top + 1, checked.Bottom - 1), -1);
+  // The glyphs: a checked box shows its tick, an unchecked one none.
+  auto hasColour = [&](const TRect& r, TColor c) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        if (f.Pixel(x, y) == c) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasColour(checked, kGlyphFrame));
+  EXPECT_TRUE(hasColour(checked, kGlyphMark));
+  EXPECT_TRUE(hasColour(unchecked, kGlyphFrame));
+  EXPECT_FALSE(hasColour(unchecked, kGlyphMark));
+}
+
+TEST(PaintCellDrawing, CheckBoxOfAReadOnlyColumnIsDrawnDisabled) {
+  TPaintFixture<TExColumnGrid> f;
+  f.grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
+  f.grid->Columns()->Items(3)->SetEditor(edDataCheckBox);
+  f.grid->Columns()->Items(3)->ReadOnly = true;
+  f.grid->ControlLook()->ControlStyle = csWinXP;
+  f.grid->SetCellEx(2, 1, "Y");
+  f.grid->SetCellEx(3, 1, "Y");
+  auto hasColour = [&](const TRect& r, TColor c) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        if (f.Pixel(x, y) == c) return true;
+    return false;
+  };
+  f.Render();
+  EXPECT_TRUE(hasColour(f.grid->CellRect(2, 1), kGlyphMark));
+  EXPECT_FALSE(hasColour(f.grid->CellRect(2, 1), kGlyphMarkDisabled));
+  EXPECT_TRUE(hasColour(f.grid->CellRect(3, 1), kGlyphMarkDisabled));
+  EXPECT_FALSE(hasColour(f.grid->CellRect(3, 1), kGlyphMark));
+  // Always-active boxes are drawn enabled even there.
+  f.grid->ControlLook()->CheckAlwaysActive = true;
+  f.Render();
+  EXPECT_TRUE(hasColour(f.grid->CellRect(3, 1), kGlyphMark));
+}
+
+TEST(PaintCellDrawing, FocusRectangleOnlyWhenFocused) {
+  TPaintFixture<> f;
+  f.grid->SetCol(2);
+  f.grid->SetRow(2);
+  f.grid->SetSelectionColor(clWhite);  // a plain current cell
+  f.grid->SetColor(clWhite);
+  auto dotted = [&] {
+    const TRect r = f.grid->CellRect(2, 2);
+    int dark = 0;
+    for (int x = r.Left + 2; x < r.Right - 3; ++x)
+      if (GetRValue(f.Pixel(x, r.Top)) < 0x80) ++dark;
+    return dark;
+  };
+  f.Render();
+  ASSERT_FALSE(f.grid->Focused());
+  const int unfocused = dotted();
+  f.form->Show();
+  f.grid->SetFocus();
+  ASSERT_TRUE(f.grid->Focused());
+  f.Render();
+  EXPECT_GT(dotted(), unfocused + 5);
+  f.form->Hide();
+}
+
+TEST(PaintCellDrawing, WindowBorderOfTheLooks) {
+  TPaintFixture<> f;
+  f.Render();
+  EXPECT_EQ(f.Pixel(f.grid->Width() - 1, f.grid->Height() - 1), 0xB99D7F);  // XP: the border colour
+  f.grid->SetLook(glStandard);
+  f.Render();
+  EXPECT_NE(f.Pixel(f.grid->Width() - 1, f.grid->Height() - 1), 0xB99D7F);
+}
+
+}  // namespace
