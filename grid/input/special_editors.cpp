@@ -2,21 +2,51 @@
 // kinds, and storing their value when the edit ends. Built here: the combo
 // kinds (edComboEdit, edComboList), the spin kinds (edSpinEdit,
 // edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit) and edCheckBox. Kinds whose
-// control the grid does not have open no editor: the cell stays as it is.
+// control the grid does not have yet open no editor: the cell stays as it is.
+#include "grid/base/number_text.h"
+#include "grid/input/grid_check_box.h"
 #include "grid/input/grid_combo.h"
+#include "grid/input/grid_spin.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/date_time.h"
+#include "platform/rtl/strings.h"
 
 namespace {
 
 bool IsComboKind(TEditorType k) { return k == edComboEdit || k == edComboList; }
 
-bool HasControlFor(TEditorType k) { return IsComboKind(k); }
+bool IsSpinKind(TEditorType k) {
+  return k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
+}
+
+bool HasControlFor(TEditorType k) { return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox; }
+
+// Integer text read as far as it goes (0 when no digit was read).
+int LeadingInteger(const QString& text) {
+  const QString t = text.trimmed();
+  int i = 0;
+  if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) ++i;
+  while (i < t.size() && t[i].isDigit()) ++i;
+  bool ok = false;
+  const int v = t.left(i).toInt(&ok);
+  return ok ? v : 0;
+}
 
 }  // namespace
 
 TGridCombo* TExStringGrid::Combobox() {
   if (!EditCombo) EditCombo = new TGridCombo(this);
   return EditCombo;
+}
+
+TGridSpin* TExStringGrid::SpinEdit() {
+  if (!FEditSpin) FEditSpin = new TGridSpin(this);
+  return FEditSpin;
+}
+
+TGridCheckBox* TExStringGrid::CheckEditor() {
+  if (!EditCheck) EditCheck = new TGridCheckBox(this);
+  return EditCheck;
 }
 
 void TExStringGrid::ClearComboString() { Combobox()->Items()->Clear(); }
@@ -112,6 +142,53 @@ void TExStringGrid::PlaceSpecialEditor(int ACol, int ARow) {
     EditCtrl = combo;
     if (!FStartEditChar.isNull()) PostMessage(combo, WM_CHAR, FStartEditChar.unicode(), 0);
   }
+  if (IsSpinKind(EditControl)) {
+    TGridSpin* spin = SpinEdit();
+    EditMode = true;
+    spin->SetCancelled(false);
+    spin->SetBounds(r.Left, r.Top, w, h);
+    spin->SetVisible(true);
+    spin->SetEnabled(true);
+    spin->SetColor(colour);
+    spin->ExcelStyleDecimalSeparator = ExcelStyleDecimalSeparator;
+    GetEditorPropHook(rc, ARow, nullptr);
+    const QString text = GetEditText(ACol, ARow);
+    switch (EditControl) {
+      case edSpinEdit:
+        spin->SetSpinType(sptNormal);
+        spin->SetValue(LeadingInteger(text));
+        break;
+      case edFloatSpinEdit: {
+        spin->SetSpinType(sptFloat);
+        bool ok = false;
+        const double v = ExtractNumberText(text).toDouble(&ok);
+        spin->SetFloatValue(ok ? v : 0);
+        break;
+      }
+      case edTimeSpinEdit:
+        spin->SetSpinType(sptTime);
+        spin->SetText(text);
+        break;
+      default:
+        spin->SetSpinType(sptDate);
+        spin->SetText(text);
+        if (Trim(text).isEmpty()) spin->SetDateValue(Now());
+        break;
+    }
+    if (spin->CanFocus()) spin->SetFocus();
+    EditCtrl = spin;
+    if (!FStartEditChar.isNull()) PostMessage(spin, WM_CHAR, FStartEditChar.unicode(), 0);
+  }
+  if (EditControl == edCheckBox) {
+    TGridCheckBox* check = CheckEditor();
+    EditMode = true;
+    check->SetBounds(r.Left, r.Top, w, h);
+    check->SetCaption(GetEditText(ACol, ARow));
+    check->SetEnabled(true);
+    check->SetState(cbUnchecked);
+    check->SetVisible(true);
+    if (check->CanFocus()) check->SetFocus();
+  }
   // 6.
   FStartEditChar = QChar();
 }
@@ -130,6 +207,30 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
     }
     EditCombo->SetEnabled(false);
     EditCombo->SetVisible(false);
+  }
+  if (IsSpinKind(EditControl) && FEditSpin) {
+    EditMode = false;
+    const int rc = RealColIndex(ACol);
+    // Escape (Cancelled) leaves the cell exactly as it was.
+    if (!FEditSpin->Cancelled()) {
+      if (FEditSpin->AllowEmptyValue && Trim(FEditSpin->Text()).isEmpty()) {
+        SetCellEx(rc, ARow, QString());
+      } else {
+        switch (EditControl) {
+          case edSpinEdit: SetInts(rc, ARow, FEditSpin->Value()); break;
+          case edFloatSpinEdit: SetFloats(rc, ARow, FEditSpin->FloatValue()); break;
+          case edTimeSpinEdit: EditorValueToCell(ACol, ARow, FEditSpin->Text()); break;
+          default: SetDates(rc, ARow, FEditSpin->DateValue()); break;
+        }
+      }
+    }
+    FEditSpin->SetEnabled(false);
+    FEditSpin->SetVisible(false);
+  }
+  if (EditControl == edCheckBox && EditCheck) {
+    EditCheck->SetEnabled(false);
+    EditCheck->SetVisible(false);
+    EditMode = false;
   }
   // 3.
   if (EditControl != edNormal && FEditActive) {

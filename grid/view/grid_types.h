@@ -14,6 +14,7 @@
 #include "platform/grids/string_grid.h"
 #include "platform/rtl/date_time.h"
 #include "platform/rtl/sets.h"
+#include "platform/ui/check_box.h"  // TCheckBoxState, shared with the check box control
 #include "platform/ui/graphics.h"
 #include "platform/ui/graphics_objects.h"
 
@@ -23,7 +24,6 @@ class TEditLink;
 class TPopupMenu;
 class TStringList;
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder>;

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "grid/view/column_grid.h"
 #include "tests/grid/input/edit_cycle_fixture.h"
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -165,6 +166,48 @@ TEST_F(ComboEditor, TypingInAnEditableComboReportsOnceWithTheRealColumn) {
   log.clear();
   PressKey(Combo(), Qt::Key_X);
   EXPECT_EQ(log, (std::vector<QString>{"combo 3,1 -1 x"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A column grid: the column's editor kind and list come first, and the form's
+// OnGetEditorType may still refill the list per cell.
+TEST(ColumnGridComboEditor, TheColumnsListAndTheFormsRefill) {
+  TForm form(nullptr);
+  form.SetClientSize(500, 300);
+  auto* grid = new TExColumnGrid(&form);
+  grid->SetParent(&form);
+  grid->SetBounds(0, 0, 420, 250);
+  grid->SetColCount(4);
+  grid->SetRowCount(4);
+  grid->SetOptions(grid->Options() + goEditing);
+  TGridColumnItem* type = grid->Columns()->Items(2);
+  type->SetEditor(edComboList);
+  type->ComboItems()->Add("Bool");
+  type->ComboItems()->Add("Int8");
+  grid->Columns()->Items(3)->ReadOnly = true;
+  form.Show();
+  grid->SetCells(2, 1, "Int8");
+  grid->EditCell(2, 1);
+  ASSERT_TRUE(grid->Combobox()->Visible());
+  EXPECT_EQ(grid->Combobox()->Items()->Count(), 2);
+  EXPECT_EQ(grid->Combobox()->ItemIndex(), 1);
+  PressKey(grid->Combobox(), Qt::Key_Escape);
+  EXPECT_FALSE(grid->IsEditable(3, 1));
+
+  grid->OnGetEditorType = [grid](TObject*, int c, int r, TEditorType&) {
+    if (c != 2) return;
+    grid->ClearComboString();
+    grid->AddComboString(r == 2 ? "String" : "Array");
+  };
+  grid->EditCell(2, 2);
+  ASSERT_TRUE(grid->Combobox()->Visible());
+  EXPECT_EQ(grid->Combobox()->Items()->Count(), 1);
+  EXPECT_EQ(grid->Combobox()->Text(), "String");
+  PressKey(grid->Combobox(), Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(2, 2), "String");
 }
 
 }  // namespace
