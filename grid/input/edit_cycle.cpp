@@ -74,6 +74,26 @@ void TExStringGrid::WndProc(TMessage& Message) {
   TBaseGrid::WndProc(Message);
 }
 
+void TExStringGrid::ClickCell(int ACol, int ARow) {
+  const TRect r = CellRect(ACol, ARow);
+  FForceSel = true;
+  TMouseEvent down = OnMouseDown, up = OnMouseUp;
+  OnMouseDown = nullptr;
+  OnMouseUp = nullptr;
+  try {
+    MouseDown(mbLeft, {}, r.Left + 2, r.Top + 2);
+    MouseUp(mbLeft, {}, r.Left + 2, r.Top + 2);
+  } catch (...) {
+    OnMouseDown = down;
+    OnMouseUp = up;
+    FForceSel = false;
+    throw;
+  }
+  OnMouseDown = down;
+  OnMouseUp = up;
+  FForceSel = false;
+}
+
 // --- bookkeeping ---
 
 void TExStringGrid::RememberEditedCell(int ACol, int ARow) {

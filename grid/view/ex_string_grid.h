@@ -1427,6 +1427,11 @@ public:
   void PlaceSpecialEditor(int ACol, int ARow);
   void StoreSpecialEditor(int ACol, int ARow);
   void HideCellEdit() { StoreSpecialEditor(Col(), Row()); }
+  // Opens the current cell's editor as the F2 key does.
+  void ShowCellEdit() { SendMessage(this, WM_KEYDOWN, VK_F2, 0); }
+  // A left click into the cell (R.Left + 2, R.Top + 2) without the form's mouse
+  // events; the cursor goes there whatever the vetoes say.
+  void ClickCell(int ACol, int ARow);
   TEditorType CurrentEditor() const { return EditControl; }
   bool EditModeActive() const { return EditMode; }
   bool Modified() const { return FGridModified; }

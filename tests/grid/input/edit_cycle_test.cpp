@@ -123,3 +123,29 @@ TEST_F(EditCycle, EscapePutsBackTheTextFromWhenEditingBegan) {
 }
 
 }  // namespace
+
+namespace {
+
+struct EditEntry : ::testing::Test, EditGridFixture {};
+
+TEST_F(EditEntry, ShowCellEditOpensTheEditorAsF2Does) {
+  grid->SetCells(3, 3, "text");
+  grid->MoveTo(3, 3);
+  grid->ShowCellEdit();
+  ASSERT_TRUE(Editor() && Editor()->Visible());
+  EXPECT_EQ(Editor()->Text(), "text");
+  EXPECT_TRUE(grid->EditModeActive());
+}
+
+TEST_F(EditEntry, ClickCellMovesTheCursorWithoutTheFormsMouseEvents) {
+  int mouse = 0;
+  grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouse; };
+  grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouse; };
+  grid->ClickCell(3, 2);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(mouse, 0);
+  EXPECT_TRUE(grid->OnMouseDown != nullptr);
+}
+
+}  // namespace
