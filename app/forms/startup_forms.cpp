@@ -8,6 +8,8 @@
 #include "app/forms/options_dialog.h"
 #include "app/shell/form_lists.h"
 #include "gateway/boot_form.h"
+#include "gateway/ethercat_slave_form.h"
+#include "gateway/modbus_tcp_master_form.h"
 #include "gateway/par_gen_form.h"
 #include "platform/ui/application.h"
 
@@ -39,7 +41,9 @@ const TFormCreator kForm_Creators[] = {
      }},
     {u"TFSoftOptions", [] { makeForm(FSoftOptions); }},
     {u"TFParGen", [] { makeForm(FParGen); }},
+    {u"TFEtherCATSlave", [] { makeForm(FEtherCATSlave); }},
     {u"TFBoot", [] { makeForm(FBoot); }},
+    {u"TFModbus_TCP_Master_Set_Access", [] { makeForm(FModbus_TCP_Master_Set_Access); }},
 };
 
 std::vector<TForm*>& madeForms() {
