@@ -41,10 +41,13 @@ void TExStringGrid::DoneInplaceEdit(int Key, TShiftState Shift) {
     int k = Key;
     KeyDown(k, Shift);
   }
-  // 4-6.
+  // 4.
   const bool alwaysEdit = FNavigation->AlwaysEdit;
   FNavigation->AlwaysEdit = false;
   if (Widget() && CanFocus()) SetFocus();
+  // 5. Enter moves on as it does in the grid (only with AdvanceOnEnter).
+  if (Key == VK_RETURN) AdvanceCell(Col(), Row(), false, false, true, false, true);
+  // 6.
   FNavigation->AlwaysEdit = alwaysEdit;
   FBlockFocus = false;
 }

@@ -39,6 +39,7 @@ void TGridCheckBox::KeyDown(int& Key, TShiftState Shift) {
       Key = 0;
       FGrid->HideInplaceEdit();
       FGrid->SetFocus();
+      if (key == VK_RETURN) FGrid->AdvanceCell(FGrid->Col(), FGrid->Row(), false, false, true, false, true);
       if (key == VK_UP || key == VK_DOWN) {
         int k = key;
         FGrid->GridKeyDown(k, Shift);

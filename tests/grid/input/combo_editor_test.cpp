@@ -211,3 +211,28 @@ TEST(ColumnGridComboEditor, TheColumnsListAndTheFormsRefill) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ComboAdvance : ::testing::Test, EditGridFixture {};
+
+TEST_F(ComboAdvance, EnterCommitsAndTheGridMovesOnWithAdvanceOnEnter) {
+  grid->OnGetEditorType = [this](TObject*, int c, int, TEditorType& e) {
+    if (c != 2) return;
+    e = edComboList;
+    grid->ClearComboString();
+    grid->AddComboString("Bool");
+    grid->AddComboString("Int8");
+  };
+  grid->Navigation()->AdvanceOnEnter = true;
+  grid->Navigation()->AdvanceAutoEdit = false;
+  grid->SetCells(2, 1, "Bool");
+  OpenAt(2, 1);
+  PressKey(grid->Combobox(), Qt::Key_Down);
+  PressKey(grid->Combobox(), Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(2, 1), "Int8");
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_EQ(grid->Row(), 1);
+}
+
+}  // namespace
