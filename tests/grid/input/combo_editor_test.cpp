@@ -236,3 +236,44 @@ TEST_F(ComboAdvance, EnterCommitsAndTheGridMovesOnWithAdvanceOnEnter) {
 }
 
 }  // namespace
+
+namespace {
+
+struct EditableCombo : ::testing::Test, EditGridFixture {
+  EditableCombo() {
+    grid->OnGetEditorType = [this](TObject*, int c, int, TEditorType& e) {
+      if (c != 2) return;
+      e = edComboEdit;
+      grid->ClearComboString();
+      grid->AddComboString("Alpha");
+      grid->AddComboString("Beta");
+    };
+  }
+};
+
+TEST_F(EditableCombo, LookupCompletesFromTheItemsThenFromTheGridsList) {
+  grid->Lookup = true;
+  grid->LookupItems()->Add("Gamma");
+  OpenAt(2, 1);
+  TGridCombo* combo = grid->Combobox();
+  PressKey(combo, Qt::Key_B);
+  EXPECT_EQ(combo->Text(), "beta");
+  EXPECT_EQ(combo->SelStart(), 1);
+  EXPECT_EQ(combo->SelLength(), 3);
+  PressKey(combo, Qt::Key_Backspace);  // removes the completed tail, completes nothing
+  EXPECT_EQ(combo->Text(), "b");
+  combo->SetText("");
+  PressKey(combo, Qt::Key_G);
+  EXPECT_EQ(combo->Text(), "gamma");
+}
+
+TEST_F(EditableCombo, TypedTextIsCommittedByEnter) {
+  OpenAt(2, 1);
+  TGridCombo* combo = grid->Combobox();
+  Type(combo, "free");
+  PressKey(combo, Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(2, 1), "free");
+  EXPECT_FALSE(combo->Visible());
+}
+
+}  // namespace
