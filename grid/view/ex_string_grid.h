@@ -1139,6 +1139,80 @@ public:
   int FixedRowsMin() const { return FFixedRowsMin; }
   int FixedColsMin() const { return FFixedColsMin; }
 
+  // ===================== keyboard, mouse and window messages =====================
+  // Key navigation (grid/input/keyboard_navigation.cpp), typed characters
+  // (char_input.cpp), the Tab advance (tab_advance.cpp), the window procedure's
+  // timer, wheel and update lock (window_proc.cpp), scrolling notifications
+  // (scroll_notifications.cpp), mouse presses (mouse_press.cpp), movement
+  // (mouse_move.cpp), releases, double clicks and the right button
+  // (mouse_release.cpp).
+
+  enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msResize };
+
+  bool AdvanceAfterEdit(bool Backward);
+  bool IsSelectableCell(int ACol, int ARow);
+  int FirstSelectableCol(int ARow);
+  int LastSelectableCol(int ARow);
+  bool IsLastNormalRow();
+  void AutoAddRow();
+  virtual void MoveToFirstRow();
+  // Quiet update lock: a level without holding or releasing painting.
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate() { FUpdateCount = 0; }
+  bool LockUpdate() const { return FUpdateCount != 0; }
+  void SetLockUpdate(bool Value);
+  // Raises OnSelectionChanged with the rectangle.
+  void SelectionChanged(const TGridRect& R);
+  // The grid timer's identifier and one tick of it (tests drive ticks directly).
+  static constexpr unsigned kGridTimerID = 111;
+  void GridTimerTick();
+  int TimerTicks() const { return FTimerTicks; }
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // The wheel turned with a wheel increment or disjunct row selection set.
+  std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown,
+      OnMouseWheelUp;
+
+protected:
+  void WMKeyDown(TMessage& Message) override;
+  void KeyDown(int& Key, TShiftState Shift) override;
+  void KeyUp(int& Key, TShiftState Shift) override;
+  void WMChar(TMessage& Message) override;
+  void CMDialogChar(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void WMTimer(TMessage& Message);
+  void WMMouseWheel(TMessage& Message) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void TopLeftChanged() override;
+  void WMLButtonDown(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void CMMouseLeave(TMessage& Message) override;
+  void WMLButtonUp(TMessage& Message) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMLButtonDblClk(TMessage& Message) override;
+  void WMRButtonDown(TMessage& Message) override;
+  void WMRButtonUp(TMessage& Message) override;
+  // Opens the editor and hands it the character that started the edit.
+  void ShowEditorChar(QChar Ch);
+
+  TGridRect FMoveSelection;
+  TGridCoord FLastKeyCell;
+  int FTimerTicks = 0;
+  bool FGridBlink = false;
+  bool FDblClk = false, ColMoveFlg = false, ColSizeFlg = false;
+  bool FDoOnClick = false, FMouseDownMove = false, FMouseKeepDown = false;
+  bool FSelectionClick = false, FMouseDown = false, FDeselectState = false;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  int FMouseSelectStart = -1;
+  TGridCoord FPushedCellButton{-1, -1};
+  int Colclicked = -1, Rowclicked = -1, Colclickedsize = 0, Rowclickedsize = 0;
+  int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
+  int FOldKeepLeftCol = 0, FOldTopRow = 0, FOldLeftCol = 0;
+  TGridRect FPressSelection;  // the selection when the left button went down
+  int FTabSteps = 0;  // steps of the running Tab advance (bounded to one pass over the grid)
+
+public:
   // ===================== the settings objects' host =====================
 
   void HostInvalidate() override { Invalidate(); }
@@ -1207,9 +1281,7 @@ protected:
   bool FSizingLineVisible = false;
   bool FIsColChanging = false;
   bool ColchgFlg = false;
-  bool ColSizeFlg = false;
   bool ColSized = false, RowSized = false;
-  int Colclicked = -1, Rowclicked = -1, Colclickedsize = 0, Rowclickedsize = 0;
   bool FPendingColSizing = false, FPendingRowSizing = false;
   bool FSizingAll = false;
   ITExStringGridSelect* FISelect = nullptr;

@@ -7,10 +7,13 @@
 #include "grid/view/grid_unit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/window_timer.h"
 
 TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   // 1. The footer and search panels are child controls aligned to the bottom.
-  SetControlStyle(ControlStyle() + csAcceptsControls);
+  // The grid raises OnClick itself at the release of a fixed cell, at the end of a
+  // range selection and for a check-box press, never by the control's own click.
+  SetControlStyle(ControlStyle() + csAcceptsControls - csClickEvents);
 
   // 2. The search footer gets its English captions only when made in the designer.
   const bool initDesign = Designing() && !(AOwner && (AOwner->ComponentState().Contains(csReading) ||
@@ -179,7 +182,7 @@ void TExStringGrid::CreateWnd() {
   // 3. The footer and search panels follow their settings (laid out on demand).
   HostFloatingFooterLayout();
   // 5. The grid timer (identifier 111, 500 ms) is on while the window exists.
-  FTimerRunning = true;
+  FTimerRunning = SetTimer(this, kGridTimerID, 500) != 0;
   // 6. A grid made in the designer takes "Tahoma" before its first loading.
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(QStringLiteral("Tahoma"));
 }

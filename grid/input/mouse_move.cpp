@@ -1,0 +1,79 @@
+// Mouse movement over the grid: range select and edit stops editing while
+// dragging, the hover row, row and column selections dragged in fixed cells,
+// the select mode a press will use, the class library's move (sizing, range
+// extension), the sizing events and the selection-changed notification. Also
+// the mouse leaving the grid.
+#include <algorithm>
+
+#include "grid/view/ex_string_grid.h"
+
+void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  TMouseActions& ma = *FMouseActions;
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  // 1.
+  if (FMouseDownMove && ma.RangeSelectAndEdit && Options().Contains(goEditing) && !EditMode)
+    SetOptions(Options() - goEditing);
+  // 2.
+  const TGridRect S0 = Selection();
+  // 3. The hover row.
+  if (C >= 0 && R >= 0 && HoverRow && R != HoverRowIdx) {
+    const int old = HoverRowIdx;
+    HoverRowIdx = R;
+    RepaintRow(R);
+    if (old >= 0 && old < RowCount()) RepaintRow(old);
+  }
+  // 4-6. (Hovered fixed cells, the list-view look and hovered buttons come with their features.)
+  // 7. A row selection dragged in the fixed column.
+  if (FMouseSelectStart >= 0 && ma.RowSelect && FMouseSelectMode == msRow && R >= FixedRows() &&
+      R <= RowCount() - FFixedFooters) {
+    const int to = std::max(FixedRows(), R);
+    TStringGrid::SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1,
+                               std::max(FMouseSelectStart, to)});
+    if (Y > Height() - 4 && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
+  }
+  // 8. A column selection dragged in the fixed row.
+  if (FMouseSelectStart >= 0 && ma.ColSelect && FMouseSelectMode == msColumn && C >= 0) {
+    const int to = std::max(FixedCols(), C);
+    TStringGrid::SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to),
+                               RowCount() - 1});
+  }
+  // 9-12. (Fixed sizing, the selection handle and drags come with their features.)
+  // 13. The select mode of the next press (kept while a selection is dragged).
+  if (FMouseSelectStart < 0) {
+    FMouseSelectMode = msNormal;
+    TGridState sizing = gsNormal;
+    int index = -1, pos = 0, ofs = 0;
+    CalcSizingState(X, Y, sizing, index, pos, ofs);
+    const bool onBorder = sizing != gsNormal;
+    if (R >= 0 && C >= 0 && R < FixedRows() && C < FixedCols() && ma.AllSelect) FMouseSelectMode = msAll;
+    else if (R >= 0 && R < FixedRows() && C >= FixedCols() && ma.ColSelect && !onBorder) FMouseSelectMode = msColumn;
+    else if (C >= 0 && C < FixedCols() && R >= FixedRows() && R <= RowCount() - 1 && ma.RowSelect && !onBorder)
+      FMouseSelectMode = msRow;
+  }
+  // 14-17. (Links, hints and the selection rectangle come with their features.)
+  // 18.
+  TBaseGrid::MouseMove(Shift, X, Y);
+  // 20. Sizing events with the prospective width or height.
+  if (GridState() == gsColSizing && OnColumnSizing && Colclicked >= 0) {
+    const TRect r = CellRect(Colclicked, std::max(0, Rowclicked));
+    OnColumnSizing(this, Colclicked, X - Clickposdx - r.Left);
+  }
+  if (GridState() == gsRowSizing && OnRowSizing && Rowclicked >= 0) {
+    const TRect r = CellRect(std::max(0, Colclicked), Rowclicked);
+    OnRowSizing(this, Rowclicked, Y - Clickposdy - r.Top);
+  }
+  // 21-22. (The sizing hint comes with the hint window.)
+  // 23.
+  if (!(Selection() == S0)) SelectionChanged(Selection());
+}
+
+void TExStringGrid::CMMouseLeave(TMessage& Message) {
+  TBaseGrid::CMMouseLeave(Message);
+  FMouseSelectMode = msNormal;
+  if (HoverRow && HoverRowIdx >= 0) {
+    const int old = HoverRowIdx;
+    HoverRowIdx = -1;
+    if (old < RowCount()) RepaintRow(old);
+  }
+}

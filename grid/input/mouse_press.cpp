@@ -1,0 +1,260 @@
+// The left button going down on the grid: the veto of OnCanClickCell, a press
+// beside the cells, cell buttons, row, column and whole-grid selection from
+// fixed cells, check boxes and radio buttons, the class library's press (focus,
+// sizing, range selection, the selection query) followed by OnClickCell, and
+// direct editing. Also the grid's mouse-down step for both buttons.
+#include <cstdlib>
+
+#include "grid/view/ex_string_grid.h"
+#include "platform/ui/messages.h"
+
+namespace {
+
+// Less than 4 pixels from the cell's left or right edge.
+bool NearSideEdge(const TRect& r, int X) { return std::abs(X - r.Left) < 4 || std::abs(r.Right - X) < 4; }
+
+}  // namespace
+
+void TExStringGrid::WMLButtonDown(TMessage& Message) {
+  int X = Message.XPos(), Y = Message.YPos();
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  const TGridRect S0 = Selection();
+  FPressSelection = S0;
+  TMouseActions& ma = *FMouseActions;
+  // 1.
+  FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
+  // 2. (Resizing the selection by its handle comes with the selection-resize feature.)
+  // 3.
+  if (Options().Contains(goEditing) && ma.RangeSelectAndEdit &&
+      !(C > S0.Left && C < S0.Right && R > S0.Top && R < S0.Bottom))
+    SetOptions(Options() - goEditing);
+  // 4.
+  bool allow = true;
+  if (OnCanClickCell) OnCanClickCell(this, R, C, allow);
+  if (!allow) return;
+  // 5.
+  const int OC = C, OR = R;
+  // 6. (Disjunct cell selection comes with its feature.)
+  // 7.
+  SearchInc.clear();
+  FSelectionClick = false;
+  FPushedCellButton = {-1, -1};
+  const int keepLeft = LeftCol();
+  FOldKeepLeftCol = keepLeft;
+  FOldTopRow = TopRow();
+  // 8. The cell left of and above the point, for column and row sizing.
+  if (R == 0) MouseToCell(X - 5, Y, Colclicked, Rowclicked);
+  else if (C == 0) MouseToCell(X, Y - 4, Colclicked, Rowclicked);
+  else MouseToCell(X - 5, Y - 4, Colclicked, Rowclicked);
+  if (Colclicked >= 0 && Rowclicked >= 0) {
+    Colclickedsize = ColWidths(Colclicked);
+    Rowclickedsize = RowHeights(Rowclicked);
+  }
+  Clickposx = X;
+  Clickposy = Y;
+  // 10.
+  const bool inFixed = (R < FixedRows() || C < FixedCols()) && C >= 0 && R >= 0;
+  // 11. A press beside the cells.
+  if (C < 0 || R < 0) {
+    HideInplaceEdit();
+    if (!FixedRowAlways) TBaseGrid::WMLButtonDown(Message);
+    return;
+  }
+  // 12.
+  {
+    const TPoint b = BaseCell(RealColIndex(C), R);
+    C = RealToDisplCol(b.X);
+    R = b.Y;
+  }
+  const TRect CR = CellRect(C, R);
+  // 13.
+  if (ma.CaretPositioning) LButFlg = true;
+  // 14. (Sizing fixed columns and rows comes with the fixed-sizing feature.)
+  // 15.
+  if (inFixed || IsFixed(C, R)) HideInplaceEdit();
+  const bool hookFixed = IsFixed(C, R) && !inFixed;
+  // 16-17. (Nodes and the pressed look of fixed cells come with their features.)
+  // 18.
+  const int RC = RealColIndex(C);
+  // 19-23. (Nodes, radio groups, drag preparation and ratings come with their features.)
+  // 24. Cell buttons: the release raises OnButtonClick.
+  if (HasButton(RC, R)) {
+    HideInplaceEdit();
+    if (!IsFixed(C, R)) {
+      FForceSel = true;
+      SelectCell(C, R);
+      FForceSel = false;
+    }
+    if (PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) {
+      PushButton(C, R, true);
+      FPushedCellButton = {C, R};
+      SetMouseCapture(true);
+      if (OnClickCell) OnClickCell(this, R, C);
+      return;
+    }
+  }
+  // 25. (Expand buttons come with their feature.)
+  // 26. A merged cell: the class library selects its base cell.
+  if (IsMergedCell(RC, R) && !IsFixed(C, R) && !OnMouseDown) {
+    X = CR.Left + 2;
+    Y = CR.Top + 2;
+    Message.LParam = MakeLParam(X, Y);
+  }
+  // 27.
+  if (C >= ColCount() || R >= RowCount()) return TBaseGrid::WMLButtonDown(Message);
+  // 28.
+  {
+    const TRect clicked = Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked) : TRect{};
+    Clickposdx = X - (Colclicked >= 0 ? clicked.Right : 0);
+    Clickposdy = Y - (Rowclicked >= 0 ? clicked.Bottom : 0);
+  }
+  // 29-31. (Disjunct rows and columns, links and CONTROL tags come with their features.)
+  // 32. Selection from fixed cells.
+  const TShiftState live = GetShiftState();
+  auto exitStep = [this] {
+    DoExit();
+    if (!Options().Contains(goAlwaysShowEditor)) HideInplaceEdit();
+  };
+  if (C < FixedCols() && R < FixedRows() && ma.AllSelect && Options().Contains(goRangeSelect) &&
+      FMouseSelectMode == msAll) {
+    if (Widget() && CanFocus()) SetFocus();
+    TStringGrid::SetSelection({FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1});
+    exitStep();
+  } else if (C < FixedCols() && R >= FixedRows() && ma.RowSelect && FMouseSelectMode == msRow) {
+    if (EditorMode() && Widget() && CanFocus()) SetFocus();
+    if (live.Contains(ssShift)) TStringGrid::SetSelection({FixedCols(), R, ColCount() - 1, Selection().Top});
+    else TStringGrid::SetSelection({FixedCols(), R, ColCount() - 1, R});
+    exitStep();
+    FMouseSelectStart = R;
+  } else if (C >= FixedCols() && R < FixedRows() && ma.ColSelect && Options().Contains(goRangeSelect) &&
+             FMouseSelectMode == msColumn) {
+    if (Widget() && CanFocus()) SetFocus();
+    const TGridRect s = Selection();
+    if (!live.Contains(ssShift)) TStringGrid::SetSelection({C, FixedRows(), C, RowCount() - 1});
+    else if (C < s.Left) TStringGrid::SetSelection({C, FixedRows(), s.Right, RowCount() - 1});
+    else TStringGrid::SetSelection({s.Left, FixedRows(), C, RowCount() - 1});
+    exitStep();
+    FMouseSelectStart = C;
+  }
+  // 33.
+  bool editable = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
+  CanEditCell(RC, R, editable);
+  const bool isRB = HasRadioButton(RC, R);
+  // 34. Check boxes and radio buttons.
+  if ((editable || FControlLook->CheckAlwaysActive) && (HasCheckBox(RC, R) || isRB) &&
+      (!ma.PreciseCheckBoxCheck || IsInCheckBox(RC, R, X, Y))) {
+    HideInplaceEdit();
+    if (Widget() && CanFocus()) SetFocus();
+    const int RR = RealRowIndex(R);
+    if (isRB) {
+      if (editable || FControlLook->CheckAlwaysActive) {
+        SetRadioButtonColumnIndex(RC, R);
+        if (OnRadioButtonClick) OnRadioButtonClick(this, RC, R);
+      }
+    } else {
+      ToggleCheckBoxHook(RC, R, true);
+    }
+    if (FShowModified->Enabled) {
+      SetRowModified(R, true);
+      RepaintCell(0, R);
+    }
+    bool state = false;
+    GetCheckBoxState(RC, RR, state);
+    if (!FNavigation->AlwaysEdit && C >= FixedCols() && R >= FixedRows()) MoveColRow(C, R, true, true);
+    // The real column, as the Space key reports it.
+    if (!isRB) CheckBoxClickHook(RC, R, state);
+    if (HideFocusRect) RepaintCell(C, R);
+    if (OnMouseDown) OnMouseDown(this, mbLeft, live, X, Y);
+    Click();
+    return;
+  }
+  // 35.
+  const bool normal = C >= FixedCols() && R >= FixedRows();
+  const bool hasCombo = normal && FControlLook->DropDownAlwaysVisible && HasComboBox(RC, R);
+  if (normal && (editable || (ma.EditOnDblClickOnly() && hasCombo)) && (ma.DirectEdit || hasCombo)) {
+    if (ma.EditOnDblClickOnly() && hasCombo) FEditActive = false;
+    HideInplaceEdit();
+    if (Widget() && CanFocus()) SetFocus();
+  }
+  // 36.
+  const bool onCurrent = PtInRect(CR, TPoint{X, Y}) && Selection() == TGridRect{C, R, C, R};
+  if (ma.RangeSelectAndEdit && !onCurrent && !IsFixed(C, R) && !editable) SetOptions(Options() - goEditing);
+  // 37. A normal cell that reports itself fixed.
+  if (hookFixed) {
+    const bool footerRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow &&
+                           R == RowCount() - 1;
+    if (!footerRow && OnClickCell) OnClickCell(this, R, C);
+    return;
+  }
+  // 39. The class library's press: focus, sizing, range selection, the selection query.
+  const bool keepScroll = Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll;
+  if (keepScroll) BeginUpdate();
+  if (!SelectionHidden()) {
+    const bool alwaysEdit = FNavigation->AlwaysEdit;
+    FNavigation->AlwaysEdit = false;
+    TBaseGrid::WMLButtonDown(Message);
+    FNavigation->AlwaysEdit = alwaysEdit;
+  }
+  if (keepScroll) {
+    SetLeftCol(keepLeft);
+    EndUpdate();
+  }
+  // 40. After the press's own selection, so that a handler's selection stays.
+  const bool colSizingPress = R < FixedRows() && Options().Contains(goColSizing) && NearSideEdge(CR, X);
+  if (!colSizingPress && OnClickCell) OnClickCell(this, R, C);
+  // 41.
+  if (OnCellValidate) {
+    FEntered = false;
+    RememberEditedCell(Col(), Row());
+  }
+  // 42.
+  if (IsMergedCell(RC, R) && !IsFixed(C, R) && (onCurrent || ma.DirectEdit) && editable) ShowInplaceEdit();
+  // 43.
+  if (NearSideEdge(CR, X)) return;
+  // 44. Direct editing.
+  if (normal && (editable || (ma.EditOnDblClickOnly() && hasCombo)) && (ma.DirectEdit || hasCombo) &&
+      !IsClickableCell(RC, R)) {
+    if (ma.EditOnDblClickOnly() && hasCombo && !Options().Contains(goEditing)) {
+      SetOptions(Options() + goEditing);
+      if (Widget() && CanFocus()) SetFocus();
+    }
+    bool go = true;
+    if (R != Row() && OnRowChanging) OnRowChanging(this, Row(), R, go);
+    if (C != Col() && OnColChanging) OnColChanging(this, Col(), C, go);
+    if ((R != Row() || C != Col()) && OnCellChanging) OnCellChanging(this, Row(), Col(), R, C, go);
+    if (go) {
+      const bool base = IsBaseCell(RealColIndex(OC), OR);
+      const int ec = base ? OC : C, er = base ? OR : R;
+      TStringGrid::SetSelection({ec, er, ec, er});
+      RememberEditedCell(ec, er);
+      ShowEditor();
+    }
+  }
+  // 45. (Keeping range selection on a cell that cannot be edited is the class library's.)
+}
+
+void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TMouseActions& ma = *FMouseActions;
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  // M1. Range select and edit: the current cell opens its editor.
+  if (ma.RangeSelectAndEdit && Button == mbLeft && !ma.EditOnDblClickOnly() && C >= 0 && R >= 0) {
+    if (C == Col() && R == Row() && !Options().Contains(goEditing) && IsEditable(C, R)) {
+      SetOptions(Options() + goEditing);
+      TBaseGrid::MouseDown(Button, Shift, X, Y);
+      ShowInplaceEdit();
+      return;
+    }
+    if ((C != Col() || R != Row()) && Options().Contains(goEditing) && Shift.Contains(ssShift)) {
+      SetOptions(Options() - goEditing);
+      TBaseGrid::MouseDown(Button, Shift, X, Y);
+      return;
+    }
+  }
+  // M2-M3. (Fixed drop-down buttons and the pressed gradient come with their features.)
+  // M4.
+  TBaseGrid::MouseDown(Button, Shift, X, Y);
+  if (Shift.Contains(ssShift) && SelectionRectangle()) InvalidateCellRange(Selection());
+  // M5-M6. (Fixed-cell editors and synchronised grids come with their features.)
+}

@@ -1,0 +1,185 @@
+// The left button going up (pushed cell buttons, OnClick for fixed cells and
+// range selections, the class library's release, check-box release events), the
+// double click (auto-size at a header border without OnDblClickCell, otherwise
+// OnDblClickCell and editing), and the right button (OnRightClickCell).
+#include <cstdlib>
+
+#include "grid/view/ex_string_grid.h"
+#include "platform/ui/messages.h"
+
+void TExStringGrid::WMLButtonUp(TMessage& Message) {
+  const int X = Message.XPos(), Y = Message.YPos();
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  // U1.
+  const bool colSizing = GridState() == gsColSizing, rowSizing = GridState() == gsRowSizing;
+  ColMoveFlg = GridState() == gsColMoving;
+  ColSizeFlg = colSizing;
+  FMouseDown = FMouseKeepDown = false;
+  FMouseSelectMode = msNormal;
+  FMouseDownMove = false;
+  FMouseSelectStart = -1;
+  // U2-U3. (Fixed-cell sizing and the pressed look come with their features.)
+  // U4. A pushed cell button.
+  if (FPushedCellButton.X >= 0) {
+    const TGridCoord pushed = FPushedCellButton;
+    bool active = Options().Contains(goEditing);
+    if (C >= 0 && R >= 0 && !FControlLook->NoDisabledButtonLook) active = IsCellEditable(C, R);
+    const bool inFixed = pushed.X < FixedCols() || pushed.Y < FixedRows();
+    if (active || FControlLook->NoDisabledButtonLook || inFixed) {
+      PushButton(pushed.X, pushed.Y, false);
+      if (C >= 0 && R >= 0) {
+        const TPoint b = BaseCell(RealColIndex(C), R);
+        const int bc = RealToDisplCol(b.X);
+        if (PtInRect(GetCellButtonRect(bc, b.Y), TPoint{X, Y}) || (FixedAsButtons && pushed.X < FixedCols()) ||
+            pushed.Y < FixedRows())
+          ButtonClickHook(pushed.X, pushed.Y);
+      }
+    }
+    FPushedCellButton = {-1, -1};
+    SetMouseCapture(false);
+  }
+  // U5. (The sizing hint comes with the hint window.)
+  // U6. A release on a cell button ends here.
+  if (C >= 0 && R >= 0 && HasButton(RealColIndex(C), R) && PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) return;
+  // U7. OnClick for a fixed cell, unless the release ends column sizing.
+  const bool overSizer = R >= 0 && R < FixedRows() && C >= 0 && Options().Contains(goColSizing) && colSizing;
+  if (OnClick && FDoOnClick && !overSizer && C >= 0 && R >= 0 && (R < FixedRows() || C < FixedCols())) OnClick(this);
+  FDoOnClick = false;
+  // U8. The end of a range selection.
+  if (GridState() == gsSelecting) Click();
+  // U9-U13. (Drags, disjunct selections and enhanced moves come with their features.)
+  // U14.
+  TBaseGrid::WMLButtonUp(Message);
+  // U15. (Selection resizing comes with its feature.)
+  // U16.
+  if (ColMoveFlg || ColSizeFlg || rowSizing || C < 0 || R < 0) return;
+  const int RC = RealColIndex(C);
+  // U17.
+  if (HasCheckBox(RC, R) && OnCheckBoxMouseUp) {
+    bool state = false;
+    GetCheckBoxState(RC, R, state);
+    OnCheckBoxMouseUp(this, RC, R, state);
+  }
+  // U18.
+  if (FDblClk) {
+    FDblClk = false;
+    return;
+  }
+  // U19-U23. (Sorting by a header click comes with the sort feature.)
+}
+
+void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // MU2.
+  const TGridRect B = Selection();
+  // MU3-MU5. (Filter lists and disjunct cells come with their features.)
+  // MU6. Only a real change since the press is announced.
+  if ((Button == mbLeft || (Button == mbRight && FMouseActions->SelectOnRightClick)) && !(B == FPressSelection)) {
+    SelectionChanged(B);
+    FPressSelection = B;
+  }
+  // MU7.
+  if (GridState() == gsColMoving && Button == mbRight) return;
+  TBaseGrid::MouseUp(Button, Shift, X, Y);
+  if (!(Selection() == B)) SelectionChanged(Selection());
+}
+
+void TExStringGrid::WMLButtonDblClk(TMessage& Message) {
+  const int X = Message.XPos(), Y = Message.YPos();
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  TMouseActions& ma = *FMouseActions;
+  // D1.
+  if (ma.RangeSelectAndEdit && C >= 0 && R >= 0 && !IsClickableCell(RealColIndex(C), R)) FForceSel = true;
+  // D2. Beside the cells: as on the last column's header cell at the same point.
+  if (C < 0) {
+    if (FixedRowAlways) return TBaseGrid::WMLButtonDblClk(Message);
+    C = ColCount() - 1;
+    R = 0;
+  }
+  // D3. Auto-size at a header border.
+  if (R < FixedRows() && Options().Contains(goColSizing) && ma.AutoSizeColOnDblClick) {
+    const TRect CR = CellRect(C, R);
+    auto autoSize = [&](int column) {
+      FDblClk = true;
+      bool allow = true;
+      if (OnColumnSize) OnColumnSize(this, column, allow);
+      if (allow) {
+        AutoSizeCol(column, 0);
+        if (OnEndColumnSize) OnEndColumnSize(this, column);
+      }
+      FForceSel = false;
+      TBaseGrid::WMLButtonDblClk(Message);
+    };
+    if (std::abs(X - CR.Left) < 4) {
+      FDblClk = true;
+      if (C - 1 >= FixedCols()) return autoSize(C - 1);
+    }
+    if (std::abs(CR.Right - X) < 4 && C >= FixedCols()) return autoSize(C);
+  }
+  if (R < 0) R = 0;
+  // D4.
+  const int RC = RealColIndex(C);
+  if (HasButton(RC, R) && PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) return;
+  // D5.
+  if (IsClickableCell(RC, R)) return TBaseGrid::WMLButtonDblClk(Message);
+  // D6.
+  TBaseGrid::WMLButtonDblClk(Message);
+  int C2 = -1, R2 = -1;
+  MouseToCell(X, Y, C2, R2);
+  if (OnDblClickCell) OnDblClickCell(this, R2, C2);
+  // D7.
+  if (ma.EditOnDblClickOnly()) {
+    const bool keep = ma.RangeSelectAndEdit;
+    ma.RangeSelectAndEdit = true;
+    if (IsEditable(C, R)) {
+      SetOptions(Options() + goEditing);
+      FOldCol = C;
+      FOldRow = R;
+      ShowInplaceEdit();
+    }
+    ma.RangeSelectAndEdit = keep;
+  } else if (ma.RangeSelectAndEdit && C2 >= 0 && R2 >= 0 && IsEditable(C, R)) {
+    // D8.
+    SetOptions(Options() + goEditing);
+    const TPoint b = BaseCell(RealColIndex(C), R);
+    const TRect br = CellRect(RealToDisplCol(b.X), b.Y);
+    MouseDown(mbLeft, {}, br.Left + 4, br.Top + 4);
+  }
+  // D9. (Fixed-cell editors come with their feature.)
+  FForceSel = false;
+}
+
+void TExStringGrid::WMRButtonDown(TMessage& Message) {
+  const int X = Message.XPos(), Y = Message.YPos();
+  // R1.
+  TBaseGrid::WMRButtonDown(Message);
+  // R2.
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  if (FMouseActions->SelectOnRightClick && C >= FixedCols() && R >= FixedRows() && !IsFixed(C, R)) {
+    if (!IsClickableCell(RealColIndex(C), R)) {
+      if (!OnRightClickCell) {
+        MouseDown(mbLeft, {}, X, Y);
+        MouseUp(mbLeft, {}, X, Y);
+      } else {
+        FocusCell(C, R);
+      }
+    }
+    const TGridRect s = Selection();
+    const bool selected = C >= s.Left && C <= s.Right && R >= s.Top && R <= s.Bottom;
+    if (selected) {
+      bool can = true;
+      if (OnSelectCell) OnSelectCell(this, C, R, can);
+    } else {
+      const TPoint b = BaseCell(RealColIndex(C), R);
+      MoveColRow(RealToDisplCol(b.X), b.Y, true, true);
+    }
+    // (Disjunct row flags come with the disjunct-row feature.)
+  }
+  // R3.
+  if (OnRightClickCell) OnRightClickCell(this, R, C);
+  // R4. (Editing a URL cell by right click comes with the link feature.)
+}
+
+void TExStringGrid::WMRButtonUp(TMessage& Message) { TBaseGrid::WMRButtonUp(Message); }

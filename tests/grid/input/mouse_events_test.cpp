@@ -1,0 +1,193 @@
+// Mouse on the grid: the order of events per cell kind, OnClickCell after the
+// click's own selection (a column-0 row select stays), the OnCanClickCell veto,
+// a press beside the cells, the header-border double click that auto-sizes
+// without OnDblClickCell, and the right press with and without a handler.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/grid/input/keys_grid_fixture.h"
+
+namespace {
+
+// Logs every mouse-related event of the grid in order.
+void LogEvents(InputGrid& t) {
+  TExColumnGrid* g = t.g;
+  QStringList* log = &t.log;
+  g->OnCanClickCell = [log](TObject*, int r, int c, bool&) { *log << QStringLiteral("can %1,%2").arg(c).arg(r); };
+  g->OnSelectCell = [log](TObject*, int c, int r, bool&) { *log << QStringLiteral("select %1,%2").arg(c).arg(r); };
+  g->OnMouseDown = [log](TObject*, TMouseButton, TShiftState, int, int) { *log << QStringLiteral("down"); };
+  g->OnMouseUp = [log](TObject*, TMouseButton, TShiftState, int, int) { *log << QStringLiteral("up"); };
+  g->OnClick = [log](TObject*) { *log << QStringLiteral("click"); };
+  g->OnClickCell = [log](TObject*, int r, int c) { *log << QStringLiteral("clickcell %1,%2").arg(c).arg(r); };
+  g->OnCheckBoxChange = [log](TObject*, int c, int r, bool s) {
+    *log << QStringLiteral("change %1,%2 %3").arg(c).arg(r).arg(s);
+  };
+  g->OnCheckBoxClick = [log](TObject*, int c, int r, bool s) {
+    *log << QStringLiteral("checkclick %1,%2 %3").arg(c).arg(r).arg(s);
+  };
+  g->OnDblClickCell = [log](TObject*, int r, int c) { *log << QStringLiteral("dblcell %1,%2").arg(c).arg(r); };
+}
+
+TEST(MouseEvents, EventOrderPerCellKind) {
+  struct Case {
+    const char* name;
+    std::function<void(InputGrid&)> setup;
+    int col, row;
+    const char* events;
+  } cases[] = {
+      {"plain normal cell", [](InputGrid&) {}, 3, 2, "can 3,2|select 3,2|click|down|clickcell 3,2|click|up"},
+      {"data check box",
+       [](InputGrid& t) {
+         t.g->Columns()->Items(2)->SetEditor(edDataCheckBox);
+         t.g->SetOptions(t.g->Options() + goEditing);
+         t.g->SetCells(2, 3, QStringLiteral("N"));
+       },
+       2, 3, "can 2,3|change 2,3 1|select 2,3|checkclick 2,3 1|down|click|up"},
+      {"read-only check box is an ordinary cell",
+       [](InputGrid& t) {
+         t.g->Columns()->Items(2)->SetEditor(edDataCheckBox);
+         t.g->SetOptions(t.g->Options() + goEditing);
+         t.g->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = c != 2; };
+         t.g->SetCells(2, 3, QStringLiteral("N"));
+       },
+       2, 3, "can 2,3|select 2,3|click|down|clickcell 2,3|click|up"},
+      {"header cell", [](InputGrid&) {}, 3, 0, "can 3,0|down|clickcell 3,0|click|up"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputGrid t;
+    c.setup(t);
+    LogEvents(t);
+    const TPoint p = t.Centre(c.col, c.row);
+    MouseClick(t.g, p.X, p.Y);
+    ProcessEvents();
+    EXPECT_EQ(t.log.join(u'|').toStdString(), std::string(c.events));
+  }
+}
+
+TEST(MouseEvents, ClickCellComesAfterTheSelectionSoAColumnZeroRowSelectStays) {
+  InputGrid t;
+  t.g->SetFixedCols(0);
+  t.g->OnClickCell = [&](TObject*, int r, int c) {
+    if (c == 0) t.g->SetSelection({0, r, t.g->ColCount() - 1, r});
+  };
+  const TPoint p = t.Centre(0, 4);
+  MouseClick(t.g, p.X, p.Y);
+  ProcessEvents();
+  EXPECT_EQ((TGridRect{0, 4, 5, 4}), t.g->Selection());
+}
+
+TEST(MouseEvents, VetoAndPressBesideTheCells) {
+  {
+    InputGrid t;
+    LogEvents(t);
+    t.g->OnCanClickCell = [&](TObject*, int, int, bool& allow) {
+      t.log << QStringLiteral("can");
+      allow = false;
+    };
+    t.Go(1, 1);
+    const TPoint p = t.Centre(3, 3);
+    MousePress(t.g, p.X, p.Y);
+    ProcessEvents();
+    EXPECT_EQ(t.log.join(u'|'), QStringLiteral("can"));
+    EXPECT_EQ(t.Cell(), QStringLiteral("1,1"));
+    MouseRelease(t.g, p.X, p.Y);
+  }
+  {
+    InputGrid t(3, 3);
+    LogEvents(t);
+    t.Go(1, 1);
+    MouseClick(t.g, 600, 400);
+    ProcessEvents();
+    EXPECT_FALSE(t.log.join(u'|').contains(QStringLiteral("clickcell")));
+    EXPECT_EQ(t.Cell(), QStringLiteral("1,1"));
+  }
+}
+
+// A double click on a header border sizes the column to its text and raises
+// OnEndColumnSize, never OnDblClickCell; inside a cell OnDblClickCell follows.
+TEST(MouseEvents, DoubleClickOnAHeaderBorderAutoSizes) {
+  InputGrid t;
+  t.g->SetOptions(t.g->Options() + goColSizing);
+  LogEvents(t);
+  int ended = -1;
+  t.g->OnEndColumnSize = [&](TObject*, int c) { ended = c; };
+  t.g->SetCells(2, 3, QStringLiteral("a rather long text that needs a wider column"));
+  const int before = t.g->ColWidths(2);
+  const TRect header = t.g->CellRect(2, 0);
+  MouseDoubleClick(t.g, header.Right - 1, (header.Top + header.Bottom) / 2);
+  ProcessEvents();
+  EXPECT_EQ(ended, 2);
+  EXPECT_GT(t.g->ColWidths(2), before);
+  EXPECT_FALSE(t.log.join(u'|').contains(QStringLiteral("dblcell")));
+
+  t.log.clear();
+  const TPoint p = t.Centre(3, 4);
+  MouseDoubleClick(t.g, p.X, p.Y);
+  ProcessEvents();
+  EXPECT_TRUE(t.log.join(u'|').contains(QStringLiteral("dblcell 3,4")));
+}
+
+TEST(MouseEvents, RightPressWithAndWithoutAHandler) {
+  {
+    InputGrid t;
+    QStringList seen;
+    t.g->OnRightClickCell = [&](TObject*, int r, int c) { seen << QStringLiteral("%1,%2").arg(c).arg(r); };
+    t.Go(1, 1);
+    const TPoint p = t.Centre(3, 4);
+    MousePress(t.g, p.X, p.Y, Qt::RightButton);
+    MouseRelease(t.g, p.X, p.Y, Qt::RightButton);
+    MousePress(t.g, 650, 470, Qt::RightButton);
+    MouseRelease(t.g, 650, 470, Qt::RightButton);
+    ProcessEvents();
+    EXPECT_EQ(seen.join(u'|'), QStringLiteral("3,4|-1,-1"));
+    EXPECT_EQ(t.Cell(), QStringLiteral("1,1"));
+  }
+  {
+    // SelectOnRightClick without a handler: as a left click on the cell.
+    InputGrid t;
+    t.g->MouseActions()->SelectOnRightClick = true;
+    LogEvents(t);
+    t.g->OnRightClickCell = nullptr;
+    t.Go(1, 1);
+    const TPoint p = t.Centre(3, 4);
+    MousePress(t.g, p.X, p.Y, Qt::RightButton);
+    MouseRelease(t.g, p.X, p.Y, Qt::RightButton);
+    ProcessEvents();
+    EXPECT_EQ(t.Cell(), QStringLiteral("3,4"));
+  }
+  {
+    // With a handler the cell is focused and the handler runs.
+    InputGrid t;
+    t.g->MouseActions()->SelectOnRightClick = true;
+    int calls = 0;
+    t.g->OnRightClickCell = [&](TObject*, int, int) { ++calls; };
+    t.Go(1, 1);
+    const TPoint p = t.Centre(3, 4);
+    MousePress(t.g, p.X, p.Y, Qt::RightButton);
+    MouseRelease(t.g, p.X, p.Y, Qt::RightButton);
+    ProcessEvents();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(t.Cell(), QStringLiteral("3,4"));
+  }
+}
+
+// Ctrl+A in a range-select grid also runs through the press and release steps.
+TEST(MouseEvents, ButtonCellRaisesOnButtonClickAtTheRelease) {
+  InputGrid t;
+  t.g->SetOptions(t.g->Options() + goEditing);
+  t.g->AddButton(3, 3, 40, 16, QStringLiteral("Go"), haCenter, vaCenter);
+  QStringList seen;
+  t.g->OnButtonClick = [&](TObject*, int c, int r) { seen << QStringLiteral("button %1,%2").arg(c).arg(r); };
+  const TRect b = t.g->GetCellButtonRect(3, 3);
+  const int x = (b.Left + b.Right) / 2, y = (b.Top + b.Bottom) / 2;
+  MousePress(t.g, x, y);
+  ProcessEvents();
+  EXPECT_TRUE(seen.isEmpty());
+  MouseRelease(t.g, x, y);
+  ProcessEvents();
+  EXPECT_EQ(seen.join(u'|'), QStringLiteral("button 3,3"));
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+// The grid's window messages: "GridEditDone" arguments, update-lock nesting, the
+// wheel moving the cursor and clamping, the incremental search text forgotten
+// on the fourth timer tick, and scrolling that closes a combo editor but keeps
+// the text editor.
+#include <gtest/gtest.h>
+
+#include "grid/view/grid_unit.h"
+#include "tests/grid/input/keys_grid_fixture.h"
+
+namespace {
+
+// Opens the grid's editing state for the scrolling test.
+class ProbeGrid : public TExColumnGrid {
+public:
+  using TExColumnGrid::TExColumnGrid;
+  void PretendEditor(TEditorType kind) {
+    EditMode = true;
+    EditControl = kind;
+  }
+  bool Editing() const { return EditMode; }
+};
+
+TEST(WndProcMessages, GridEditDoneRaisesOnEditCellDoneWithItsArguments) {
+  InputGrid t;
+  int col = -1, row = -1;
+  t.g->OnEditCellDone = [&](TObject*, int c, int r) {
+    col = c;
+    row = r;
+  };
+  t.g->Perform(GridEditDoneMessage(), 3, 5);
+  EXPECT_EQ(col, 3);
+  EXPECT_EQ(row, 5);
+}
+
+TEST(WndProcMessages, UpdateLockNests) {
+  InputGrid t;
+  t.g->BeginUpdate();
+  t.g->BeginUpdate();
+  EXPECT_TRUE(t.g->LockUpdate());
+  t.g->EndUpdate();
+  EXPECT_TRUE(t.g->LockUpdate());
+  t.g->EndUpdate();
+  EXPECT_FALSE(t.g->LockUpdate());
+  t.g->EndUpdate();  // one too many changes nothing
+  EXPECT_EQ(t.g->UpdateCount(), 0);
+  // The quiet pair resets every level, a painting lock's included.
+  t.g->SetLockUpdate(true);
+  t.g->StartUpdate();
+  t.g->ResetUpdate();
+  EXPECT_FALSE(t.g->LockUpdate());
+}
+
+// One notch moves the cursor by the wheel lines (or the wheel increment),
+// clamped to the normal rows; waScroll moves the view instead.
+TEST(WndProcMessages, WheelMovesAndClamps) {
+  struct Case {
+    const char* name;
+    int increment;
+    TWheelAction action;
+    int startRow;
+    int delta;
+    int row;
+    int top;  // -1: not checked
+  } cases[] = {
+      {"down by the increment", 2, waMoveSelection, 3, -120, 5, -1},
+      {"up by the increment", 2, waMoveSelection, 5, 120, 3, -1},
+      {"down clamped to the last row", 4, waMoveSelection, 37, -120, 39, -1},
+      {"up clamped to the first normal row", 4, waMoveSelection, 2, 120, 1, -1},
+      {"scroll keeps the cursor", 3, waScroll, 2, -120, 2, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputGrid t(6, 40);
+    t.g->MouseActions()->WheelIncrement = c.increment;
+    t.g->MouseActions()->SetWheelAction(c.action);
+    t.Go(2, c.startRow);
+    int selChanges = 0;
+    t.g->OnSelectionChanged = [&](TObject*, int, int, int, int) { ++selChanges; };
+    t.g->Perform(WM_MOUSEWHEEL, MakeWParam(0, c.delta), MakeLParam(10, 10));
+    EXPECT_EQ(t.g->Row(), c.row);
+    if (c.top >= 0) EXPECT_EQ(t.g->TopRow(), c.top);
+    EXPECT_EQ(selChanges, c.row != c.startRow ? 1 : 0);
+  }
+}
+
+TEST(WndProcMessages, WheelSwitchedOffChangesNothing) {
+  InputGrid t(6, 40);
+  t.g->EnableWheel = false;
+  t.Go(2, 3);
+  t.g->Perform(WM_MOUSEWHEEL, MakeWParam(0, -120), 0);
+  EXPECT_EQ(t.g->Row(), 3);
+}
+
+TEST(WndProcMessages, SearchTextForgottenOnTheFourthTick) {
+  InputGrid t;
+  t.g->Navigation()->AutoGotoIncremental = true;
+  t.g->SearchInc = QStringLiteral("ab");
+  t.g->SearchTics = 0;
+  for (int tick = 1; tick <= 3; ++tick) {
+    t.g->Perform(WM_TIMER, TExStringGrid::kGridTimerID, 0);
+    EXPECT_EQ(t.g->SearchInc, QStringLiteral("ab")) << "tick " << tick;
+  }
+  t.g->Perform(WM_TIMER, TExStringGrid::kGridTimerID, 0);
+  EXPECT_EQ(t.g->SearchInc, QString());
+  // Another timer's tick is not the grid's.
+  t.g->SearchInc = QStringLiteral("x");
+  for (int tick = 0; tick < 5; ++tick) t.g->Perform(WM_TIMER, 999, 0);
+  EXPECT_EQ(t.g->SearchInc, QStringLiteral("x"));
+}
+
+TEST(WndProcMessages, ScrollingClosesAComboEditorButKeepsTheTextEditor) {
+  for (TEditorType kind : {edComboList, edNormal}) {
+    SCOPED_TRACE(kind == edNormal ? "text editor" : "combo editor");
+    TForm form(nullptr);
+    form.SetClientSize(400, 200);
+    ProbeGrid g(&form);
+    g.SetParent(&form);
+    g.SetBounds(0, 0, 380, 180);
+    g.SetRowCount(50);
+    form.Show();
+    g.PretendEditor(kind);
+    g.SetTopRow(10);
+    EXPECT_EQ(g.Editing(), kind == edNormal);
+  }
+}
+
+}  // namespace
