@@ -324,10 +324,14 @@ void TFEtherCATSlave::GridHint(TObject* Sender, int ARow, int ACol, QString& Hin
   HintStr = ARow == 0 && c > 0 && c - 1 < hints.Count() ? hints[c - 1] : QString();
 }
 
-void TFEtherCATSlave::ESG_SlaveMasterCellValidate(TObject*, int ACol, int, QString&, bool&) {
+void TFEtherCATSlave::ESG_SlaveMasterCellValidate(TObject*, int ACol, int ARow, QString& Value, bool&) {
   // The value and its validity stay as they are; an edit of Enable, Type or
-  // Length moves the positions.
-  if (ACol >= kEC_Enable && ACol <= kEC_Length) Calc_Position_Bit(Active_Grid(), Active_Is_Slave_To_Master());
+  // Length moves the positions. The grid stores the value after this handler, so
+  // the positions are computed with the value being validated in its cell.
+  if (ACol < kEC_Enable || ACol > kEC_Length) return;
+  TGridEditorTable table(Active_Grid(), kEC_Enable);
+  if (ACol != kEC_Enable) table.Set_Pending(ACol, ARow, Value);
+  ::Calc_Position_Bit(table, Active_Is_Slave_To_Master());
 }
 
 void TFEtherCATSlave::ESG_SlaveMasterGetEditorType(TObject* Sender, int ACol, int, TEditorType& AEditor) {

@@ -10,6 +10,7 @@ int TGridEditorTable::ColCount() const { return grid_->AllColCount(); }
 int TGridEditorTable::RowCount() const { return grid_->RowCount(); }
 
 QString TGridEditorTable::Cell(int col, int row) const {
+  if (col == pendingCol_ && row == pendingRow_) return pendingText_;
   if (col == checkBoxCol_) return grid_->IsChecked(col, row) ? QStringLiteral("Y") : QStringLiteral("N");
   return grid_->GetCellEx(col, row);
 }
@@ -20,6 +21,12 @@ void TGridEditorTable::SetCell(int col, int row, const QString& text) {
     return;
   }
   grid_->SetCellEx(col, row, text);
+}
+
+void TGridEditorTable::Set_Pending(int col, int row, const QString& text) {
+  pendingCol_ = col;
+  pendingRow_ = row;
+  pendingText_ = text;
 }
 
 void Copy_Editor_Table(const TEditorTable& from, TEditorTable& to) {

@@ -21,9 +21,16 @@ public:
   QString Cell(int col, int row) const override;
   void SetCell(int col, int row, const QString& text) override;
 
+  // One cell read as `text` instead of the grid's: a value being validated, which
+  // the grid stores only after its validation handlers have run.
+  void Set_Pending(int col, int row, const QString& text);
+
 private:
   TExStringGrid* grid_;
   int checkBoxCol_;
+  int pendingCol_ = -1;
+  int pendingRow_ = -1;
+  QString pendingText_;
 };
 
 // Every cell of the data rows 1.. from one table to the other, over the columns

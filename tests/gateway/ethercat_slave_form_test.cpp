@@ -11,7 +11,10 @@
 #include "platform/os/files.h"
 #include "platform/ui/labels.h"
 #include "platform/ui/page_control.h"
+#include "grid/input/grid_combo.h"
+#include "grid/input/inplace_editor.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/support/ui_input.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -171,15 +174,16 @@ TEST_F(EtherCATSlaveForm, PositionsFollowEnableLengthAndTypeEditsAndTheRowButton
   StM()->ChangeCheckBoxState(1, 2, false);
   EXPECT_EQ(Positions(StM(), 3, 6), QStringList({"0.0", "0.0", "1.0"}));
   StM()->ChangeCheckBoxState(1, 2, true);
-  // A validated Length edit of an Array recomputes (the handler leaves the value).
+  // A validated Length edit of an Array recomputes with the new value, before the
+  // grid stores it (the handler leaves the value).
   Choose(3, "Array");
-  StM()->SetCellEx(3, 3, "3");
   QString value = "3";
   bool valid = true;
   F().ESG_SlaveMasterCellValidate(StM(), 3, 3, value, valid);
   EXPECT_TRUE(valid);
   EXPECT_EQ(value, "3");
   EXPECT_EQ(StM()->GetCellEx(6, 4), "4");
+  StM()->SetCellEx(3, 3, value);  // then stored by the grid
   // A validated edit elsewhere (Name) leaves the positions alone.
   StM()->SetCellEx(6, 4, "x");
   F().ESG_SlaveMasterCellValidate(StM(), 4, 4, value, valid);
@@ -476,4 +480,55 @@ TEST_F(EtherCATSlaveForm, GridHandlersHintsRowSelectionAndLanguageSwitch) {
   EXPECT_EQ(F().TS_SlaveToMaster->Caption(), "Da slave a master");
   EXPECT_EQ(MtS()->GetCellEx(4, 0), "Posizione");
   EXPECT_EQ(F().Hint_MtS[0], "Abilita");
+}
+
+// The road a user takes: a click on the Type cell, the list editor, the arrow keys,
+// Enter; then a Length typed into an Array row.
+TEST_F(EtherCATSlaveForm, TypeChosenWithTheGridsListEditorAndLengthTyped) {
+  F().Show();
+  ProcessEvents();
+  TExStringGrid* g = StM();
+  g->SetFocus();
+  ProcessEvents();
+  auto clickCell = [&](int col, int row) {
+    const TRect r = g->CellRect(col, row);
+    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    ProcessEvents();
+  };
+  clickCell(2, 1);
+  clickCell(2, 1);  // a click on the current cell opens its editor
+  ASSERT_TRUE(g->Combobox()->Visible());
+  EXPECT_EQ(g->Combobox()->Items()->Count(), 10);
+  // An empty cell defaults to the first item, which the form already applies.
+  EXPECT_EQ(g->GetCellEx(3, 1), "1");
+  for (int i = 0; i < 8; ++i) PressKey(g->Combobox(), Qt::Key_Down);  // to "Array"
+  PressKey(g->Combobox(), Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_FALSE(g->Combobox()->Visible());
+  EXPECT_EQ(g->GetCellEx(2, 1), "Array");
+  EXPECT_EQ(g->GetCellEx(3, 1), "10");
+  EXPECT_FALSE(g->ReadOnly(3, 1));
+  // Row 2 gets Int32 the same way; its position follows the Array's 10 bytes.
+  clickCell(2, 2);
+  clickCell(2, 2);
+  ASSERT_TRUE(g->Combobox()->Visible());
+  for (int i = 0; i < 3; ++i) PressKey(g->Combobox(), Qt::Key_Down);
+  PressKey(g->Combobox(), Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_EQ(g->GetCellEx(2, 2), "Int32");
+  EXPECT_TRUE(g->ReadOnly(3, 2));
+  EXPECT_EQ(g->GetCellEx(6, 2), "10");
+  // Typing a Length into the Array row: validated, the positions move.
+  g->SetFocus();
+  clickCell(3, 1);
+  clickCell(3, 1);  // the click on the current cell opens the text editor
+  ASSERT_TRUE(g->NormalEdit() && g->NormalEdit()->Visible());
+  PressKey(g->NormalEdit(), Qt::Key_Backspace);  // the caret stands after "10"
+  PressKey(g->NormalEdit(), Qt::Key_Backspace);
+  PressKey(g->NormalEdit(), Qt::Key_2);
+  PressKey(g->NormalEdit(), Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_EQ(g->GetCellEx(3, 1), "2");
+  EXPECT_EQ(g->GetCellEx(6, 2), "2");
+  F().Hide();
 }
