@@ -33,13 +33,19 @@ QString DecodeWindows1252(const QByteArray& bytes) {
   return text;
 }
 
-QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
+namespace {
+
+// Encodes text byte by byte through `byteOf` (a character's byte, or -1 when the
+// code page has none); a character without a byte becomes one '?', and a
+// surrogate pair counts as one character.
+template <typename ByteOf>
+QByteArray encodeSingleByte(const QString& text, bool* lossless, ByteOf byteOf) {
   QByteArray bytes;
   bytes.reserve(text.size());
   bool exact = true;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
-    const int b = ByteOfChar(c);
+    const int b = byteOf(c);
     if (b >= 0) {
       bytes.append(static_cast<char>(b));
       continue;
@@ -51,6 +57,10 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossless) {
   if (lossless) *lossless = exact;
   return bytes;
 }
+
+}  // namespace
+
+QByteArray EncodeWindows1252(const QString& text, bool* lossless) { return encodeSingleByte(text, lossless, ByteOfChar); }
 
 namespace {
 
@@ -92,21 +102,4 @@ QString DecodeOemCodePage(const QByteArray& bytes) {
   return text;
 }
 
-QByteArray EncodeOemCodePage(const QString& text, bool* lossless) {
-  QByteArray bytes;
-  bytes.reserve(text.size());
-  bool exact = true;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i].unicode();
-    const int b = OemByteOfChar(c);
-    if (b >= 0) {
-      bytes.append(static_cast<char>(b));
-      continue;
-    }
-    exact = false;
-    bytes.append('?');
-    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-  }
-  if (lossless) *lossless = exact;
-  return bytes;
-}
+QByteArray EncodeOemCodePage(const QString& text, bool* lossless) { return encodeSingleByte(text, lossless, OemByteOfChar); }
