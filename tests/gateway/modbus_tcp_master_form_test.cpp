@@ -10,7 +10,10 @@
 #include "platform/os/files.h"
 #include "platform/ui/labels.h"
 #include "platform/ui/page_control.h"
+#include "grid/input/grid_combo.h"
+#include "grid/input/inplace_editor.h"
 #include "tests/support/scripted_ui.h"
+#include "tests/support/ui_input.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -340,4 +343,57 @@ TEST_F(ModbusTCPMasterForm, HintsEnterAndRowSelectionServeBothTables) {
   EXPECT_EQ(F().TS_Modbus_Read->Caption(), "Lettura Modbus");
   EXPECT_EQ(R()->Columns()->Items(5)->Header(), "Tipo");
   EXPECT_EQ(F().Btn_CopyRow->Caption(), "Copy Row");
+}
+
+// The road a user takes: the Enable cell first (which switches typing on), a rule
+// typed and chosen through the grid's editors, then OK.
+TEST_F(ModbusTCPMasterForm, ARuleTypedAndChosenThroughTheGridIsSaved) {
+  ScriptedUi ui;
+  ui.ExpectModal(QStringLiteral("TFModbus_TCP_Master_Set_Access"), [&](TForm*) {
+    TExColumnGrid* g = R();
+    g->SetFocus();
+    ProcessEvents();
+    auto clickCell = [&](int col, int row) {
+      const TRect r = g->CellRect(col, row);
+      MouseClick(g, r.Right - 3, r.Bottom - 3);
+      ProcessEvents();
+    };
+    auto type = [&](TControl* c, const QString& text) {
+      for (QChar ch : text) PressKey(c, ch == u'.' ? int(Qt::Key_Period) : Qt::Key_0 + ch.digitValue());
+    };
+    auto typeCell = [&](int col, const QString& text) {
+      clickCell(col, 1);
+      clickCell(col, 1);
+      ASSERT_TRUE(g->NormalEdit() && g->NormalEdit()->Visible()) << col;
+      type(g->NormalEdit(), text);
+      PressKey(g->NormalEdit(), Qt::Key_Return);
+      ProcessEvents();
+    };
+    auto chooseCell = [&](int col, int downs) {
+      clickCell(col, 1);
+      clickCell(col, 1);
+      ASSERT_TRUE(g->Combobox()->Visible()) << col;
+      for (int i = 0; i < downs; ++i) PressKey(g->Combobox(), Qt::Key_Down);
+      PressKey(g->Combobox(), Qt::Key_Return);
+      ProcessEvents();
+    };
+    clickCell(12, 1);  // Swap: a check-box cell switches the editing option on
+    EXPECT_TRUE(g->Options().Contains(goEditing));
+    typeCell(2, "10.0.0.7");
+    typeCell(3, "502");
+    typeCell(4, "3");
+    chooseCell(5, 2);  // Holding Register
+    typeCell(6, "100");
+    typeCell(7, "4");
+    typeCell(8, "250");
+    typeCell(9, "0");
+    chooseCell(10, 20);  // Position 20
+    F().Btn_OK->Click();
+  });
+  EXPECT_EQ(F().ShowModal(), mrOk);
+  const QString text = QString::fromUtf8(File());
+  EXPECT_TRUE(text.contains("IP_Address=\"10.0.0.7\" Port=\"502\" Slave_ID=\"3\" Type=\"Holding Register\" "
+                            "Address=\"100\" NPoint=\"4\" PollTime=\"250\" MaxError=\"0\" Position=\"20\""))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("Index_Topic=\"-1\""));
 }
