@@ -77,3 +77,7 @@ void TExStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo) {
   HintInfo.HintColor = HintColor;
 }
 
+void TExStringGrid::CMHintShow(TMessage& Message) {
+  auto* request = reinterpret_cast<THintShowRequest*>(Message.LParam);
+  if (request && request->HintStr && request->HintInfo) BuildCellHint(*request->HintStr, *request->HintInfo);
+}

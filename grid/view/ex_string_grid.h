@@ -1246,6 +1246,8 @@ protected:
   void WMVScroll(TMessage& Message) override;
   void WMGetDlgCode(TMessage& Message) override;
   void KeyPress(QChar& Key) override;
+  // The tool tip of the cell under the mouse (BuildCellHint).
+  void CMHintShow(TMessage& Message) override;
 
   struct TCellPaint;
   void DrawFixedCellLook(TCellPaint& P);

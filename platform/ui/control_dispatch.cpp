@@ -20,12 +20,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/control.h"
 #include "platform/ui/form.h"
+#include "platform/ui/hint_info.h"
 #include "platform/ui/widget_host.h"
 
 namespace {
@@ -339,6 +341,26 @@ bool DispatchWheel(WidgetHost* host, TControl* c, QWheelEvent* e) {
   return true;
 }
 
+// The class library's hint: the control may change the text, position, width
+// and colour of its tool tip (CM_HINTSHOW) before it shows.
+bool ShowHint(WidgetHost* host, TControl* c, QHelpEvent* e) {
+  if (!c->ShowHint()) return host->BaseEvent(e);
+  QString text = GetShortHint(c->Hint());
+  THintInfo info;
+  info.CursorPos = {e->pos().x(), e->pos().y()};
+  info.HintPos = {e->globalPos().x(), e->globalPos().y() + 16};
+  THintShowRequest request{&text, &info};
+  AliveGuard guard(host);
+  c->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&request));
+  if (!guard.Alive()) return true;
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), text, host->AsWidget());
+  }
+  return true;
+}
+
 bool Route(WidgetHost* host, QEvent* e) {
   TControl* c = host->control;
   auto* wc = dynamic_cast<TWinControl*>(c);
@@ -384,6 +406,8 @@ bool Route(WidgetHost* host, QEvent* e) {
       c->Perform(WM_PAINT);
       return true;
     }
+    case QEvent::ToolTip:
+      return ShowHint(host, c, static_cast<QHelpEvent*>(e));
     case QEvent::Close: {
       FrameScope scope(host, e);
       e->ignore();

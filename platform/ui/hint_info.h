@@ -14,6 +14,14 @@ class TObject;
 // that renders the grid's mini-HTML.
 enum THintWindowClass { hwcStandard, hwcHTML };
 
+// The message's argument: the hint text (the control's short hint to start with)
+// and the hint information; a control that empties the text shows no hint.
+struct THintInfo;
+struct THintShowRequest {
+  QString* HintStr = nullptr;
+  THintInfo* HintInfo = nullptr;
+};
+
 struct THintInfo {
   TPoint CursorPos;        // client coordinates of the mouse
   TPoint HintPos;          // screen position of the hint's top-left corner

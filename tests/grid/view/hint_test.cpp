@@ -106,3 +106,20 @@ TEST(Hint, NoCellUnderTheMouseChangesOnlyColourAndWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+// The class library's hint message reaches the grid's hint building.
+TEST(Hint, HintShowMessageBuildsTheCellHint) {
+  THintCase h;
+  h.g.SetCellEx(2, 2, "cell text");
+  const TRect r = h.g.CellRect(2, 2);
+  QString text = "grid hint";
+  THintInfo info;
+  info.CursorPos = {r.Left + 3, r.Top + 3};
+  THintShowRequest request{&text, &info};
+  h.g.Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&request));
+  EXPECT_EQ(text, "cell text");
+}
+
+}  // namespace
