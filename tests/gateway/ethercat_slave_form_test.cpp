@@ -530,5 +530,9 @@ TEST_F(EtherCATSlaveForm, TypeChosenWithTheGridsListEditorAndLengthTyped) {
   ProcessEvents();
   EXPECT_EQ(g->GetCellEx(3, 1), "2");
   EXPECT_EQ(g->GetCellEx(6, 2), "2");
+  // A click on the Enable box of row 1 disables it: row 2 moves to 0.
+  clickCell(1, 1);
+  EXPECT_FALSE(g->IsChecked(1, 1));
+  EXPECT_EQ(g->GetCellEx(6, 2), "0");
   F().Hide();
 }
