@@ -183,10 +183,8 @@ bool TExStringGrid::AdvanceAfterEdit(bool Backward) {
     PostMessage(Parent(), WM_KEYDOWN, VK_TAB, 0);
     result = false;
   }
-  // 9. Opening the new cell's editor as a click on it would.
-  if (FNavigation->AdvanceAutoEdit && !IsClickableCell(RealCol(), Row()) && editingGrid &&
-      IsEditable(Col(), Row()))
-    ShowInplaceEdit();
+  // 9. A click on the new cell opens its editor as a mouse click would.
+  if (FNavigation->AdvanceAutoEdit && !IsClickableCell(RealCol(), Row())) ClickCell(Col(), Row());
   // 10.
   FLastTabCol = FLastTabRow = -1;
   if (FNavigation->AlwaysEdit && Widget() && CanFocus()) SetFocus();

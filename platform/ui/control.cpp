@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/art_cursors.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/qt_graphics.h"
@@ -252,6 +253,7 @@ void TControl::SetCursor(TCursor value) {
   cursor_ = value;
   if (QWidget* w = Widget()) {
     if (value == crDefault) w->unsetCursor();
+    else if (IsArtCursor(value)) w->setCursor(ArtCursor(value));
     else w->setCursor(QtCursor(value));
   }
 }
