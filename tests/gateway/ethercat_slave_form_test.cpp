@@ -471,6 +471,16 @@ TEST_F(EtherCATSlaveForm, GridHandlersHintsRowSelectionAndLanguageSwitch) {
   EXPECT_EQ(StM()->Row(), 2);
   EXPECT_EQ(StM()->Col(), 1);
 
+  // A double click on a title sizes the column to its content when the option is on.
+  Opt_Double_Click_Auto_Size = false;
+  F().DblClickCell(StM(), 0, 4);
+  EXPECT_EQ(StM()->ColWidths(4), 280);
+  Opt_Double_Click_Auto_Size = true;
+  F().DblClickCell(StM(), 1, 4);
+  EXPECT_EQ(StM()->ColWidths(4), 280);
+  F().DblClickCell(StM(), 0, 4);
+  EXPECT_LT(StM()->ColWidths(4), 280);
+
   Language_Texts.Put(1000, "Variabili EtherCAT");
   Language_Texts.Put(1034, "Da slave a master");
   Language_Texts.Put(1040, "Posizione");

@@ -334,6 +334,9 @@ TEST_F(ModbusTCPMasterForm, HintsEnterAndRowSelectionServeBothTables) {
   F().ECG_Modbus_WriteKeyPress(R(), key);
   EXPECT_EQ(key, QChar(0));
   EXPECT_EQ(R()->Col(), 3);
+  Opt_Double_Click_Auto_Size = true;
+  F().ECG_Modbus_ReadDblClickCell(W(), 0, 16);
+  EXPECT_LT(W()->ColWidths(16), 150);
   F().ClickCell(W(), 5, 0);
   EXPECT_TRUE(W()->RowSelect(5));
 
