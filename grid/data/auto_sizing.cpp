@@ -124,6 +124,34 @@ void TExStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
   }
 }
 
+// --- cells ---
+
+void TExStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {
+  BeginUpdate();
+  const int firstCol = DoFixedCells ? 0 : FixedCols(), firstRow = DoFixedCells ? 0 : FixedRows();
+  for (int c = firstCol; c < ColCount(); ++c) {
+    const int rc = RealColIndex(c);
+    int widest = SizeGrowOnly ? ColWidths(c) : 0;
+    for (int r = firstRow; r < RowCount(); ++r) {
+      const TPoint graphic = GetCellGraphicSize(rc, r), text = GetCellTextSize(rc, r, false, false);
+      int w = text.X + graphic.X + PaddingX + FXYOffset.X;
+      int h = text.Y + graphic.Y + PaddingY + FXYOffset.Y;
+      if (!IsXMergedCell(rc, r) && w > widest) {
+        w = ApplySizeLimits(w, MinColWidth, MaxColWidth);
+        if (w > widest) {
+          SetColWidths(c, w);
+          widest = w;
+        }
+      }
+      if (!IsYMergedCell(rc, r) && h > RowHeights(r)) {
+        h = ApplySizeLimits(h, MinRowHeight, MaxRowHeight);
+        if (h > RowHeights(r)) SetRowHeights(r, h);
+      }
+    }
+  }
+  EndUpdate();
+}
+
 // --- columns to the grid's width ---
 
 void TExStringGrid::AutoFitColumns(bool DoFixedCells) {
@@ -183,4 +211,12 @@ void TExStringGrid::SizeToRows() {
   int h = 0;
   for (int r = 0; r < RowCount(); ++r) h += RowHeights(r);
   SetClientHeight(h);
+}
+
+void TExStringGrid::SizeToCells() {
+  const TScrollStyle bars = ScrollBars();
+  SetScrollBars(ssNone);
+  SizeToCols();
+  SizeToRows();
+  SetScrollBars(bars);
 }

@@ -1,9 +1,11 @@
 // How the grid reacts to changes of its counts, column widths and row heights:
 // stretching one column to the client width, sizing all columns or rows together
 // after a mouse sizing, the end-of-sizing events and the column-size hook; the
-// floating footer's totals; and the selection listener and change notifiers.
+// floating footer's totals; the selection listener and change notifiers; and
+// the lookups in the shared combo editor's item list.
 #include <cmath>
 
+#include "grid/input/grid_combo.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/string_list.h"
@@ -202,4 +204,34 @@ void TExStringGrid::CellsChangedHook(TRect R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
   for (TGridChangeNotifier* n : FNotifierList) n->GridCellsChanged(R);
   CalcFooter(-1);
+}
+
+// --- the combo editor's items (the list lives with the in-place editors) ---
+
+namespace {
+
+int IndexOfExact(TControlItems* items, const QString& s) {
+  for (int i = 0; i < items->Count(); ++i)
+    if (items->Strings(i) == s) return i;
+  return -1;
+}
+
+}  // namespace
+
+bool TExStringGrid::RemoveComboString(const QString& s) {
+  TControlItems* items = Combobox()->Items();
+  const int i = IndexOfExact(items, s);
+  if (i < 0) return false;
+  items->Delete(i);
+  return true;
+}
+
+int TExStringGrid::GetComboIndex(int ACol, int ARow) {
+  GetEditorPropHook(ACol, ARow, nullptr);
+  return IndexOfExact(Combobox()->Items(), GetCellEx(ACol, ARow));
+}
+
+void TExStringGrid::SetComboIndex(int ACol, int ARow, int Value) {
+  GetEditorPropHook(ACol, ARow, nullptr);
+  SetCellEx(ACol, ARow, Combobox()->Items()->Strings(Value));
 }

@@ -783,6 +783,10 @@ public:
   void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
   int NotifierCount() const { return static_cast<int>(FNotifierList.size()); }
   TCellValueEvent OnCalcFooter;
+  // Lookups in the combo editor's item list (exact texts).
+  bool RemoveComboString(const QString& s);
+  int GetComboIndex(int ACol, int ARow);
+  void SetComboIndex(int ACol, int ARow, int Value);
 
   // ===================== key press and cell advance =====================
 
@@ -805,9 +809,11 @@ public:
   void AutoSizeRow(int ARow, int Padding);
   void AutoSizeRows(bool DoFixedRows, int Padding);
   void SetRowHeightForLines(int ARow, int Lines, int Padding);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
   void AutoFitColumns(bool DoFixedCells);
   void SizeToCols();
   void SizeToRows();
+  void SizeToCells();
 
   // ===================== cell graphics =====================
 

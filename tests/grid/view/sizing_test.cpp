@@ -164,3 +164,33 @@ TEST(Sizing, RowsWithoutWordWrapTakeTheirLineCount) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Sizing, AutoSizeCellsGrowsColumnsAndRows) {
+  TExStringGrid g(nullptr);
+  g.SetCellEx(2, 3, "a fairly long text");
+  g.AutoSizeCells(false, 4, 6);
+  const int w = TextWidthInGridFont(g, "a fairly long text");
+  EXPECT_EQ(g.ColWidths(2), w + 4 + 2);
+  EXPECT_EQ(g.RowHeights(3), 22);  // rows only grow, and the text is lower than the row
+  EXPECT_EQ(g.ColWidths(1), 2 + 4);  // an empty column takes the padding and offset only
+}
+
+TEST(Sizing, ComboItemLookups) {
+  TExStringGrid g(nullptr);
+  g.ClearComboString();
+  g.AddComboString("A");
+  g.AddComboString("B");
+  EXPECT_EQ(g.ComboCount(), 2);
+  EXPECT_FALSE(g.RemoveComboString("C"));
+  g.SetCellEx(1, 1, "B");
+  EXPECT_EQ(g.GetComboIndex(1, 1), 1);
+  g.SetComboIndex(1, 2, 0);
+  EXPECT_EQ(g.GetCellEx(1, 2), "A");
+  EXPECT_TRUE(g.RemoveComboString("A"));
+  EXPECT_EQ(g.ComboCount(), 1);
+  EXPECT_EQ(g.GetComboIndex(1, 2), -1);
+}
+
+}  // namespace
