@@ -1,9 +1,10 @@
 // Placing the grid's own editor controls over a cell for the special editor
 // kinds, and storing their value when the edit ends. Built here: the combo
 // kinds (edComboEdit, edComboList), the spin kinds (edSpinEdit,
-// edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit) and edCheckBox. Kinds whose
+// edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit), edCheckBox and edButton. Kinds whose
 // control the grid does not have yet open no editor: the cell stays as it is.
 #include "grid/base/number_text.h"
+#include "grid/input/grid_button.h"
 #include "grid/input/grid_check_box.h"
 #include "grid/input/grid_combo.h"
 #include "grid/input/grid_spin.h"
@@ -19,7 +20,7 @@ bool IsSpinKind(TEditorType k) {
   return k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
 }
 
-bool HasControlFor(TEditorType k) { return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox; }
+bool HasControlFor(TEditorType k) { return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox || k == edButton; }
 
 // Integer text read as far as it goes (0 when no digit was read).
 int LeadingInteger(const QString& text) {
@@ -47,6 +48,11 @@ TGridSpin* TExStringGrid::SpinEdit() {
 TGridCheckBox* TExStringGrid::CheckEditor() {
   if (!EditCheck) EditCheck = new TGridCheckBox(this);
   return EditCheck;
+}
+
+TGridButton* TExStringGrid::ButtonEditor() {
+  if (!GridButton) GridButton = new TGridButton(this);
+  return GridButton;
 }
 
 void TExStringGrid::ClearComboString() { Combobox()->Items()->Clear(); }
@@ -189,6 +195,17 @@ void TExStringGrid::PlaceSpecialEditor(int ACol, int ARow) {
     check->SetVisible(true);
     if (check->CanFocus()) check->SetFocus();
   }
+  if (EditControl == edButton) {
+    TGridButton* button = ButtonEditor();
+    EditMode = true;
+    // The button covers the cell's grid lines.
+    button->SetBounds(r.Left - 1, r.Top - 1, w + 2, h + 2);
+    button->SetCaption(GetEditText(ACol, ARow));
+    button->SetVisible(true);
+    button->SetEnabled(true);
+    if (button->CanFocus()) button->SetFocus();
+    EditCtrl = button;
+  }
   // 6.
   FStartEditChar = QChar();
 }
@@ -230,6 +247,11 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
   if (EditControl == edCheckBox && EditCheck) {
     EditCheck->SetEnabled(false);
     EditCheck->SetVisible(false);
+    EditMode = false;
+  }
+  if (EditControl == edButton && GridButton) {
+    GridButton->SetEnabled(false);
+    GridButton->SetVisible(false);
     EditMode = false;
   }
   // 3.

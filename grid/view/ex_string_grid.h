@@ -97,6 +97,7 @@ class TExInplaceEdit;
 class TGridCombo;
 class TGridSpin;
 class TGridCheckBox;
+class TGridButton;
 class TForm;
 
 class TExStringGrid : public TBaseGrid, public TGridSettingsHost {
@@ -1490,6 +1491,7 @@ protected:
   friend class TGridCombo;
   friend class TGridSpin;
   friend class TGridCheckBox;
+  friend class TGridButton;
 
 public:
   bool IsEditable(int ACol, int ARow);
@@ -1521,6 +1523,7 @@ public:
   TGridCombo* Combobox();
   TGridSpin* SpinEdit();
   TGridCheckBox* CheckEditor();
+  TGridButton* ButtonEditor();
   // The combo editor's list, filled by OnGetEditorType handlers.
   void ClearComboString();
   void AddComboString(const QString& S);
@@ -1586,4 +1589,5 @@ protected:
   TGridCombo* EditCombo = nullptr;
   TGridSpin* FEditSpin = nullptr;
   TGridCheckBox* EditCheck = nullptr;
+  TGridButton* GridButton = nullptr;
 };

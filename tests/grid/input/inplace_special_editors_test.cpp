@@ -4,6 +4,7 @@
 // the navigation keys without writing the cell.
 #include <gtest/gtest.h>
 
+#include "grid/input/grid_button.h"
 #include "grid/input/grid_check_box.h"
 #include "grid/input/grid_spin.h"
 #include "tests/grid/input/edit_cycle_fixture.h"
@@ -107,6 +108,52 @@ TEST_F(CheckEditor, UpAndDownMoveTheCursor) {
   PressKey(Check(), Qt::Key_Down);
   EXPECT_FALSE(Check()->Visible());
   EXPECT_EQ(grid->Row(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+struct ButtonEditor : ::testing::Test, EditGridFixture {
+  ButtonEditor() {
+    grid->DefaultEditor = edButton;
+    grid->OnEllipsClick = [this](TObject*, int c, int r, QString& s) {
+      log.push_back(QString("ellips %1,%2 %3").arg(c).arg(r).arg(s));
+      s = "picked";
+    };
+  }
+  TGridButton* Button() { return grid->ButtonEditor(); }
+};
+
+TEST_F(ButtonEditor, AClickShowsAndStoresTheFormsText) {
+  grid->SetCells(2, 2, "choose");
+  OpenAt(2, 2);
+  ASSERT_TRUE(Button()->Visible());
+  EXPECT_EQ(Button()->Caption(), "choose");
+  MouseClick(Button(), 5, 5);
+  EXPECT_EQ(Button()->Caption(), "picked");
+  EXPECT_EQ(grid->Cells(2, 2), "picked");
+  PressKey(Button(), Qt::Key_Space);
+  EXPECT_EQ(log, (std::vector<QString>{"ellips 2,2 choose", "ellips 2,2 picked"}));
+}
+
+TEST_F(ButtonEditor, ArrowsCloseAndMoveEscapeLeavesTheCell) {
+  grid->SetCells(2, 2, "choose");
+  OpenAt(2, 2);
+  PressKey(Button(), Qt::Key_Down);
+  EXPECT_FALSE(Button()->Visible());
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_FALSE(grid->EditModeActive());
+
+  OpenAt(2, 2);
+  MouseClick(Button(), 5, 5);
+  EXPECT_EQ(grid->Cells(2, 2), "picked");
+  grid->SetCells(2, 3, "choose");
+  OpenAt(2, 3);
+  MouseClick(Button(), 5, 5);
+  PressKey(Button(), Qt::Key_Escape);
+  EXPECT_FALSE(Button()->Visible());
+  EXPECT_EQ(grid->Cells(2, 3), "choose");
 }
 
 }  // namespace
