@@ -137,14 +137,17 @@ void TFEtherCATSlave::Make_Pages() {
   TS_MasterToSlave = new TTabSheet(this);
   TS_MasterToSlave->SetName(QStringLiteral("TS_MasterToSlave"));
   TS_MasterToSlave->SetPageControl(PageControl1);
-  ESG_SlaveMaster = Make_Grid(TS_SlaveToMaster, QStringLiteral("ESG_SlaveMaster"));
-  ESG_MasterSlave = Make_Grid(TS_MasterToSlave, QStringLiteral("ESG_MasterSlave"));
+  ESG_SlaveMaster = Make_Grid(TS_SlaveToMaster, QStringLiteral("ESG_SlaveMaster"), kStM_ColCount);
+  ESG_MasterSlave = Make_Grid(TS_MasterToSlave, QStringLiteral("ESG_MasterSlave"), kMtS_ColCount);
 }
 
-TExStringGrid* TFEtherCATSlave::Make_Grid(TTabSheet* Page, const QString& Name) {
+TExStringGrid* TFEtherCATSlave::Make_Grid(TTabSheet* Page, const QString& Name, int ColCount) {
   auto* g = new TExStringGrid(this);
   g->SetName(Name);
   g->SetParent(Page);
+  // The designed size, so that the texts find their title cells before Init_Table.
+  g->SetColCount(ColCount);
+  g->SetRowCount(kEC_RowCount);
   g->Font()->SetName(QStringLiteral("Tahoma"));
   g->FixedFont()->SetName(QStringLiteral("Tahoma"));
   g->FixedFont()->SetStyle({fsBold});

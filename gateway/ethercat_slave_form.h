@@ -94,7 +94,7 @@ private:
   void Place_Areas();
   void Make_Title_And_Buttons();
   void Make_Pages();
-  TExStringGrid* Make_Grid(TTabSheet* Page, const QString& Name);
+  TExStringGrid* Make_Grid(TTabSheet* Page, const QString& Name, int ColCount);
   void Init_Grid(TExStringGrid* Grid, bool SlaveToMaster);
   // Step 1 of showing: every row numbered, Enable checked, other cells empty, the
   // designed read-only cells.
