@@ -5,7 +5,11 @@
 // direct editing. Also the grid's mouse-down step for both buttons.
 #include <cstdlib>
 
+#include "grid/base/cell_refs.h"
+#include "grid/base/text_kinds.h"
+#include "grid/base/url_text.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/os/process.h"
 #include "platform/ui/messages.h"
 
 namespace {
@@ -109,7 +113,28 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     Clickposdx = X - (Colclicked >= 0 ? clicked.Right : 0);
     Clickposdy = Y - (Rowclicked >= 0 ? clicked.Bottom : 0);
   }
-  // 29-31. (Disjunct rows and columns, links and CONTROL tags come with their features.)
+  // 29-30. (Disjunct rows and columns come with their feature.)
+  // 31. Links in plain cell texts (links and CONTROL tags inside mini-HTML texts
+  // come with the mini-HTML layout). Only web and mail addresses are opened.
+  {
+    const QString T = GetGridCell(RC, R);
+    if (URLShow && ClassifyCellText(T, EnableHTML) != 1 && IsUrl(T)) {
+      bool autoHandle = true;
+      if (OnAnchorClick) OnAnchorClick(this, R, C, T, autoHandle);
+      if (!autoHandle) return;
+      if (T.toUpper().contains(QStringLiteral("CELL://"))) {
+        int col = -1, row = -1;
+        if (ParseRowColRef(T.mid(7), col, row) && col >= 0 && row >= 0 && col < ColCount() && row < RowCount()) {
+          SetRow(row);
+          SetCol(col);
+          ClampInView({col, row});
+        }
+        return;
+      }
+      ShellOpenUrl(T);
+      return;
+    }
+  }
   // 32. Selection from fixed cells.
   const TShiftState live = GetShiftState();
   auto exitStep = [this] {

@@ -1,6 +1,7 @@
 // What follows a change of the grid's top-left cell: an open special editor
 // (combo, spin, date ...) is closed and its value stored, while the plain text
-// editor moves with the cell; controls in cells and the footer follow.
+// editor moves with the cell; controls in cells and the footer follow. Also
+// the recorded column widths that proportional column sizing starts from.
 #include "grid/view/ex_string_grid.h"
 
 void TExStringGrid::TopLeftChanged() {
@@ -26,4 +27,26 @@ void TExStringGrid::TopLeftChanged() {
     if (FSyncGrid->ScrollVertical) other->SetTopRow(TopRow());
     if (FSyncGrid->ScrollHorizontal) other->SetLeftCol(LeftCol());
   }
+}
+
+// --- proportional column sizing ---
+
+void TExStringGrid::InitOrigColSizes() {
+  FOrigColSizes->Clear();
+  for (int c = 0; c < ColCount(); ++c) FOrigColSizes->Add(ColWidths(c));
+  FOldSize = Width();
+}
+
+// The size step's proportional widths: each recorded column width grows or
+// shrinks with the grid's width (the outer width, which is the client width plus
+// the single border the recorded width was taken with).
+void TExStringGrid::SynchColumnsWithWidth() {
+  if (FOldSize <= 0 || !FColumnSize->SynchWithGrid) return;
+  HideInplaceEdit();
+  const double r = static_cast<double>(Width()) / FOldSize;
+  const bool normalOnly = FColumnSize->SynchNormalCellsOnly;
+  const int first = normalOnly ? FixedCols() : 0;
+  const int last = normalOnly ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
+  for (int i = first; i <= last && i < FOrigColSizes->Count(); ++i)
+    SetColWidths(i, static_cast<int>(FOrigColSizes->GetInteger(i) * r));
 }

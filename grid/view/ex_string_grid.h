@@ -1175,6 +1175,9 @@ public:
   void GridTimerTick();
   int TimerTicks() const { return FTimerTicks; }
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // Records the column widths and the grid's width as the base of proportional
+  // column sizing (ColumnSize.SynchWithGrid).
+  void InitOrigColSizes();
   // The wheel turned with a wheel increment or disjunct row selection set.
   std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown,
       OnMouseWheelUp;
@@ -1217,7 +1220,9 @@ protected:
   int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
   int FOldKeepLeftCol = 0, FOldTopRow = 0, FOldLeftCol = 0;
   TGridRect FPressSelection;  // the selection when the left button went down
-  int FTabSteps = 0;  // steps of the running Tab advance (bounded to one pass over the grid)
+  int FOldSize = 0;  // the grid's width when the column widths were recorded
+  // The columns follow the grid's width from the recorded widths.
+  void SynchColumnsWithWidth();
 
 public:
   // ===================== the settings objects' host =====================

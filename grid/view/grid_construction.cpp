@@ -324,6 +324,7 @@ void TExStringGrid::EndUpdate() {
 
 void TExStringGrid::Resize() {
   if (Destroying()) return;
+  SynchColumnsWithWidth();
   if (OnResize) OnResize(this);
   if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&
       FBackGround->ColorTo() != clNone)

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "platform/os/process.h"
 #include "tests/grid/input/keys_grid_fixture.h"
 
 namespace {
@@ -188,6 +189,50 @@ TEST(MouseEvents, ButtonCellRaisesOnButtonClickAtTheRelease) {
   MouseRelease(t.g, x, y);
   ProcessEvents();
   EXPECT_EQ(seen.join(u'|'), QStringLiteral("button 3,3"));
+}
+
+// A click on a link: CELL:// jumps to the cell, web and mail addresses are
+// opened, any other address is not; a handler may take the click over.
+TEST(MouseEvents, LinkClicksJumpOrOpenOnlyWebAndMailAddresses) {
+  struct Case {
+    const char* text;
+    bool handlerTakesOver;
+    const char* cell;    // after the click
+    const char* opened;  // address handed to the desktop, "" for none
+  } cases[] = {
+      {"CELL://R2C4", false, "4,2", ""},
+      {"cell://r5c1", false, "1,5", ""},
+      {"CELL://nowhere", false, "3,3", ""},
+      {"http://example.com/x", false, "3,3", "http://example.com/x"},
+      {"mailto:someone@example.com", false, "3,3", "mailto:someone@example.com"},
+      {"file:///etc/passwd", false, "3,3", ""},
+      {"ftp://example.com", false, "3,3", ""},
+      {"http://example.com/y", true, "3,3", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    InputGrid t;
+    t.g->URLShow = true;
+    QString opened;
+    SetUrlOpener([&](const QUrl& u) {
+      opened = u.toString();
+      return true;
+    });
+    QStringList anchors;
+    t.g->OnAnchorClick = [&](TObject*, int, int, const QString& a, bool& autoHandle) {
+      anchors << a;
+      if (c.handlerTakesOver) autoHandle = false;
+    };
+    t.g->SetCells(2, 4, QString::fromLatin1(c.text));
+    t.Go(3, 3);
+    const TPoint p = t.Centre(2, 4);
+    MouseClick(t.g, p.X, p.Y);
+    ProcessEvents();
+    SetUrlOpener(nullptr);
+    EXPECT_EQ(anchors, QStringList{QString::fromLatin1(c.text)});
+    EXPECT_EQ(t.Cell().toStdString(), std::string(c.cell));
+    EXPECT_EQ(opened.toStdString(), std::string(c.opened));
+  }
 }
 
 }  // namespace

@@ -124,4 +124,24 @@ TEST(WndProcMessages, ScrollingClosesAComboEditorButKeepsTheTextEditor) {
   }
 }
 
+// With SynchWithGrid the columns follow the grid's width from the recorded
+// widths: 400 -> 600 pixels makes a 50-pixel column 75 pixels wide.
+TEST(WndProcMessages, ColumnsFollowTheGridWidth) {
+  InputGrid t(4, 4);
+  t.g->SetBounds(0, 0, 400, 200);
+  for (int c = 0; c < 4; ++c) t.g->SetColWidths(c, 50 + 10 * c);
+  t.g->InitOrigColSizes();
+  t.g->SetBounds(0, 0, 600, 200);
+  EXPECT_EQ(t.g->ColWidths(0), 50);  // not switched on yet
+  t.g->ColumnSize()->SynchWithGrid = true;
+  t.g->SetBounds(0, 0, 400, 200);
+  t.g->SetBounds(0, 0, 600, 200);
+  EXPECT_EQ(t.g->ColWidths(0), 75);
+  EXPECT_EQ(t.g->ColWidths(3), 120);
+  t.g->ColumnSize()->SynchNormalCellsOnly = true;
+  t.g->SetBounds(0, 0, 200, 200);
+  EXPECT_EQ(t.g->ColWidths(0), 75);  // the fixed column keeps its width
+  EXPECT_EQ(t.g->ColWidths(1), 30);
+}
+
 }  // namespace
