@@ -337,7 +337,8 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
     if (ZoomFactor != 0) c->Font()->SetSize(c->Font()->Size() + ZoomFactor);
     P.LinkColor = URLColor;
   }
-  // 6. (Background pictures in cells are not drawn.)
+  // 6. The background picture.
+  DrawBackgroundPicture(P);
   // 7. The background gradient across the cells.
   DrawBackgroundGradient(P, r);
   // 8. The selection rectangle.
@@ -444,6 +445,62 @@ void TExStringGrid::DrawBackgroundGradient(TCellPaint& P, const TRect& r) {
   const TColor to = GradientColorAt(ColorToRGB(b->Color()), ColorToRGB(b->ColorTo()), 0, size,
                                     horizontal ? g.Right : g.Bottom);
   DrawGradientRect(P.Canvas, from, to, 128, g, horizontal);
+}
+
+bool TExStringGrid::BackGroundCovers(bool Fixed) const {
+  switch (FBackGround->Cells()) {
+    case bcNormal: return !Fixed;
+    case bcFixed: return Fixed;
+    default: return true;
+  }
+}
+
+void TExStringGrid::DrawBackgroundPicture(TCellPaint& P) {
+  TBitmap* b = FBackGround->Bitmap();
+  if (b->Empty() || !BackGroundCovers(P.Fixed)) return;
+  if (CellHasProperties(P.RealCol, P.Row) && GetCellProperties(P.RealCol, P.Row)->BrushColor() != clNone) return;
+  if (P.State.Contains(gdSelected) && FShowSelection) return;
+  const int lw = GridLineWidth();
+  const TRect r = Rect(P.Rect.Left - lw + 1, P.Rect.Top - lw + 1, P.Rect.Right, P.Rect.Bottom);
+  if (FBackGround->Display() == bdTile) {
+    // The tiles' phase runs on across the cells.
+    const int fromCol = FBackGround->Cells() == bcNormal ? FixedCols() : 0;
+    const int fromRow = FBackGround->Cells() == bcNormal ? FixedRows() : 0;
+    int dx = 0, dy = 0;
+    for (int c = fromCol; c < P.DisplayCol; ++c) dx += ColWidths(c);
+    for (int row = fromRow; row < P.Row; ++row) dy += RowHeights(row);
+    PaintBackgroundTiles(P.Canvas, r, dx % b->Width(), dy % b->Height());
+    return;
+  }
+  if (FBackGround->Display() == bdFixed) PaintBackgroundBitmapFixed(r);
+}
+
+void TExStringGrid::PaintBackgroundBitmapFixed(TRect Rect) {
+  TBitmap* b = FBackGround->Bitmap();
+  const TRect at = Bounds(FBackGround->Left(), FBackGround->Top(), b->Width(), b->Height());
+  TRect part;
+  if (!IntersectRect(part, Rect, at)) return;
+  TRect source = part;
+  OffsetRect(source, -at.Left, -at.Top);
+  Canvas()->CopyRect(part, b->Canvas(), source);
+}
+
+void TExStringGrid::PaintBackgroundBitmapTiled(TRect Rect) {
+  PaintBackgroundTiles(Canvas(), ::Rect(Rect.Left - 1, Rect.Top - 1, Rect.Right, Rect.Bottom), 0, 0);
+}
+
+void TExStringGrid::PaintBackgroundTiles(TCanvas* ACanvas, TRect R, int PhaseX, int PhaseY) {
+  TBitmap* b = FBackGround->Bitmap();
+  const int w = b->Width(), h = b->Height();
+  if (w <= 0 || h <= 0) return;
+  for (int y = R.Top - PhaseY; y < R.Bottom; y += h)
+    for (int x = R.Left - PhaseX; x < R.Right; x += w) {
+      TRect tile = Bounds(x, y, w, h), part;
+      if (!IntersectRect(part, tile, R)) continue;
+      TRect source = part;
+      OffsetRect(source, -x, -y);
+      ACanvas->CopyRect(part, b->Canvas(), source);
+    }
 }
 
 void TExStringGrid::DrawSelectionRectangle(TCellPaint& P) {

@@ -282,6 +282,40 @@ void TExStringGrid::DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect&
                          g->CellBitmapColor, g->CellIconColor);
       break;
     }
+    case ctXPProgress: {
+      TGridProgressAppearance* pa = FProgressAppearance.get();
+      TXPProgressAppearance a;
+      a.Level0Color = pa->Level0Color();
+      a.Level0ColorTo = pa->Level0ColorTo();
+      a.Level1Color = pa->Level1Color();
+      a.Level1ColorTo = pa->Level1ColorTo();
+      a.Level2Color = pa->Level2Color();
+      a.Level2ColorTo = pa->Level2ColorTo();
+      a.Level3Color = pa->Level3Color();
+      a.Level3ColorTo = pa->Level3ColorTo();
+      a.Level1Perc = pa->Level1Perc();
+      a.Level2Perc = pa->Level2Perc();
+      a.BorderColor = pa->BorderColor();
+      a.ShowBorder = pa->ShowBorder();
+      a.Stacked = pa->Stacked();
+      a.ShowPercentage = pa->ShowPercentage();
+      a.Font = c->Font();
+      a.CompleteFontColor = pa->CompleteFontColor();
+      a.CompletionSmooth = pa->CompletionSmooth();
+      a.ShowGradient = pa->ShowGradient();
+      a.Steps = pa->Steps();
+      a.UnCompleteColor = pa->UnCompleteColor() != clNone ? pa->UnCompleteColor() : c->Brush()->Color();
+      TRect bar = r;
+      InflateRect(bar, -FControlLook->ProgressMarginX, -FControlLook->ProgressMarginY);
+      bar.Right -= 1;
+      bar.Bottom -= 1;
+      // A range of no width shows an empty bar.
+      const int range = g->CellErrLen - g->CellErrFrom;
+      const double value = std::abs(CellNumberOr0(P.RealCol, P.Row) - g->CellErrFrom);
+      const int percent = range == 0 ? 0 : static_cast<int>(std::nearbyint(value / range * 100));
+      DrawXPProgress(c, bar, percent, a);
+      break;
+    }
     case ctShape:
       DrawCellShape(c, at.Left, at.Top, at.Width(), at.Height(), g->CellAngle, g->CellIndex, g->CellBitmapColor);
       break;

@@ -1275,6 +1275,11 @@ protected:
   void DrawCheckLikeGraphic(TCellPaint& P, const TRect& r, TRect at, int tw);
   void DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect& at);
   void PaintBackgroundOutsideCells();
+  void PaintBackgroundBitmapFixed(TRect Rect);
+  void PaintBackgroundBitmapTiled(TRect Rect);
+  void PaintBackgroundTiles(TCanvas* ACanvas, TRect R, int PhaseX, int PhaseY);
+  bool BackGroundCovers(bool Fixed) const;
+  void DrawBackgroundPicture(TCellPaint& P);
   void PaintGridBorder();
   double CellNumberOr0(int ACol, int ARow);
   bool MouseButtonDown() const;

@@ -161,9 +161,30 @@ void TExStringGrid::PaintBackgroundOutsideCells() {
   }
   const int clientBottom = ClientHeight() - (FSearchFooter->Visible() ? 32 : 0);
   if (right >= ClientWidth() && bottom >= clientBottom) return;
-  if (!gradient || !b->Bitmap()->Empty()) return;  // (pictures outside the cells are not drawn)
   TCanvas* c = Canvas();
   const TRect client = Rect(0, 0, ClientWidth(), clientBottom);
+  if (!b->Bitmap()->Empty()) {
+    // The picture outside the cells: fixed, or tiled from the client's corner
+    // (from the first normal cell when only normal cells carry it).
+    for (const TRect& part : {Rect(right, 0, ClientWidth(), clientBottom),
+                              Rect(0, bottom, std::min(right, ClientWidth()), clientBottom)}) {
+      if (IsRectEmpty(part)) continue;
+      c->SetClipRect(part);
+      if (b->Display() != bdTile) {
+        PaintBackgroundBitmapFixed(part);
+      } else if (b->Cells() != bcFixed) {
+        TRect from = client;
+        if (b->Cells() == bcNormal) {
+          from.Left = Horz().FixedExtent() + FXYOffset.X;
+          from.Top = Vert().FixedExtent() + FXYOffset.Y;
+        }
+        PaintBackgroundBitmapTiled(from);
+      }
+    }
+    c->RemoveClip();
+    return;
+  }
+  if (!gradient) return;
   if (right < ClientWidth()) {
     c->SetClipRect(Rect(right, 0, ClientWidth(), clientBottom));
     DrawGradientRect(c, b->Color(), b->ColorTo(), 128, client, b->Display() == bdGradientHorz);

@@ -153,3 +153,30 @@ TEST(PaintCellDrawing, WindowBorderOfTheLooks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PaintCellDrawing, BackgroundPictureInNormalCells) {
+  TPaintFixture<> f;
+  TBitmap picture(400, 250);
+  picture.Canvas()->Brush()->SetColor(clRed);
+  picture.Canvas()->FillRect(Rect(0, 0, 400, 250));
+  f.grid->BackGround()->SetBitmap(&picture);
+  f.grid->BackGround()->SetDisplay(bdFixed);
+  f.grid->BackGround()->SetCells(bcNormal);
+  f.Render();
+  const TRect normal = f.grid->CellRect(2, 3), fixed = f.grid->CellRect(2, 0);
+  EXPECT_EQ(f.Pixel(normal.Left + 20, normal.Top + 10), clRed);
+  EXPECT_NE(f.Pixel(fixed.Left + 20, fixed.Top + 10), clRed);
+  // Tiles of a two-colour picture alternate across the cells.
+  TBitmap tile(2, 1);
+  tile.Canvas()->SetPixel(0, 0, clLime);
+  tile.Canvas()->SetPixel(1, 0, clBlue);
+  f.grid->BackGround()->SetBitmap(&tile);
+  f.grid->BackGround()->SetDisplay(bdTile);
+  f.Render();
+  const TColor a = f.Pixel(normal.Left + 20, normal.Top + 10), b = f.Pixel(normal.Left + 21, normal.Top + 10);
+  EXPECT_TRUE((a == clLime && b == clBlue) || (a == clBlue && b == clLime)) << std::hex << a << " " << b;
+}
+
+}  // namespace
