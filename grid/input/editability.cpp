@@ -116,9 +116,6 @@ bool TExStringGrid::CanEditShow() {
 }
 
 bool TExStringGrid::SelectCell(int ACol, int ARow) {
-  // 1.
-  const TGridRect oldSelection = Selection();
-  (void)oldSelection;
   // 2-3.
   if (FForceSel) return true;
   if (!Parent()) return true;
@@ -142,8 +139,7 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
   // 9.
   if (FUseEnabledRows && FNavigation->SkipDisabledRows && !RowEnabled(ARow)) return false;
   // 10.
-  const int oldCol = Col(), oldRow = Row();
-  (void)oldCol;
+  const int oldRow = Row();
   QString newText = GetCellEx(rc, ARow);
   const bool editorFocused = NormalEdit() && NormalEdit()->Focused();
   // 11. The editing mode of the target cell.

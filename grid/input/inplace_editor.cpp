@@ -241,6 +241,9 @@ void TExInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
       FGrid->FEditing = false;
     FWorkmode = true;
   }
+  // Left and Home at the start, Right and End at the end, leave the cell only
+  // while the grid always shows its editor (otherwise they stay in the text).
+  const bool forward = FGrid->Options().Contains(goAlwaysShowEditor) && !Shift.Contains(ssShift);
   const bool atStart = SelLength() == 0 && CaretPos() == 0;
   const bool atEnd = SelLength() == 0 && CaretPos() == Text().size();
   bool toGrid = false;
@@ -254,10 +257,27 @@ void TExInplaceEdit::KeyDown(int& Key, TShiftState Shift) {
     case VK_INSERT: toGrid = !Shift.Contains(ssShift); break;
     case VK_DELETE: toGrid = Shift.Contains(ssCtrl); break;
     case VK_LEFT:
-    case VK_HOME: toGrid = atStart && !Shift.Contains(ssShift); break;
+    case VK_HOME: toGrid = forward && (atStart || Shift.Contains(ssCtrl)); break;
     case VK_RIGHT:
-    case VK_END: toGrid = atEnd && !Shift.Contains(ssShift); break;
+    case VK_END: toGrid = forward && (atEnd || Shift.Contains(ssCtrl)); break;
     default: break;
+  }
+  // A key that takes the cursor to another cell validates first, as Up and
+  // Down do; a refused text keeps the editor open.
+  const bool leaves = Key == VK_PRIOR || Key == VK_NEXT || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_HOME ||
+                      Key == VK_END;
+  if (toGrid && leaves && FGrid->FEditing) {
+    const QString T = Text(), S = FGrid->FOldCellText;
+    FGrid->FValidating = true;
+    FGrid->SetCurrentCell(T);
+    FGrid->FValidating = false;
+    if (!FGrid->ValidateCell(T)) {
+      ShowValidatedText(true);
+      FGrid->FOldCellText = S;
+      Key = 0;
+      return;
+    }
+    SetText(FGrid->FNewCellText);
   }
   if (toGrid) {
     FGrid->GridKeyDown(Key, Shift);

@@ -154,3 +154,38 @@ TEST_F(InplaceEditor, FocusLossValidatesAndSignalsOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+struct LeavingKeys : ::testing::Test, EditGridFixture {};
+
+TEST_F(LeavingKeys, LeftAtTheStartStaysAndPageKeysValidateFirst) {
+  int validations = 0;
+  bool refuse = true;
+  grid->OnCellValidate = [&](TObject*, int, int, QString&, bool& valid) {
+    ++validations;
+    valid = !refuse;
+  };
+  grid->SetCells(2, 2, "a");
+  OpenAt(2, 2);
+  PressKey(Editor(), Qt::Key_B);
+  Editor()->SetSelStart(0);
+  PressKey(Editor(), Qt::Key_Left);
+  EXPECT_EQ(grid->Col(), 2);
+  EXPECT_TRUE(Editor()->Visible());
+  EXPECT_EQ(validations, 0);
+
+  PressKey(Editor(), Qt::Key_PageDown);
+  EXPECT_EQ(validations, 1);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_TRUE(Editor()->Visible());
+  EXPECT_EQ(grid->Cells(2, 2), "a");
+
+  refuse = false;
+  PressKey(Editor(), Qt::Key_PageDown);
+  EXPECT_EQ(validations, 2);
+  EXPECT_EQ(grid->Cells(2, 2), "ab");
+  EXPECT_GT(grid->Row(), 2);
+}
+
+}  // namespace
