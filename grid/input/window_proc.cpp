@@ -1,15 +1,39 @@
 // The grid's window messages besides keys and buttons: the grid timer (which
-// forgets the incremental search text), the mouse wheel that moves the cursor
-// or scrolls, and the quiet update lock. The end-of-edit message and the combo
+// forgets the incremental search text), middle-button panning, the mouse wheel
+// that moves the cursor or scrolls, and the quiet update lock. The end-of-edit message and the combo
 // relays are handled with the edit cycle.
 #include <algorithm>
 #include <cmath>
 
 #include "grid/view/ex_string_grid.h"
+#include "platform/ui/art_cursors.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/mouse_position.h"
 #include "platform/ui/mouse_wheel.h"
+#include "platform/ui/window_timer.h"
 
 void TExStringGrid::Dispatch(TMessage& Message) {
+  // 16. While panning every timer drives the pan.
+  if (Message.Msg == WM_TIMER && wheelpan && IntelliPan != ipNone) {
+    PanStep(ScreenToClient(GetCursorPos()));
+    return;
+  }
+  // 17. The middle button starts panning; any button or key ends it.
+  if (Message.Msg == WM_MBUTTONDOWN && !wheelpan && IntelliPan != ipNone && RowCount() > FixedRows()) {
+    prevcurs = Cursor();
+    SetCursor(crPanOrigin);
+    wheelpan = true;
+    SetTimer(this, kPanTimerID, 10);
+    wheelpanpos = {Message.XPos(), Message.YPos()};
+    SetMouseCapture(true);
+    SetShowHint(false);
+    return;
+  }
+  if (wheelpan && (Message.Msg == WM_MBUTTONDOWN || Message.Msg == WM_LBUTTONDOWN ||
+                   Message.Msg == WM_RBUTTONDOWN || Message.Msg == WM_KEYDOWN)) {
+    EndPanning();
+    if (Message.Msg == WM_MBUTTONDOWN) return;
+  }
   if (Message.Msg == WM_TIMER) return WMTimer(Message);
   TBaseGrid::Dispatch(Message);
 }
@@ -17,6 +41,59 @@ void TExStringGrid::Dispatch(TMessage& Message) {
 void TExStringGrid::WMTimer(TMessage& Message) {
   if (static_cast<unsigned>(Message.WParam) != kGridTimerID) return TBaseGrid::Dispatch(Message);
   GridTimerTick();
+}
+
+// --- middle-button panning ---
+
+void TExStringGrid::EndPanning() {
+  SetMouseCapture(false);
+  KillTimer(this, kPanTimerID);
+  SetCursor(prevcurs);
+  SetShowHint(true);
+  wheelpan = false;
+  Invalidate();
+}
+
+void TExStringGrid::PanStep(TPoint P) {
+  const TGridRect S0 = Selection();
+  // 1.
+  int v = P.Y < wheelpanpos.Y - 5 ? -1 : (P.Y > wheelpanpos.Y + 5 ? 1 : 0);
+  int h = P.X < wheelpanpos.X - 5 ? -1 : (P.X > wheelpanpos.X + 5 ? 1 : 0);
+  if (IntelliPan == ipHorizontal) v = 0;
+  if (IntelliPan == ipVertical) h = 0;
+  // 2. The cursor for the direction.
+  struct PanCursor {
+    int v, h;
+    TCursor cursor;
+  };
+  static constexpr PanCursor kCursors[] = {
+      {0, 0, crPanOrigin},   {0, 1, crPanRight},      {0, -1, crPanLeft},  {1, 0, crPanDown},
+      {1, -1, crPanDownLeft}, {1, 1, crPanDownRight}, {-1, 0, crPanUp},    {-1, -1, crPanUpLeft},
+      {-1, 1, crPanUpRight},
+  };
+  TCursor cursor = crPanOrigin;
+  for (const PanCursor& c : kCursors)
+    if (c.v == v && c.h == h) cursor = c.cursor;
+  // 3. The current cell back into the normal area.
+  const int lastRow = RowCount() - FFixedFooters - 1, lastCol = ColCount() - FFixedRightCols - 1;
+  if (Row() < FixedRows() || Row() > lastRow) SetRow(std::clamp(Row(), FixedRows(), std::max(FixedRows(), lastRow)));
+  if (Col() < FixedCols() || Col() > lastCol) SetCol(std::clamp(Col(), FixedCols(), std::max(FixedCols(), lastCol)));
+  // 4. One step: the view (waScroll) or the cursor.
+  if (FMouseActions->WheelAction() == waScroll) {
+    if (h == -1 && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
+    if (h == 1 && LeftCol() < ColCount() - VisibleColCount()) SetLeftCol(LeftCol() + 1);
+    if (v == -1 && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+    if (v == 1 && TopRow() < RowCount() - VisibleRowCount()) SetTopRow(TopRow() + 1);
+  } else {
+    if (h == -1 && Col() > FixedCols()) SetCol(Col() - 1);
+    if (h == 1 && Col() < lastCol) SetCol(Col() + 1);
+    if (v == -1 && Row() > FixedRows()) SetRow(Row() - 1);
+    if (v == 1 && Row() < lastRow) SetRow(Row() + 1);
+  }
+  // 5.
+  SetCursor(cursor);
+  // 6. (The pan-origin glyph is drawn with the grid's painting.)
+  if (!(Selection() == S0)) SelectionChanged(Selection());
 }
 
 void TExStringGrid::GridTimerTick() {

@@ -1178,6 +1178,11 @@ public:
   // Records the column widths and the grid's width as the base of proportional
   // column sizing (ColumnSize.SynchWithGrid).
   void InitOrigColSizes();
+  // Middle-button panning: the directions it may move in (ipNone: no panning).
+  enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+  TIntelliPan IntelliPan = ipVertical;
+  static constexpr unsigned kPanTimerID = 999;
+  bool Panning() const { return wheelpan; }
   // The wheel turned with a wheel increment or disjunct row selection set.
   std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown,
       OnMouseWheelUp;
@@ -1223,6 +1228,12 @@ protected:
   int FOldSize = 0;  // the grid's width when the column widths were recorded
   // The columns follow the grid's width from the recorded widths.
   void SynchColumnsWithWidth();
+  // Panning: one step towards the mouse position P (client coordinates), and its end.
+  void PanStep(TPoint P);
+  void EndPanning();
+  bool wheelpan = false;
+  TPoint wheelpanpos{0, 0};
+  TCursor prevcurs = crDefault;
 
 public:
   // ===================== the settings objects' host =====================

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "grid/view/grid_unit.h"
+#include "platform/ui/art_cursors.h"
+#include "platform/ui/mouse_position.h"
 #include "tests/grid/input/keys_grid_fixture.h"
 
 namespace {
@@ -142,6 +144,40 @@ TEST(WndProcMessages, ColumnsFollowTheGridWidth) {
   t.g->SetBounds(0, 0, 200, 200);
   EXPECT_EQ(t.g->ColWidths(0), 75);  // the fixed column keeps its width
   EXPECT_EQ(t.g->ColWidths(1), 30);
+}
+
+// The middle button starts panning; each pan tick moves one step towards the
+// pointer (more than 5 pixels from the origin) with the direction's cursor;
+// ipVertical never changes the column; a key ends panning.
+TEST(WndProcMessages, MiddleButtonPanning) {
+  struct Case {
+    const char* name;
+    int dx, dy;
+    const char* cell;
+    TCursor cursor;
+  } cases[] = {
+      {"below", 0, 30, "2,4", crPanDown},
+      {"above", 0, -30, "2,2", crPanUp},
+      {"within 5 pixels", 4, -5, "2,3", crPanOrigin},
+      {"right, vertical panning only", 40, 0, "2,3", crPanOrigin},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputGrid t(6, 20);
+    t.g->SetCursor(crCross);
+    t.Go(2, 3);
+    t.g->Perform(WM_MBUTTONDOWN, MK_MBUTTON, MakeLParam(100, 100));
+    ASSERT_TRUE(t.g->Panning());
+    EXPECT_EQ(t.g->Cursor(), crPanOrigin);
+    SetCursorPosForTest(t.g->ClientToScreen({100 + c.dx, 100 + c.dy}));
+    t.g->Perform(WM_TIMER, TExStringGrid::kPanTimerID, 0);
+    SetCursorPosForTest(std::nullopt);
+    EXPECT_EQ(t.Cell().toStdString(), std::string(c.cell));
+    EXPECT_EQ(t.g->Cursor(), c.cursor);
+    t.g->Perform(WM_KEYDOWN, VK_SHIFT, 0);
+    EXPECT_FALSE(t.g->Panning());
+    EXPECT_EQ(t.g->Cursor(), crCross);
+  }
 }
 
 }  // namespace
