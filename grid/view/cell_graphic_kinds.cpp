@@ -3,7 +3,8 @@
 // and the public operations that give a cell a graphic of the other kinds -
 // bitmaps, pictures, progress bars and pies, range indicators, comments, shapes,
 // ratings, cell scroll bars, error markers, buttons and rotated text - and take
-// it away again.
+// it away again; and the controls placed over cells.
+#include "grid/base/control_list.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -501,4 +502,33 @@ void TExStringGrid::RemoveDataImage(int ACol, int ARow) {
 bool TExStringGrid::HasDataImage(int ACol, int ARow) {
   const TPoint b = BaseCell(ACol, ARow);
   return GetCellType(b.X, b.Y) == ctDataImage;
+}
+
+// --- controls placed over cells ---
+
+TControl* TExStringGrid::CellControls(int i, int j) {
+  return CellHasProperties(i, j) ? GetCellProperties(i, j)->Control : nullptr;
+}
+
+void TExStringGrid::SetCellControls(int i, int j, TControl* AControl) {
+  const int realRow = RealRowIndex(j);
+  auto dropEntry = [&] {
+    const int at = FControlList->ControlIndex(i, realRow);
+    if (at >= 0) FControlList->RemoveControl(at);
+  };
+  if (!AControl) {
+    if (!CellHasProperties(i, j) || !GetCellProperties(i, j)->Control) return;
+    dropEntry();
+    FCellControlCount = std::max(0, FCellControlCount - 1);
+    GetCellProperties(i, j)->Control = nullptr;
+    return;
+  }
+  dropEntry();
+  TCellProperties* p = GetCellProperties(i, j);
+  if (!p->Control) ++FCellControlCount;
+  FControlList->AddControl(i, realRow, AControl);
+  p->Control = AControl;
+  AControl->SetParent(this);
+  const TRect r = CellRect(RealToDisplCol(i), j);
+  AControl->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height() + 1);
 }

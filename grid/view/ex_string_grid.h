@@ -729,6 +729,11 @@ public:
   // Removes a data image; the cell's text (its image index) goes with it.
   void RemoveDataImage(int ACol, int ARow);
   bool HasDataImage(int ACol, int ARow);
+  // The control placed over a cell (nullptr: none); setting one parents it to
+  // the grid over the cell, nullptr takes it away.
+  TControl* CellControls(int i, int j);
+  void SetCellControls(int i, int j, TControl* AControl);
+  int CellControlCount() const { return FCellControlCount; }
 
   // ===================== cell hints =====================
 
@@ -1314,6 +1319,7 @@ protected:
   bool ColSized = false, RowSized = false;
   bool FPendingColSizing = false, FPendingRowSizing = false;
   bool FSizingAll = false;
+  int FCellControlCount = 0;
   ITExStringGridSelect* FISelect = nullptr;
   std::vector<TGridChangeNotifier*> FNotifierList;
   int FAECol = -1, FAERow = -1;

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "grid/view/column_grid.h"
+#include "grid/base/control_list.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/check_box.h"
 
 namespace {
 
@@ -175,6 +177,32 @@ TEST(CheckBox, RemovingADataImageClearsTheTextOnlyForADataImage) {
   g.SetCellEx(1, 1, "keep");
   g.RemoveDataImage(1, 1);
   EXPECT_EQ(g.GetCellEx(1, 1), "keep");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CheckBox, ControlsPlacedOverCells) {
+  TExStringGrid g(nullptr);
+  TCheckBox box(nullptr);
+  g.SetCellControls(2, 3, &box);
+  EXPECT_EQ(g.CellControls(2, 3), &box);
+  EXPECT_EQ(g.CellControlCount(), 1);
+  EXPECT_EQ(g.ControlList()->Count(), 1);
+  const TRect r = g.CellRect(2, 3);
+  EXPECT_EQ(box.Left(), r.Left - 1);
+  EXPECT_EQ(box.Width(), r.Width() + 1);
+  g.SetCellControls(2, 3, &box);  // again: still one
+  EXPECT_EQ(g.CellControlCount(), 1);
+  EXPECT_EQ(g.ControlList()->Count(), 1);
+  g.SetCellControls(2, 3, nullptr);
+  EXPECT_EQ(g.CellControls(2, 3), nullptr);
+  EXPECT_EQ(g.CellControlCount(), 0);
+  EXPECT_EQ(g.ControlList()->Count(), 0);
+  g.SetCellControls(2, 3, nullptr);
+  EXPECT_EQ(g.CellControlCount(), 0);
+  box.SetParent(nullptr);
 }
 
 }  // namespace
