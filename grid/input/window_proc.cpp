@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QWidget>
+
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/art_cursors.h"
 #include "platform/ui/messages.h"
@@ -104,7 +106,20 @@ void TExStringGrid::GridTimerTick() {
     SearchInc.clear();
     SearchTics = 0;
   }
-  // 3-4. (Hover selection and blinking text come with the hover and blink features.)
+  // 3. Hovering: the cell under the mouse becomes current.
+  if (Hovering() && !Designing() && Widget() && Widget()->isVisible()) {
+    const TPoint P = ScreenToClient(GetCursorPos());
+    if (P.X >= 0 && P.Y >= 0 && P.X < ClientWidth() && P.Y < ClientHeight()) {
+      int c = -1, r = -1;
+      MouseToCell(P.X, P.Y, c, r);
+      if (c >= FixedCols() && r >= FixedRows() && c < ColCount() && r < RowCount()) {
+        if (CanFocus()) SetFocus();
+        SetRow(r);
+        SetCol(c);
+      }
+    }
+  }
+  // 4. (Blinking text comes with the blink feature.)
 }
 
 void TExStringGrid::SetLockUpdate(bool Value) {

@@ -180,4 +180,22 @@ TEST(WndProcMessages, MiddleButtonPanning) {
   }
 }
 
+// With Hovering the grid tick makes the cell under the mouse current; over a
+// fixed cell or outside the grid nothing changes.
+TEST(WndProcMessages, HoveringSelectsTheCellUnderTheMouse) {
+  InputGrid t;
+  t.g->SetHovering(true);
+  t.Go(1, 1);
+  const TPoint fixed = t.Centre(0, 3), normal = t.Centre(4, 5);
+  for (TPoint p : {fixed, TPoint{-20, -20}}) {
+    SetCursorPosForTest(t.g->ClientToScreen(p));
+    t.g->GridTimerTick();
+    EXPECT_EQ(t.Cell().toStdString(), "1,1");
+  }
+  SetCursorPosForTest(t.g->ClientToScreen(normal));
+  t.g->GridTimerTick();
+  SetCursorPosForTest(std::nullopt);
+  EXPECT_EQ(t.Cell().toStdString(), "4,5");
+}
+
 }  // namespace
