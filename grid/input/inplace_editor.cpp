@@ -364,14 +364,51 @@ void TExInplaceEdit::KeyPress(QChar& Key) {
   TEdit::KeyPress(Key);
 }
 
-void TExInplaceEdit::KeyUp(int& Key, TShiftState Shift) {
-  FGrid->GridKeyUp(Key, Shift);
-  TEdit::KeyUp(Key, Shift);
+// Walks out of the cell to the left or right: into a clickable neighbour
+// directly, otherwise by the grid's advance (editor opening forced).
+void TExInplaceEdit::WalkOut(bool Forward) {
+  TNavigation* nav = FGrid->Navigation();
+  const int col = FGrid->Col(), row = FGrid->Row();
+  const int span = Forward ? FGrid->CellSpan(FGrid->RealColIndex(col), row).X : 0;
+  const int next = Forward ? col + span + 1 : col - 1;
+  const bool inside = Forward ? col < FGrid->ColCount() - FGrid->FixedRightCols() - 1 : col > FGrid->FixedCols();
+  if (inside && FGrid->IsClickableCell(FGrid->RealColIndex(next), row)) {
+    if (FGrid->ValidateCell(Text())) {
+      FGrid->HideInplaceEdit();
+      FGrid->SetCol(next);
+    }
+    return;
+  }
+  // Both ways validate before the cursor moves.
+  if (!FGrid->ValidateCell(Text())) return;
+  FGrid->HideInplaceEdit();
+  const TAdvanceDirection direction = nav->AdvanceDirection();
+  nav->SetAdvanceDirection(adLeftRight);
+  FGrid->AdvanceCell(col, row, true, true, Forward, false, true);
+  nav->SetAdvanceDirection(direction);
+  if (!nav->CursorWalkAlwaysEdit) FGrid->HideInplaceEdit();
 }
 
-void TExInplaceEdit::WMKeyUp(TMessage& Message) {
-  TEdit::WMKeyUp(Message);
-  if (Message.CharCode() != VK_LEFT && Message.CharCode() != VK_RIGHT) DoChange();
+void TExInplaceEdit::KeyUp(int& Key, TShiftState Shift) {
+  const bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+  const bool walk = FGrid->Navigation()->CursorWalkEditor && plain && SelLength() == 0;
+  // 1. Left at the start (also before the key).
+  if (Key == VK_LEFT && walk && FSelKeyDown == 0 && CaretPos() == 0) {
+    Key = 0;
+    WalkOut(false);
+    return;
+  }
+  // 2. Right at the end (also before the key).
+  if (Key == VK_RIGHT && walk && FOldSelStart == Text().size() && CaretPos() == Text().size()) {
+    Key = 0;
+    WalkOut(true);
+    return;
+  }
+  // 3.
+  if (Key == VK_LEFT || Key == VK_RIGHT) return;
+  FGrid->GridKeyUp(Key, Shift);
+  TEdit::KeyUp(Key, Shift);
+  DoChange();
 }
 
 void TExInplaceEdit::DoChange() {

@@ -42,7 +42,6 @@ protected:
   void WndProc(TMessage& Message) override;
   void WMKeyDown(TMessage& Message) override;
   void WMChar(TMessage& Message) override;
-  void WMKeyUp(TMessage& Message) override;
   void KeyDown(int& Key, TShiftState Shift) override;
   void KeyPress(QChar& Key) override;
   void KeyUp(int& Key, TShiftState Shift) override;
@@ -62,6 +61,7 @@ private:
   void ShowValidatedText(bool repaint);
   bool CaretOnFirstLine() const;
   bool CaretOnLastLine() const;
+  void WalkOut(bool Forward);
 
   TExStringGrid* FGrid;
   int FSelKeyDown = 0;

@@ -189,3 +189,35 @@ TEST_F(LeavingKeys, LeftAtTheStartStaysAndPageKeysValidateFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CursorWalk : ::testing::Test, EditGridFixture {};
+
+TEST_F(CursorWalk, LeftAndRightAtTheEdgesWalkToTheNeighbourCells) {
+  grid->Navigation()->CursorWalkEditor = true;
+  grid->Navigation()->CursorWalkAlwaysEdit = false;
+  grid->SetCells(2, 2, "ab");
+  OpenAt(2, 2);
+  Editor()->SetSelStart(0);
+  PressKey(Editor(), Qt::Key_Left);
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_FALSE(Editor()->Visible());
+
+  OpenAt(2, 2);
+  Editor()->SetSelStart(1);
+  PressKey(Editor(), Qt::Key_Right);  // the caret moves to the end first
+  EXPECT_EQ(grid->Col(), 2);
+  PressKey(Editor(), Qt::Key_Right);
+  EXPECT_EQ(grid->Col(), 3);
+
+  // A check box on the left is reached without opening an editor there.
+  grid->AddCheckBox(1, 3, cbUnchecked);
+  OpenAt(2, 3);
+  Editor()->SetSelStart(0);
+  PressKey(Editor(), Qt::Key_Left);
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_FALSE(grid->EditModeActive());
+}
+
+}  // namespace
