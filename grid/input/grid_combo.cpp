@@ -220,7 +220,42 @@ void TGridCombo::KeyDown(int& Key, TShiftState Shift) {
   Key = 0;
 }
 
+// Walks out of the cell to the left or right: into a clickable neighbour
+// directly, otherwise by the grid's advance. The text is validated first.
+void TGridCombo::WalkOut(bool Forward) {
+  TNavigation* nav = FGrid->Navigation();
+  const int col = FGrid->Col(), row = FGrid->Row();
+  const int span = Forward ? FGrid->CellSpan(FGrid->RealColIndex(col), row).X : 0;
+  const int next = Forward ? col + span + 1 : col - 1;
+  const bool inside = Forward ? col < FGrid->ColCount() - FGrid->FixedRightCols() - 1 : col > FGrid->FixedCols();
+  if (FGrid->FEditing && !CommitText(false)) return;
+  if (inside && FGrid->IsClickableCell(FGrid->RealColIndex(next), row)) {
+    FGrid->HideInplaceEdit();
+    FGrid->SetCol(next);
+    return;
+  }
+  FGrid->HideInplaceEdit();
+  FGrid->SetFocus();
+  const TAdvanceDirection direction = nav->AdvanceDirection();
+  nav->SetAdvanceDirection(adLeftRight);
+  FGrid->AdvanceCell(col, row, true, false, Forward, false, true);
+  nav->SetAdvanceDirection(direction);
+  if (nav->CursorWalkAlwaysEdit) FGrid->ShowInplaceEdit();
+}
+
 void TGridCombo::KeyUp(int& Key, TShiftState Shift) {
+  // 1-2. Left at the start or Right at the end of an editable combo's text.
+  const bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+  if ((Key == VK_LEFT || Key == VK_RIGHT) && !ListOnly() && FGrid->Navigation()->CursorWalkEditor && plain &&
+      SelLength() == 0) {
+    const bool forward = Key == VK_RIGHT;
+    if (forward ? CaretPos() == Text().size() : CaretPos() == 0) {
+      Key = 0;
+      WalkOut(forward);
+      return;
+    }
+  }
+  // 3.
   FGrid->FNoAutoAdvance = false;
   if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
   DoChange();

@@ -50,6 +50,7 @@ private:
   // Reloads the text (and, for the list style, the item) from the current cell.
   void ReloadFromCell();
   void RaiseComboChange();
+  void WalkOut(bool Forward);
 
   TExStringGrid* FGrid;
 };

@@ -277,3 +277,30 @@ TEST_F(EditableCombo, TypedTextIsCommittedByEnter) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ComboWalk : ::testing::Test, EditGridFixture {};
+
+TEST_F(ComboWalk, AnEditableComboWalksOutAtTheEdgesOfItsText) {
+  grid->OnGetEditorType = [](TObject*, int c, int, TEditorType& e) {
+    if (c == 2) e = edComboEdit;
+  };
+  grid->Navigation()->CursorWalkEditor = true;
+  grid->Navigation()->CursorWalkAlwaysEdit = false;
+  grid->SetCells(2, 1, "ab");
+  OpenAt(2, 1);
+  TGridCombo* combo = grid->Combobox();
+  combo->SetSelStart(2);
+  PressKey(combo, Qt::Key_Right);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_FALSE(combo->Visible());
+
+  OpenAt(2, 1);
+  combo->SetSelStart(1);
+  PressKey(combo, Qt::Key_Left);  // reaches the start: out at once
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(grid->Cells(2, 1), "ab");
+}
+
+}  // namespace
