@@ -62,17 +62,16 @@ void TExStringGrid::HostStretchColumn() {
 void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                     int& SizingOfs) {
   TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
-  // The mouse starts sizing: remember what, and how wide or high it was.
+  // A press that starts sizing (the mouse handling has recorded the clicked
+  // column or row and its size): the width or height set when the button goes
+  // up ends a sizing by the mouse. Moving the mouse over a border starts none.
+  if (!FMouseDownMove) {
+    FPendingColSizing = FPendingRowSizing = false;
+    return;
+  }
+  if (GridState() != gsNormal) return;
   FPendingColSizing = State == gsColSizing;
   FPendingRowSizing = State == gsRowSizing;
-  if (FPendingColSizing) {
-    Colclicked = Index;
-    Colclickedsize = ColWidths(Index);
-  }
-  if (FPendingRowSizing) {
-    Rowclicked = Index;
-    Rowclickedsize = RowHeights(Index);
-  }
 }
 
 void TExStringGrid::ColWidthsChanged() {

@@ -7,6 +7,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
+#include "tests/support/ui_input.h"
 
 namespace {
 
@@ -191,6 +192,35 @@ TEST(Sizing, ComboItemLookups) {
   EXPECT_TRUE(g.RemoveComboString("A"));
   EXPECT_EQ(g.ComboCount(), 1);
   EXPECT_EQ(g.GetComboIndex(1, 2), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A column sized with the mouse at a header border ends once, with the
+// column-size handler's width; a mere move over the border ends nothing.
+TEST(Sizing, MouseSizingEndsTheSizingOnce) {
+  TForm form(nullptr);
+  form.SetClientSize(500, 300);
+  auto* g = new TExStringGrid(&form);
+  g->SetParent(&form);
+  g->SetBounds(0, 0, 400, 250);
+  g->SetOptions(g->Options() + goColSizing);
+  form.Show();
+  std::vector<int> ended;
+  g->OnEndColumnSize = [&](TObject*, int col) { ended.push_back(col); };
+  g->OnUpdateColumnSize = [&](TObject*, int, int& width) { width = std::min(width, 90); };
+  const TRect header = g->CellRect(2, 0);
+  MouseMoveTo(g, header.Right - 1, header.Top + 5);  // over the border, no button
+  g->SetColWidths(3, 70);
+  EXPECT_TRUE(ended.empty());
+  MousePress(g, header.Right - 1, header.Top + 5);
+  MouseMoveTo(g, header.Right + 60, header.Top + 5, Qt::LeftButton);
+  MouseRelease(g, header.Right + 60, header.Top + 5);
+  EXPECT_EQ(ended, std::vector<int>{2});
+  EXPECT_EQ(g->ColWidths(2), 90);
+  form.Hide();
 }
 
 }  // namespace
