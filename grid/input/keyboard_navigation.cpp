@@ -415,6 +415,7 @@ void TExStringGrid::KeyDown(int& Key, TShiftState Shift) {
 
 void TExStringGrid::KeyUp(int& Key, TShiftState Shift) {
   const int K = Key;
+  const TGridRect S = Ordered(Selection());
   // 1. Home keeps the incremental search text.
   if ((IsNavigationKey(K) && K != VK_HOME) || K == VK_INSERT || K == VK_DELETE) SearchInc.clear();
   // 2-3.
@@ -425,7 +426,36 @@ void TExStringGrid::KeyUp(int& Key, TShiftState Shift) {
     ShowInplaceEdit();
   // 5.
   if (!(Selection() == FMoveSelection) && (K == VK_TAB || IsArrow(K))) SelectionChanged(Selection());
-  // 6-7. (Disjunct cell selection by key comes with the disjunct-cell feature.)
+  // 6-7. Disjunct cells by key.
+  if (!FMouseActions->DisjunctCellSelect() || Options().Contains(goEditing)) return;
+  const TGridRect now = Ordered(Selection());
+  auto addSelectionExcept = [&](int xc, int xr) {
+    for (int r = now.Top; r <= now.Bottom; ++r)
+      for (int c = now.Left; c <= now.Right; ++c)
+        if (!(c == xc && r == xr)) SetSelectedCells(c, r, true);
+  };
+  if (Shift.Contains(ssShift)) {
+    for (int r = S.Top; r <= S.Bottom; ++r)
+      for (int c = S.Left; c <= S.Right; ++c) SetSelectedCells(c, r, false);
+    addSelectionExcept(Col(), Row());
+  }
+  if (K == VK_SPACE) {
+    const TPoint b = BaseCell(RealCol(), Row());
+    const int bc = RealToDisplCol(b.X), br = b.Y;
+    if (!IsFixed(bc, br)) {
+      bool can = true;
+      if (OnSelectCell) OnSelectCell(this, bc, br, can);
+      if (!can) return;
+      if (Shift.Contains(ssCtrl)) {
+        SetSelectedCells(bc, br, !SelectedCells(bc, br));
+      } else {
+        FSelectedCells.clear();  // the list only: the selection stays
+        SetSelectedCells(bc, br, true);
+      }
+    }
+    if (now.Left != now.Right || now.Top != now.Bottom) addSelectionExcept(bc, br);
+    Invalidate();
+  }
 }
 
 // --- navigation operations ---

@@ -1,6 +1,6 @@
 // The left button going down on the grid: the veto of OnCanClickCell, a press
 // beside the cells, cell buttons, row, column and whole-grid selection from
-// fixed cells, check boxes and radio buttons, the class library's press (focus,
+// fixed cells, disjunct rows, columns and cells, links, check boxes and radio buttons, the class library's press (focus,
 // sizing, range selection, the selection query) followed by OnClickCell, and
 // direct editing. Also the grid's mouse-down step for both buttons.
 #include <cstdlib>
@@ -13,6 +13,9 @@
 #include "platform/ui/messages.h"
 
 namespace {
+
+// The one shift key a press counts with: Alt before Shift before Ctrl.
+enum TShiftFlagOne { kOneNone, kOneAlt, kOneShift, kOneCtrl };
 
 // Less than 4 pixels from the cell's left or right edge.
 bool NearSideEdge(const TRect& r, int X) { return std::abs(X - r.Left) < 4 || std::abs(r.Right - X) < 4; }
@@ -39,7 +42,14 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   if (!allow) return;
   // 5.
   const int OC = C, OR = R;
-  // 6. (Disjunct cell selection comes with its feature.)
+  // 6. A plain press starts a new disjunct cell selection.
+  const TShiftState live = GetShiftState();
+  const TShiftFlagOne one = live.Contains(ssAlt) ? kOneAlt : live.Contains(ssShift) ? kOneShift
+                                                 : live.Contains(ssCtrl) ? kOneCtrl : kOneNone;
+  if (ma.DisjunctCellSelect() && one != kOneCtrl && C >= 0 && R >= 0 && !IsFixed(C, R)) {
+    FSelectedCells.clear();  // the list only: the selection stays
+    Invalidate();
+  }
   // 7.
   SearchInc.clear();
   FSelectionClick = false;
@@ -113,7 +123,29 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     Clickposdx = X - (Colclicked >= 0 ? clicked.Right : 0);
     Clickposdy = Y - (Rowclicked >= 0 ? clicked.Bottom : 0);
   }
-  // 29-30. (Disjunct rows and columns come with their feature.)
+  // 29. Disjunct rows.
+  if (ma.DisjunctRowSelect() && R >= FixedRows() && !(C == 0 && ma.HotmailRowSelect())) {
+    if (live.Contains(ssShift)) {
+      TBaseGrid::WMLButtonDown(Message);
+      TStringGrid::SetSelection({C, R, S0.Left, S0.Top});
+      return;
+    }
+    if (live.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
+      FDeselectState = RowSelect(ma.RowSelectPersistent ? RealRowIndex(R) : R);
+    } else {
+      FMouseDown = true;
+      if (!live.Contains(ssAlt)) ClearRowSelect();
+    }
+  }
+  // 30. Disjunct columns.
+  if (ma.DisjunctColSelect() && C >= FixedCols()) {
+    if (live.Contains(ssCtrl)) {
+      FDeselectState = ColSelect(C);
+    } else {
+      FMouseDown = true;
+      ClearColSelect();
+    }
+  }
   // 31. Links in plain cell texts (links and CONTROL tags inside mini-HTML texts
   // come with the mini-HTML layout). Only web and mail addresses are opened.
   {
@@ -136,7 +168,6 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     }
   }
   // 32. Selection from fixed cells.
-  const TShiftState live = GetShiftState();
   auto exitStep = [this] {
     DoExit();
     if (!Options().Contains(goAlwaysShowEditor)) HideInplaceEdit();

@@ -1,7 +1,8 @@
 // The left button going up (pushed cell buttons, OnClick for fixed cells and
-// range selections, the class library's release, check-box release events), the
+// range selections, disjunct rows, columns and cells, the class library's release, check-box release events), the
 // double click (auto-size at a header border without OnDblClickCell, otherwise
 // OnDblClickCell and editing), and the right button (OnRightClickCell).
+#include <algorithm>
 #include <cstdlib>
 
 #include "grid/view/ex_string_grid.h"
@@ -48,9 +49,29 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   FDoOnClick = false;
   // U8. The end of a range selection.
   if (GridState() == gsSelecting) Click();
-  // U9-U13. (Drags, disjunct selections and enhanced moves come with their features.)
+  // U9. (Drags come with the drag feature.)
+  // U10. Disjunct rows take the selection; a flagged row pressed again is deselected.
+  TMouseActions& ma = *FMouseActions;
+  bool deselected = false;
+  if (ma.DisjunctRowSelect() && C >= 0) {
+    if (!(C == 0 && ma.HotmailRowSelect())) RowSelectFromSelection(false);
+    if (R >= FixedRows() && R < RowCount() - FFixedFooters && FDeselectState) {
+      SetRowSelect(ma.RowSelectPersistent ? RealRowIndex(R) : R, false);
+      deselected = true;
+    }
+    FDeselectState = false;
+  }
+  // U11. (Group selection comes with the grouping feature.)
+  // U12. Disjunct columns likewise.
+  if (ma.DisjunctColSelect()) {
+    ColSelectFromSelection(false);
+    if (C >= FixedCols() && C < ColCount() - FFixedRightCols && FDeselectState) SetColSelect(C, false);
+    FDeselectState = false;
+  }
+  // U13. (Enhanced row and column moves come with the moving feature.)
   // U14.
   TBaseGrid::WMLButtonUp(Message);
+  if (deselected) FSelChange = false;
   // U15. (Selection resizing comes with its feature.)
   // U16.
   if (ColMoveFlg || ColSizeFlg || rowSizing || C < 0 || R < 0) return;
@@ -72,7 +93,42 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
 void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // MU2.
   const TGridRect B = Selection();
-  // MU3-MU5. (Filter lists and disjunct cells come with their features.)
+  // MU3-MU4. (Filter lists come with the filter feature.)
+  // MU5. Disjunct cells.
+  int C = -1, R = -1;
+  MouseToCell(X, Y, C, R);
+  if (FMouseActions->DisjunctCellSelect() && Button == mbLeft && C >= 0 && R >= 0) {
+    const TPoint b = BaseCell(RealColIndex(C), R);
+    const int bc = RealToDisplCol(b.X), br = b.Y;
+    bool refused = false;
+    if (!IsFixed(bc, br)) {
+      bool can = true;
+      if (OnSelectCell) OnSelectCell(this, bc, br, can);
+      refused = !can;
+      if (!refused) {
+        if (Shift.Contains(ssShift)) SetSelectedCells(C, R, true);
+        else if (Shift.Contains(ssCtrl)) SetSelectedCells(bc, br, !SelectedCells(bc, br));
+        else {
+          FSelectedCells.clear();  // the list only: the selection stays
+          SetSelectedCells(bc, br, true);
+        }
+      }
+    } else if (!Shift.Contains(ssCtrl) && !IsFixed(C, R)) {
+      FSelectedCells.clear();  // the list only: the selection stays
+      Invalidate();
+    }
+    if (!refused) {
+      const TGridRect s = Selection();
+      if (s.Left != s.Right || s.Top != s.Bottom) {
+        for (int r = std::min(s.Top, s.Bottom); r <= std::max(s.Top, s.Bottom); ++r)
+          for (int c = std::min(s.Left, s.Right); c <= std::max(s.Left, s.Right); ++c)
+            if (!(c == bc && r == br) && !SelectedCells(c, r)) SetSelectedCells(c, r, true);
+        Invalidate();
+      } else {
+        RepaintCell(C, R);
+      }
+    }
+  }
   // MU6. Only a real change since the press is announced.
   if ((Button == mbLeft || (Button == mbRight && FMouseActions->SelectOnRightClick)) && !(B == FPressSelection)) {
     SelectionChanged(B);

@@ -235,4 +235,56 @@ TEST(MouseEvents, LinkClicksJumpOrOpenOnlyWebAndMailAddresses) {
   }
 }
 
+// A press with the live keyboard state (Ctrl held through the key state).
+void PressRelease(InputGrid& t, int c, int r, TShiftState keys) {
+  SetKeyboardState(keys);
+  const TPoint p = t.Centre(c, r);
+  const int mk = MK_LBUTTON | (keys.Contains(ssCtrl) ? MK_CONTROL : 0) | (keys.Contains(ssShift) ? MK_SHIFT : 0);
+  t.g->Perform(WM_LBUTTONDOWN, mk, MakeLParam(p.X, p.Y));
+  t.g->Perform(WM_LBUTTONUP, mk & ~MK_LBUTTON, MakeLParam(p.X, p.Y));
+  SetKeyboardState({});
+}
+
+TEST(MouseEvents, DisjunctRowsByCtrlClick) {
+  InputGrid t;
+  t.g->MouseActions()->SetDisjunctRowSelect(true);
+  PressRelease(t, 2, 2, {});
+  PressRelease(t, 3, 4, {ssCtrl});
+  EXPECT_TRUE(t.g->RowSelect(2));
+  EXPECT_TRUE(t.g->RowSelect(4));
+  EXPECT_EQ(t.g->RowSelectCount(), 2);
+  PressRelease(t, 3, 2, {ssCtrl});  // pressed again: deselected
+  EXPECT_FALSE(t.g->RowSelect(2));
+  EXPECT_TRUE(t.g->RowSelect(4));
+  PressRelease(t, 1, 6, {});  // a plain press starts over
+  EXPECT_EQ(t.g->RowSelectCount(), 1);
+  EXPECT_TRUE(t.g->RowSelect(6));
+}
+
+TEST(MouseEvents, DisjunctCellsByCtrlClickAndSpace) {
+  InputGrid t;
+  t.g->MouseActions()->SetDisjunctCellSelect(true);
+  PressRelease(t, 2, 2, {});
+  PressRelease(t, 4, 3, {ssCtrl});
+  EXPECT_EQ(t.g->SelectedCellsCount(), 2);
+  EXPECT_TRUE(t.g->SelectedCells(2, 2));
+  EXPECT_TRUE(t.g->SelectedCells(4, 3));
+  PressRelease(t, 2, 2, {ssCtrl});
+  EXPECT_FALSE(t.g->SelectedCells(2, 2));
+  EXPECT_EQ(t.g->SelectedCellsCount(), 1);
+  // Ctrl+Space toggles the current cell; Space alone starts over with it.
+  t.Go(5, 5);
+  t.g->SetOptions(t.g->Options() - goEditing);  // disjunct cells by key work without editing
+  t.Key(Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_TRUE(t.g->SelectedCells(5, 5));
+  EXPECT_EQ(t.g->SelectedCellsCount(), 2);
+  t.Key(Qt::Key_Space);
+  EXPECT_EQ(t.g->SelectedCellsCount(), 1);
+  EXPECT_TRUE(t.g->SelectedCells(5, 5));
+  // A refusing OnSelectCell keeps the list.
+  t.g->OnSelectCell = [](TObject*, int, int, bool& can) { can = false; };
+  PressRelease(t, 1, 1, {ssCtrl});
+  EXPECT_EQ(t.g->SelectedCellsCount(), 1);
+}
+
 }  // namespace
