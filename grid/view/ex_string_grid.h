@@ -10,6 +10,11 @@
 // cell_text_access.cpp, cell_look_access.cpp, hidden_columns.cpp,
 // hidden_rows.cpp, row_workers.cpp, selection.cpp, grid_properties.cpp (with
 // the settings objects' requests).
+// Its looks and cell graphics: cell_appearance.cpp, cell_drawing.cpp,
+// cell_glyphs.cpp, grid_painting.cpp, check_boxes.cpp, cell_graphic_kinds.cpp,
+// cell_hints.cpp, scrolling.cpp, column_sizing.cpp, key_press_advance.cpp; in
+// grid/data auto_sizing.cpp and text_measures.cpp; in grid/input the keyboard,
+// mouse and in-place editing.
 //
 // Index kinds: a real column counts hidden columns (the cell store's column);
 // a display column only the shown ones. Rows are the cell store's rows; hidden

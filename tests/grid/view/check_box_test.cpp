@@ -206,3 +206,30 @@ TEST(CheckBox, ControlsPlacedOverCells) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CheckBox, RemovingADataImageClearsItsIndexText) {
+  TExStringGrid g(nullptr);
+  g.SetCellEx(1, 2, "3");
+  g.CreateCellGraphic(1, 2)->CellType = ctDataImage;
+  EXPECT_TRUE(g.HasDataImage(1, 2));
+  g.RemoveDataImage(1, 2);
+  EXPECT_FALSE(g.HasDataImage(1, 2));
+  EXPECT_EQ(g.GetCellEx(1, 2), "");
+}
+
+TEST(CheckBox, PreciseHitBoxFollowsTheAlignment) {
+  TExStringGrid g(nullptr);
+  g.AddCheckBox(2, 2, false, false);
+  const TRect r = g.CellRect(2, 2);
+  EXPECT_TRUE(g.IsInCheckBox(2, 2, r.Right - 3, r.Bottom - 3));  // any point without precise checking
+  g.MouseActions()->PreciseCheckBoxCheck = true;
+  EXPECT_TRUE(g.IsInCheckBox(2, 2, r.Left + 3, r.Top + 3));
+  EXPECT_FALSE(g.IsInCheckBox(2, 2, r.Right - 3, r.Top + 3));
+  g.SetAlignments(2, 2, taRightJustify);
+  EXPECT_TRUE(g.IsInCheckBox(2, 2, r.Right - 3, r.Top + 3));
+  EXPECT_FALSE(g.IsInCheckBox(3, 2, r.Left + 3, r.Top + 3));  // no check box there
+}
+
+}  // namespace
