@@ -1,5 +1,5 @@
 // Mouse movement over the grid: range select and edit stops editing while
-// dragging, the hover row, row and column selections dragged in fixed cells,
+// dragging, the hover row, the hovered fixed cell, row and column selections dragged in fixed cells,
 // the select mode a press will use, the class library's move (sizing, range
 // extension), the sizing events and the selection-changed notification. Also
 // the mouse leaving the grid.
@@ -23,7 +23,18 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     RepaintRow(R);
     if (old >= 0 && old < RowCount()) RepaintRow(old);
   }
-  // 4-6. (Hovered fixed cells, the list-view look and hovered buttons come with their features.)
+  // 4. The hovered fixed cell.
+  if (HoverFixedCells != hfNone && !FNoMouseLeave && !(FHoverFixedX == C && FHoverFixedY == R)) {
+    auto inFixedArea = [this](int c, int r) {
+      return (r >= 0 && r <= FixedRows()) || (c >= 0 && c <= FixedCols());
+    };
+    const int oldX = FHoverFixedX, oldY = FHoverFixedY;
+    FHoverFixedX = C;
+    FHoverFixedY = R;
+    if (oldX >= 0 && oldY >= 0 && inFixedArea(oldX, oldY)) RepaintCell(oldX, oldY);
+    if (C >= 0 && R >= 0 && inFixedArea(C, R)) RepaintCell(C, R);
+  }
+  // 5-6. (The list-view look and hovered buttons come with their features.)
   // 7. A row selection dragged in the fixed column.
   if (FMouseSelectStart >= 0 && ma.RowSelect && FMouseSelectMode == msRow && R >= FixedRows() &&
       R <= RowCount() - FFixedFooters) {
@@ -71,9 +82,29 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 void TExStringGrid::CMMouseLeave(TMessage& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
+  if (!FNoMouseLeave && HoverFixedCells != hfNone && (FHoverFixedX != -1 || FHoverFixedY != -1)) {
+    const int oldX = FHoverFixedX, oldY = FHoverFixedY;
+    FHoverFixedX = FHoverFixedY = -1;
+    RepaintCell(oldX, oldY);
+  }
   if (HoverRow && HoverRowIdx >= 0) {
     const int old = HoverRowIdx;
     HoverRowIdx = -1;
     if (old < RowCount()) RepaintRow(old);
   }
+}
+
+void TExStringGrid::ResetFixedCellHighlight() {
+  FNoMouseLeave = false;
+  if (HoverFixedCells == hfNone || (FHoverFixedX == -1 && FHoverFixedY == -1)) return;
+  const int oldX = FHoverFixedX, oldY = FHoverFixedY;
+  FHoverFixedX = FHoverFixedY = -1;
+  RepaintCell(oldX, oldY);
+}
+
+bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) {
+  const THoverFixedCells h = HoverFixedCells;
+  if (h == hfNone || h > hfFixedColumns) return false;
+  return (ACol < FixedCols() && (h == hfAll || h == hfFixedColumns)) ||
+         (ARow < FixedRows() && (h == hfAll || h == hfFixedRows));
 }

@@ -1193,6 +1193,11 @@ public:
   TIntelliPan IntelliPan = ipVertical;
   static constexpr unsigned kPanTimerID = 999;
   bool Panning() const { return wheelpan; }
+  // Ends any fixed-cell hover highlight.
+  void ResetFixedCellHighlight();
+  // Does the fixed cell show hover effects (HoverFixedCells)?
+  bool IsHoverFixedCell(int ACol, int ARow);
+  TGridCoord HoverFixedCell() const { return {FHoverFixedX, FHoverFixedY}; }
   // The wheel turned with a wheel increment or disjunct row selection set.
   std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown,
       OnMouseWheelUp;
@@ -1244,6 +1249,7 @@ protected:
   bool wheelpan = false;
   TPoint wheelpanpos{0, 0};
   TCursor prevcurs = crDefault;
+  bool FNoMouseLeave = false;  // the fixed-cell hover stays while a fixed drop-down menu is open
 
 public:
   // ===================== the settings objects' host =====================

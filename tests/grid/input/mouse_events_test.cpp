@@ -287,4 +287,53 @@ TEST(MouseEvents, DisjunctCellsByCtrlClickAndSpace) {
   EXPECT_EQ(t.g->SelectedCellsCount(), 1);
 }
 
+TEST(MouseEvents, HoveredFixedCellFollowsTheMouseAndClearsOnLeave) {
+  InputGrid t;
+  t.g->HoverFixedCells = hfAll;
+  const TPoint header = t.Centre(3, 0), normal = t.Centre(3, 3);
+  MouseMoveTo(t.g, header.X, header.Y);
+  EXPECT_EQ((TGridCoord{3, 0}), t.g->HoverFixedCell());
+  MouseMoveTo(t.g, normal.X, normal.Y);
+  EXPECT_EQ((TGridCoord{3, 3}), t.g->HoverFixedCell());
+  MouseLeave(t.g);
+  EXPECT_EQ((TGridCoord{-1, -1}), t.g->HoverFixedCell());
+  struct Case {
+    THoverFixedCells setting;
+    bool rowHeader, colHeader, normalCell;
+  } cases[] = {
+      {hfNone, false, false, false},
+      {hfAll, true, true, false},
+      {hfFixedRows, true, false, false},
+      {hfFixedColumns, false, true, false},
+  };
+  for (const Case& c : cases) {
+    t.g->HoverFixedCells = c.setting;
+    EXPECT_EQ(t.g->IsHoverFixedCell(3, 0), c.rowHeader) << c.setting;
+    EXPECT_EQ(t.g->IsHoverFixedCell(0, 3), c.colHeader) << c.setting;
+    EXPECT_EQ(t.g->IsHoverFixedCell(3, 3), c.normalCell) << c.setting;
+  }
+}
+
+// A press on a rating cell sets half a point per 9 pixels from its left edge;
+// OnRatingChange may refuse.
+TEST(MouseEvents, RatingCellTakesTheRateFromThePressPoint) {
+  for (bool refuse : {false, true}) {
+    SCOPED_TRACE(refuse ? "refused" : "allowed");
+    InputGrid t;
+    t.g->SetOptions(t.g->Options() + goEditing);
+    t.g->AddRating(3, 3, 5, clYellow, clSilver);
+    t.g->SetFloats(3, 3, 0);
+    double seen = -1;
+    t.g->OnRatingChange = [&](TObject*, int, int, double& rate, bool& allow) {
+      seen = rate;
+      allow = !refuse;
+    };
+    const TRect r = t.g->CellRect(3, 3);
+    MouseClick(t.g, r.Left + 20, r.Top + 3);
+    ProcessEvents();
+    EXPECT_DOUBLE_EQ(seen, 1.0);
+    EXPECT_DOUBLE_EQ(t.g->Floats(3, 3), refuse ? 0.0 : 1.0);
+  }
+}
+
 }  // namespace
