@@ -208,6 +208,30 @@ int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
 
 // --- focus ---
 
+void TExStringGrid::WMSetFocus(TMessage& Message) {
+  const bool fromEditor = FEditorLostFocus;
+  FEditorLostFocus = false;
+  TBaseGrid::WMSetFocus(Message);
+  const int rc = RealCol();
+  if (HasCheckBox(rc, Row())) return;
+  // With AlwaysEdit, a grid that gets the focus opens the editor of the current
+  // cell when it is in view and may be edited.
+  if (!FNavigation->AlwaysEdit) return;
+  const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
+                      Row() < TopRow() + VisibleRowCount();
+  if (!inView) return;
+  bool canEdit = true;
+  CanEditCell(rc, Row(), canEdit);
+  if (NormalEdit()) {
+    if (!fromEditor && GridState() == gsNormal && EditControl == edNormal && canEdit) {
+      ShowInplaceEdit();
+      Message.Result = 0;
+    }
+  } else if (canEdit && !FMouseActions->DirectEdit && !FControlLook->DropDownAlwaysVisible && HasComboBox(rc, Row())) {
+    ShowInplaceEdit();
+  }
+}
+
 void TExStringGrid::WMKillFocus(TMessage& Message) {
   if (FBlockKill) {
     Message.Result = 1;

@@ -487,6 +487,7 @@ void TExInplaceEdit::WMSetFocus(TMessage& Message) {
 void TExInplaceEdit::WMKillFocus(TMessage& Message) {
   FGrid->FStartEditChar = QChar();
   if (FGrid->LookupHistory && FGrid->LookupItems()->IndexOf(Text()) < 0) FGrid->LookupItems()->Add(Text());
+  FGrid->FEditorLostFocus = QApplication::focusWidget() == FGrid->Widget();
   TEdit::WMKillFocus(Message);
   // The grid hides and reopens the editor itself while it refuses a value.
   if (FAltBack || FGrid->FRefusing) return;

@@ -1589,6 +1589,7 @@ protected:
   void SetEditText(int ACol, int ARow, const QString& Value) override;
   int GetEditLimit() override;
   void WndProc(TMessage& Message) override;
+  void WMSetFocus(TMessage& Message) override;
   void WMKillFocus(TMessage& Message) override;
   void DoEnter() override;
   void DoExit() override;
@@ -1613,6 +1614,7 @@ protected:
   bool FEditActive = false;
   bool FValidating = false;
   bool FRefusing = false;  // a refused validation hides and reopens the editor
+  bool FEditorLostFocus = false;  // the text editor gave the focus to the grid
   int FMaxComboLength = 0;
   TWinControl* EditCtrl = nullptr;
   TEditorType EditControl = edNormal;

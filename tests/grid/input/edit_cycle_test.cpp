@@ -149,3 +149,31 @@ TEST_F(EditEntry, ClickCellMovesTheCursorWithoutTheFormsMouseEvents) {
 }
 
 }  // namespace
+
+namespace {
+
+struct AlwaysEdit : ::testing::Test, EditGridFixture {};
+
+TEST_F(AlwaysEdit, TheGridOpensTheEditorWhenItGetsTheFocus) {
+  grid->SetCells(2, 2, "x");
+  OpenAt(2, 2);  // the grid makes its text editor once
+  PressKey(Editor(), Qt::Key_Escape);
+  grid->Navigation()->AlwaysEdit = true;
+  other->SetFocus();
+  ProcessEvents();
+  grid->SetFocus();
+  ProcessEvents();
+  ASSERT_TRUE(Editor() && Editor()->Visible());
+  EXPECT_EQ(Editor()->Text(), "x");
+  // Closing the editor gives the grid the focus without reopening it.
+  PressKey(Editor(), Qt::Key_Return);
+  EXPECT_FALSE(Editor()->Visible());
+  // A read-only cell opens nothing.
+  grid->SetReadOnly(3, 2, true);
+  grid->MoveTo(3, 2);
+  other->SetFocus();
+  grid->SetFocus();
+  EXPECT_FALSE(Editor()->Visible());
+}
+
+}  // namespace
