@@ -235,10 +235,13 @@ void TFadeButton::CNKeyDown(TMessage& m) {
   Repaint();
 }
 
+// Enter or Space clicks when it is released on the button it was pressed on. A
+// release alone, whose press went to another window (an edit of a dialog that
+// Enter closed, say), must not click the button that has the focus afterwards.
 void TFadeButton::CNKeyUp(TMessage& m) {
   TCustomControl::CNKeyUp(m);
   if (m.CharCode() != VK_RETURN && m.CharCode() != VK_SPACE) return;
-  Click();
+  if (bDown) Click();
   Repaint();
 }
 

@@ -161,6 +161,10 @@ TEST_F(ButtonForm, EnterAndSpaceClickTheFocusedButtonOnKeyUp) {
   EXPECT_EQ(log, (std::vector<QString>{"ok click"}));
   PressKey(ok, Qt::Key_Space);
   EXPECT_EQ(log.size(), 2u);
+  // A release whose press went elsewhere (Enter closing a dialog, its release then
+  // reaching the button focused afterwards) clicks nothing.
+  KeyUpOnly(ok, Qt::Key_Return);
+  EXPECT_EQ(log.size(), 2u);
   form->Hide();
 }
 
