@@ -63,8 +63,15 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
       FMouseSelectMode = msRow;
   }
   // 14-17. (Links, hints and the selection rectangle come with their features.)
-  // 18.
-  TBaseGrid::MouseMove(Shift, X, Y);
+  // 18. A selection being resized keeps its top-left cell and follows the mouse
+  // with its bottom-right one.
+  if (FMouseResize) {
+    if (C >= 0 && R >= 0)
+      TStringGrid::SetSelection({FDropSelection.Left, FDropSelection.Top, std::max(FDropSelection.Left, C),
+                                 std::max(FDropSelection.Top, R)});
+  } else {
+    TBaseGrid::MouseMove(Shift, X, Y);
+  }
   // 20. Sizing events with the prospective width or height.
   if (GridState() == gsColSizing && OnColumnSizing && Colclicked >= 0) {
     const TRect r = CellRect(Colclicked, std::max(0, Rowclicked));

@@ -3,6 +3,7 @@
 // fixed cells, disjunct rows, columns and cells, links, check boxes and radio buttons, the class library's press (focus,
 // sizing, range selection, the selection query) followed by OnClickCell, and
 // direct editing. Also the grid's mouse-down step for both buttons.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -32,7 +33,23 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   TMouseActions& ma = *FMouseActions;
   // 1.
   FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
-  // 2. (Resizing the selection by its handle comes with the selection-resize feature.)
+  // 2. The selection-resize handle: the selection's texts are kept for the
+  // release, which fills the resized selection with them.
+  if (FSelectionResizer && FSelectionRectangle && OnSelectionHandle(X, Y)) {
+    FDropSelection = S0;
+    FResizeCells.clear();
+    for (int r = S0.Top; r <= S0.Bottom; ++r) {
+      QStringList row;
+      for (int c = S0.Left; c <= S0.Right; ++c) row << GetGridCell(RealColIndex(c), r);
+      FResizeCells.push_back(row);
+    }
+    FMouseResize = true;
+    if (!Options().Contains(goEditing) && !ma.RangeSelectAndEdit) TBaseGrid::WMLButtonDown(Message);
+    TStringGrid::SetSelection(S0);
+    MouseMove({}, X, Y);
+    Message.Result = 1;
+    return;
+  }
   // 3.
   if (Options().Contains(goEditing) && ma.RangeSelectAndEdit &&
       !(C > S0.Left && C < S0.Right && R > S0.Top && R < S0.Bottom))
@@ -324,4 +341,11 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (Shift.Contains(ssShift) && SelectionRectangle()) InvalidateCellRange(Selection());
   // M5-M6. (Fixed-cell editors and synchronised grids come with their features.)
+}
+
+bool TExStringGrid::OnSelectionHandle(int X, int Y) {
+  const TGridRect s = Selection();
+  const TRect r = CellRect(std::max(s.Left, s.Right), std::max(s.Top, s.Bottom));
+  if (r.Right <= r.Left || r.Bottom <= r.Top) return false;
+  return X >= r.Right - 6 && X < r.Right && Y >= r.Bottom - 6 && Y < r.Bottom;
 }

@@ -72,7 +72,23 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   // U14.
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;
-  // U15. (Selection resizing comes with its feature.)
+  // U15. The resized selection is filled with the kept texts from its top-left cell on.
+  if (FMouseResize) {
+    const TGridRect now = Selection();
+    if (OnSelectionResize) OnSelectionResize(this, FDropSelection, now);
+    const bool editDisable = EditDisable;
+    EditDisable = true;
+    for (int i = 0; i < static_cast<int>(FResizeCells.size()); ++i)
+      for (int j = 0; j < FResizeCells[i].size(); ++j) {
+        const int c = now.Left + j, r = now.Top + i;
+        if (c <= now.Right && r <= now.Bottom && c < ColCount() && r < RowCount())
+          SetGridCell(RealColIndex(c), r, FResizeCells[i][j]);
+      }
+    EditDisable = editDisable;
+    FMouseResize = false;
+    FResizeCells.clear();
+    if (OnSelectionResized) OnSelectionResized(this, FDropSelection, now);
+  }
   // U16.
   if (ColMoveFlg || ColSizeFlg || rowSizing || C < 0 || R < 0) return;
   const int RC = RealColIndex(C);

@@ -1250,6 +1250,13 @@ protected:
   TPoint wheelpanpos{0, 0};
   TCursor prevcurs = crDefault;
   bool FNoMouseLeave = false;  // the fixed-cell hover stays while a fixed drop-down menu is open
+  // Resizing the selection by its handle: the selection when it began and its
+  // cell texts (kept here, never on the user's clipboard).
+  bool FMouseResize = false;
+  TGridRect FDropSelection;
+  std::vector<QStringList> FResizeCells;
+  // The 6 by 6 pixel handle at the bottom right of the selection's last cell.
+  bool OnSelectionHandle(int X, int Y);
 
 public:
   // ===================== the settings objects' host =====================

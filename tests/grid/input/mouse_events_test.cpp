@@ -336,4 +336,33 @@ TEST(MouseEvents, RatingCellTakesTheRateFromThePressPoint) {
   }
 }
 
+// Dragging the selection's handle fills the larger selection with the kept
+// cells from its top-left on; the user's clipboard is never touched.
+TEST(MouseEvents, SelectionResizeByTheHandle) {
+  InputGrid t;
+  t.g->SetSelectionResizer(true);
+  t.g->SetSelectionRectangle(true);
+  t.g->SetCells(2, 2, QStringLiteral("a"));
+  t.g->SetCells(3, 2, QStringLiteral("b"));
+  t.g->SetCells(2, 4, QStringLiteral("old"));
+  t.g->SetSelection({2, 2, 3, 2});
+  QStringList events;
+  t.g->OnSelectionResize = [&](TObject*, TGridRect o, TGridRect n) {
+    events << QStringLiteral("resize %1,%2-%3,%4 to %5,%6").arg(o.Left).arg(o.Top).arg(o.Right).arg(o.Bottom)
+                  .arg(n.Right).arg(n.Bottom);
+  };
+  t.g->OnSelectionResized = [&](TObject*, TGridRect, TGridRect) { events << QStringLiteral("resized"); };
+  const TRect last = t.g->CellRect(3, 2);
+  MousePress(t.g, last.Right - 3, last.Bottom - 3);
+  const TPoint to = t.Centre(4, 4);
+  MouseMoveTo(t.g, to.X, to.Y, Qt::LeftButton);
+  MouseRelease(t.g, to.X, to.Y);
+  ProcessEvents();
+  EXPECT_EQ((TGridRect{2, 2, 4, 4}), t.g->Selection());
+  EXPECT_EQ(events.join(u'|').toStdString(), "resize 2,2-3,2 to 4,4|resized");
+  EXPECT_EQ(t.g->Cells(2, 2), QStringLiteral("a"));
+  EXPECT_EQ(t.g->Cells(3, 2), QStringLiteral("b"));
+  EXPECT_EQ(t.g->Cells(2, 4), QStringLiteral("old"));  // outside the kept block
+}
+
 }  // namespace
