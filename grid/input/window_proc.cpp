@@ -1,12 +1,14 @@
 // The grid's window messages besides keys and buttons: the grid timer (which
 // forgets the incremental search text), middle-button panning, the mouse wheel
-// that moves the cursor or scrolls, and the quiet update lock. The end-of-edit message and the combo
+// that moves the cursor or scrolls, the quiet update lock, and the in-place
+// combo's list opening and closing. The end-of-edit message and the combo
 // relays are handled with the edit cycle.
 #include <algorithm>
 #include <cmath>
 
 #include <QWidget>
 
+#include "grid/input/grid_combo.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/art_cursors.h"
 #include "platform/ui/messages.h"
@@ -37,6 +39,13 @@ void TExStringGrid::Dispatch(TMessage& Message) {
     if (Message.Msg == WM_MBUTTONDOWN) return;
   }
   if (Message.Msg == WM_TIMER) return WMTimer(Message);
+  // 13-14. The in-place combo's list opening and closing.
+  if (Message.Msg == WM_COMMAND && EditCombo &&
+      Message.LParam == reinterpret_cast<intptr_t>(static_cast<TControl*>(EditCombo))) {
+    const int code = NotifyCode(Message.WParam);
+    if (code == CBN_CLOSEUP) ComboCloseUpHook(Row(), RealCol());
+    if (code == CBN_DROPDOWN) ComboDropDownHook(Row(), RealCol());
+  }
   TBaseGrid::Dispatch(Message);
 }
 

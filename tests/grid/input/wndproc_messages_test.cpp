@@ -4,12 +4,16 @@
 // the text editor.
 #include <gtest/gtest.h>
 
+#include "grid/input/grid_combo.h"
 #include "grid/view/grid_unit.h"
 #include "platform/ui/art_cursors.h"
 #include "platform/ui/mouse_position.h"
 #include "tests/grid/input/keys_grid_fixture.h"
 
 namespace {
+
+// The control pointer a child's WM_COMMAND carries.
+intptr_t ComboSource(TGridCombo* combo) { return reinterpret_cast<intptr_t>(static_cast<TControl*>(combo)); }
 
 // Opens the grid's editing state for the scrolling test.
 class ProbeGrid : public TExColumnGrid {
@@ -196,6 +200,27 @@ TEST(WndProcMessages, HoveringSelectsTheCellUnderTheMouse) {
   t.g->GridTimerTick();
   SetCursorPosForTest(std::nullopt);
   EXPECT_EQ(t.Cell().toStdString(), "4,5");
+}
+
+// The in-place combo's list opening and closing reach OnComboDropDown and
+// OnComboCloseUp with the row and the real column.
+TEST(WndProcMessages, ComboListOpeningAndClosing) {
+  InputGrid t;
+  t.g->SetOptions(t.g->Options() + goEditing);
+  t.g->OnGetEditorType = [&](TObject*, int c, int, TEditorType& e) {
+    if (c != 2) return;
+    e = edComboList;
+    t.g->ClearComboString();
+    for (const char* s : {"Bool", "Int8"}) t.g->AddComboString(QString::fromLatin1(s));
+  };
+  t.g->OnComboDropDown = [&](TObject*, int r, int c) { t.log << QStringLiteral("drop %1,%2").arg(c).arg(r); };
+  t.g->OnComboCloseUp = [&](TObject*, int r, int c) { t.log << QStringLiteral("close %1,%2").arg(c).arg(r); };
+  t.Go(2, 3);
+  t.Key(Qt::Key_F2);
+  ASSERT_NE(t.g->Combobox(), nullptr);
+  t.g->Perform(WM_COMMAND, MakeWParam(0, CBN_DROPDOWN), ComboSource(t.g->Combobox()));
+  t.g->Perform(WM_COMMAND, MakeWParam(0, CBN_CLOSEUP), ComboSource(t.g->Combobox()));
+  EXPECT_EQ(t.log.join(u'|').toStdString(), "drop 2,3|close 2,3");
 }
 
 }  // namespace
