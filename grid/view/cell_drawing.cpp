@@ -56,7 +56,7 @@ void TExStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARe
   P.RealCol = RealColIndex(ACol);
   const bool persistent = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent;
   P.SelectionRow = persistent ? RealRowIndex(ARow) : ARow;
-  P.FilterGlyph = ARow == FilterDropDownRow && FilterDropDownAuto && GetColumnFilterHook(P.RealCol);
+  P.FilterGlyph = ARow == FilterDropDownRow && GetColumnFilterHook(P.RealCol);
   // 2. (Cell scroll bars are not drawn: see the closing note of the grid.)
   // 3. The cell's look and its graphic's layout.
   P.WordWrap = WordWrap();
