@@ -77,6 +77,9 @@ void TGridButton::CMWantSpecialKey(TMessage& Message) {
 }
 
 void TGridButton::DoExit() {
+  // Leaving the button validates the text a click wrote first; a refused text
+  // goes back and nothing is announced.
+  if (FGrid->EditMode && FGrid->FEditing && !FGrid->ValidateCell(FGrid->CurrentCell())) FGrid->FEditActive = false;
   FGrid->HideInplaceEdit();
   TButton::DoExit();
 }

@@ -157,3 +157,19 @@ TEST_F(ButtonEditor, ArrowsCloseAndMoveEscapeLeavesTheCell) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ButtonEditor, LeavingValidatesTheClickedTextFirst) {
+  grid->OnCellValidate = [](TObject*, int, int, QString&, bool& valid) { valid = false; };
+  grid->OnEditingDone = [this](TObject*) { log.push_back("editing done"); };
+  grid->SetCells(2, 2, "choose");
+  OpenAt(2, 2);
+  MouseClick(Button(), 5, 5);
+  other->SetFocus();
+  ProcessEvents();
+  EXPECT_EQ(grid->Cells(2, 2).toStdString(), "choose");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "editing done"), 0);
+}
+
+}  // namespace
