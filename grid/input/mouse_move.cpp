@@ -1,11 +1,12 @@
 // Mouse movement over the grid: range select and edit stops editing while
 // dragging, the hover row, the hovered fixed cell, row and column selections dragged in fixed cells,
-// the select mode a press will use, the class library's move (sizing, range
+// the select mode a press will use with its cursor, the class library's move (sizing, range
 // extension), the sizing events and the selection-changed notification. Also
 // the mouse leaving the grid.
 #include <algorithm>
 
 #include "grid/view/ex_string_grid.h"
+#include "platform/ui/art_cursors.h"
 
 void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   TMouseActions& ma = *FMouseActions;
@@ -57,11 +58,13 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     int index = -1, pos = 0, ofs = 0;
     CalcSizingState(X, Y, sizing, index, pos, ofs);
     const bool onBorder = sizing != gsNormal;
-    if (R >= 0 && C >= 0 && R < FixedRows() && C < FixedCols() && ma.AllSelect) FMouseSelectMode = msAll;
+    if (FSelectionResizer && FSelectionRectangle && OnSelectionHandle(X, Y)) FMouseSelectMode = msResize;
+    else if (R >= 0 && C >= 0 && R < FixedRows() && C < FixedCols() && ma.AllSelect) FMouseSelectMode = msAll;
     else if (R >= 0 && R < FixedRows() && C >= FixedCols() && ma.ColSelect && !onBorder) FMouseSelectMode = msColumn;
     else if (C >= 0 && C < FixedCols() && R >= FixedRows() && R <= RowCount() - 1 && ma.RowSelect && !onBorder)
       FMouseSelectMode = msRow;
   }
+  if (GridState() != gsColSizing && GridState() != gsRowSizing) ShowSelectModeCursor();
   // 14-17. (Links, hints and the selection rectangle come with their features.)
   // 18. A selection being resized keeps its top-left cell and follows the mouse
   // with its bottom-right one.
@@ -89,6 +92,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 void TExStringGrid::CMMouseLeave(TMessage& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
+  ShowSelectModeCursor();
   if (!FNoMouseLeave && HoverFixedCells != hfNone && (FHoverFixedX != -1 || FHoverFixedY != -1)) {
     const int oldX = FHoverFixedX, oldY = FHoverFixedY;
     FHoverFixedX = FHoverFixedY = -1;
@@ -114,4 +118,22 @@ bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) {
   if (h == hfNone || h > hfFixedColumns) return false;
   return (ACol < FixedCols() && (h == hfAll || h == hfFixedColumns)) ||
          (ARow < FixedRows() && (h == hfAll || h == hfFixedRows));
+}
+
+// Stands for the cursor step of the grid's set-cursor handling: row selection
+// 8010, column selection 8011, the whole grid and the selection handle 8012.
+void TExStringGrid::ShowSelectModeCursor() {
+  if (FMouseSelectMode == msNormal) {
+    if (FSelectCursorShown) SetCursor(FOwnCursor);
+    FSelectCursorShown = false;
+    return;
+  }
+  if (!FSelectCursorShown) {
+    FOwnCursor = Cursor();
+    FSelectCursorShown = true;
+  }
+  const TCursor want = FMouseSelectMode == msRow      ? crSelectRow
+                       : FMouseSelectMode == msColumn ? crSelectColumn
+                                                      : crSelectAll;
+  if (Cursor() != want) SetCursor(want);
 }

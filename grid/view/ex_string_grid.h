@@ -1257,6 +1257,11 @@ protected:
   std::vector<QStringList> FResizeCells;
   // The 6 by 6 pixel handle at the bottom right of the selection's last cell.
   bool OnSelectionHandle(int X, int Y);
+  // The select mode's cursor over header cells and the selection handle; the
+  // grid's own cursor comes back elsewhere.
+  void ShowSelectModeCursor();
+  bool FSelectCursorShown = false;
+  TCursor FOwnCursor = crDefault;
 
 public:
   // ===================== the settings objects' host =====================

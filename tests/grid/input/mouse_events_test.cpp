@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/os/process.h"
+#include "platform/ui/art_cursors.h"
 #include "tests/grid/input/keys_grid_fixture.h"
 
 namespace {
@@ -363,6 +364,29 @@ TEST(MouseEvents, SelectionResizeByTheHandle) {
   EXPECT_EQ(t.g->Cells(2, 2), QStringLiteral("a"));
   EXPECT_EQ(t.g->Cells(3, 2), QStringLiteral("b"));
   EXPECT_EQ(t.g->Cells(2, 4), QStringLiteral("old"));  // outside the kept block
+}
+
+// Over a row header with RowSelect the row cursor shows and a press selects the
+// row; over a column header with ColSelect the column cursor; the grid's own
+// cursor comes back over normal cells.
+TEST(MouseEvents, SelectModesShowTheirCursorsAndSelect) {
+  InputGrid t;
+  t.g->SetCursor(crCross);
+  t.g->MouseActions()->RowSelect = true;
+  t.g->MouseActions()->ColSelect = true;
+  const TPoint rowHeader = t.Centre(0, 3), colHeader = t.Centre(4, 0), normal = t.Centre(3, 3);
+  MouseMoveTo(t.g, rowHeader.X, rowHeader.Y);
+  EXPECT_EQ(t.g->MouseSelectMode(), TExStringGrid::msRow);
+  EXPECT_EQ(t.g->Cursor(), crSelectRow);
+  MouseClick(t.g, rowHeader.X, rowHeader.Y);
+  EXPECT_EQ((TGridRect{1, 3, 5, 3}), t.g->Selection());
+  MouseMoveTo(t.g, colHeader.X, colHeader.Y);
+  EXPECT_EQ(t.g->Cursor(), crSelectColumn);
+  MouseClick(t.g, colHeader.X, colHeader.Y);
+  EXPECT_EQ((TGridRect{4, 1, 4, 7}), t.g->Selection());
+  MouseMoveTo(t.g, normal.X, normal.Y);
+  EXPECT_EQ(t.g->MouseSelectMode(), TExStringGrid::msNormal);
+  EXPECT_EQ(t.g->Cursor(), crCross);
 }
 
 }  // namespace
