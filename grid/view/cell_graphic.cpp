@@ -89,6 +89,24 @@ void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign
   CellVAlign = val;
 }
 
+void TCellGraphic::SetBitButton(int bw, int bh, const QString& caption, TBitmap* Glyph, TCellHAlign hal,
+                                TCellVAlign val) {
+  SetButton(bw, bh, caption, hal, val);
+  CellType = ctBitButton;
+  CellBitmap = Glyph;
+}
+
+void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                              TCellHAlign hal, TCellVAlign val) {
+  CellType = ctPicture;
+  CellBitmap = APicture;
+  CellTransparent = Transparent;
+  CellAngle = StretchMode;
+  CellIndex = padding;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
 void TCellGraphic::SetBitmap(TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
   CellType = ctBitmap;
   CellBitmap = ABmp;

@@ -12,6 +12,7 @@
 #include "platform/ui/graphics.h"
 
 class TBitmap;
+class TPicture;
 
 enum TCellType : uint8_t {
   ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage, ctNode, ctRadio,
@@ -63,6 +64,9 @@ public:
   void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
   void SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val);
   void SetBitmap(TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  void SetBitButton(int bw, int bh, const QString& caption, TBitmap* Glyph, TCellHAlign hal, TCellVAlign val);
+  void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding, TCellHAlign hal,
+                  TCellVAlign val);
   void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
   void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
   // Kind ctRotated; the angle brought into 0..360.

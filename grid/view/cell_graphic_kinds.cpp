@@ -127,6 +127,43 @@ void TExStringGrid::CalcCellGraphicSize(int ACol, int ARow, int Extra, TPoint& S
   if (g->CellHAlign == haFull && !widthFromCaption) Size.X = cell.Width();
 }
 
+void TExStringGrid::CalcCellGraphicPrintSize(int ACol, int ARow, int X, int Y, double Scale, TPoint& Size) {
+  Size = {0, 0};
+  TCellGraphic* g = GetCellGraphic(ACol, ARow);
+  if (!g) return;
+  switch (g->CellType) {
+    case ctBitmap:
+      if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap)) Size = {b->Width(), b->Height()};
+      break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox: Size = {FControlLook->CheckSize, FControlLook->CheckSize}; break;
+    case ctRadioButton: Size = {FControlLook->RadioSize, FControlLook->RadioSize}; break;
+    case ctNode:
+    case ctProgressPie: Size = {20, 20}; break;
+    case ctRadio: {
+      TPoint screen{0, 0};
+      CalcCellGraphicSize(ACol, ARow, 0, screen);
+      Size = screen;
+      break;
+    }
+    case ctPicture: {
+      const double scale = Scale == 0 ? 1 : Scale;
+      Size = g->GetPictureSize(static_cast<int>(std::nearbyint(X / scale)), static_cast<int>(std::nearbyint(Y / scale)),
+                               false);
+      break;
+    }
+    case ctProgress:
+    case ctXPProgress: Size = {ColWidths(RealToDisplCol(ACol)), RowHeights(ARow)}; break;
+    case ctButton:
+    case ctBitButton: Size = {g->CellIndex & 0xFFFF, (g->CellIndex >> 16) & 0xFFFF}; break;
+    case ctShape: Size = {RowHeights(ARow) - 2 * FXYOffset.Y, RowHeights(ARow) - 2 * FXYOffset.Y}; break;
+    default: break;
+  }
+}
+
 TRect TExStringGrid::GetCellButtonRect(int ACol, int ARow) {
   TCellGraphic* g = GetCellGraphic(RealColIndex(ACol), ARow);
   if (!g) return {};
@@ -186,14 +223,7 @@ void TExStringGrid::RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(A
 
 void TExStringGrid::AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
                                int Padding, TCellHAlign hal, TCellVAlign val) {
-  TCellGraphic* g = NewGraphic(ACol, ARow, ctPicture);
-  if (!g) return;
-  g->CellBitmap = APicture;
-  g->CellTransparent = Transparent;
-  g->CellAngle = StretchMode;
-  g->CellIndex = Padding;
-  g->CellHAlign = hal;
-  g->CellVAlign = val;
+  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow)) g->SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
 }
 
 TPicture* TExStringGrid::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
@@ -386,11 +416,7 @@ void TExStringGrid::AddButton(int ACol, int ARow, int bw, int bh, const QString&
 
 void TExStringGrid::AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph,
                                  TCellHAlign hal, TCellVAlign val) {
-  TCellGraphic* g = CreateCellGraphic(ACol, ARow);
-  if (!g) return;
-  g->SetButton(bw, bh, Caption, hal, val);
-  g->CellType = ctBitButton;
-  g->CellBitmap = Glyph;
+  if (TCellGraphic* g = CreateCellGraphic(ACol, ARow)) g->SetBitButton(bw, bh, Caption, Glyph, hal, val);
 }
 
 TBitmap* TExStringGrid::CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,

@@ -667,6 +667,8 @@ public:
   bool IsSortIndicatorCell(int ACol, int ARow);
   virtual TPoint GetCellGraphicSize(int ACol, int ARow);
   virtual void CalcCellGraphicSize(int ACol, int ARow, int Extra, TPoint& Size);
+  // The graphic's size for printing into X by Y at Scale.
+  virtual void CalcCellGraphicPrintSize(int ACol, int ARow, int X, int Y, double Scale, TPoint& Size);
   TRect GetCellButtonRect(int ACol, int ARow);
   TRect GetExpandButtonRect(int ACol, int ARow);
   void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "grid/view/ex_string_grid.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/shapes.h"
 
 namespace {
 
@@ -111,6 +113,27 @@ TEST(PaintStyles, PictureFitting) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(TCellGraphic::FitPictureSize(100, 50, c.cw, c.rh, 0, c.mode), c.size) << c.mode << " " << c.cw;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PaintStyles, GraphicSizesOnScreenAndInPrint) {
+  TExStringGrid g(nullptr);
+  g.AddCheckBox(1, 1, true, false);
+  g.AddButton(2, 1, 40, 18, "Go", haLeft, vaTop);
+  TPicture* p = g.CreatePicture(3, 1, false, StretchWithAspectRatio, 0, haLeft, vaTop);
+  p->Bitmap()->SetSize(100, 50);
+  TPoint s;
+  g.CalcCellGraphicPrintSize(1, 1, 0, 0, 1, s);
+  EXPECT_EQ(s, (TPoint{15, 15}));
+  g.CalcCellGraphicPrintSize(2, 1, 0, 0, 1, s);
+  EXPECT_EQ(s, (TPoint{40, 18}));
+  g.CalcCellGraphicPrintSize(3, 1, 100, 100, 2, s);  // 50 by 50 after the scale
+  EXPECT_EQ(s, (TPoint{50, 25}));
+  EXPECT_EQ(g.GetCellGraphicSize(1, 1), (TPoint{15, 15}));
+  EXPECT_EQ(g.GetCellGraphicSize(2, 1), (TPoint{40, 18}));  // no text: the button's size
 }
 
 }  // namespace
