@@ -223,4 +223,33 @@ TEST(WndProcMessages, ComboListOpeningAndClosing) {
   EXPECT_EQ(t.log.join(u'|').toStdString(), "drop 2,3|close 2,3");
 }
 
+// The same with real editors: a combo opened by F2 closes and stores its value
+// when the grid scrolls; the text editor stays open.
+TEST(WndProcMessages, ScrollingWithRealEditors) {
+  for (bool combo : {true, false}) {
+    SCOPED_TRACE(combo ? "combo editor" : "text editor");
+    InputGrid t(6, 60);
+    t.g->SetOptions(t.g->Options() + goEditing);
+    if (combo)
+      t.g->OnGetEditorType = [&](TObject*, int c, int, TEditorType& e) {
+        if (c != 2) return;
+        e = edComboList;
+        t.g->ClearComboString();
+        for (const char* s : {"Bool", "Int8"}) t.g->AddComboString(QString::fromLatin1(s));
+      };
+    t.Go(2, 3);
+    t.Key(Qt::Key_F2);
+    ASSERT_TRUE(t.g->EditModeActive() || t.g->EditorMode());
+    t.g->SetTopRow(20);
+    ProcessEvents();
+    if (combo) {
+      EXPECT_FALSE(t.g->EditModeActive());
+      EXPECT_FALSE(t.g->Combobox()->Visible());
+      EXPECT_EQ(t.g->Cells(2, 3), QStringLiteral("Bool"));  // the combo's value was stored
+    } else {
+      EXPECT_TRUE(t.g->EditorMode());
+    }
+  }
+}
+
 }  // namespace
