@@ -62,13 +62,13 @@ int TGridAxis::FixedExtent() const { return SpanExtent(0, fixed_); }
 int TGridAxis::CellStart(int index, int clientExtent) const {
   if (index < 0 || index >= count_) return -1;
   if (Extent(index) < 0) return -1;
-  int start;
-  if (index < fixed_) {
-    start = SpanExtent(0, index);
-  } else {
-    if (index < first_) return -1;
-    start = FixedExtent() + SpanExtent(first_, index);
-  }
+  if (index >= fixed_ && index < first_) return -1;
+  // Walk the shown cells before `index`, fixed ones first; stop as soon as the
+  // edge passes the client area, so a cell far below the view costs no more than
+  // the cells that fit on the screen.
+  int start = 0;
+  for (int i = 0; i < std::min(index, fixed_); ++i) start += Step(i);
+  for (int i = first_; i < index && start < clientExtent; ++i) start += Step(i);
   return start < clientExtent ? start : -1;
 }
 
