@@ -50,3 +50,47 @@ void TExStringGrid::SynchColumnsWithWidth() {
   for (int i = first; i <= last && i < FOrigColSizes->Count(); ++i)
     SetColWidths(i, static_cast<int>(FOrigColSizes->GetInteger(i) * r));
 }
+
+// --- controls placed in cells ---
+
+// A control in view covers its cell one pixel up and left and one pixel wider
+// and higher; out of view (or in a hidden row or column) it is hidden; controls
+// in fixed cells are left alone. The list's column is a real column, mapped to
+// its display column here.
+void TExStringGrid::CellControlsUpdate(bool RebuildList) {
+  if (!Widget()) return;
+  // 1.
+  if (RebuildList) {
+    FControlList->Clear();
+    for (int c = 0; c < AllColCount(); ++c)
+      for (int r = 0; r < RowCount(); ++r)
+        if (CellHasProperties(c, r) && GetCellProperties(c, r)->Control)
+          FControlList->AddControl(c, RealRowIndex(r), GetCellProperties(c, r)->Control);
+  }
+  // 2. (The shared cell scroll bar comes with scrollable cells.)
+  // 3.
+  if (FCellControlCount == 0) return;
+  for (int i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->Controls(i);
+    TControl* control = item->Control;
+    if (!control) continue;
+    const bool hiddenRow = IsHiddenRow(item->Y);
+    if (hiddenRow || IsHiddenColumn(item->X)) {
+      control->Hide();
+      continue;
+    }
+    const int a = RealToDisplCol(item->X), b = RealToDisplRow(item->Y);
+    const bool outOfView = a < LeftCol() || a > LeftCol() + VisibleColCount() || b < TopRow() ||
+                           b > TopRow() + VisibleRowCount();
+    if (a < FixedCols() || b < FixedRows()) continue;
+    if (outOfView) {
+      control->Hide();
+      continue;
+    }
+    const TRect r = CellRect(a, b);
+    control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
+    control->Show();
+    // 4.
+    control->Invalidate();
+  }
+}

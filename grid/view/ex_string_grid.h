@@ -1374,7 +1374,8 @@ protected:
   virtual void BalloonInit() {}
   virtual void BalloonDone() {}
   virtual void HideInplaceEdit();
-  virtual void CellControlsUpdate(bool RebuildList) {}
+  // Places the controls of cells over their cells (grid/input/scroll_notifications.cpp).
+  virtual void CellControlsUpdate(bool RebuildList);
   virtual void UpdateFooter() {}
   virtual void UpdateSearchPanel() {}
   virtual void ShowInplaceEdit();  // in-place editing: grid/input/edit_cycle.cpp

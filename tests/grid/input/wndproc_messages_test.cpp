@@ -7,6 +7,7 @@
 #include "grid/input/grid_combo.h"
 #include "grid/view/grid_unit.h"
 #include "platform/ui/art_cursors.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/mouse_position.h"
 #include "tests/grid/input/keys_grid_fixture.h"
 
@@ -250,6 +251,23 @@ TEST(WndProcMessages, ScrollingWithRealEditors) {
       EXPECT_TRUE(t.g->EditorMode());
     }
   }
+}
+
+// A control placed in a cell hides when the cell scrolls out of view and comes
+// back one pixel up and left of the cell, one pixel wider and higher.
+TEST(WndProcMessages, CellControlsFollowScrolling) {
+  InputGrid t(6, 60);
+  auto* edit = new TEdit(t.form);
+  t.g->SetCellControls(2, 3, edit);
+  t.g->SetTopRow(30);
+  EXPECT_FALSE(edit->Visible());
+  t.g->SetTopRow(1);
+  EXPECT_TRUE(edit->Visible());
+  const TRect r = t.g->CellRect(2, 3);
+  EXPECT_EQ(edit->Left(), r.Left - 1);
+  EXPECT_EQ(edit->Top(), r.Top - 1);
+  EXPECT_EQ(edit->Width(), r.Right - r.Left + 1);
+  EXPECT_EQ(edit->Height(), r.Bottom - r.Top + 1);
 }
 
 }  // namespace
