@@ -897,7 +897,8 @@ public:
   int PrintColWidth(int ACol) const;
   int PrintColOffset(int ACol) const;
   void SetPrintColumn(int ACol, int Width, int Offset);
-  QString Version() { return GetVersionString(); }
+  // The version number as four dotted bytes (GetVersionString adds the date).
+  QString Version();
 
   // ===================== real-row and other text views =====================
 

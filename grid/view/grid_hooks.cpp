@@ -323,7 +323,9 @@ void TExStringGrid::EndBlockFocusHook() {
 
 int TExStringGrid::GetVersionNr() { return kGridVersionNr; }
 
-QString TExStringGrid::GetVersionString() { return VersionNrToString(GetVersionNr()); }
+QString TExStringGrid::GetVersionString() { return VersionNrToString(GetVersionNr()) + QStringLiteral(" Sep, 2012"); }
+
+QString TExStringGrid::Version() { return VersionNrToString(GetVersionNr()); }
 
 void TExStringGrid::GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
                                   TColor& MirrorColor, TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA,

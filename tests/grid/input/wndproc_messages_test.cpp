@@ -270,4 +270,10 @@ TEST(WndProcMessages, CellControlsFollowScrolling) {
   EXPECT_EQ(edit->Height(), r.Bottom - r.Top + 1);
 }
 
+TEST(WndProcMessages, VersionString) {
+  TExStringGrid g(nullptr);
+  EXPECT_EQ(g.GetVersionNr(), 100794627);
+  EXPECT_EQ(g.GetVersionString().toStdString(), "6.2.1.3 Sep, 2012");
+}
+
 }  // namespace
