@@ -271,6 +271,36 @@ TEST(KeysTyping, CharactersThatOpenNoEditor) {
   }
 }
 
+// Characters by message: Backspace opens the editor (emptied), Tab, Escape and
+// a character above 255 do not (they take the class library's way).
+TEST(KeysTyping, CharacterTable) {
+  struct Case {
+    const char* name;
+    int ch;
+    bool editor;
+  } cases[] = {
+      {"Backspace", 8, true},
+      {"Tab", 9, false},
+      {"Escape", 27, false},
+      {"Cyrillic letter", 0x0416, false},
+      {"Latin-1 letter", 0xE9, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InputGrid t;
+    t.g->SetOptions(t.g->Options() + goEditing);
+    t.g->SetCells(2, 3, QStringLiteral("old"));
+    int presses = 0;
+    t.g->OnKeyPress = [&](TObject*, QChar&) { ++presses; };
+    t.Go(2, 3);
+    t.g->Perform(WM_CHAR, c.ch, 0);
+    ProcessEvents();
+    EXPECT_EQ(t.g->EditorMode(), c.editor);
+    EXPECT_GE(presses, 1);
+    if (c.editor && c.ch == 8) EXPECT_EQ(t.g->InplaceEditor()->EditText(), QString());
+  }
+}
+
 // With ExcelStyleDecimalSeparator the keypad's decimal key types the user's
 // separator; the main keyboard's full stop stays a full stop.
 TEST(KeysTyping, KeypadDecimalKeyTypesTheUserSeparator) {
