@@ -5,6 +5,7 @@
 #include "app/language/language.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
+#include "gateway/form_frame.h"
 #include "gateway/ethercat_slave_checks.h"
 #include "gateway/ethercat_slave_variables.h"
 #include "grid/view/ex_string_grid.h"
@@ -87,35 +88,14 @@ TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TForm(AOwner) {
 TFEtherCATSlave::~TFEtherCATSlave() = default;
 
 void TFEtherCATSlave::Make_Title_And_Buttons() {
-  P_Title = new TPanel(this);
-  P_Title->SetName(QStringLiteral("P_Title"));
-  P_Title->SetParent(this);
-  P_Title->SetBevelOuter(bvNone);
-  P_Title->SetColor(kForm_Color);
-  L_SW_Code = new TLabel(this);
-  L_SW_Code->SetName(QStringLiteral("L_SW_Code"));
-  L_SW_Code->SetParent(P_Title);
-  L_SW_Code->SetBounds(16, 8, 300, 24);
-  L_SW_Code->Font()->SetSize(14);
-  L_SW_Code->Font()->SetStyle({fsBold});
-  L_SW_Code->Font()->SetColor(clGray);
-  L_SW_Desc = new TLabel(this);
-  L_SW_Desc->SetName(QStringLiteral("L_SW_Desc"));
-  L_SW_Desc->SetParent(P_Title);
-  L_SW_Desc->SetBounds(16, 42, 900, 16);
+  const TFormTitle title = Make_Form_Title(this, kForm_Color, 300, 900, true);
+  P_Title = title.Panel;
+  L_SW_Code = title.Code;
+  L_SW_Desc = title.Desc;
 
-  P_Button = new TPanel(this);
-  P_Button->SetName(QStringLiteral("P_Button"));
-  P_Button->SetParent(this);
-  P_Button->SetBevelOuter(bvNone);
-  P_Button->SetColor(kForm_Color);
-  for (const TButtonPlace& place : kButtons) {
-    auto* b = new TFadeButton(this);
-    b->SetName(QString::fromUtf16(place.Name));
-    b->SetParent(P_Button);
-    b->SetBounds(place.Left, 6, 110, 28);
-    this->*place.Button = b;
-  }
+  P_Button = Make_Button_Panel(this, kForm_Color);
+  for (const TButtonPlace& place : kButtons)
+    this->*place.Button = Make_Panel_Button(this, P_Button, QString::fromUtf16(place.Name), place.Left, 110);
   // Only the copy and paste buttons show their hints.
   Btn_CopyRow->SetShowHint(true);
   Btn_PasteRow->SetShowHint(true);

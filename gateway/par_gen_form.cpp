@@ -3,6 +3,7 @@
 #include "app/language/language.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
+#include "gateway/form_frame.h"
 #include "gateway/category_panel_group.h"
 #include "gateway/dot_key_chains.h"
 #include "gateway/par_gen_checks.h"
@@ -77,36 +78,15 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
 }
 
 void TFParGen::Make_Title_And_Buttons() {
-  P_Title = new TPanel(this);
-  P_Title->SetName(QStringLiteral("P_Title"));
-  P_Title->SetParent(this);
-  P_Title->SetBevelOuter(bvNone);
-  P_Title->SetColor(kForm_Color);
-  L_SW_Code = new TLabel(this);
-  L_SW_Code->SetName(QStringLiteral("L_SW_Code"));
-  L_SW_Code->SetParent(P_Title);
-  L_SW_Code->SetBounds(16, 8, 200, 24);
-  L_SW_Code->Font()->SetSize(14);
-  L_SW_Code->Font()->SetStyle({fsBold});
-  L_SW_Desc = new TLabel(this);
-  L_SW_Desc->SetName(QStringLiteral("L_SW_Desc"));
-  L_SW_Desc->SetParent(P_Title);
-  L_SW_Desc->SetBounds(16, 42, 420, 16);
+  const TFormTitle title = Make_Form_Title(this, kForm_Color, 200, 420, false);
+  P_Title = title.Panel;
+  L_SW_Code = title.Code;
+  L_SW_Desc = title.Desc;
 
-  P_Button = new TPanel(this);
-  P_Button->SetName(QStringLiteral("P_Button"));
-  P_Button->SetParent(this);
-  P_Button->SetBevelOuter(bvNone);
-  P_Button->SetColor(kForm_Color);
-  Btn_OK = new TFadeButton(this);
-  Btn_OK->SetName(QStringLiteral("Btn_OK"));
-  Btn_OK->SetParent(P_Button);
-  Btn_OK->SetBounds(236, 6, 105, 28);
+  P_Button = Make_Button_Panel(this, kForm_Color);
+  Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), 236, 105);
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = new TFadeButton(this);
-  Btn_Cancel->SetName(QStringLiteral("Btn_Cancel"));
-  Btn_Cancel->SetParent(P_Button);
-  Btn_Cancel->SetBounds(347, 6, 105, 28);
+  Btn_Cancel = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_Cancel"), 347, 105);
   Btn_Cancel->SetModalResult(mrCancel);
 }
 

@@ -1,0 +1,50 @@
+#include "gateway/form_frame.h"
+
+#include "controls/button/fade_button.h"
+#include "platform/ui/form.h"
+#include "platform/ui/labels.h"
+#include "platform/ui/shapes.h"
+
+namespace {
+
+TLabel* makeLabel(TForm* form, TPanel* parent, const QString& name, int top, int width, int height) {
+  auto* label = new TLabel(form);
+  label->SetName(name);
+  label->SetParent(parent);
+  label->SetBounds(16, top, width, height);
+  return label;
+}
+
+}  // namespace
+
+TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWidth, bool greyCode) {
+  TFormTitle title;
+  title.Panel = new TPanel(form);
+  title.Panel->SetName(QStringLiteral("P_Title"));
+  title.Panel->SetParent(form);
+  title.Panel->SetBevelOuter(bvNone);
+  title.Panel->SetColor(color);
+  title.Code = makeLabel(form, title.Panel, QStringLiteral("L_SW_Code"), 8, codeWidth, 24);
+  title.Code->Font()->SetSize(14);
+  title.Code->Font()->SetStyle({fsBold});
+  if (greyCode) title.Code->Font()->SetColor(clGray);
+  title.Desc = makeLabel(form, title.Panel, QStringLiteral("L_SW_Desc"), 42, descWidth, 16);
+  return title;
+}
+
+TPanel* Make_Button_Panel(TForm* form, TColor color) {
+  auto* panel = new TPanel(form);
+  panel->SetName(QStringLiteral("P_Button"));
+  panel->SetParent(form);
+  panel->SetBevelOuter(bvNone);
+  panel->SetColor(color);
+  return panel;
+}
+
+TFadeButton* Make_Panel_Button(TForm* form, TPanel* panel, const QString& name, int left, int width) {
+  auto* button = new TFadeButton(form);
+  button->SetName(name);
+  button->SetParent(panel);
+  button->SetBounds(left, 6, width, 28);
+  return button;
+}
