@@ -297,7 +297,9 @@ TEST(KeysTyping, CharacterTable) {
     ProcessEvents();
     EXPECT_EQ(t.g->EditorMode(), c.editor);
     EXPECT_GE(presses, 1);
-    if (c.editor && c.ch == 8) EXPECT_EQ(t.g->InplaceEditor()->EditText(), QString());
+    if (c.editor && c.ch == 8) {
+      EXPECT_EQ(t.g->InplaceEditor()->EditText(), QString());
+    }
   }
 }
 

@@ -85,7 +85,9 @@ TEST(WndProcMessages, WheelMovesAndClamps) {
     t.g->OnSelectionChanged = [&](TObject*, int, int, int, int) { ++selChanges; };
     t.g->Perform(WM_MOUSEWHEEL, MakeWParam(0, c.delta), MakeLParam(10, 10));
     EXPECT_EQ(t.g->Row(), c.row);
-    if (c.top >= 0) EXPECT_EQ(t.g->TopRow(), c.top);
+    if (c.top >= 0) {
+      EXPECT_EQ(t.g->TopRow(), c.top);
+    }
     EXPECT_EQ(selChanges, c.row != c.startRow ? 1 : 0);
   }
 }
