@@ -125,6 +125,11 @@ public:
   // The grid's single cell font filled from the cell's properties, or Font.
   TFont* GetCellFont(int ACol, int ARow);
   static TForm* FindOwnerForm(TControl* AControl);
+  // Construction and lifecycle: the owner form's resize. With SizeWithForm the grid
+  // grows and shrinks with its owner form; the handler the form had is kept and
+  // still called.
+  bool SizeWithForm = false;
+  void FormResize(TObject* Sender);
   static TCheckBoxState BoolToCheckBoxState(bool Value) { return Value ? cbChecked : cbUnchecked; }
   // A tri-state check box in the cell (hidden columns and rows counted in the
   // range test; "Invalid cell" outside).
@@ -787,6 +792,12 @@ public:
   // Stretches column Index (-1: the last) to fill the client width; raises
   // "Stretch column index out of range" for a column outside the grid.
   void StretchToClientWidth(int Index);
+  // The owner form whose resize the grid chains, the handler it found there, and
+  // the form's size at the last resize.
+  TForm* FResizeForm = nullptr;
+  std::function<void(TObject*)> FKeptFormResize;
+  int FPrevFormWidth = 0;
+  int FPrevFormHeight = 0;
   // The end of a mouse sizing of column ACol from OldWidth.
   void EndMouseColumnSizing(int ACol, int OldWidth);
   void RegisterSelListener(ITExStringGridSelect* AListener);

@@ -95,7 +95,14 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
   VODGradientTo = ColorToRGB(clBtnFace);
 
-  // 4. (Chaining the owner form's resize: the form offers no resize event yet.)
+  // 4. Chain the owner form's resize.
+  if (auto* form = dynamic_cast<TForm*>(Owner()); form && !Designing()) {
+    FResizeForm = form;
+    FKeptFormResize = form->OnResize;
+    form->OnResize = [this](TObject* s) { FormResize(s); };
+    FPrevFormWidth = form->Width();
+    FPrevFormHeight = form->Height();
+  }
 
   // 5. Every column visible, none hidden: the visibility arrays start empty and
   //    grow with the columns.
@@ -132,6 +139,7 @@ TExStringGrid::~TExStringGrid() {
   Destroying();
   // 1. Balloons end with the grid.
   if (!Designing()) BalloonDone();
+  if (FResizeForm) FResizeForm->OnResize = FKeptFormResize;
   // 3. Free every cell's properties, hidden rows and columns included.
   ClearTextOnly = false;
   SaveHiddenCells = false;
@@ -366,6 +374,30 @@ TFont* TExStringGrid::GetCellFont(int ACol, int ARow) {
   FCellFont->SetStyle(p->FontStyle);
   FCellFont->SetColor(p->FontColor);
   return FCellFont.get();
+}
+
+void TExStringGrid::FormResize(TObject* Sender) {
+  // 1. Nothing at design time or while the grid goes away.
+  if (Designing() || Destroying()) return;
+  // 2. Follow the form's change of size.
+  if (auto* form = dynamic_cast<TForm*>(Sender); form && SizeWithForm) {
+    const int w = form->Width() + Width() - FPrevFormWidth;
+    const int h = form->Height() + Height() - FPrevFormHeight;
+    if (w > 0 && h > 0) {
+      SetBounds(Left(), Top(), w, h);
+      FPrevFormWidth = form->Width();
+      FPrevFormHeight = form->Height();
+    }
+  }
+  // 3. The handler the form had before; what it raises goes no further.
+  if (FKeptFormResize) {
+    try {
+      FKeptFormResize(Sender);
+    } catch (...) {
+    }
+  }
+  // 4. The stretch column takes the client width.
+  StretchToClientWidth(FColumnSize->StretchColumn);
 }
 
 TForm* TExStringGrid::FindOwnerForm(TControl* AControl) {

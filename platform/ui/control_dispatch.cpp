@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -408,6 +409,16 @@ bool Route(WidgetHost* host, QEvent* e) {
     }
     case QEvent::ToolTip:
       return ShowHint(host, c, static_cast<QHelpEvent*>(e));
+    case QEvent::Resize: {
+      // A form's window resized by the window system (the user dragging its border):
+      // the form takes the new size as if it had been set in code.
+      auto* form = dynamic_cast<TForm*>(c);
+      if (form && !c->Parent()) {
+        const QSize size = static_cast<QResizeEvent*>(e)->size();
+        form->WindowResized(size.width(), size.height());
+      }
+      return host->BaseEvent(e);
+    }
     case QEvent::Close: {
       FrameScope scope(host, e);
       e->ignore();

@@ -80,8 +80,19 @@ int TForm::ClientWidth() const { return Width(); }
 int TForm::ClientHeight() const { return Height(); }
 
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const bool resized = AWidth != Width() || AHeight != Height();
   TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   ApplyBorder();
+  if (resized) Resize();
+}
+
+void TForm::Resize() {
+  if (OnResize && !ComponentState().Contains(csLoading) && !ComponentState().Contains(csDestroying)) OnResize(this);
+}
+
+void TForm::WindowResized(int width, int height) {
+  if (width == Width() && height == Height()) return;
+  SetBounds(Left(), Top(), width, height);
 }
 
 void TForm::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }

@@ -44,6 +44,8 @@ public:
   int ClientWidth() const override;
   int ClientHeight() const override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // The window system changed the window's size (the user dragged its border).
+  void WindowResized(int width, int height);
   // The client area's size; the frame around it belongs to the window system.
   void SetClientSize(int width, int height);
 
@@ -72,6 +74,8 @@ public:
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
+  // Raised after the form's size changed, in code or by the user.
+  TNotifyEvent OnResize;
   TNotifyEvent OnHide;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
@@ -84,6 +88,8 @@ public:
   void ControlRemoved(TControl* control);
 
 protected:
+  // Raises OnResize (not while loading or destroying).
+  virtual void Resize();
   friend class TWinControl;
   virtual void DoCreate();
   virtual void DoShow();
