@@ -59,17 +59,6 @@ constexpr int kMtS_First_Title = 1036;  // titles of columns 0 to 7
 constexpr int kMtS_First_Hint = 1044;   // hints of columns 1 to 7
 constexpr int kDelete_Question = 1033;
 
-struct TButtonPlace {
-  TFadeButton* TFEtherCATSlave::* Button;
-  const char16_t* Name;
-  int Left;
-};
-constexpr TButtonPlace kButtons[] = {
-    {&TFEtherCATSlave::Btn_OK, u"Btn_OK", 16},           {&TFEtherCATSlave::Btn_Cancel, u"Btn_Cancel", 134},
-    {&TFEtherCATSlave::Btn_DelRow, u"Btn_DelRow", 252},   {&TFEtherCATSlave::Btn_InsRow, u"Btn_InsRow", 370},
-    {&TFEtherCATSlave::Btn_CopyRow, u"Btn_CopyRow", 488}, {&TFEtherCATSlave::Btn_PasteRow, u"Btn_PasteRow", 606},
-};
-
 }  // namespace
 
 TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TForm(AOwner) {
@@ -94,29 +83,17 @@ void TFEtherCATSlave::Make_Title_And_Buttons() {
   L_SW_Desc = title.Desc;
 
   P_Button = Make_Button_Panel(this, kForm_Color);
-  for (const TButtonPlace& place : kButtons)
-    this->*place.Button = Make_Panel_Button(this, P_Button, QString::fromUtf16(place.Name), place.Left, 110);
+  Make_Row_Buttons(this, P_Button);
   // Only the copy and paste buttons show their hints.
   Btn_CopyRow->SetShowHint(true);
   Btn_PasteRow->SetShowHint(true);
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel->SetModalResult(mrCancel);
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
-  Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
-  Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
 }
 
 void TFEtherCATSlave::Make_Pages() {
-  PageControl1 = new TPageControl(this);
-  PageControl1->SetName(QStringLiteral("PageControl1"));
-  PageControl1->SetParent(this);
-  TS_SlaveToMaster = new TTabSheet(this);
-  TS_SlaveToMaster->SetName(QStringLiteral("TS_SlaveToMaster"));
-  TS_SlaveToMaster->SetPageControl(PageControl1);
-  TS_MasterToSlave = new TTabSheet(this);
-  TS_MasterToSlave->SetName(QStringLiteral("TS_MasterToSlave"));
-  TS_MasterToSlave->SetPageControl(PageControl1);
+  const TTwoSheets sheets = Make_Two_Sheets(this, QStringLiteral("TS_SlaveToMaster"), QStringLiteral("TS_MasterToSlave"));
+  PageControl1 = sheets.Pages;
+  TS_SlaveToMaster = sheets.First;
+  TS_MasterToSlave = sheets.Second;
   ESG_SlaveMaster = Make_Grid(TS_SlaveToMaster, QStringLiteral("ESG_SlaveMaster"), kStM_ColCount);
   ESG_MasterSlave = Make_Grid(TS_MasterToSlave, QStringLiteral("ESG_MasterSlave"), kMtS_ColCount);
 }
@@ -165,10 +142,10 @@ void TFEtherCATSlave::FormCreate(TObject*) {
 void TFEtherCATSlave::Set_Lang() {
   SetCaption(Lang_Text(1000));
   L_SW_Desc->SetCaption(Lang_Text(1001));
+  const auto buttons = Row_Buttons(this);
   for (int i = 0; i < 6; ++i) {
-    TFadeButton* b = this->*kButtons[i].Button;
-    b->SetCaption(Lang_Text(1002 + i));
-    b->SetHint(Lang_Text(1008 + i));
+    buttons[size_t(i)]->SetCaption(Lang_Text(1002 + i));
+    buttons[size_t(i)]->SetHint(Lang_Text(1008 + i));
   }
   const std::vector<TVariableColumn> stm = Columns_Of(true);
   for (int c = 0; c < kStM_ColCount; ++c) ESG_SlaveMaster->SetCellEx(c, 0, Lang_Text(stm[size_t(c)].Title));

@@ -3,6 +3,7 @@
 #include "controls/button/fade_button.h"
 #include "platform/ui/form.h"
 #include "platform/ui/labels.h"
+#include "platform/ui/page_control.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -47,4 +48,18 @@ TFadeButton* Make_Panel_Button(TForm* form, TPanel* panel, const QString& name, 
   button->SetParent(panel);
   button->SetBounds(left, 6, width, 28);
   return button;
+}
+
+TTwoSheets Make_Two_Sheets(TForm* form, const QString& first, const QString& second) {
+  TTwoSheets sheets;
+  sheets.Pages = new TPageControl(form);
+  sheets.Pages->SetName(QStringLiteral("PageControl1"));
+  sheets.Pages->SetParent(form);
+  sheets.First = new TTabSheet(form);
+  sheets.First->SetName(first);
+  sheets.First->SetPageControl(sheets.Pages);
+  sheets.Second = new TTabSheet(form);
+  sheets.Second->SetName(second);
+  sheets.Second->SetPageControl(sheets.Pages);
+  return sheets;
 }

@@ -1,15 +1,19 @@
 // The frame the gateway forms share: a title panel with the model's code and
-// description above, a panel of push buttons along the bottom.
+// description above, a panel of push buttons along the bottom, and for the table
+// editors their six row buttons and a page control with two sheets.
 #pragma once
 
+#include "controls/button/fade_button.h"
+#include "platform/ui/form.h"
 #include "platform/ui/graphics.h"
 
 #include <QString>
+#include <array>
 
-class TFadeButton;
-class TForm;
 class TLabel;
+class TPageControl;
 class TPanel;
+class TTabSheet;
 
 struct TFormTitle {
   TPanel* Panel = nullptr;
@@ -24,3 +28,44 @@ TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWid
 TPanel* Make_Button_Panel(TForm* form, TColor color);
 // A push button named `name` on the button panel, 28 pixels high at top 6.
 TFadeButton* Make_Panel_Button(TForm* form, TPanel* panel, const QString& name, int left, int width);
+
+struct TTwoSheets {
+  TPageControl* Pages = nullptr;  // PageControl1
+  TTabSheet* First = nullptr;
+  TTabSheet* Second = nullptr;
+};
+
+// The page control PageControl1 filling the form's middle, with two sheets named
+// `first` and `second`.
+TTwoSheets Make_Two_Sheets(TForm* form, const QString& first, const QString& second);
+
+// The six buttons of a table editor form on its button panel: OK, Cancel (modal
+// result Cancel), Delete, Insert, Copy and Paste Row, each wired to the form's
+// handler of the same name.
+template <typename F>
+void Make_Row_Buttons(F* form, TPanel* panel) {
+  struct TPlace {
+    TFadeButton* F::*Button;
+    const char16_t* Name;
+    int Left;
+  };
+  static constexpr TPlace places[] = {
+      {&F::Btn_OK, u"Btn_OK", 16},           {&F::Btn_Cancel, u"Btn_Cancel", 134},
+      {&F::Btn_DelRow, u"Btn_DelRow", 252},   {&F::Btn_InsRow, u"Btn_InsRow", 370},
+      {&F::Btn_CopyRow, u"Btn_CopyRow", 488}, {&F::Btn_PasteRow, u"Btn_PasteRow", 606},
+  };
+  for (const TPlace& place : places)
+    form->*place.Button = Make_Panel_Button(form, panel, QString::fromUtf16(place.Name), place.Left, 110);
+  form->Btn_Cancel->SetModalResult(mrCancel);
+  form->Btn_OK->OnClick = [form](TObject* s) { form->Btn_OKClick(s); };
+  form->Btn_DelRow->OnClick = [form](TObject* s) { form->Btn_DelRowClick(s); };
+  form->Btn_InsRow->OnClick = [form](TObject* s) { form->Btn_InsRowClick(s); };
+  form->Btn_CopyRow->OnClick = [form](TObject* s) { form->Btn_CopyRowClick(s); };
+  form->Btn_PasteRow->OnClick = [form](TObject* s) { form->Btn_PasteRowClick(s); };
+}
+
+// The six row buttons of a table editor form in their order on the panel.
+template <typename F>
+std::array<TFadeButton*, 6> Row_Buttons(F* form) {
+  return {form->Btn_OK, form->Btn_Cancel, form->Btn_DelRow, form->Btn_InsRow, form->Btn_CopyRow, form->Btn_PasteRow};
+}

@@ -92,18 +92,6 @@ constexpr int kWrite_Hints[] = {1883, 1884, 1885, 1886, 1887, 1888, 1889, 1890,
                                 1891, 1892, 1893, 1894, 1895, 1896, 1903, 1897};
 constexpr int kDelete_Question = 1861;
 
-struct TButtonPlace {
-  TFadeButton* TFModbus_TCP_Master_Set_Access::* Button;
-  const char16_t* Name;
-  int Left;
-};
-using TF = TFModbus_TCP_Master_Set_Access;
-constexpr TButtonPlace kButtons[] = {
-    {&TF::Btn_OK, u"Btn_OK", 16},           {&TF::Btn_Cancel, u"Btn_Cancel", 134},
-    {&TF::Btn_DelRow, u"Btn_DelRow", 252},   {&TF::Btn_InsRow, u"Btn_InsRow", 370},
-    {&TF::Btn_CopyRow, u"Btn_CopyRow", 488}, {&TF::Btn_PasteRow, u"Btn_PasteRow", 606},
-};
-
 template <size_t N>
 void Set_Hints(TStringList& list, const int (&texts)[N]) {
   list.Clear();
@@ -133,29 +121,17 @@ void TFModbus_TCP_Master_Set_Access::Make_Title_And_Buttons() {
   L_SW_Desc = title.Desc;
 
   P_Button = Make_Button_Panel(this, kForm_Color);
-  for (const TButtonPlace& place : kButtons)
-    this->*place.Button = Make_Panel_Button(this, P_Button, QString::fromUtf16(place.Name), place.Left, 110);
+  Make_Row_Buttons(this, P_Button);
   // These two captions are not in the language list.
   Btn_CopyRow->SetCaption(QStringLiteral("Copy Row"));
   Btn_PasteRow->SetCaption(QStringLiteral("Paste Row"));
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel->SetModalResult(mrCancel);
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
-  Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
-  Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
 }
 
 void TFModbus_TCP_Master_Set_Access::Make_Pages() {
-  PageControl1 = new TPageControl(this);
-  PageControl1->SetName(QStringLiteral("PageControl1"));
-  PageControl1->SetParent(this);
-  TS_Modbus_Read = new TTabSheet(this);
-  TS_Modbus_Read->SetName(QStringLiteral("TS_Modbus_Read"));
-  TS_Modbus_Read->SetPageControl(PageControl1);
-  TS_Modbus_Write = new TTabSheet(this);
-  TS_Modbus_Write->SetName(QStringLiteral("TS_Modbus_Write"));
-  TS_Modbus_Write->SetPageControl(PageControl1);
+  const TTwoSheets sheets = Make_Two_Sheets(this, QStringLiteral("TS_Modbus_Read"), QStringLiteral("TS_Modbus_Write"));
+  PageControl1 = sheets.Pages;
+  TS_Modbus_Read = sheets.First;
+  TS_Modbus_Write = sheets.Second;
   ECG_Modbus_Read = Make_Grid(TS_Modbus_Read, QStringLiteral("ECG_Modbus_Read"), true);
   ECG_Modbus_Write = Make_Grid(TS_Modbus_Write, QStringLiteral("ECG_Modbus_Write"), false);
 }
@@ -225,7 +201,8 @@ void TFModbus_TCP_Master_Set_Access::Set_Lang() {
   Btn_Cancel->SetCaption(Lang_Text(1803));
   Btn_DelRow->SetCaption(Lang_Text(1804));
   Btn_InsRow->SetCaption(Lang_Text(1805));
-  for (int i = 0; i < 6; ++i) (this->*kButtons[i].Button)->SetHint(Lang_Text(1863 + i));
+  const auto buttons = Row_Buttons(this);
+  for (int i = 0; i < 6; ++i) buttons[size_t(i)]->SetHint(Lang_Text(1863 + i));
   TS_Modbus_Read->SetCaption(Lang_Text(1806));
   TS_Modbus_Write->SetCaption(Lang_Text(1807));
   for (int c = 0; c < kMBR_ColCount; ++c) ECG_Modbus_Read->Columns()->Items(c)->SetHeader(Lang_Text(kRead_Titles[c]));
