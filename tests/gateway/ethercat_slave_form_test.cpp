@@ -13,6 +13,7 @@
 #include "platform/ui/page_control.h"
 #include "grid/input/grid_combo.h"
 #include "grid/input/inplace_editor.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/ui_input.h"
 
@@ -25,27 +26,15 @@ namespace {
 
 const QString kDelete2 = QStringLiteral("Are you sure to delete the Row number 2");
 
-class EtherCATSlaveForm : public ::testing::Test {
+class EtherCATSlaveForm : public ProjectTest {
 protected:
   void SetUp() override {
-    Reset_Comon();
-    Set_Folders(dir_.path());
-    Project_Name = QStringLiteral("P1");
-    Project_Folder = PathJoin(Projects_Folder, Project_Name);
-    QDir().mkpath(Project_Folder);
-    Set_Files();
-    SW_Code = QString::fromUtf16(kSW_Code);
-    Load_Default_Texts();
-    Row_Clipboard.clear();
-    Row_Clipboard_Check.clear();
+    ProjectTest::SetUp();
     form_.reset(Create<TFEtherCATSlave>(nullptr));
   }
   void TearDown() override {
     form_.reset();
-    Row_Clipboard.clear();
-    Row_Clipboard_Check.clear();
-    Load_Default_Texts();
-    Reset_Comon();
+    ProjectTest::TearDown();
   }
 
   TFEtherCATSlave& F() { return *form_; }
@@ -70,7 +59,6 @@ protected:
     return out;
   }
 
-  QTemporaryDir dir_;
   std::unique_ptr<TFEtherCATSlave> form_;
 };
 

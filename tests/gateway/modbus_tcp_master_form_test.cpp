@@ -12,6 +12,7 @@
 #include "platform/ui/page_control.h"
 #include "grid/input/grid_combo.h"
 #include "grid/input/inplace_editor.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/ui_input.h"
 
@@ -24,27 +25,15 @@ namespace {
 
 using TForm_ = TFModbus_TCP_Master_Set_Access;
 
-class ModbusTCPMasterForm : public ::testing::Test {
+class ModbusTCPMasterForm : public ProjectTest {
 protected:
   void SetUp() override {
-    Reset_Comon();
-    Set_Folders(dir_.path());
-    Project_Name = QStringLiteral("P1");
-    Project_Folder = PathJoin(Projects_Folder, Project_Name);
-    QDir().mkpath(Project_Folder);
-    Set_Files();
-    SW_Code = QString::fromUtf16(kSW_Code);
-    Load_Default_Texts();
-    Row_Clipboard.clear();
-    Row_Clipboard_Check.clear();
+    ProjectTest::SetUp();
     form_.reset(Create<TForm_>(nullptr));
   }
   void TearDown() override {
     form_.reset();
-    Row_Clipboard.clear();
-    Row_Clipboard_Check.clear();
-    Load_Default_Texts();
-    Reset_Comon();
+    ProjectTest::TearDown();
   }
 
   TForm_& F() { return *form_; }
@@ -62,7 +51,6 @@ protected:
     return F().ShowModal();
   }
 
-  QTemporaryDir dir_;
   std::unique_ptr<TForm_> form_;
 };
 

@@ -14,6 +14,7 @@
 #include "platform/ui/list_controls.h"
 #include "platform/ui/mouse_wheel.h"
 #include "platform/ui/shapes.h"
+#include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/ui_input.h"
 
@@ -24,23 +25,15 @@
 
 namespace {
 
-class ParGenForm : public ::testing::Test {
+class ParGenForm : public ProjectTest {
 protected:
   void SetUp() override {
-    Reset_Comon();
-    Set_Folders(dir_.path());
-    Project_Name = QStringLiteral("P1");
-    Project_Folder = PathJoin(Projects_Folder, Project_Name);
-    QDir().mkpath(Project_Folder);
-    Set_Files();
-    SW_Code = QString::fromUtf16(kSW_Code);
-    Load_Default_Texts();
+    ProjectTest::SetUp();
     form_.reset(Create<TFParGen>(nullptr));
   }
   void TearDown() override {
     form_.reset();
-    Load_Default_Texts();
-    Reset_Comon();
+    ProjectTest::TearDown();
   }
 
   TFParGen& F() { return *form_; }
@@ -54,7 +47,6 @@ protected:
     return F().ShowModal();
   }
 
-  QTemporaryDir dir_;
   std::unique_ptr<TFParGen> form_;
 };
 
