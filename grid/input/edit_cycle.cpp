@@ -5,6 +5,7 @@
 #include "grid/input/grid_combo.h"
 #include "grid/input/inplace_editor.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/ui/popup_window.h"
 
 namespace {
 
@@ -172,6 +173,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
         ShowInplaceEdit();
         FRefusing = false;
         FModified = FOldModifiedValue;
+        ShowInvalidEntryBalloon();
       }
       // 17.
       FOldCellText = GetGridCell(ac, ar);
@@ -187,7 +189,18 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
   RememberEditedCell(Col(), Row());
   FValidating = false;
   // 19.
+  if (valid) HideFocusFrame();
   return valid;
+}
+
+// The balloon of a refused edit (InvalidEntryTitle, InvalidEntryText): on the
+// text editor when it is the open editor, else on the special editor's control
+// (a combo's balloon points at the combo, whose edit part fills it).
+void TExStringGrid::ShowInvalidEntryBalloon() {
+  if (InvalidEntryTitle.isEmpty() && InvalidEntryText.isEmpty()) return;
+  TWinControl* target = !FSpecialEditor && EditMode ? static_cast<TWinControl*>(NormalEdit()) : EditCtrl;
+  if (!target) return;
+  ShowEditBalloonTip(target, {InvalidEntryTitle, InvalidEntryText, static_cast<int>(InvalidEntryIcon)});
 }
 
 // --- edit text ---

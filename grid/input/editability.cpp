@@ -2,6 +2,7 @@
 // cursor may go to a cell: the grid's editing mode follows the cursor, and the
 // cell being left is validated before the cursor moves.
 #include "grid/input/inplace_editor.h"
+#include "grid/base/focus_window.h"
 #include "grid/view/ex_string_grid.h"
 
 namespace {
@@ -105,12 +106,14 @@ bool TExStringGrid::CanEditShow() {
       PlaceSpecialEditor(RealToDisplCol(base.X), base.Y);
       FEntered = true;
       ret = false;
+      if (FFocusHelper->Enabled) ShowFocusFrame(CellRect(Col(), Row()));
     }
   }
   // 6.
   if (ret) {
     FEntered = true;
     FEditing = true;
+    if (FFocusHelper->Enabled) ShowFocusFrame(CellRect(Col(), Row()));
   }
   return ret;
 }

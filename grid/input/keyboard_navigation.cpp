@@ -137,6 +137,11 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
       bool state = false;
       GetCheckBoxState(RC, RealRowIndex(Row()), state);
       CheckBoxClickHook(RC, Row(), state);
+    } else if (K == VK_SPACE && IsRadio(RC, Row()) && (active || FControlLook->RadioAlwaysActive)) {
+      AdvanceRadioCell(RC, Row());
+      int index = -1;
+      GetRadioIdx(RC, Row(), index);
+      if (OnRadioClick) OnRadioClick(this, RC, Row(), index);
     } else if (K == VK_SPACE && HasRadioButton(RC, Row()) && (active || FControlLook->RadioAlwaysActive)) {
       SetRadioButtonColumnIndex(RC, Row());
       if (OnRadioButtonClick) OnRadioButtonClick(this, RC, Row());

@@ -1,5 +1,6 @@
 // Mouse movement over the grid: range select and edit stops editing while
-// dragging, the hover row, the hovered fixed cell, row and column selections dragged in fixed cells,
+// dragging, the hover row, the hovered fixed cell and cell button, row and
+// column selections dragged in fixed cells, the sizing hint,
 // the select mode a press will use with its cursor, the class library's move (sizing, range
 // extension), the sizing events and the selection-changed notification. Also
 // the mouse leaving the grid.
@@ -35,7 +36,18 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     if (oldX >= 0 && oldY >= 0 && inFixedArea(oldX, oldY)) RepaintCell(oldX, oldY);
     if (C >= 0 && R >= 0 && inFixedArea(C, R)) RepaintCell(C, R);
   }
-  // 5-6. (The list-view look and hovered buttons come with their features.)
+  // 5. (The list-view look comes with its feature.)
+  // 6. Hovered cell buttons (expand buttons come with their feature).
+  {
+    const bool onButton = C >= 0 && R >= 0 && HasButton(RealColIndex(C), R) &&
+                          PtInRect(GetCellButtonRect(C, R), TPoint{X, Y});
+    const TGridCoord now = onButton ? TGridCoord{C, R} : TGridCoord{-1, -1};
+    if (!(now.X == FHoverButton.X && now.Y == FHoverButton.Y)) {
+      if (FHoverButton.X >= 0) RepaintCell(FHoverButton.X, FHoverButton.Y);
+      FHoverButton = now;
+      if (onButton) RepaintCell(C, R);
+    }
+  }
   // 7. A row selection dragged in the fixed column.
   if (FMouseSelectStart >= 0 && ma.RowSelect && FMouseSelectMode == msRow && R >= FixedRows() &&
       R <= RowCount() - FFixedFooters) {
@@ -84,7 +96,19 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     const TRect r = CellRect(std::max(0, Colclicked), Rowclicked);
     OnRowSizing(this, Rowclicked, Y - Clickposdy - r.Top);
   }
-  // 21-22. (The sizing hint comes with the hint window.)
+  // 21. The sizing hint (fixed-cell sizing comes with its feature).
+  if (HintShowSizing && GridState() == gsColSizing) {
+    const int hc = Colclicked >= 0 ? Colclicked : ColCount() - 1;
+    const int hr = Colclicked >= 0 ? std::max(0, Rowclicked) : 0;
+    const int w = Colclicked >= 0 ? X - Clickposdx - CellRect(Colclicked, hr).Left : 0;
+    ShowSizingHint(true, w, hc, hr);
+  } else if (HintShowSizing && GridState() == gsRowSizing) {
+    const int hr = Rowclicked >= 0 ? Rowclicked : RowCount() - 1;
+    const int hc = Rowclicked >= 0 ? std::max(0, Colclicked) : 0;
+    const int h = Rowclicked >= 0 ? Y - Clickposdy - CellRect(hc, Rowclicked).Top : 0;
+    ShowSizingHint(false, h, hc, hr);
+  }
+  // 22. (The enhanced move's immediate update comes with its feature.)
   // 23.
   if (!(Selection() == S0)) SelectionChanged(Selection());
 }

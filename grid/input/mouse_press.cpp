@@ -109,7 +109,15 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   // 16-17. (Nodes and the pressed look of fixed cells come with their features.)
   // 18.
   const int RC = RealColIndex(C);
-  // 19-22. (Nodes, radio groups and drag preparation come with their features.)
+  // 19. (Node glyphs come with their feature.)
+  // 20. Radio groups.
+  if (IsRadio(RC, R) && (IsEditable(C, R) || FControlLook->RadioAlwaysActive)) {
+    HideInplaceEdit();
+    ClickRadioGroup(RC, R, X - CR.Left, Y - CR.Top);
+    if (CanFocus()) SetFocus();
+    return;
+  }
+  // 21-22. (Node columns and drag preparation come with their features.)
   // 23. Rating cells: every 9 pixels from the left edge add half a point.
   if (HasRating(RC, R) && IsEditable(C, R)) {
     HideInplaceEdit();

@@ -40,7 +40,8 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     FPushedCellButton = {-1, -1};
     SetMouseCapture(false);
   }
-  // U5. (The sizing hint comes with the hint window.)
+  // U5.
+  if (HintShowSizing && FScrollHintShow) HideSizingHint();
   // U6. A release on a cell button ends here.
   if (C >= 0 && R >= 0 && HasButton(RealColIndex(C), R) && PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) return;
   // U7. OnClick for a fixed cell, unless the release ends column sizing.
@@ -97,6 +98,11 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     bool state = false;
     GetCheckBoxState(RC, R, state);
     OnCheckBoxMouseUp(this, RC, R, state);
+  }
+  if (IsRadio(RC, R) && OnRadioMouseUp) {
+    int index = -1;
+    GetRadioIdx(RC, R, index);
+    OnRadioMouseUp(this, RC, R, index);
   }
   // U18.
   if (FDblClk) {

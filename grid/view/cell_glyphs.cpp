@@ -218,7 +218,7 @@ void TExStringGrid::DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect&
     case ctRadio: {
       bool enabled = true;
       CanEditCell(P.RealCol, P.Row, enabled);
-      auto* items = dynamic_cast<TStringList*>(g->CellBitmap);
+      auto* items = g->Strings();
       DrawRadioItems(c, r, false, 1.0, FControlLook->ControlStyle, P.Row, P.RealCol, P.State.Contains(gdSelected),
                      items, !enabled, g->CellBoolean, g->CellIndex, g->CellAngle);
       break;
@@ -258,6 +258,8 @@ void TExStringGrid::DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect&
       bool enabled = true;
       CanEditCell(P.RealCol, P.Row, enabled);
       int state = g->CellBoolean ? bdsDown : bdsNormal;
+      // The button under the mouse looks hot.
+      if (state == bdsNormal && FHoverButton.X == P.DisplayCol && FHoverButton.Y == P.Row) state = bdsHot;
       if (!enabled && !FControlLook->NoDisabledButtonLook) state = bdsDisabled;
       DrawButtonFace(c, this, at, kind, state, TColorTones());
       TRect text = at;

@@ -34,6 +34,12 @@ void TCellGraphic::FreeOwned() {
   }
   CellBitmap = nullptr;
   CellIcon = nullptr;
+  CellStrings = nullptr;
+}
+
+TStringList* TCellGraphic::Strings() const {
+  if (auto* own = dynamic_cast<TCellStrings*>(CellBitmap)) return own;
+  return CellStrings;
 }
 
 void TCellGraphic::Assign(const TPersistent* Source) {

@@ -11,8 +11,14 @@
 #include "grid/view/grid_types.h"
 #include "platform/ui/graphics.h"
 
+#include "platform/rtl/string_list.h"
+
 class TBitmap;
 class TPicture;
+
+// A string list a cell graphic owns: a balloon's title and text, the items of
+// a radio group the grid made.
+class TCellStrings : public TObject, public TStringList {};
 
 enum TCellType : uint8_t {
   ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage, ctNode, ctRadio,
@@ -57,6 +63,11 @@ public:
   int CellErrLen = 0;
   QString CellText;
   int CellVar = 0;  // the index last chosen in a radio group
+  // A radio group's items given by the caller (not owned); the grid's own
+  // lists are TCellStrings in CellBitmap.
+  TStringList* CellStrings = nullptr;
+  // The item or text list of the graphic (its own or the caller's); nullptr when none.
+  TStringList* Strings() const;
   TCheckBoxState CellCheckBoxState = cbUnchecked;
 
   void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);

@@ -104,7 +104,7 @@ void TExStringGrid::CalcCellGraphicSize(int ACol, int ARow, int Extra, TPoint& S
     case ctRowCheckBox:
     case ctTriStateCheckBox: Size = {FControlLook->CheckSize, FControlLook->CheckSize}; break;
     case ctRadio:
-      if (auto* items = dynamic_cast<TStringList*>(g->CellBitmap)) {
+      if (auto* items = g->Strings()) {
         const int lineHeight = canvas->TextHeight(QStringLiteral("gh"));
         if (g->CellBoolean) {
           for (int i = 0; i < items->Count(); ++i) Size.X += canvas->TextWidth(items->Strings(i)) + 12;

@@ -62,6 +62,20 @@ void TExStringGrid::HostStretchColumn() {
 void TExStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                     int& SizingOfs) {
   TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+  // The application may refuse to let the mouse size a column or row.
+  int c = -1, r = -1;
+  MouseToCell(X - 6, Y, c, r);
+  if (r >= 0 && r < FixedRows() && c >= 0) {
+    bool allow = true;
+    if (OnColumnSize) OnColumnSize(this, c, allow);
+    if (!allow) State = gsNormal;
+  }
+  MouseToCell(X, Y - 6, c, r);
+  if (c >= 0 && c < FixedCols() && r >= 0) {
+    bool allow = true;
+    if (OnRowSize) OnRowSize(this, r, allow);
+    if (!allow) State = gsNormal;
+  }
   // A press that starts sizing (the mouse handling has recorded the clicked
   // column or row and its size): the width or height set when the button goes
   // up ends a sizing by the mouse. Moving the mouse over a border starts none.

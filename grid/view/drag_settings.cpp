@@ -1,5 +1,6 @@
 #include "grid/view/drag_settings.h"
 
+#include "grid/base/drag_drop_objects.h"
 #include "grid/view/settings_host.h"
 
 void TDragDropSettings::SetOleDropTarget(bool value) {
@@ -11,6 +12,11 @@ void TDragDropSettings::SetOleDropTarget(bool value) {
   }
   if (registered_) owner_->HostRevokeDropTarget();
   registered_ = false;
+}
+
+void TDragDropSettings::SetOleDropRTF(bool value) {
+  SetAcceptRtfDrop(value);
+  oleDropRTF_ = value;
 }
 
 void TDragDropSettings::Assign(const TPersistent* Source) {

@@ -35,7 +35,8 @@ public:
   // Whether the last registration succeeded (the grid's drop-target flag).
   bool DropTargetRegistered() const { return registered_; }
   bool OleDropRTF() const { return oleDropRTF_; }
-  void SetOleDropRTF(bool value) { oleDropRTF_ = value; }
+  // Switches the drag-and-drop objects' rich-text format and stores.
+  void SetOleDropRTF(bool value);
 
 private:
   TGridSettingsHost* owner_;

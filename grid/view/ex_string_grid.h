@@ -12,7 +12,9 @@
 // the settings objects' requests).
 // Its looks and cell graphics: cell_appearance.cpp, cell_drawing.cpp,
 // cell_glyphs.cpp, grid_painting.cpp, check_boxes.cpp, cell_graphic_kinds.cpp,
-// cell_hints.cpp, scrolling.cpp, column_sizing.cpp, key_press_advance.cpp; in
+// cell_hints.cpp, scrolling.cpp, column_sizing.cpp, key_press_advance.cpp,
+// balloons_radio_groups.cpp, look_presets.cpp, zoom_view.cpp (zoom, focus
+// frame, sizing hint); in
 // grid/data auto_sizing.cpp and text_measures.cpp; in grid/input the keyboard,
 // mouse and in-place editing.
 //
@@ -62,6 +64,11 @@
 #include "platform/ui/messages.h"
 #include "platform/ui/timer.h"
 
+// A look's identifier ("glStandard" ...) and its display name ("Standard" ...);
+// glCustom leaves S unchanged.
+void GridLookToString(TGridLook Value, QString& S);
+void GridLookDisplayName(TGridLook Value, QString& S);
+
 // The grid's colour presets (same order as the suite styles).
 enum TExGridStyle {
   gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
@@ -97,6 +104,9 @@ public:
 
 class TExStringGridCheck;
 class TPicture;
+class TFocusHelper;
+class TGridFocusWindow;
+class THintWindow;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
 class TGridCombo;
@@ -614,6 +624,47 @@ public:
   bool EnhTextSize = false;
   bool URLShow = false;
   bool URLFull = false;
+  bool URLShowInText = false;
+  // Setters that repaint what they change (look_presets.cpp).
+  void SetURLColor(TColor Value);
+  void SetURLShow(bool Value);
+  void SetURLShowInText(bool Value);
+  void SetURLFull(bool Value);
+  // The VOD look's own gradient colours, stored as plain RGB values.
+  void SetVODGradientFrom(TColor Value);
+  void SetVODGradientTo(TColor Value);
+  void SetVODGradientMirrorFrom(TColor Value);
+  void SetVODGradientMirrorTo(TColor Value);
+
+  // ---- zoom and view operations (zoom_view.cpp) ----
+  // Adds x to every column width and row height that stays above 0, while the
+  // sum of the steps stays within -10..10 (ZoomFactor).
+  void Zoom(int x);
+  // Fits the height to whole rows again when switched on.
+  void SetIntegralHeight(bool Value);
+  TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+  void SetFocusHelper(const TFocusHelper* Value);
+  void SetFixedFont(const TFont* Value);
+  // Repaints the last fixed row's cell of both columns and the last fixed
+  // column's cell of both rows (the active cell's headers).
+  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
+  // The middle-button panning glyph at the pan position.
+  void DrawWheelPanGlyph();
+  void InvalidateWheelPanGlyph();
+  TPoint WheelPanPosition() const { return wheelpanpos; }
+  // The glowing frame around the edited cell (a translucent window): shown
+  // around a rectangle of the grid's client, moved to the current cell, hidden.
+  void ShowFocusFrame(TRect Rect);
+  void MoveFocusFrame();
+  void HideFocusFrame();
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+  // The sizing hint shown while a column or row is sized by the mouse.
+  bool HintShowSizing = false;
+  THintWindow* SizingHintWindow() const { return FScrollHintWnd; }
+  // The sizing hint's mini-HTML text ("cw=<b>64</b>"); the window shows it in bold.
+  QString LastSizingHint;
+  // The cell whose button is drawn hovered ((-1, -1): none).
+  TGridCoord HoverButton() const { return FHoverButton; }
   bool URLUnderlineOnHover = false;
   bool NoImageAndText = false;
   bool NoDefaultDraw = false;
@@ -666,6 +717,27 @@ public:
   bool HasRating(int ACol, int ARow);
   bool HasScrollBar(int ACol, int ARow);
   bool HasBalloon(int ACol, int ARow);
+  // ---- balloons and radio groups (balloons_radio_groups.cpp) ----
+  // A balloon (title, text, icon) on an empty cell, or attached to a check box or
+  // radio button, which stays; any other graphic keeps its own.
+  void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  // The cell's own balloon (not its merge base cell's); outputs untouched when none.
+  bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+  // A radio group with the caller's item list (not owned), or with a new owned
+  // list returned to be filled. DirRadio 0 stacks the items, else side by side;
+  // IdxRadio the selected item (-1 none, below -1: the item equal to the text).
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+  TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  TStringList* GetRadioStrings(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow);
+  // Selects the next item of the group (wrapping) and writes its text into the cell.
+  void AdvanceRadioCell(int ACol, int ARow, bool ByKey = true);
+  // The item of the group in the cell (real column) at an offset from the cell's
+  // top-left corner, chosen as a press chooses it.
+  void ClickRadioGroup(int ACol, int ARow, int XOffset, int YOffset);
   bool HasExpand(int ACol, int ARow);
   bool HasProgress(int ACol, int ARow);
   bool IsDataGraphicCell(int ACol, int ARow);
@@ -1160,7 +1232,8 @@ public:
   TColor BorderColor() const { return FBorderColor; }
   void SetBorderColor(TColor Value);
   TGridLook Look() const { return FLook; }
-  // Stores the look (the colour presets of each look come with the painting).
+  // Applies the look's preset of colours and styles (look_presets.cpp); the
+  // colours only outside loading, the border always.
   void SetLook(TGridLook Value);
   bool IsPasswordCell(int ACol, int ARow);
   bool UsesVCLStyles() override { return false; }
@@ -1369,6 +1442,15 @@ protected:
   std::unique_ptr<TTimer> FDragScrollTimer;
   TDragScrollDirection FDragScrollDirection;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The display text: addresses in texts as links (URLShowInText).
+  void DoGetDisplText(int ACol, int ARow, QString& Value) override;
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  TGridFocusWindow* FFocusWindow = nullptr;  // owned as a component
+  THintWindow* FScrollHintWnd = nullptr;     // owned as a component
+  TGridCoord FHoverButton{-1, -1};
+  // The sizing hint at the cell's top-left corner with the size as mini-HTML.
+  void ShowSizingHint(bool Column, int Value, int HintCol, int HintRow);
+  void HideSizingHint();
   // Window creation: run when the grid gets its parent.
   virtual void CreateWnd();
   // The grid's size changed.
@@ -1626,6 +1708,7 @@ protected:
   void GridKeyDown(int& Key, TShiftState Shift) { KeyDown(Key, Shift); }
   void GridKeyPress(QChar& Key) { KeyPress(Key); }
   void GridKeyUp(int& Key, TShiftState Shift) { KeyUp(Key, Shift); }
+  void ShowInvalidEntryBalloon();
 
   bool FForceSel = false;
   bool FLastValidation = true;

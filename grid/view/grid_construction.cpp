@@ -2,6 +2,7 @@
 // after construction, window creation, the steps after loading, copying from
 // another grid, resizing, and the tri-state check box members.
 #include "grid/base/cell_checker.h"
+#include "grid/base/focus_window.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_error.h"
 #include "grid/view/grid_unit.h"
@@ -80,6 +81,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   FFilter = std::make_unique<TFilter>(this);
   SetAutoSize(false);
 
+  FFocusHelper = std::make_unique<TFocusHelper>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
   FBalloon->OnEnableChange = [this](TObject*) {
     if (Loading()) return;
@@ -137,8 +139,9 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TExStringGrid::~TExStringGrid() {
   Destroying();
-  // 1. Balloons end with the grid.
+  // 1. Balloons end with the grid; so does its focus frame.
   if (!Designing()) BalloonDone();
+  if (FocusFrameGrid == this) FocusFrameGrid = nullptr;
   if (FResizeForm) FResizeForm->OnResize = FKeptFormResize;
   // 3. Free every cell's properties, hidden rows and columns included.
   ClearTextOnly = false;
@@ -278,6 +281,7 @@ void TExStringGrid::Assign(const TPersistent* Source) {
   FProgressAppearance->Assign(s->FProgressAppearance.get());
   FColumnSize->Assign(s->FColumnSize.get());
   FSyncGrid->Assign(s->FSyncGrid.get());
+  FFocusHelper->Assign(s->FFocusHelper.get());
   FixedRowAlways = s->FixedRowAlways;
   SetColCount(s->ColCount());
   SetRowCount(s->RowCount());

@@ -234,11 +234,6 @@ void TExStringGrid::SetBorderColor(TColor Value) {
   if (Parent()) Invalidate();
 }
 
-void TExStringGrid::SetLook(TGridLook Value) {
-  FLook = Value;
-  if (!Loading()) Invalidate();
-}
-
 void TExStringGrid::SetActiveCellFont(const TFont* Value) {
   if (Value) FActiveCellFont->Assign(*Value);
   Invalidate();

@@ -34,6 +34,7 @@ enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 // The suite's colour styles (the grid keeps the one last applied).

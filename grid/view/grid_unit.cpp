@@ -6,8 +6,6 @@ TCursor LinkCursor = 8009;
 TExStringGrid* FocusFrameGrid = nullptr;
 QString HintFontName;
 
-QString GridCellsMimeType() { return QStringLiteral("application/x-exstringgrid-cells"); }
-
 unsigned GridEditDoneMessage() {
   static const unsigned message = RegisterWindowMessage(QStringLiteral("GridEditDone"));
   return message;

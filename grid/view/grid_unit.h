@@ -6,14 +6,14 @@
 
 #include <QString>
 
+#include "grid/base/drag_drop_objects.h"
 #include "platform/ui/control.h"
 
 class TExStringGrid;
 
-// The private clipboard format of grid cells: its registered name and the
-// MIME type the clipboard carries it under.
+// The private clipboard format of grid cells: its registered name; the MIME
+// type the clipboard and drags carry it under is GridCellsMimeType().
 inline constexpr const char16_t* kGridCellsFormatName = u"TExStringGrid Cells";
-QString GridCellsMimeType();
 
 // The window messages the grid registers at start-up (the same number for the
 // same name in the whole program).

@@ -27,6 +27,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/control.h"
+#include "platform/ui/drag_drop.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hint_info.h"
 #include "platform/ui/widget_host.h"
@@ -409,6 +410,11 @@ bool Route(WidgetHost* host, QEvent* e) {
     }
     case QEvent::ToolTip:
       return ShowHint(host, c, static_cast<QHelpEvent*>(e));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+      return ControlDispatch::DragDropEvent(host, e) || host->BaseEvent(e);
     case QEvent::Resize: {
       // A form's window resized by the window system (the user dragging its border):
       // the form takes the new size as if it had been set in code.
