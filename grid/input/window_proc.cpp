@@ -31,6 +31,7 @@ void TExStringGrid::Dispatch(TMessage& Message) {
     wheelpanpos = {Message.XPos(), Message.YPos()};
     SetMouseCapture(true);
     SetShowHint(false);
+    InvalidateWheelPanGlyph();  // painting draws the glyph while panning
     return;
   }
   if (wheelpan && (Message.Msg == WM_MBUTTONDOWN || Message.Msg == WM_LBUTTONDOWN ||

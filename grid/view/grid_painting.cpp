@@ -130,6 +130,8 @@ void TExStringGrid::Paint() {
   if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintBackgroundOutsideCells();
   // The one-pixel window border, drawn on the control's edge.
   PaintGridBorder();
+  // The panning glyph at the pan origin while the middle button pans.
+  if (wheelpan) DrawWheelPanGlyph();
   // The sizing line of a column or row being sized by the mouse.
   if (FSizingLineVisible) {
     TCanvas* c = Canvas();

@@ -1,7 +1,9 @@
 // Radio groups by Space and by the mouse (with the real column in the events),
-// hovered cell buttons, the sizing hint and the application's sizing veto.
+// hovered cell buttons, the sizing hint, the application's sizing veto and the
+// panning glyph.
 #include <gtest/gtest.h>
 
+#include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/popup_window.h"
 #include "tests/grid/input/keys_grid_fixture.h"
@@ -153,4 +155,21 @@ TEST(SizingVeto, RefusedColumnsAndRowsAreNotSizedByTheMouse) {
     EXPECT_EQ(after != before, c.sized) << c.column << " " << c.index;
   }
   EXPECT_NE(std::find(asked.begin(), asked.end(), 2), asked.end());
+}
+
+TEST(PanGlyph, DrawnAtThePanOriginWhilePanning) {
+  InputGrid t;
+  const TRect cell = t.g->CellRect(3, 4);
+  const TPoint origin{cell.Left + 2, cell.Top + 2};
+  t.g->Perform(WM_MBUTTONDOWN, MK_MBUTTON, MakeLParam(origin.X, origin.Y));
+  ASSERT_TRUE(t.g->Panning());
+  EXPECT_EQ(t.g->WheelPanPosition(), origin);
+  TBitmap shot(t.g->Width(), t.g->Height());
+  t.g->PaintTo(shot.Canvas(), 0, 0);
+  EXPECT_EQ(shot.Canvas()->Pixel(origin.X + 16, origin.Y + 16), clBlack);  // the centre dot
+  EXPECT_EQ(shot.Canvas()->Pixel(origin.X + 8, origin.Y + 16), clWhite);   // the disc
+  PressKey(t.g, Qt::Key_Shift);  // any key ends panning
+  ASSERT_FALSE(t.g->Panning());
+  t.g->PaintTo(shot.Canvas(), 0, 0);
+  EXPECT_NE(shot.Canvas()->Pixel(origin.X + 16, origin.Y + 16), clBlack);
 }
