@@ -48,6 +48,11 @@ inline constexpr int kBoot_Option_Texts[3] = {1215, 1216, 1217};
 // Messages of a failed check.
 inline constexpr int kText_Device_Not_Found = 1236;
 inline constexpr int kText_Check_Ip_Address = 1237;
+// Messages of what the check or the update could not do, each followed by its cause.
+inline constexpr int kText_Job_Not_Written = 1238;
+inline constexpr int kText_Updater_Not_Started = 1239;
+inline constexpr int kText_Echo_Not_Sent = 1240;
+inline constexpr int kText_Echo_No_Permission = 1241;
 
 // Appends the updater's option tokens to `prefix` (Read Back on: "FR "/"PR ", off:
 // "NO "); an unknown option appends nothing.

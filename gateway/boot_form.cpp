@@ -8,6 +8,7 @@
 #include "gateway/dot_key_chains.h"
 #include "gateway/icmp_prober.h"
 #include "platform/os/clock.h"
+#include "platform/ui/application.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/edit.h"
@@ -24,6 +25,18 @@ constexpr TColor kForm_Color = 0xEDF7F8;
 // Lefts of the four address edits and of the dots between them.
 constexpr int kIP_Lefts[4] = {16, 76, 136, 196};
 constexpr int kIP_Width = 52;
+
+// The busy pointer while the scope lasts (the dialog still answers Cancel).
+class TBusyPointer {
+public:
+  TBusyPointer() : old_(Screen->Cursor()) { Screen->SetCursor(crAppStart); }
+  ~TBusyPointer() { Screen->SetCursor(old_); }
+  TBusyPointer(const TBusyPointer&) = delete;
+  TBusyPointer& operator=(const TBusyPointer&) = delete;
+
+private:
+  TCursor old_;
+};
 
 // Enables the control again when the scope ends.
 class TDisabledWhile {
@@ -215,7 +228,13 @@ void TFBoot::Update_Network() {
   if (!prober_ && !icmp_) icmp_ = std::make_unique<TIcmpEchoProber>();
   TEchoProber& prober = prober_ ? *prober_ : *icmp_;
   TClock& clock = clock_ ? *clock_ : Clock();
-  last_update_ = Run_Network_Update(request, prober, clock);
+  {
+    // The check lets events through: Cancel or the close box give the dialog its
+    // cancel result, and the check then stops before anything is remembered,
+    // written or started.
+    TBusyPointer busy;
+    last_update_ = Run_Network_Update(request, prober, clock, {}, [this] { return ModalResult() != mrNone; });
+  }
   ping_res = last_update_.Echo.ping_res;
   Report(last_update_);
 }
@@ -228,15 +247,26 @@ void TFBoot::Report(const TUpdate_Run_Result& result) {
     case TUpdate_Outcome::Address_Error:
       MessageDlg(Lang_Text(kText_Check_Ip_Address), mtError, {mbOK});
       return;
+    case TUpdate_Outcome::Echo_Not_Sent: {
+      // The address may be right: the cause is the system's, so say that one.
+      QString text = Lang_Text(kText_Echo_Not_Sent) + u'\n' + qt_error_string(result.Echo.Send_Errno);
+      if (result.Echo.No_Permission) text += u'\n' + Lang_Text(kText_Echo_No_Permission);
+      MessageDlg(text, mtError, {mbOK});
+      return;
+    }
     case TUpdate_Outcome::Job_Not_Written:
-      MessageDlg(result.Error, mtError, {mbOK});
+      MessageDlg(Lang_Text(kText_Job_Not_Written) + u'\n' + result.Error, mtError, {mbOK});
+      return;
+    case TUpdate_Outcome::Cancelled:
       return;
     case TUpdate_Outcome::Updater_Run:
       // An updater that could not even be started would otherwise look like an
       // update that did nothing.
       if (result.Program.Outcome == TProgramOutcome::NotStarted)
-        MessageDlg(QStringLiteral("%1\n%2").arg(Updater_Program_Path(), qt_error_string(result.Program.Error)), mtError,
-                   {mbOK});
+        MessageDlg(QStringLiteral("%1\n%2\n%3")
+                       .arg(Lang_Text(kText_Updater_Not_Started), Updater_Program_Path(),
+                            qt_error_string(result.Program.Error)),
+                   mtError, {mbOK});
       return;
   }
 }

@@ -20,7 +20,7 @@ void PingReply(TEcho_Result& result, int bytesReceived) { result.ping_res = byte
 }  // namespace
 
 TEcho_Result Send_Ping(TEchoProber& prober, TClock& clock, const QString& host,
-                       const std::function<void()>& processMessages) {
+                       const std::function<void()>& processMessages, const std::function<bool()>& stopRequested) {
   const std::function<void()> process = processMessages ? processMessages : Process_Application_Messages;
   // 1-2. Start.
   TEcho_Result result;
@@ -35,10 +35,20 @@ TEcho_Result Send_Ping(TEchoProber& prober, TClock& clock, const QString& host,
       do {
         clock.Sleep(kEcho_Step_Ms);
         process();
+        if (stopRequested && stopRequested()) {
+          result.Cancelled = true;
+          return result;
+        }
       } while (result.ping_res == 0 && clock.TickCount() - tryStart <= kEcho_Timeout_Ms);
       if (result.ping_res == 1) ++result.Replies;
       if (result.Replies >= kEcho_Replies_Wanted || clock.TickCount() - start > kEcho_Total_Ms) break;
     }
+  } catch (const EEchoSendError& e) {
+    result.Error = e.Message;
+    result.Send_Failed = true;
+    result.Send_Errno = e.Errno;
+    result.No_Permission = e.Permission;
+    return result;
   } catch (const Exception& e) {
     result.Error = e.Message;
     return result;

@@ -11,6 +11,11 @@
 class TEditorTable;
 
 inline constexpr int kEC_Error_Row_Text = 1051;
+// The editor's own messages: rows below an empty Type (%1 page, %2 row), rows of
+// the file beyond the tables (%1 file, %2 count), the file not saved.
+inline constexpr int kText_EC_Lost_Rows = 1059;
+inline constexpr int kText_EC_Surplus_Rows = 1060;
+inline constexpr int kText_EC_Not_Saved = 1061;
 
 // True when every character of the upper-cased text is 0-9 or A-F (an empty text too).
 bool CheckArraySting(const QString& text);

@@ -8,6 +8,7 @@
 #include "gateway/form_frame.h"
 #include "gateway/ethercat_slave_checks.h"
 #include "gateway/ethercat_slave_variables.h"
+#include "grid/input/grid_combo.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strings.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/shapes.h"
 
 #include <algorithm>
+#include <utility>
 
 TFEtherCATSlave* FEtherCATSlave = nullptr;
 
@@ -125,6 +127,7 @@ TExStringGrid* TFEtherCATSlave::Make_Grid(TTabSheet* Page, const QString& Name, 
   g->OnComboChange = [this](TObject* s, int c, int r, int i, const QString& sel) {
     ESG_SlaveMasterComboChange(s, c, r, i, sel);
   };
+  g->Combobox()->OnExit = [this](TObject*) { Type_List_Closed(); };
   return g;
 }
 
@@ -218,11 +221,7 @@ void TFEtherCATSlave::FormShow(TObject*) {
   }
   // Rows beyond the 256 of a table are not loaded (and OK would not write them).
   if (const int surplus = Surplus_Editor_Rows(File_EtherCAT_Slave, EtherCAT_Slave_File_Layout, kData_Rows))
-    MessageDlg(QStringLiteral("%1 holds more variables than the tables can show: %2 row(s) were not loaded "
-                              "and will not be saved.")
-                   .arg(File_EtherCAT_Slave)
-                   .arg(surplus),
-               mtWarning, {mbOK});
+    MessageDlg(Lang_Text(kText_EC_Surplus_Rows).arg(File_EtherCAT_Slave).arg(surplus), mtWarning, {mbOK});
 }
 
 void TFEtherCATSlave::Show_Table(const TEtherCATVariableTable& Table, TExStringGrid* Grid) {
@@ -289,6 +288,8 @@ void TFEtherCATSlave::ESG_SlaveMasterCellValidate(TObject*, int ACol, int ARow, 
   // Length moves the positions. The grid stores the value after this handler, so
   // the positions are computed with the value being validated in its cell.
   if (ACol < kEC_Enable || ACol > kEC_Length) return;
+  if (ACol == kEC_Type && Row_Before_Type_Edit.Grid && Row_Before_Type_Edit.Row == ARow)
+    Row_Before_Type_Edit.Validated = true;
   TGridEditorTable table(Active_Grid(), kEC_Enable);
   if (ACol != kEC_Enable) table.Set_Pending(ACol, ARow, Value);
   ::Calc_Position_Bit(table, Active_Is_Slave_To_Master());
@@ -309,9 +310,26 @@ void TFEtherCATSlave::ESG_SlaveMasterCheckBoxChange(TObject*, int ACol, int, boo
 void TFEtherCATSlave::ESG_SlaveMasterComboChange(TObject*, int ACol, int ARow, int, const QString& ASelection) {
   if (ACol != kEC_Type) return;
   TExStringGrid* grid = Active_Grid();
+  Remember_Row_Before_Type_Edit(grid, ARow);
   VarSetLength(grid, ASelection, ARow);
   grid->SetCellEx(kEC_Type, ARow, ASelection);
   Calc_Position_Bit(grid, Active_Is_Slave_To_Master());
+}
+
+void TFEtherCATSlave::Remember_Row_Before_Type_Edit(TExStringGrid* Grid, int Row) {
+  TRowBeforeTypeEdit& r = Row_Before_Type_Edit;
+  if (r.Grid == Grid && r.Row == Row && !r.Validated) return;  // a later choice of the same list
+  r = TRowBeforeTypeEdit{Grid, Row};
+  for (int col = 0; col < Grid->ColCount() + Grid->NumHiddenColumns(); ++col) r.Cells.append(Grid->GetCellEx(col, Row));
+  r.Length_Read_Only = Grid->ReadOnly(kEC_Length, Row);
+}
+
+void TFEtherCATSlave::Type_List_Closed() {
+  TRowBeforeTypeEdit r = std::exchange(Row_Before_Type_Edit, TRowBeforeTypeEdit{});
+  if (!r.Grid || r.Validated) return;
+  for (int col = 0; col < r.Cells.size(); ++col) r.Grid->SetCellEx(col, r.Row, r.Cells[col]);
+  r.Grid->SetReadOnly(kEC_Length, r.Row, r.Length_Read_Only);
+  Calc_Position_Bit(r.Grid, r.Grid == ESG_SlaveMaster);
 }
 
 // ---------------------------------------------------------------------------
@@ -327,10 +345,7 @@ bool TFEtherCATSlave::Confirm_Lost_Rows() {
     const TGridEditorTable table(t.Grid, kEC_Enable);
     const int gap = First_Lost_Row(EtherCAT_Slave_File_Layout.Tables[t.Layout], table);
     if (gap == 0) continue;
-    const QString question =
-        QStringLiteral("%1: row %2 has no Type, so the variables below it will not be saved. Save anyway?")
-            .arg(t.Page->Caption())
-            .arg(gap);
+    const QString question = Lang_Text(kText_EC_Lost_Rows).arg(t.Page->Caption()).arg(gap);
     if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}) != mrYes) return false;
   }
   return true;
@@ -345,7 +360,7 @@ void TFEtherCATSlave::Btn_OKClick(TObject*) {
     Model.Save(File_EtherCAT_Slave);
   } catch (const Exception& e) {
     // Not written: say so and stay open, so nothing typed is lost.
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_EC_Not_Saved) + u'\n' + e.Message, mtError, {mbOK});
     return;
   }
   SetModalResult(mrOk);

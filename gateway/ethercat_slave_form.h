@@ -104,8 +104,20 @@ private:
   // Asks before OK drops rows that follow a row without a Type; false to stay.
   bool Confirm_Lost_Rows();
   TExStringGrid* Grid_Of(TObject* Sender) const;
+  // The Type list's choices change the row at once; Escape (the list closed without
+  // its choice being validated) puts the whole row back as it was before the list
+  // opened, positions included.
+  void Remember_Row_Before_Type_Edit(TExStringGrid* Grid, int Row);
+  void Type_List_Closed();
 
   TEtherCATSlaveModel Model;
+  struct TRowBeforeTypeEdit {
+    TExStringGrid* Grid = nullptr;  // none while no Type list is open
+    int Row = 0;
+    QStringList Cells;
+    bool Length_Read_Only = false;
+    bool Validated = false;
+  } Row_Before_Type_Edit;
 };
 
 // The form the main window shows in its "EtherCAT Set Access" step.

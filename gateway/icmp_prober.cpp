@@ -38,8 +38,9 @@ private:
   bool raw_;
 };
 
-[[noreturn]] void Fail(const QString& what, int error) {
-  throw Exception(QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(error))));
+[[noreturn]] void Fail(const QString& what, int error, bool permission = false) {
+  throw EEchoSendError(QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(error))), error,
+                       permission);
 }
 
 // An unprivileged ICMP socket where the system allows it (net.ipv4.ping_group_range),
@@ -53,7 +54,7 @@ std::unique_ptr<TSocket> Open_Socket() {
   if (errno == EPERM || errno == EACCES || dgramError == EACCES)
     Fail(QStringLiteral("No permission to send ICMP echo requests (allow ping sockets in "
                         "net.ipv4.ping_group_range or give the program CAP_NET_RAW)"),
-         errno);
+         errno, true);
   Fail(QStringLiteral("Cannot open an ICMP socket"), errno);
 }
 

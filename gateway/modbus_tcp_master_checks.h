@@ -12,6 +12,11 @@
 class TEditorTable;
 
 inline constexpr int kMB_Error_Row_Text = 1838;
+// The editor's own messages: rows below an empty Slave IP Address (%1 page, %2 row),
+// rows of the file beyond the tables (%1 file, %2 count), the file not saved.
+inline constexpr int kText_MB_Lost_Rows = 1904;
+inline constexpr int kText_MB_Surplus_Rows = 1905;
+inline constexpr int kText_MB_Not_Saved = 1906;
 
 // True when the text is NOT a valid dotted address of four parts 0 to 255.
 bool Check_IP_Address(const QString& text);

@@ -243,11 +243,7 @@ void TFModbus_TCP_Master_Set_Access::FormShow(TObject*) {
   }
   // Rules beyond the 512 of a table are not loaded (and OK would not write them).
   if (const int surplus = Surplus_Editor_Rows(File_ModbusTCPM_SetAccess, Modbus_TCP_Master_File_Layout, kData_Rows))
-    MessageDlg(QStringLiteral("%1 holds more rules than the tables can show: %2 row(s) were not loaded "
-                              "and will not be saved.")
-                   .arg(File_ModbusTCPM_SetAccess)
-                   .arg(surplus),
-               mtWarning, {mbOK});
+    MessageDlg(Lang_Text(kText_MB_Surplus_Rows).arg(File_ModbusTCPM_SetAccess).arg(surplus), mtWarning, {mbOK});
 }
 
 void TFModbus_TCP_Master_Set_Access::Fill_Positions(TExColumnGrid* Grid, int Col, int Count) {
@@ -278,10 +274,7 @@ bool TFModbus_TCP_Master_Set_Access::Confirm_Lost_Rows() {
     const TGridEditorTable table(t.Grid);
     const int gap = First_Lost_Row(Modbus_TCP_Master_File_Layout.Tables[t.Layout], table);
     if (gap == 0) continue;
-    const QString question =
-        QStringLiteral("%1: row %2 has no Slave IP Address, so the rules below it will not be saved. Save anyway?")
-            .arg(t.Page->Caption())
-            .arg(gap);
+    const QString question = Lang_Text(kText_MB_Lost_Rows).arg(t.Page->Caption()).arg(gap);
     if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}) != mrYes) return false;
   }
   return true;
@@ -296,7 +289,7 @@ void TFModbus_TCP_Master_Set_Access::Btn_OKClick(TObject*) {
     Model.Save(File_ModbusTCPM_SetAccess);
   } catch (const Exception& e) {
     // Not written: say so and stay open, so nothing typed is lost.
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_MB_Not_Saved) + u'\n' + e.Message, mtError, {mbOK});
     return;
   }
   SetModalResult(mrOk);

@@ -274,9 +274,10 @@ void TFParGen::RePosition_Object_Ethernet_Connection() {
 void TFParGen::RePosition_Object_EtherCAT_Slave() { Fit_Panel_Height(CP_EtherCAT_Slave); }
 
 void TFParGen::RePosition_Object_Modbus_TCP_Master() {
-  // The address rows of the device's own Ethernet side follow DHCP on the cable,
-  // as the address rows of the other Ethernet panels do.
-  Enable_Address_Rows(CP_Modbus_TCP_Master, !Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Checked());
+  // DHCP on the cable greys the address rows of the Modbus TCP slave panel (never
+  // shown with this one); this panel's own rows stay enabled, since their values
+  // are checked at OK whatever DHCP says.
+  Enable_Address_Rows(CP_Modbus_TCP_Slave, !Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Checked());
   Fit_Panel_Height(CP_Modbus_TCP_Master);
 }
 
@@ -358,7 +359,7 @@ void TFParGen::Btn_OKClick(TObject*) {
     Fields().Save(File_ParGen);
   } catch (const Exception& e) {
     // Not written: say so and stay open, so nothing typed is lost.
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_ParGen_Not_Saved) + u'\n' + e.Message, mtError, {mbOK});
     return;
   }
   // 6.

@@ -28,6 +28,8 @@ public:
   static constexpr int kClient_Height = 700;
   static constexpr int kTitle_Height = 69;
   static constexpr int kButtons_Height = 40;
+  // ParGen.xml could not be written (the cause follows on the next line).
+  static constexpr int kText_ParGen_Not_Saved = 1688;
 
   TPanel* P_Title = nullptr;
   TLabel* L_SW_Code = nullptr;

@@ -50,7 +50,7 @@ constexpr TJob_Element kJob_Elements[] = {
 
 QString Computed(const QString& name, TOperation op, const TUpdate_Job& job) {
   if (name == u"Ope_FileName") {
-    if (op == kFirmware) return PathJoin(job.Master_Folder, QStringLiteral("Sim82K03.sim"));
+    if (op == kFirmware) return PathJoin(job.Master_Folder, QString::fromUtf16(kFirmware_Image_Name));
     const QString bin = PathJoin(job.Project_Folder, QStringLiteral("bin"));
     return PathJoin(bin, op == kParameter_Block ? QStringLiteral("bank1.bin") : QStringLiteral("bank2.bin"));
   }

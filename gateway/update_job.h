@@ -12,6 +12,9 @@ enum TUpdate_Option : int32_t {
   kUpdate_Configuration = 2,
 };
 
+// The firmware image in the MASTER folder.
+inline constexpr const char16_t* kFirmware_Image_Name = u"Sim82K03.sim";
+
 struct TUpdate_Job {
   QString IP_Address;  // the four address parts joined by ".", as typed
   int32_t Option = kUpdate_Firmware_And_Configuration;

@@ -17,6 +17,8 @@ enum class TUpdate_Outcome {
   Device_Not_Found,  // no answer: warning 1236 "Device Not Found!"
   Address_Error,     // the check failed: error 1237 "Error!!! Check the Ip Address"
   Job_Not_Written,   // the device answered but the job file could not be written
+  Echo_Not_Sent,     // no echo request could be sent (no permission, no route)
+  Cancelled,         // the user closed the dialog during the check: nothing done
 };
 
 struct TUpdate_Request {
@@ -40,6 +42,9 @@ TProgramResult Start_Updater(int64_t boundMs = kProgramWaitBoundMs);
 
 // The whole update: Send_Ping on the joined address; when the device answered,
 // Last_IP_Address, Update_Option and Update_Read_Back take the request's values,
-// the job file is written beside the program and the updater is run.
+// the job file is written beside the program and the updater is run. When
+// `stopRequested` answers true during the check, it ends there: nothing is
+// remembered, written or started.
 TUpdate_Run_Result Run_Network_Update(const TUpdate_Request& request, TEchoProber& prober, TClock& clock,
-                                      const std::function<void()>& processMessages = {});
+                                      const std::function<void()>& processMessages = {},
+                                      const std::function<bool()>& stopRequested = {});

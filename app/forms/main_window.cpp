@@ -243,7 +243,7 @@ void TFFabricoreFirmWare::Lay_Out() {
 }
 
 void TFFabricoreFirmWare::Make_Program_Folders() {
-  Set_Folders(DataRoot());
+  Set_Folders(DataRoot(), ProgramFolder());
   for (const QString* folder : {&Master_Folder, &Projects_Folder, &Language_Folder})
     if (!DirectoryExists(*folder)) CreateDir(*folder);  // a failure is not reported
 }
@@ -285,7 +285,7 @@ void TFFabricoreFirmWare::FormClose(TObject*, TCloseAction&) {
   try {
     Save_Setting();
   } catch (const Exception& e) {
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_Settings_Not_Saved) + u'\n' + e.Message, mtError, {mbOK});
   }
 }
 

@@ -106,7 +106,7 @@ void TFFabricoreFirmWare::Create_ESI_File() {
   try {
     Build_ESI_File(name);
   } catch (const Exception& e) {
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_File_Not_Written) + u'\n' + e.Message, mtError, {mbOK});
   }
 }
 

@@ -176,7 +176,7 @@ void TFSoftOptions::FormShow(TObject*) {
 
 void TFSoftOptions::Create_Lang_List() {
   SL_Languages.Clear();
-  for (const QString& name : ::Create_Lang_List(Language_Folder)) SL_Languages.Add(name);
+  for (const QString& name : ::Create_Lang_List(Shipped_Folders(QStringLiteral("LANGUAGE")))) SL_Languages.Add(name);
   Show_Page = 1;
   Update_Lang_Page(1);
 }
@@ -197,7 +197,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
     if (k >= view.Count) continue;
     const QString name = Lang_Name_Of(SL_Languages[view.First + k]);
     L_L[k]->SetCaption(name);
-    const QString flag = Lang_Flag_Picture(Language_Folder, name);
+    const QString flag = Lang_Flag_Picture(Shipped_Folders(QStringLiteral("LANGUAGE")), name);
     bool loaded = false;
     if (!flag.isEmpty()) {
       try {

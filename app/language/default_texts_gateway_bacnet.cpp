@@ -66,9 +66,9 @@ const char16_t* const kTexts[] = {
     u"!! [Slave to Master] Length must be beetween 1 and 255",
     u"!! [Slave to Master] Init Value the dimension of string must be equal or minor of Length",
     u"!! [Master to Slave] Length must be beetween 1 and 255",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Type, so the variables below it will not be saved. Save anyway?",  // 1059: EtherCAT editor, %1 page, %2 row
+    u"%1 holds more variables than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 1060: EtherCAT editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 1061: EtherCAT editor
     u" ",
     u" ",
     u" ",
@@ -247,10 +247,10 @@ const char16_t* const kTexts[] = {
     u"Start the update of Device",
     u"Device Not Found!",
     u"Error!!! Check the Ip Address",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"Error! The update job could not be written.",  // 1238: update dialog
+    u"Error! The updater could not be started.",  // 1239: update dialog
+    u"Error! The echo request could not be sent.",  // 1240: update dialog
+    u"This user may not send ICMP echo requests: allow ping sockets (net.ipv4.ping_group_range) or give the program the CAP_NET_RAW capability.",  // 1241: update dialog
     u" ",
     u" ",
     u" ",
@@ -698,7 +698,7 @@ const char16_t* const kTexts[] = {
     u"Clear all data when the device lost communication with EtherCAT Master",
     u"Disable Reset on PROFINET Fail",
     u"Enable/Disable the possibility to Disable the reset of device on PROFINET Fail",
-    u" ",
+    u"Error! The file could not be saved.",  // 1688: communication parameters
     u" ",
     u" ",
     u" ",
@@ -916,9 +916,9 @@ const char16_t* const kTexts[] = {
     u"Swap Word",
     u"Enable or Disable the Swap Word of Data",
     u"Enable or Disable the Swap Word of Data",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Slave IP Address, so the rules below it will not be saved. Save anyway?",  // 1904: Modbus TCP editor, %1 page, %2 row
+    u"%1 holds more rules than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 1905: Modbus TCP editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 1906: Modbus TCP editor
     u" ",
     u" ",
     u" ",

@@ -86,8 +86,8 @@ const char16_t* const kTexts[] = {
     u"Set the Network of EtherNet/IP Slave",
     u"S7comm Access",
     u"Set the List of S7comm Access",
-    u" ",
-    u" ",
+    u"Error! The settings could not be saved.",  // 79: main window, settings file not written
+    u"Error! The file could not be written.",  // 80: main window, a file of a step not written
     u" ",
     u" ",
     u" ",

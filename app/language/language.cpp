@@ -43,17 +43,27 @@ QString FindLanguageFile(const QString& folder, const QString& fileName) {
   return QString();
 }
 
+// The language file of that name in the folders where the shipped files lie: the
+// program's folder first, then the data root's.
+QString FindShippedLanguageFile(const QString& fileName) {
+  for (const QString& folder : Shipped_Folders(QStringLiteral("LANGUAGE"))) {
+    const QString path = FindLanguageFile(folder, fileName);
+    if (!path.isEmpty()) return path;
+  }
+  return QString();
+}
+
 }  // namespace
 
 QString Load_Language() {
   // 1. Start again from the defaults, so nothing of an earlier language survives.
   Load_Default_Texts();
   // 2. The chosen language's file.
-  QString path = FindLanguageFile(Language_Folder, Language_Name + QStringLiteral(".lng"));
+  QString path = FindShippedLanguageFile(Language_Name + QStringLiteral(".lng"));
   // 3. Otherwise English, from its file if there is one.
   if (path.isEmpty()) {
     Language_Name = QString::fromUtf16(kDefault_Language);
-    path = FindLanguageFile(Language_Folder, Language_Name + QStringLiteral(".lng"));
+    path = FindShippedLanguageFile(Language_Name + QStringLiteral(".lng"));
   }
   if (path.isEmpty()) return QString();
   try {

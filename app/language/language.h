@@ -28,7 +28,8 @@ void Load_Default_Texts();
 // value. Raises EFileError when the file cannot be read, changing nothing.
 void Load_Language_File(const QString& path);
 
-// Fills the list for Language_Name: the defaults, then Language_Folder/<Language_Name>.lng;
+// Fills the list for Language_Name: the defaults, then LANGUAGE/<Language_Name>.lng
+// of the program's folder, else of the data root (Shipped_Folders);
 // when that file is missing, Language_Name becomes "English" and English.lng is read
 // if present. The file name is matched case-insensitively when the exact one is
 // missing. Returns the reason when the language file exists but cannot be read

@@ -24,6 +24,20 @@ QStringList Create_Lang_List(const QString& folder) {
   return ListFiles(folder, QStringLiteral(".lng"));
 }
 
+QStringList Create_Lang_List(const QStringList& folders) {
+  QStringList names;
+  for (const QString& folder : folders)
+    for (const QString& name : Create_Lang_List(folder)) {
+      const bool known = std::any_of(names.begin(), names.end(), [&](const QString& n) {
+        return n.compare(name, Qt::CaseInsensitive) == 0;
+      });
+      if (!known) names.append(name);
+    }
+  std::stable_sort(names.begin(), names.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  return names;
+}
+
 int Lang_Page_Count(int count) { return count <= 0 ? 0 : (count + kLang_Slots - 1) / kLang_Slots; }
 
 TLangPageView Lang_Page_View(int count, int page) {
@@ -52,7 +66,12 @@ QString Lang_Page_Counter(int page, int pages) {
 QString Lang_Name_Of(const QString& fileName) { return fileName.left(std::max<qsizetype>(0, fileName.size() - 4)); }
 
 QString Lang_Flag_Picture(const QString& folder, const QString& name) {
-  const QString flag = findPicture(folder, name + QStringLiteral(".bmp"));
-  if (!flag.isEmpty()) return flag;
-  return findPicture(folder, QStringLiteral("DefaultFlag.bmp"));
+  return Lang_Flag_Picture(QStringList{folder}, name);
+}
+
+QString Lang_Flag_Picture(const QStringList& folders, const QString& name) {
+  for (const QString& fileName : {name + QStringLiteral(".bmp"), QStringLiteral("DefaultFlag.bmp")})
+    for (const QString& folder : folders)
+      if (const QString flag = findPicture(folder, fileName); !flag.isEmpty()) return flag;
+  return QString();
 }

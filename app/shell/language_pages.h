@@ -10,6 +10,9 @@ inline constexpr int kLang_Slots = 6;
 // Names of the language files (with ".lng") in `folder`, sorted case-insensitively.
 // Every regular file counts, read-only ones too (installed files are read-only).
 QStringList Create_Lang_List(const QString& folder);
+// The same over several folders (the program's, then the data root's): a name found
+// in an earlier folder hides the same name, in any letter case, in a later one.
+QStringList Create_Lang_List(const QStringList& folders);
 
 // Pages needed for `count` languages: (count + 5) div 6.
 int Lang_Page_Count(int count);
@@ -39,3 +42,5 @@ QString Lang_Name_Of(const QString& fileName);
 // The flag of a language: <name>.bmp in `folder`, else DefaultFlag.bmp, each also
 // found when it differs in letter case; empty when there is neither.
 QString Lang_Flag_Picture(const QString& folder, const QString& name);
+// The same over several folders: <name>.bmp in any of them, else DefaultFlag.bmp.
+QString Lang_Flag_Picture(const QStringList& folders, const QString& name);

@@ -65,3 +65,6 @@ inline constexpr int kText_Hint_Close = 14;
 inline constexpr int kText_Project_Not_Valid = 18;
 inline constexpr int kText_New_Version_Link = 19;
 inline constexpr int kText_File_Exists = 1105;
+// A file could not be written (the cause follows on the next line).
+inline constexpr int kText_Settings_Not_Saved = 79;
+inline constexpr int kText_File_Not_Written = 80;

@@ -2,6 +2,7 @@
 
 #include "app/state/comon.h"
 #include "platform/os/files.h"
+#include "platform/rtl/strings.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ bool isFolderInProjects(const QString& name) {
 }  // namespace
 
 bool Is_Safe_Project_Name(const QString& name) {
-  if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
+  // "." and "..", and every hidden (dot) folder, which Open does not list.
+  if (name.startsWith(u'.')) return false;
   for (const QChar c : name) {
     if (c == u'/' || c == u'\\') return false;
     if (c.category() == QChar::Other_Control) return false;
@@ -33,8 +35,8 @@ bool Is_Safe_Project_Name(const QString& name) {
 }
 
 int Create_Project(const QString& name) {
-  // 1. No name.
-  if (name.isEmpty()) return kText_Project_Name_Empty;
+  // 1. No name (blanks alone are no name either).
+  if (Trim(name).isEmpty()) return kText_Project_Name_Empty;
   // A name that is no single folder inside PROJECTS cannot be created there.
   if (!Is_Safe_Project_Name(name)) return kText_Project_Not_Created;
   // 2. The folder exists.
@@ -50,7 +52,13 @@ int Create_Project(const QString& name) {
   return 0;
 }
 
-QStringList Load_Existing_Configuration() { return ListSubFolders(Projects_Folder); }
+QStringList Load_Existing_Configuration() {
+  // Hidden folders (".git" and the like) belong to other tools, never to a project.
+  QStringList names;
+  for (const QString& name : ListSubFolders(Projects_Folder))
+    if (!name.startsWith(u'.')) names.append(name);
+  return names;
+}
 
 int Search_Open_Conf(const QStringList& list, const QString& name) {
   const int exact = list.indexOf(name);

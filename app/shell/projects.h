@@ -13,17 +13,19 @@ inline constexpr int kText_Project_Exists = 106;       // the folder exists alre
 inline constexpr int kText_Project_Name_Empty = 107;   // no name
 
 // False for a name that would lead outside PROJECTS or that Open could never list:
-// one holding "/", "\" or a control character, or "." or "..".
+// one holding "/", "\" or a control character, or starting with "." (".", ".." and
+// hidden folders).
 bool Is_Safe_Project_Name(const QString& name);
 
 // The New dialog's OK, name taken as typed (not trimmed): 0 on success, else the
-// index of the text to show. In order: empty name 107; an unsafe name 105; a folder
+// index of the text to show. In order: empty name, or blanks only, 107; an unsafe name 105; a folder
 // of that name exists (also one differing only in letter case) 106; the folder
 // cannot be created 105. On success the "bin" sub-folder is made, the project
 // becomes active (Project_Name, Project_Folder) and Set_Files runs.
 int Create_Project(const QString& name);
 
-// The names of the project folders (Open's list), sorted case-insensitively.
+// The names of the project folders (Open's list), sorted case-insensitively;
+// hidden (dot) folders are left out.
 QStringList Load_Existing_Configuration();
 
 // Index of `name` in `list`: the exactly equal entry first, else the first equal

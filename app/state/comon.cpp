@@ -8,6 +8,7 @@ QString Projects_Folder;
 QString Exe_Folder;
 QString Master_Folder;
 QString Language_Folder;
+QString Program_Folder;
 QString Window_Title;
 QString SW_Code;
 QString SW_Desc;
@@ -91,12 +92,38 @@ void Set_Files() {
     *f.Path = Project_Folder.isEmpty() ? QString() : PathJoin(Project_Folder, QString::fromUtf16(f.FileName));
 }
 
-void Set_Folders(const QString& dataRoot) {
-  Exe_Folder = dataRoot;
-  while (Exe_Folder.size() > 1 && Exe_Folder.endsWith(u'/')) Exe_Folder.chop(1);
+namespace {
+
+QString withoutTrailingSeparator(QString folder) {
+  while (folder.size() > 1 && folder.endsWith(u'/')) folder.chop(1);
+  return folder;
+}
+
+}  // namespace
+
+void Set_Folders(const QString& dataRoot, const QString& programFolder) {
+  Exe_Folder = withoutTrailingSeparator(dataRoot);
+  Program_Folder = programFolder.isEmpty() ? Exe_Folder : withoutTrailingSeparator(programFolder);
   Projects_Folder = PathJoin(Exe_Folder, QStringLiteral("PROJECTS"));
   Master_Folder = PathJoin(Exe_Folder, QStringLiteral("MASTER"));
   Language_Folder = PathJoin(Exe_Folder, QStringLiteral("LANGUAGE"));
+}
+
+QStringList Shipped_Folders(const QString& sub) {
+  QStringList folders;
+  for (const QString& root : {Program_Folder, Exe_Folder}) {
+    if (root.isEmpty()) continue;
+    const QString folder = sub.isEmpty() ? root : PathJoin(root, sub);
+    if (!folders.contains(folder)) folders.append(folder);
+  }
+  return folders;
+}
+
+QString Shipped_Folder_Of(const QString& sub, const QString& name) {
+  const QStringList folders = Shipped_Folders(sub);
+  for (const QString& folder : folders)
+    if (FileExists(PathJoin(folder, name))) return folder;
+  return folders.isEmpty() ? QString() : folders.last();
 }
 
 void Reset_Comon() {
@@ -106,6 +133,7 @@ void Reset_Comon() {
   Exe_Folder.clear();
   Master_Folder.clear();
   Language_Folder.clear();
+  Program_Folder.clear();
   Window_Title.clear();
   SW_Code.clear();
   SW_Desc.clear();

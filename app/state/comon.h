@@ -27,6 +27,10 @@ extern QString Projects_Folder;  // Exe_Folder + "/PROJECTS"
 extern QString Exe_Folder;       // the program's data root, without trailing separator
 extern QString Master_Folder;    // Exe_Folder + "/MASTER"
 extern QString Language_Folder;  // Exe_Folder + "/LANGUAGE"
+// Folder of the program file, where the files the program ships and only reads lie
+// (language files and flags, the updater, the firmware image). It is Exe_Folder
+// unless that folder is not writable, when Exe_Folder is the per-user data folder.
+extern QString Program_Folder;
 extern QString Window_Title;
 extern QString SW_Code;
 extern QString SW_Desc;
@@ -91,5 +95,13 @@ extern const TEditorFile Editor_Files[28];
 // Puts every global back to its initial value (start of a run; tests).
 void Reset_Comon();
 
-// Sets the folder globals from a data root: Exe_Folder and the three folders below it.
-void Set_Folders(const QString& dataRoot);
+// Sets the folder globals from a data root: Exe_Folder and the three folders below
+// it, and Program_Folder (the data root when `programFolder` is empty).
+void Set_Folders(const QString& dataRoot, const QString& programFolder = QString());
+
+// Where a shipped file of the sub-folder `sub` ("" for the folder itself) is looked
+// for: Program_Folder's first, then Exe_Folder's; one entry when they are the same.
+QStringList Shipped_Folders(const QString& sub);
+// The folder of Shipped_Folders(sub) that holds `name`, else the last one (where
+// the program's own folders are).
+QString Shipped_Folder_Of(const QString& sub, const QString& name);

@@ -24,6 +24,8 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* AGrid) : TEdit(AGrid), TInplaceEdi
   SetVisible(false);
   SetBorderStyle(bsNone);
   SetWantReturns(true);
+  // The grid decides where the caret stands when an edit begins.
+  SetAutoSelect(false);
   SetParent(AGrid);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"
+#include "platform/ui/qt_graphics.h"
 #include "platform/ui/ui_service.h"
 
 namespace {
@@ -50,5 +51,21 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == main_component_) {
     main_form_ = nullptr;
     main_component_ = nullptr;
+  }
+}
+
+TScreen* const Screen = new TScreen;
+
+void TScreen::SetCursor(TCursor value) {
+  if (value == cursor_) return;
+  const bool had = cursor_ != crDefault;
+  cursor_ = value;
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+  if (value == crDefault) {
+    if (had) QApplication::restoreOverrideCursor();
+  } else if (had) {
+    QApplication::changeOverrideCursor(QCursor(QtCursorShape(value)));
+  } else {
+    QApplication::setOverrideCursor(QCursor(QtCursorShape(value)));
   }
 }

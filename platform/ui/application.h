@@ -3,6 +3,8 @@
 // form closes, and shows an error box for an exception that no handler caught.
 #pragma once
 
+#include "platform/ui/control.h"
+
 #include <QString>
 #include <new>
 
@@ -60,3 +62,16 @@ private:
 };
 
 extern TApplication* const Application;
+
+// The screen's pointer shape: anything but crDefault shows that pointer over every
+// window of the program (work going on), crDefault gives each control its own.
+class TScreen {
+public:
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor value);
+
+private:
+  TCursor cursor_ = crDefault;
+};
+
+extern TScreen* const Screen;

@@ -12,9 +12,7 @@
 #include "platform/ui/qt_graphics.h"
 #include "platform/ui/widget_host.h"
 
-namespace {
-
-Qt::CursorShape QtCursor(TCursor c) {
+Qt::CursorShape QtCursorShape(TCursor c) {
   switch (c) {
     case crCross: return Qt::CrossCursor;
     case crIBeam: return Qt::IBeamCursor;
@@ -30,11 +28,10 @@ Qt::CursorShape QtCursor(TCursor c) {
     case crVSplit: return Qt::SplitVCursor;
     case crHandPoint: return Qt::PointingHandCursor;
     case crSizeAll: return Qt::SizeAllCursor;
+    case crAppStart: return Qt::BusyCursor;
     default: return Qt::ArrowCursor;
   }
 }
-
-}  // namespace
 
 bool IsAccel(QChar ch, const QString& caption) {
   for (int i = 0; i + 1 < caption.size(); ++i) {
@@ -254,7 +251,7 @@ void TControl::SetCursor(TCursor value) {
   if (QWidget* w = Widget()) {
     if (value == crDefault) w->unsetCursor();
     else if (IsArtCursor(value)) w->setCursor(ArtCursor(value));
-    else w->setCursor(QtCursor(value));
+    else w->setCursor(QtCursorShape(value));
   }
 }
 

@@ -56,6 +56,7 @@ inline constexpr TCursor crNoDrop = -13;
 inline constexpr TCursor crHSplit = -14;
 inline constexpr TCursor crVSplit = -15;
 inline constexpr TCursor crNo = -18;
+inline constexpr TCursor crAppStart = -19;  // the arrow with a small hourglass: busy, still usable
 inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
 

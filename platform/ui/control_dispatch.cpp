@@ -388,12 +388,25 @@ bool Route(WidgetHost* host, QEvent* e) {
     }
     case QEvent::Enter: {
       AliveGuard guard(host);
+      host->mouseInside = true;
       c->Perform(CM_MOUSEENTER);
       return guard.Alive() ? host->BaseEvent(e) : true;
     }
     case QEvent::Leave: {
       AliveGuard guard(host);
+      host->mouseInside = false;
       c->Perform(CM_MOUSELEAVE);
+      return guard.Alive() ? host->BaseEvent(e) : true;
+    }
+    case QEvent::Hide: {
+      // The window system sends no leave to a control whose window goes away under
+      // the mouse (a dialog closed by its button); the class library tells the
+      // control the mouse left, so a hover look does not survive to the next showing.
+      AliveGuard guard(host);
+      if (host->mouseInside) {
+        host->mouseInside = false;
+        c->Perform(CM_MOUSELEAVE);
+      }
       return guard.Alive() ? host->BaseEvent(e) : true;
     }
     case QEvent::FocusIn:

@@ -275,6 +275,13 @@ void TEdit::WMContextMenu(TMessage& m) {
   Perform(kMenu[chosen].message);
 }
 
+void TEdit::CMEnter(TMessage& m) {
+  // As the class library's edit: the whole text, unless a mouse press brought the
+  // focus (it places the caret) or the edit holds many lines.
+  if (auto_select_ && !ControlState().Contains(csLButtonDown) && !multi_line_) SelectAll();
+  TWinControl::CMEnter(m);
+}
+
 void TEdit::WMGetDlgCode(TMessage& m) {
   m.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
   if (OnManyLines() && want_returns_) m.Result |= DLGC_WANTALLKEYS;

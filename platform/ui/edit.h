@@ -56,6 +56,10 @@ public:
   void SetSelText(const QString& value);  // replaces the selection (in code)
   void SelectAll();
   void Clear() { SetText(QString()); }
+  // On (the default): the edit selects its whole text when it gets the focus by the
+  // keyboard or from code, so typing replaces it; a mouse press places the caret.
+  bool AutoSelect() const { return auto_select_; }
+  void SetAutoSelect(bool value) { auto_select_ = value; }
   // Where the caret stands: the moving end of the selection.
   int CaretPos() const;
   // The character position nearest to a client point (stands for EM_CHARFROMPOS).
@@ -102,6 +106,7 @@ protected:
   void Dispatch(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
   void WMGetDlgCode(TMessage& Message) override;
+  void CMEnter(TMessage& Message) override;
   void WMContextMenu(TMessage& Message) override;
   virtual void CNCommand(TMessage& Message);
   // The clipboard messages; the base handlers do what the edit control does.
@@ -127,6 +132,7 @@ private:
   std::unique_ptr<EditEngine> engine_;
   QChar password_char_;
   bool multi_line_ = false;
+  bool auto_select_ = true;
   bool word_wrap_ = false;
   bool want_returns_ = false;
   bool recreating_ = false;

@@ -1,21 +1,62 @@
 #include "platform/ui/qt_graphics.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 #include "platform/ui/graphics_objects.h"
 
 namespace {
 
+// The forms are laid out for Windows' fonts at 96 dpi. Free fonts with the same
+// metrics stand in for them: Wine's own Tahoma and MS Sans Serif (fonts-wine, which
+// fontconfig does not list, so they are loaded from their installed files), the
+// Liberation fonts for Arial, Courier New and Times New Roman (listed by fontconfig),
+// DejaVu Sans for Verdana (the Vera design shares Verdana's wide proportions), and
+// DejaVu as the last fallback wherever one of them is missing.
+struct TFontFile {
+  const char* Family;
+  const char* Path;
+};
+constexpr TFontFile kShippedFontFiles[] = {
+    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
+    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf"},
+    {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf"},
+};
+
+struct TFontStandIn {
+  const char* Family;
+  const char* Substitutes[3];
+};
+constexpr TFontStandIn kFontStandIns[] = {
+    {"Tahoma", {"DejaVu Sans"}},
+    {"MS Sans Serif", {"Tahoma", "DejaVu Sans"}},
+    {"Microsoft Sans Serif", {"Tahoma", "DejaVu Sans"}},
+    {"MS Shell Dlg", {"Tahoma", "DejaVu Sans"}},
+    {"MS Shell Dlg 2", {"Tahoma", "DejaVu Sans"}},
+    {"Segoe UI", {"Tahoma", "DejaVu Sans"}},
+    {"Verdana", {"DejaVu Sans"}},
+    {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+    {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
+    {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
+};
+
 void InstallFontSubstitutes() {
   static bool done = false;
-  if (done) return;
+  if (done || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   done = true;
-  const QStringList sans{QStringLiteral("DejaVu Sans")};
-  for (const char* family : {"Verdana", "Tahoma", "MS Sans Serif", "Microsoft Sans Serif", "Arial",
-                             "Segoe UI", "MS Shell Dlg", "MS Shell Dlg 2"})
-    QFont::insertSubstitutions(QString::fromLatin1(family), sans);
-  QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("DejaVu Sans Mono")});
-  QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("DejaVu Serif")});
+  const QStringList installed = QFontDatabase::families();
+  for (const TFontFile& f : kShippedFontFiles)
+    if (!installed.contains(QString::fromLatin1(f.Family), Qt::CaseInsensitive) && QFile::exists(QString::fromLatin1(f.Path)))
+      QFontDatabase::addApplicationFont(QString::fromLatin1(f.Path));
+  for (const TFontStandIn& s : kFontStandIns) {
+    QStringList substitutes;
+    for (const char* family : s.Substitutes)
+      if (family) substitutes.append(QString::fromLatin1(family));
+    QFont::insertSubstitutions(QString::fromLatin1(s.Family), substitutes);
+  }
 }
 
 QFont BaseFont(const TFont& font, int pixelSize) {

@@ -12,9 +12,12 @@
 class TFont;
 
 QColor ToQColor(TColor color);
+// The Qt pointer shape of one of the class library's standard cursors.
+Qt::CursorShape QtCursorShape(int c);  // c: a TCursor
 TColor FromQColor(const QColor& color);
-// The font at its pixel height; families that are not installed fall back to the
-// installed sans-serif (DejaVu Sans), so metrics are the same on every machine.
+// The font at its pixel height. Windows' families stand for free fonts of the same
+// metrics (Wine's Tahoma and MS Sans Serif, Liberation for Arial, Courier New and
+// Times New Roman, DejaVu Sans for Verdana), DejaVu where one is missing.
 QFont ToQFont(const TFont& font);
 // Copies family, size and styles of a Qt font into a TFont (pixel size kept).
 void FromQFont(const QFont& qfont, TFont& font);

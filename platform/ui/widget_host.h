@@ -20,6 +20,8 @@ public:
   // A native widget (edit, list, combo ...) does its own key and mouse work; a
   // painted one (custom controls, forms) leaves keys to the control.
   bool native = false;
+  // Between the control's mouse enter and mouse leave messages.
+  bool mouseInside = false;
 };
 
 namespace ControlDispatch {

@@ -9,6 +9,7 @@
 #include "platform/os/clock.h"
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/application.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/labels.h"
@@ -19,6 +20,7 @@
 #include "tests/support/ui_input.h"
 
 #include <QDir>
+#include <cerrno>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -223,6 +225,75 @@ TEST_F(BootForm, UpdateButtonIsDisabledWhileTheCheckRunsAndASecondClickIsIgnored
   EXPECT_TRUE(F().Btn_Update->Enabled());
 }
 
+TEST_F(BootForm, CancelOrTheCloseBoxDuringTheCheckStopsItAndStartsNothing) {
+  // A slow check: no answer, so it would run about 5 s and then tell "Device Not
+  // Found!"; the user gives up during the second request.
+  const struct {
+    const char* how;
+    std::function<void(TFBoot&)> close;
+  } cases[] = {
+      {"Cancel button", [](TFBoot& f) { f.Btn_Cancel->Click(); }},
+      {"close box", [](TFBoot& f) { f.Close(); }},
+  };
+  for (const auto& c : cases) {
+    Last_IP_Address = QStringLiteral("127.0.0.9");
+    Update_Option = 0;
+    TFake_Prober prober(clock_, 32);  // a device that would answer
+    int requests = 0;
+    TCursor pointer = crDefault;
+    prober.during = [&] {
+      pointer = Screen->Cursor();
+      if (++requests == 1) c.close(F());
+    };
+    F().SetEchoProber(&prober);
+    ScriptedUi ui;  // no message is expected: any box fails the test
+    ui.ExpectModal(QStringLiteral("TFBoot"), [&](TForm*) {
+      Type_Address("127", "0", "0", "1");
+      F().CB_Update_Options->SetItemIndex(2);
+      F().Btn_Update->Click();
+    });
+    EXPECT_EQ(F().ShowModal(), mrCancel) << c.how;
+    EXPECT_EQ(requests, 1) << c.how;          // stopped after the request under way
+    EXPECT_EQ(pointer, crAppStart) << c.how;  // the busy pointer while it ran
+    EXPECT_EQ(Screen->Cursor(), crDefault) << c.how;
+    EXPECT_EQ(F().Last_Update().Outcome, TUpdate_Outcome::Cancelled) << c.how;
+    EXPECT_EQ(Last_IP_Address, "127.0.0.9") << c.how;
+    EXPECT_EQ(Update_Option, 0) << c.how;
+    EXPECT_FALSE(FileExists(Update_Job_Path())) << c.how;
+    EXPECT_TRUE(runner_.programs.isEmpty()) << c.how;
+    EXPECT_TRUE(F().Btn_Update->Enabled()) << c.how;
+  }
+}
+
+TEST_F(BootForm, AnEchoRequestThatCannotBeSentTellsItsCauseNotTheAddress) {
+  const struct {
+    int error;
+    bool permission;
+    QString message;
+  } cases[] = {
+      {ENETUNREACH, false, "Error! The echo request could not be sent.\n" + qt_error_string(ENETUNREACH)},
+      {EPERM, true,
+       "Error! The echo request could not be sent.\n" + qt_error_string(EPERM) +
+           "\nThis user may not send ICMP echo requests: allow ping sockets (net.ipv4.ping_group_range) or give the "
+           "program the CAP_NET_RAW capability."},
+  };
+  for (const auto& c : cases) {
+    TFake_Prober prober(clock_, 32);
+    prober.during = [&] { throw EEchoSendError(QStringLiteral("cannot send"), c.error, c.permission); };
+    F().SetEchoProber(&prober);
+    ScriptedUi ui;
+    ui.ExpectModal(QStringLiteral("TFBoot"), [&](TForm*) {
+      Type_Address("127", "0", "0", "1");
+      F().Btn_Update->Click();
+      F().Btn_Cancel->Click();
+    });
+    ui.ExpectMessage(c.message, mrOk, mtError);
+    F().ShowModal();
+    EXPECT_EQ(F().Last_Update().Outcome, TUpdate_Outcome::Echo_Not_Sent);
+    EXPECT_FALSE(FileExists(Update_Job_Path()));
+  }
+}
+
 TEST_F(BootForm, AnUpdaterThatCannotStartIsReported) {
   TFake_Prober prober(clock_, 32);
   F().SetEchoProber(&prober);
@@ -233,7 +304,9 @@ TEST_F(BootForm, AnUpdaterThatCannotStartIsReported) {
     F().Btn_Update->Click();
     F().Btn_Cancel->Click();
   });
-  ui.ExpectMessage(PathJoin(Exe_Folder, QStringLiteral("Ethernet_Update")) + "\n" + qt_error_string(2), mrOk, mtError);
+  ui.ExpectMessage("Error! The updater could not be started.\n" + PathJoin(Exe_Folder, QStringLiteral("Ethernet_Update")) +
+                       "\n" + qt_error_string(2),
+                   mrOk, mtError);
   F().ShowModal();
   EXPECT_EQ(Last_IP_Address, "127.0.0.1");  // the device answered
 }
@@ -276,6 +349,47 @@ TEST_F(BootForm, DotKeyMovesToTheNextPartOnlyUpToTheLast) {
     ProcessEvents();
     EXPECT_EQ(f.E_IP[3]->Text(), "1");
     EXPECT_TRUE(f.E_IP[3]->Focused());
+  });
+}
+
+TEST_F(BootForm, TypingAnAddressReplacesEachPartAlongTheDotChainAndTab) {
+  Last_IP_Address = QStringLiteral("192.168.2.205");
+  ScriptedUi ui;
+  Show(ui, [](TFBoot& f) {
+    ProcessEvents();
+    auto focused = [&]() -> TEdit* {
+      for (TEdit* e : f.E_IP)
+        if (e->Focused()) return e;
+      return nullptr;
+    };
+    auto type = [&](const QString& keys) {
+      for (const QChar ch : keys) {
+        TEdit* e = focused();
+        ASSERT_NE(e, nullptr);
+        PressKey(e, ch == u'.' ? Qt::Key_Period : Qt::Key_0 + ch.digitValue());
+        ProcessEvents();
+      }
+    };
+    // The first part has the focus with its text selected: the typed address
+    // replaces the remembered one part by part.
+    ASSERT_EQ(focused(), f.E_IP[0]);
+    EXPECT_EQ(f.E_IP[0]->SelText(), "192");
+    type(QStringLiteral("10.0.0.1"));
+    const char* parts[] = {"10", "0", "0", "1"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(f.E_IP[i]->Text(), parts[i]) << i;
+    // Tab (and Shift+Tab) select the part they reach, so typing replaces it.
+    f.E_IP[0]->SetFocus();
+    ProcessEvents();
+    PressKey(f.E_IP[0], Qt::Key_Tab);
+    ProcessEvents();
+    ASSERT_EQ(focused(), f.E_IP[1]);
+    type(QStringLiteral("7"));
+    EXPECT_EQ(f.E_IP[1]->Text(), "7");
+    PressKey(f.E_IP[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    ProcessEvents();
+    ASSERT_EQ(focused(), f.E_IP[0]);
+    type(QStringLiteral("3"));
+    EXPECT_EQ(f.E_IP[0]->Text(), "3");
   });
 }
 

@@ -534,3 +534,52 @@ TEST_F(EtherCATSlaveForm, TypeChosenWithTheGridsListEditorAndLengthTyped) {
   EXPECT_EQ(g->GetCellEx(6, 2), "0");
   F().Hide();
 }
+
+TEST_F(EtherCATSlaveForm, EscapeFromTheTypeListLeavesTheWholeRowAsItWas) {
+  F().Show();
+  ProcessEvents();
+  TExStringGrid* g = StM();
+  g->SetFocus();
+  ProcessEvents();
+  auto openList = [&](int row) {
+    const TRect r = g->CellRect(2, row);
+    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    ProcessEvents();
+    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);  // the current cell: opens the list
+    ProcessEvents();
+    ASSERT_TRUE(g->Combobox()->Visible());
+  };
+  auto row = [&](int r) {
+    QStringList cells;
+    for (int c = 1; c <= 7; ++c) cells << g->GetCellEx(c, r);
+    return cells.join(u'|') + (g->ReadOnly(3, r) ? "|locked" : "|open");
+  };
+  // Row 1 gets an Array of 10 through the list; row 2 stays empty.
+  openList(1);
+  for (int i = 0; i < 8; ++i) PressKey(g->Combobox(), Qt::Key_Down);
+  PressKey(g->Combobox(), Qt::Key_Return);
+  ProcessEvents();
+  const QString row1 = row(1), row2 = row(2);
+  ASSERT_TRUE(row1.startsWith("Y|Array|10|")) << row1.toStdString();
+
+  const struct {
+    const char* what;
+    int row;
+    int downs;  // keys pressed in the open list before Escape
+  } cases[] = {
+      {"empty row, list only opened", 2, 0},
+      {"empty row, another item shown", 2, 3},
+      {"typed row, list only opened", 1, 0},
+      {"typed row, another item shown", 1, 2},
+  };
+  for (const auto& c : cases) {
+    openList(c.row);
+    for (int i = 0; i < c.downs; ++i) PressKey(g->Combobox(), Qt::Key_Down);
+    PressKey(g->Combobox(), Qt::Key_Escape);
+    ProcessEvents();
+    EXPECT_FALSE(g->Combobox()->Visible()) << c.what;
+    EXPECT_EQ(row(1), row1) << c.what;
+    EXPECT_EQ(row(2), row2) << c.what;
+  }
+  F().Hide();
+}

@@ -6,6 +6,8 @@
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
 #include "gateway/category_panel_group.h"
+#include "gateway/par_gen_checks.h"
+#include "gateway/par_gen_file.h"
 #include "gateway/par_gen_layout.h"
 #include "platform/os/files.h"
 #include "platform/ui/check_box.h"
@@ -94,11 +96,43 @@ TEST_F(ParGenForm, LayoutIsTheSameWhateverTheDHCPBoxesAndHowOftenItRuns) {
     EXPECT_EQ(F().Panel(CP_EtherCAT_Slave)->Height(), 149);
     EXPECT_EQ(F().Panel(CP_Modbus_TCP_Master)->Height(), 178);
     EXPECT_FALSE(C("CB_EthConn_En_DHCP_WiFi")->Enabled());
-    // The device's own address rows follow DHCP on the cable.
-    EXPECT_EQ(E("E_ModbusTCPMaster_IP1")->Enabled(), !dhcp);
-    EXPECT_EQ(E("E_ModbusTCPMaster_GAT4")->Enabled(), !dhcp);
-    EXPECT_EQ(C("CB_ModbusTCPMaster_En_GAT")->Enabled(), !dhcp);
-    EXPECT_TRUE(E("E_ModbusTCPMaster_TimeOut")->Enabled());
+    // DHCP greys the address rows of the (hidden) Modbus TCP slave panel only.
+    EXPECT_EQ(E("E_ModbusTCPSlave_IP1")->Enabled(), !dhcp);
+    EXPECT_EQ(E("E_ModbusTCPSlave_GAT4")->Enabled(), !dhcp);
+    EXPECT_EQ(C("CB_ModbusTCPSlave_En_GAT")->Enabled(), !dhcp);
+  }
+}
+
+TEST_F(ParGenForm, NoShownRowIsGreyedButTheWiFiBoxAndNoCheckNamesAGreyedField) {
+  // Every combination of the boxes that drive enabling or the checks.
+  for (int bits = 0; bits < 8; ++bits) {
+    const bool dhcp = bits & 1, dns = bits & 2, gateway = bits & 4;
+    C("CB_EthConn_En_DHCP_Cable")->SetChecked(dhcp);
+    C("CB_EthConn_Enable_DNS")->SetChecked(dns);
+    C("CB_ModbusTCPMaster_En_GAT")->SetChecked(gateway);
+    F().Move_GroupBoxs();
+    for (const TParGenPanel panel : kServed)
+      for (const TParGenRow& row : Panel_Rows(panel)) {
+        const QString first = QString::fromUtf16(row.First);
+        TControl* c = F().Item(first);
+        ASSERT_NE(c, nullptr) << first.toStdString();
+        EXPECT_EQ(c->Enabled(), first != "CB_EthConn_En_DHCP_WiFi") << first.toStdString() << " bits " << bits;
+        if (row.Kind == TRowKind::Address || row.Kind == TRowKind::Gateway)
+          for (int part = 1; part <= 4; ++part)
+            EXPECT_TRUE(E(Address_Edit_Name(row, part).toLatin1().constData())->Enabled()) << first.toStdString();
+      }
+    // Each check that applies names a field the user can edit.
+    for (const TParGenCheck& check : ParGen_Checks) {
+      const QString control = QString::fromUtf16(ParGen_Field_Controls[check.Field]);
+      for (int f = 0; f < kParGenFieldCount; ++f) {
+        const QString name = QString::fromUtf16(ParGen_Field_Controls[f]);
+        if (!ParGen_Fields[f].CheckBox) E(name.toLatin1().constData())->SetText(QStringLiteral("1"));
+      }
+      E(control.toLatin1().constData())->SetText(QString());
+      const std::optional<int> failure = ::Controllo_Dati(F().Fields());
+      if (failure != check.TextIndex) continue;  // this check does not apply now
+      EXPECT_TRUE(F().Item(control)->Enabled()) << control.toStdString() << " bits " << bits;
+    }
   }
 }
 
@@ -114,8 +148,7 @@ TEST_F(ParGenForm, ShowingLoadsTheFileOrTheDefaultsAndCancelWritesNothing) {
   EXPECT_FALSE(C("CB_ModbusTCPMaster_En_GAT")->Checked());
   EXPECT_FALSE(FileExists(File_ParGen));
 
-  // A file: each element on its own; the Wi-Fi box is never loaded; DHCP greys the
-  // address rows at once.
+  // A file: each element on its own; the Wi-Fi box is never loaded.
   const QByteArray file =
       "<Par_Gen><Eth_Conn_Device_Name> host </Eth_Conn_Device_Name><Eth_Conn_DHCP_Cable>1</Eth_Conn_DHCP_Cable>"
       "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi><EtherCAT_Slave_Clear_Data>yes</EtherCAT_Slave_Clear_Data>"
@@ -130,7 +163,7 @@ TEST_F(ParGenForm, ShowingLoadsTheFileOrTheDefaultsAndCancelWritesNothing) {
         EXPECT_FALSE(f.Check(QStringLiteral("CB_EtherCAT_Slave_Clear_Data"))->Checked());  // only "1" checks
         EXPECT_EQ(f.Edit(QStringLiteral("E_ModbusTCPMaster_IP1"))->Text(), "abc");
         EXPECT_EQ(f.Edit(QStringLiteral("E_EtherCAT_Slave_Name"))->Text(), "devicename1");
-        EXPECT_FALSE(f.Edit(QStringLiteral("E_ModbusTCPMaster_IP1"))->Enabled());
+        EXPECT_TRUE(f.Edit(QStringLiteral("E_ModbusTCPMaster_IP1"))->Enabled());  // checked at OK, so editable
         f.Edit(QStringLiteral("E_EthConn_Device_Name"))->SetText(QStringLiteral("changed"));
         f.Btn_Cancel->Click();
       },

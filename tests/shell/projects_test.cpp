@@ -32,6 +32,8 @@ TEST_F(Projects, NewNamesAreCheckedInOrderAndOnlyAGoodOneIsCreated) {
   };
   const Case cases[] = {
       {"", 107},
+      {" ", 107},  // nothing but blanks is no name either
+      {QStringLiteral("  \t "), 107},
       {"Existing", 106},
       {"EXISTING", 106},  // a folder differing only in case counts as existing
       {"a/b", 105},
@@ -39,6 +41,8 @@ TEST_F(Projects, NewNamesAreCheckedInOrderAndOnlyAGoodOneIsCreated) {
       {"a\\b", 105},
       {".", 105},
       {"..", 105},
+      {".git", 105},  // a dot-folder would never be listed by Open
+      {".hidden project", 105},
       {QStringLiteral("tab\there"), 105},
       {QStringLiteral("del\x7f"), 105},
       {QString(300, u'x'), 105},  // too long for the file system
@@ -115,6 +119,9 @@ TEST_F(Projects, OpenActivatesOnlyAnExistingProjectFolder) {
 TEST_F(Projects, OpenListsTheProjectFoldersOnly) {
   ASSERT_TRUE(CreateDir(projectPath("beta")));
   ASSERT_TRUE(CreateDir(projectPath("Alpha")));
+  // Folders of other tools (version control, file managers) are no projects.
+  ASSERT_TRUE(CreateDir(projectPath(".git")));
+  ASSERT_TRUE(CreateDir(projectPath(".Trash-1000")));
   WriteFileWhole(projectPath("notes.txt"), "x");
   EXPECT_EQ(Load_Existing_Configuration(), (QStringList{"Alpha", "beta"}));
 }

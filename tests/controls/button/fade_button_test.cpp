@@ -260,4 +260,22 @@ TEST_F(ButtonForm, HotTrackOnEnterAndFadeAfterLeave) {
   form->Hide();
 }
 
+TEST_F(ButtonForm, HoverLookEndsWhenTheFormHidesUnderTheMouse) {
+  // A dialog closed by a click on its Cancel button: the window goes, the mouse
+  // never leaves the button, and the next showing must not open with it lit.
+  form->Show();
+  int left = 0;
+  cancel->OnMouseExit = [&](TObject*) { ++left; };
+  MouseEnter(cancel);
+  ASSERT_EQ(cancel->HotTrackStep(), 8);
+  form->Hide();
+  EXPECT_FALSE(cancel->CursorOnButton());
+  EXPECT_EQ(cancel->HotTrackStep(), 0);
+  form->Show();
+  EXPECT_FALSE(cancel->CursorOnButton());
+  EXPECT_EQ(cancel->HotTrackStep(), 0);
+  form->Hide();  // no second leave for a mouse that already left
+  EXPECT_EQ(left, 0);  // the exit event is for a visible button only
+}
+
 }  // namespace
