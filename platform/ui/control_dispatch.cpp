@@ -438,6 +438,14 @@ bool Route(WidgetHost* host, QEvent* e) {
       }
       return host->BaseEvent(e);
     }
+    case QEvent::WindowActivate: {
+      if (auto* form = dynamic_cast<TForm*>(c); form && !c->Parent()) {
+        AliveGuard guard(host);
+        form->WindowActivated();
+        if (!guard.Alive()) return true;
+      }
+      return host->BaseEvent(e);
+    }
     case QEvent::Close: {
       FrameScope scope(host, e);
       e->ignore();

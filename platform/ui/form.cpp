@@ -172,6 +172,10 @@ void TForm::ShowWindow() {
   if (active_control_ && active_control_->CanFocus()) FocusControl(active_control_);
 }
 
+void TForm::WindowActivated() {
+  if (active_control_ && active_control_->CanFocus() && !active_control_->Focused()) FocusControl(active_control_);
+}
+
 void TForm::HideWindow() {
   form_state_ -= fsVisible;
   if (QWidget* w = Widget(); w && w->isVisible()) w->hide();

@@ -46,6 +46,10 @@ public:
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   // The window system changed the window's size (the user dragged its border).
   void WindowResized(int width, int height);
+  // The window system made the form's window the active one: the form's active
+  // control takes the focus, as the class library does on activation (a window
+  // shown for the first time is activated only after the form set its focus).
+  void WindowActivated();
   // The client area's size; the frame around it belongs to the window system.
   void SetClientSize(int width, int height);
 

@@ -370,8 +370,10 @@ TEST_F(BootForm, TypingAnAddressReplacesEachPartAlongTheDotChainAndTab) {
         ProcessEvents();
       }
     };
-    // The first part has the focus with its text selected: the typed address
+    // The first part takes the focus with its text selected: the typed address
     // replaces the remembered one part by part.
+    f.E_IP[0]->SetFocus();
+    ProcessEvents();
     ASSERT_EQ(focused(), f.E_IP[0]);
     EXPECT_EQ(f.E_IP[0]->SelText(), "192");
     type(QStringLiteral("10.0.0.1"));

@@ -133,7 +133,7 @@ TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheProgramCl
     reason = e.Message;
   }
   ASSERT_TRUE(reason.contains("Fabricor.xml"));
-  ui.ExpectMessage(reason, mrOk, mtError, TMsgDlgButtons{mbOK});
+  ui.ExpectMessage("Error! The settings could not be saved.\n" + reason, mrOk, mtError, TMsgDlgButtons{mbOK});
   TCloseAction action = caHide;
   Main()->OnClose(Main(), action);
   EXPECT_NE(action, caNone);
