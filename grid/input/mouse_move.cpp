@@ -62,7 +62,9 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     TStringGrid::SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to),
                                RowCount() - 1});
   }
-  // 9-12. (Fixed sizing, the selection handle and drags come with their features.)
+  // 9. Borders of fixed columns and rows.
+  TrackFixedSizing(X, Y, C >= 0 && R >= 0);
+  // 10-12. (The selection handle and drags come with their features.)
   // 13. The select mode of the next press (kept while a selection is dragged).
   if (FMouseSelectStart < 0) {
     FMouseSelectMode = msNormal;
@@ -88,6 +90,8 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     TBaseGrid::MouseMove(Shift, X, Y);
   }
   // 20. Sizing events with the prospective width or height.
+  if (FSizingFixed && OnColumnSizing) OnColumnSizing(this, 0, FSizeFixedX);
+  if (FSizingFixedR && OnRowSizing) OnRowSizing(this, 0, FSizeFixedY);
   if (GridState() == gsColSizing && OnColumnSizing && Colclicked >= 0) {
     const TRect r = CellRect(Colclicked, std::max(0, Rowclicked));
     OnColumnSizing(this, Colclicked, X - Clickposdx - r.Left);
@@ -96,8 +100,12 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     const TRect r = CellRect(std::max(0, Colclicked), Rowclicked);
     OnRowSizing(this, Rowclicked, Y - Clickposdy - r.Top);
   }
-  // 21. The sizing hint (fixed-cell sizing comes with its feature).
-  if (HintShowSizing && GridState() == gsColSizing) {
+  // 21. The sizing hint.
+  if (HintShowSizing && FSizingFixed) {
+    ShowSizingHint(true, FSizeFixedX, 0, 0);
+  } else if (HintShowSizing && FSizingFixedR) {
+    ShowSizingHint(false, FSizeFixedY, 0, 0);
+  } else if (HintShowSizing && GridState() == gsColSizing) {
     const int hc = Colclicked >= 0 ? Colclicked : ColCount() - 1;
     const int hr = Colclicked >= 0 ? std::max(0, Rowclicked) : 0;
     const int w = Colclicked >= 0 ? X - Clickposdx - CellRect(Colclicked, hr).Left : 0;
@@ -116,6 +124,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 void TExStringGrid::CMMouseLeave(TMessage& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
+  FSizeFixed = FSizeFixedR = false;
   ShowSelectModeCursor();
   if (!FNoMouseLeave && HoverFixedCells != hfNone && (FHoverFixedX != -1 || FHoverFixedY != -1)) {
     const int oldX = FHoverFixedX, oldY = FHoverFixedY;
@@ -147,6 +156,17 @@ bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) {
 // Stands for the cursor step of the grid's set-cursor handling: row selection
 // 8010, column selection 8011, the whole grid and the selection handle 8012.
 void TExStringGrid::ShowSelectModeCursor() {
+  // Over a fixed border that sizes (or while it does): the split pointers.
+  const bool colSplit = FSizeFixed || FSizingFixed, rowSplit = FSizeFixedR || FSizingFixedR;
+  if (colSplit || rowSplit) {
+    if (!FSelectCursorShown) {
+      FOwnCursor = Cursor();
+      FSelectCursorShown = true;
+    }
+    const TCursor split = colSplit ? crHSplit : crVSplit;
+    if (Cursor() != split) SetCursor(split);
+    return;
+  }
   if (FMouseSelectMode == msNormal) {
     if (FSelectCursorShown) SetCursor(FOwnCursor);
     FSelectCursorShown = false;

@@ -102,7 +102,8 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   const TRect CR = CellRect(C, R);
   // 13.
   if (ma.CaretPositioning) LButFlg = true;
-  // 14. (Sizing fixed columns and rows comes with the fixed-sizing feature.)
+  // 14. Sizing fixed columns and rows.
+  if (StartFixedSizing(X, Y, true)) return;
   // 15.
   if (inFixed || IsFixed(C, R)) HideInplaceEdit();
   const bool hookFixed = IsFixed(C, R) && !inFixed;

@@ -20,7 +20,9 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   FMouseSelectMode = msNormal;
   FMouseDownMove = false;
   FMouseSelectStart = -1;
-  // U2-U3. (Fixed-cell sizing and the pressed look come with their features.)
+  // U2.
+  EndFixedSizing(X, Y);
+  // U3. (The pressed look of fixed cells comes with its feature.)
   // U4. A pushed cell button.
   if (FPushedCellButton.X >= 0) {
     const TGridCoord pushed = FPushedCellButton;

@@ -1349,6 +1349,17 @@ protected:
   void ShowSelectModeCursor();
   bool FSelectCursorShown = false;
   TCursor FOwnCursor = crDefault;
+  // Sizing fixed columns and rows by their borders (MouseActions.SizeFixedCol,
+  // SizeFixedRow; grid/input/fixed_sizing.cpp): the mouse is on such a border,
+  // sizing runs, the column or row sized and the sizing line's position.
+  bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
+  int FSizingFixedCol = -1, FSizingFixedRow = -1, FSizeFixedX = 0, FSizeFixedY = 0;
+  // The fixed column (row) whose right (bottom) border lies within 2 pixels of X (Y); -1 when none.
+  int FixedColBorderAt(int X);
+  int FixedRowBorderAt(int Y);
+  void TrackFixedSizing(int X, int Y, bool ValidCell);
+  bool StartFixedSizing(int X, int Y, bool ValidCell);
+  void EndFixedSizing(int X, int Y);
 
 public:
   // ===================== the settings objects' host =====================

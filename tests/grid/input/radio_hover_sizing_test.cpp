@@ -173,3 +173,51 @@ TEST(PanGlyph, DrawnAtThePanOriginWhilePanning) {
   t.g->PaintTo(shot.Canvas(), 0, 0);
   EXPECT_NE(shot.Canvas()->Pixel(origin.X + 16, origin.Y + 16), clBlack);
 }
+
+TEST(FixedSizing, FixedColumnAndRowBordersSizeWithTheirHintAndEvents) {
+  struct Case {
+    bool column;
+  } cases[] = {{true}, {false}};
+  for (const Case& c : cases) {
+    InputGrid t;
+    t.g->MouseActions()->SizeFixedCol = true;
+    t.g->MouseActions()->SizeFixedRow = true;
+    t.g->HintShowSizing = true;
+    QStringList events;
+    t.g->OnColumnSizing = [&](TObject*, int col, int size) { events << QStringLiteral("sizing %1 %2").arg(col).arg(size); };
+    t.g->OnRowSizing = [&](TObject*, int row, int size) { events << QStringLiteral("sizing %1 %2").arg(row).arg(size); };
+    t.g->OnEndColumnSize = [&](TObject*, int col) { events << QStringLiteral("end col %1").arg(col); };
+    t.g->OnEndRowSize = [&](TObject*, int row) { events << QStringLiteral("end row %1").arg(row); };
+    t.g->OnUpdateColumnSize = [&](TObject*, int, int& w) { w = std::min(w, 90); };
+    // The border of fixed column 0 (row 0) and a point of a normal cell beside it.
+    const int border = c.column ? t.g->ColWidths(0) : t.g->RowHeights(0);
+    const int across = c.column ? t.Centre(0, 3).Y : t.Centre(3, 0).X;
+    auto at = [&](int along) { return c.column ? TPoint{along, across} : TPoint{across, along}; };
+    const TCursor own = t.g->Cursor();
+    MouseMoveTo(t.g, at(border + 1).X, at(border + 1).Y);
+    EXPECT_EQ(t.g->Cursor(), c.column ? crHSplit : crVSplit);
+    MousePress(t.g, at(border + 1).X, at(border + 1).Y);
+    const TPoint to = at(border + 25);
+    MouseMoveTo(t.g, to.X, to.Y, Qt::LeftButton);
+    const QString expectedHint = QStringLiteral("%1=<b>%2</b>").arg(c.column ? "cw" : "rh").arg(border + 25);
+    EXPECT_EQ(t.g->LastSizingHint, expectedHint);
+    EXPECT_TRUE(t.g->ScrollHintShowing());
+    const TPoint corner = t.g->ClientToScreen(t.g->CellRect(0, 0).TopLeft());
+    EXPECT_EQ(t.g->SizingHintWindow()->Left(), corner.X);
+    EXPECT_EQ(t.g->SizingHintWindow()->Top(), corner.Y);
+    EXPECT_EQ(t.g->SizingLine(), (c.column ? TPoint{to.X, -1} : TPoint{-1, to.Y}));
+    MouseRelease(t.g, to.X, to.Y);
+    EXPECT_FALSE(t.g->ScrollHintShowing());
+    EXPECT_EQ(t.g->SizingLine(), (TPoint{-1, -1}));
+    if (c.column) {
+      EXPECT_EQ(t.g->ColWidths(0), std::min(border + 25, 90));
+      EXPECT_EQ(events.last(), "end col 0");
+    } else {
+      EXPECT_EQ(t.g->RowHeights(0), border + 25);
+      EXPECT_EQ(events.last(), "end row 0");
+    }
+    EXPECT_EQ(events.first(), QStringLiteral("sizing 0 %1").arg(border + 25));
+    MouseMoveTo(t.g, t.Centre(3, 3).X, t.Centre(3, 3).Y);
+    EXPECT_EQ(t.g->Cursor(), own);
+  }
+}
