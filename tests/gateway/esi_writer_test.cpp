@@ -7,7 +7,6 @@
 #include "platform/xml/xml_document.h"
 #include "tests/gateway/bank1_test_project.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -39,14 +38,7 @@ QStringList PDO_Lines(const TTest_Project& p) {
   return lines.mid(from, to - from);
 }
 
-// The data file beside this source. A compiler cache may give the source's path
-// relative to the build folder, which holds the folder of the test programs.
-QString Data_File(const char* name) {
-  QFileInfo source(QStringLiteral(__FILE__));
-  if (source.isRelative())
-    source.setFile(QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")), QStringLiteral(__FILE__));
-  return source.dir().filePath(QStringLiteral("data/") + name);
-}
+QString Data_File(const char* name) { return QStringLiteral(TESTS_SOURCE_DIR "/gateway/data/") + name; }
 
 }  // namespace
 
