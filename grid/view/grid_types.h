@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "grid/base/cell_properties.h"
+#include "grid/base/color_tones.h"  // TSuiteStyle
 #include "grid/base/editor_type.h"
 #include "grid/base/mouse_actions.h"
 #include "grid/data/sort_settings.h"
@@ -37,12 +38,6 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-// The suite's colour styles (the grid keeps the one last applied).
-enum TSuiteStyle {
-  tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
-  tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
-  tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
-};
 // The directions in which a drag may scroll the view.
 enum TDragScrollDirectionFlag { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirection = TSet<TDragScrollDirectionFlag>;

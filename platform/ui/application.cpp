@@ -1,6 +1,7 @@
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QToolTip>
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"
@@ -69,3 +70,5 @@ void TScreen::SetCursor(TCursor value) {
     QApplication::setOverrideCursor(QCursor(QtCursorShape(value)));
   }
 }
+
+void TApplication::CancelHint() { QToolTip::hideText(); }

@@ -48,6 +48,9 @@ public:
   // Shows the message of an exception no handler caught in an error box.
   void HandleException(const QString& message);
 
+  // Hides the hint shown now, so that a new one can show.
+  void CancelHint();
+
   QString Title() const { return title_; }
   void SetTitle(const QString& value) { title_ = value; }
 

@@ -114,6 +114,7 @@ void TForm::ApplyBorder() {
   }
   Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (border_style_ == bsNone) flags = Qt::Window | Qt::FramelessWindowHint;
+  if (IsPopupWindow()) flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
   if (fixed) flags |= Qt::MSWindowsFixedSizeDialogHint;
   if (w->windowFlags() != flags) w->setWindowFlags(flags);
 }

@@ -92,6 +92,9 @@ public:
   void ControlRemoved(TControl* control);
 
 protected:
+  // A pop-up window: borderless, above other windows, owned by another form's
+  // window (see popup_form.h).
+  virtual bool IsPopupWindow() const { return false; }
   // Raises OnResize (not while loading or destroying).
   virtual void Resize();
   friend class TWinControl;

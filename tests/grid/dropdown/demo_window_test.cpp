@@ -1,0 +1,64 @@
+// A window with a track-bar, a memo and a plain drop-down for looking at them
+// on a real display. Skipped unless DROPDOWN_DEMO_SECONDS is set; then the
+// window stays up for that many seconds (for screenshots and scripted input).
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include "grid/dropdown/memo_drop_down.h"
+#include "grid/dropdown/track_bar_drop_down.h"
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+
+TEST(DropDownDemo, Window) {
+  const int seconds = qEnvironmentVariableIntValue("DROPDOWN_DEMO_SECONDS");
+  if (seconds <= 0) GTEST_SKIP() << "set DROPDOWN_DEMO_SECONDS to show the window";
+  TForm form(nullptr);
+  form.SetCaption(QStringLiteral("Drop-down controls"));
+  form.SetBounds(40, 40, 520, 360);
+
+  auto* track = new TExTrackBarDropDown(&form);
+  track->SetParent(&form);
+  track->SetBounds(140, 30, 200, 21);
+  track->SetLabelCaption(QStringLiteral("Track bar:"));
+  track->SetLabelPosition(lpLeftCenter);
+  track->SetLabelMargin(6);
+
+  auto* memo = new TExMemoDropDown(&form);
+  memo->SetParent(&form);
+  memo->SetBounds(140, 80, 200, 21);
+  memo->SetEditorEnabled(false);
+  TStringList lines;
+  lines.SetText(QStringLiteral("First line of the memo\nSecond line"));
+  memo->SetMemoText(lines);
+  memo->SetLabelCaption(QStringLiteral("Memo:"));
+  memo->SetLabelPosition(lpLeftCenter);
+  memo->SetLabelMargin(6);
+
+  auto* plain = new TExCustomDropDown(&form);
+  plain->SetParent(&form);
+  plain->SetBounds(140, 130, 200, 21);
+  plain->SetEditType(etMoney);
+  plain->SetPrecision(2);
+  plain->SetPrefix(QStringLiteral("$"));
+  plain->SetFloatValue(1234.5);
+  plain->SetDropDownWidth(240);
+  plain->SetDropDownHeight(90);
+  plain->DropDownHeader()->Caption = QStringLiteral("Plain drop-down");
+  plain->DropDownHeader()->Buttons()->Add()->SetCaption(QStringLiteral("Help"));
+  plain->DropDownFooter()->Buttons()->Add()->SetCaption(QStringLiteral("OK"));
+  plain->DropDownFooter()->Buttons()->Items(0)->ModalResult = 1;
+  plain->DropDownFooter()->Caption = QStringLiteral("Footer");
+  plain->SetLabelCaption(QStringLiteral("Money:"));
+  plain->SetLabelPosition(lpLeftCenter);
+  plain->SetLabelMargin(6);
+
+  form.Show();
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < seconds * 1000LL) {
+    Application->ProcessMessages();
+    QThread::msleep(10);
+  }
+}
