@@ -49,10 +49,13 @@ void TExCustomDropDown::UpdateDropDownSize() {
   FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w, h);
 }
 
+// The control fills the pop-up between header and footer once the pop-up has
+// its size (the form arranges its parts whenever it is sized).
 void TExCustomDropDown::UpdateDropDownControl() {
   if (!FDropDownForm || !FControl) return;
   if (FControl->Parent() != FDropDownForm) FControl->SetParent(FDropDownForm);
-  FDropDownForm->ArrangeParts();
+  const bool header = FDropDownForm->Header() && FDropDownHeader->Visible();
+  FControl->SetTop(header ? FDropDownForm->Header()->Height() + 2 : DropDownBorderWidth);
 }
 
 void TExCustomDropDown::DoShowDropDown() {

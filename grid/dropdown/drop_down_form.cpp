@@ -68,7 +68,8 @@ void TDropDownForm::InitializeAndUpdate() {
     FFooter->OnDrawBackGround = FExDropDown->OnDrawFooter;
     FFooter->OnGetText = FExDropDown->OnGetFooterText;
   }
-  ArrangeParts();
+  // Before an opening the size is not known yet: the opening arranges the parts.
+  if (Visible()) ArrangeParts();
 }
 
 // The header along the top and the footer along the bottom inside the border;

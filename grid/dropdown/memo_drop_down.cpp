@@ -84,6 +84,9 @@ void TExMemoDropDown::DoHideDropDown(bool Cancelled) {
   const bool autoDrop = AutoDrop;
   AutoDrop = false;
   if (Cancelled && FMemo) FMemo->SetLinesText(MemoLines());
+  // The lines themselves are what a cancel keeps: the edit's text from the last
+  // Text assignment would overwrite them through Change.
+  if (Cancelled) FOldText = Text();
   TExCustomDropDown::DoHideDropDown(Cancelled);
   AutoDrop = autoDrop;
 }

@@ -67,3 +67,5 @@ void TTrackBar::FromWidget(int value) {
 void TTrackBar::Changed() {
   if (OnChange) OnChange(this);
 }
+
+void TTrackBar::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS; }

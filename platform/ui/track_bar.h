@@ -26,6 +26,8 @@ public:
 
 protected:
   virtual void Changed();
+  // The arrow keys move the thumb (they are no dialog keys here).
+  void WMGetDlgCode(TMessage& Message) override;
 
 private:
   void Apply();

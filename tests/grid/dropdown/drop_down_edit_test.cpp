@@ -14,6 +14,7 @@
 #include "platform/rtl/locale_settings.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/labels.h"
 #include "platform/ui/screen_metrics.h"
 #include "tests/support/ui_input.h"
@@ -211,7 +212,9 @@ TEST_F(DropDownTest, KeysOpenAndClose) {
     events.clear();
     Key(c.key, c.alt ? TShiftState{ssAlt} : TShiftState{});
     EXPECT_EQ(Open(), c.open) << "key " << c.key << " editor " << c.editor;
-    if (c.closeEvent) EXPECT_TRUE(events.contains(QString::fromLatin1(c.closeEvent))) << "key " << c.key;
+    if (c.closeEvent) {
+      EXPECT_TRUE(events.contains(QString::fromLatin1(c.closeEvent))) << "key " << c.key;
+    }
     dd->HideDropDown(false);
   }
 }
@@ -347,7 +350,7 @@ TEST(LabelPlacement, Positions) {
   } cases[] = {
       {lpLeftTop, {100 - 40 - 3, 50}},  {lpLeftCenter, {57, 54}},      {lpLeftBottom, {57, 58}},
       {lpTopLeft, {100, 34}},           {lpBottomLeft, {100, 74}},     {lpLeftCenterLeft, {97, 54}},
-      {lpTopCenter, {80, 34}},          {lpRightCenter, {303, 54}},    {lpRighBottom, {303, 58}},
+      {lpTopCenter, {180, 34}},          {lpRightCenter, {303, 54}},    {lpRighBottom, {303, 58}},
       {lpTopRight, {300 - 40, 34}},     {lpBottomRight, {260, 74}},
   };
   for (const auto& c : cases) {
@@ -370,8 +373,12 @@ TEST_F(DropDownTest, LabelFollowsTheEdit) {
   EXPECT_EQ(label->Left() + label->Width(), 146);
 }
 
-// The frame: the border colour, the disabled grey, nothing with only a focus colour.
+// The frame: the border colour, the focus colour while focused, the disabled
+// grey, nothing with only a focus colour while unfocused.
 TEST_F(DropDownTest, BorderColours) {
+  auto* other = new TEdit(form);
+  other->SetParent(form);
+  other->SetBounds(10, 100, 100, 21);
   TBitmap b;
   auto frameAt = [&]() {
     b.SetSize(dd->Width(), dd->Height());
@@ -382,7 +389,16 @@ TEST_F(DropDownTest, BorderColours) {
   };
   dd->SetBorderColor(clRed);
   dd->FocusBorderColor = clBlue;
+  other->SetFocus();
+  ProcessEvents();
+  ASSERT_FALSE(dd->Focused());
   EXPECT_EQ(frameAt(), clRed);
+  dd->SetFocus();
+  ProcessEvents();
+  ASSERT_TRUE(dd->Focused());
+  EXPECT_EQ(frameAt(), clBlue);
+  other->SetFocus();
+  ProcessEvents();
   dd->SetBorderColor(clNone);
   EXPECT_EQ(frameAt(), clWhite);
   dd->SetEnabled(false);

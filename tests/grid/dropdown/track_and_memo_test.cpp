@@ -61,10 +61,11 @@ TEST_F(TrackBarTest, DragOverTheEdit) {
   EXPECT_EQ(dd->Position(), 5);
 }
 
-// The pop-up accepts on deactivation; the track bar is as wide as the edit.
+// The pop-up accepts on deactivation; it is as wide as the edit.
 TEST_F(TrackBarTest, PopupAcceptsOnDeactivation) {
   dd->ShowDropDown();
-  EXPECT_EQ(dd->TrackBar()->Width(), dd->Width());
+  EXPECT_EQ(dd->DropDownForm()->Width(), dd->Width());
+  EXPECT_EQ(dd->DropDownForm()->Height(), 40 + 2);  // the track bar inside the border, no header or footer
   EXPECT_FALSE(dd->DropDownForm()->CancelOnDeActivate);
   dd->TrackBar()->SetPosition(7);
   dd->DropDownForm()->ActivationChanged(false, false);
@@ -100,7 +101,8 @@ TEST_F(MemoTest, EditShowsFirstLineOrAll) {
   EXPECT_LT(dd->EditText().size(), 200);
   dd->SetEditorEnabled(true);
   SetLines(QStringLiteral("first\nsecond"));
-  EXPECT_EQ(dd->EditText(), QStringLiteral("first\r\nsecond").left(dd->EditText().size()));
+  EXPECT_TRUE(dd->EditText().startsWith(QStringLiteral("first")));
+  EXPECT_EQ(dd->MemoLines(), QStringLiteral("first\r\nsecond"));
   dd->SetText(QStringLiteral("typed"));
   EXPECT_EQ(dd->MemoLines(), QStringLiteral("typed"));
 }
