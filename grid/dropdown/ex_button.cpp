@@ -123,10 +123,8 @@ void TExButton::SizeToContent() {
   SetBounds(Left(), Top(), s.cx + 8, s.cy + 4);
 }
 
-void TExButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TCustomControl::MouseDown(Button, Shift, X, Y);
-  if (Button != mbLeft || !Enabled()) return;
-  FMouseDownInControl = true;
+// A press by mouse or key: the pressed state, painted later (a check button at once).
+void TExButton::ShowPressed() {
   if (!FDown) {
     FState = absDown;
     Invalidate();
@@ -135,6 +133,13 @@ void TExButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
     FState = absDown;
     Repaint();
   }
+}
+
+void TExButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+  if (Button != mbLeft || !Enabled()) return;
+  FMouseDownInControl = true;
+  ShowPressed();
   FDragging = true;
 }
 
@@ -212,14 +217,7 @@ void TExButton::UnHotTimerTick() {
 
 void TExButton::KeyDown(int& Key, TShiftState Shift) {
   if (Key == VK_RETURN || Key == VK_SPACE) {
-    if (!FDown) {
-      FState = absDown;
-      Invalidate();
-    }
-    if (FStyle == tasCheck) {
-      FState = absDown;
-      Repaint();
-    }
+    ShowPressed();
     FInternalClick = true;
     Click();
     FInternalClick = false;

@@ -112,6 +112,7 @@ protected:
   void Dispatch(TMessage& Message) override;
 
 private:
+  void ShowPressed();
   void UnHotTimerTick();
   void UpdateTracking();
   void UpdateExclusive();

@@ -41,12 +41,13 @@ private:
   int width_ = 0;
 };
 
-// A collection of bar buttons that reports button changes through OnChange
-// (adding and deleting buttons report nothing).
+// A collection with an owner for streaming that reports changes of its items
+// through OnChange (adding and deleting items report nothing); the bar
+// buttons and the item selector's items are such collections.
 template <typename T>
-class TBarButtons : public TCollectionOf<T> {
+class TNotifyingCollection : public TCollectionOf<T> {
 public:
-  explicit TBarButtons(TPersistent* AOwner) : owner_(AOwner) {}
+  explicit TNotifyingCollection(TPersistent* AOwner) : owner_(AOwner) {}
   TPersistent* GetOwner() const override { return owner_; }
   void DoChange() {
     if (OnChange) OnChange(this);
@@ -72,6 +73,8 @@ public:
   int ModalResult = 0;
 };
 
+template <typename T>
+using TBarButtons = TNotifyingCollection<T>;
 using THeaderButtons = TBarButtons<THeaderButton>;
 using TFooterButtons = TBarButtons<TFooterButton>;
 

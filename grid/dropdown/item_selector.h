@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "grid/dropdown/ex_drop_down.h"
+#include "grid/dropdown/header_footer_settings.h"
 #include "platform/rtl/collection.h"
 #include "platform/ui/scroll_box.h"
 #include "platform/ui/shapes.h"
@@ -42,18 +43,7 @@ private:
   std::unique_ptr<TPicture> FImage;
 };
 
-class TSelectorItems : public TCollectionOf<TSelectorItem> {
-public:
-  explicit TSelectorItems(TPersistent* AOwner) : owner_(AOwner) {}
-  TPersistent* GetOwner() const override { return owner_; }
-  void DoChange() {
-    if (OnChange) OnChange(this);
-  }
-  TNotifyEvent OnChange;
-
-private:
-  TPersistent* owner_;
-};
+using TSelectorItems = TNotifyingCollection<TSelectorItem>;
 
 class TItemAppearance : public TPersistent {
 public:

@@ -69,3 +69,11 @@ void TTrackBar::Changed() {
 }
 
 void TTrackBar::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS; }
+
+void TTrackBar::DefaultHandler(TMessage& m) {
+  if (m.Msg == WM_KEYDOWN && (m.CharCode() == VK_UP || m.CharCode() == VK_DOWN)) {
+    SetPosition(position_ + (m.CharCode() == VK_DOWN ? 1 : -1));
+    return;
+  }
+  TWinControl::DefaultHandler(m);
+}

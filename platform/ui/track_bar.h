@@ -28,6 +28,8 @@ protected:
   virtual void Changed();
   // The arrow keys move the thumb (they are no dialog keys here).
   void WMGetDlgCode(TMessage& Message) override;
+  // Up moves the thumb towards Min and Down towards Max, as Left and Right do.
+  void DefaultHandler(TMessage& Message) override;
 
 private:
   void Apply();

@@ -67,6 +67,9 @@ TEST_F(TrackBarTest, PopupAcceptsOnDeactivation) {
   EXPECT_EQ(dd->DropDownForm()->Width(), dd->Width());
   EXPECT_EQ(dd->DropDownForm()->Height(), 40 + 2);  // the track bar inside the border, no header or footer
   EXPECT_FALSE(dd->DropDownForm()->CancelOnDeActivate);
+  // The arrow keys of the track bar stay with it (no dialog keys) and the edit follows.
+  PressKey(dd->TrackBar(), Qt::Key_Right);
+  EXPECT_EQ(dd->EditText(), QStringLiteral("1"));
   dd->TrackBar()->SetPosition(7);
   dd->DropDownForm()->ActivationChanged(false, false);
   EXPECT_FALSE(dd->DroppedDown());
