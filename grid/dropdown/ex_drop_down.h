@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "grid/base/color_tones.h"
+#include "grid/base/label_position.h"
 #include "grid/dropdown/entry_rules.h"
 #include "grid/dropdown/header_footer_settings.h"
 #include "platform/ui/mask_edit.h"
@@ -30,11 +31,6 @@ class TExButtonAppearance;
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
-enum TLabelPosition {
-  lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-  lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
-  lpBottomRight
-};
 
 using TDropDownEvent = std::function<void(TObject* Sender, bool& acceptdrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
@@ -42,11 +38,6 @@ using TClipboardEvent = std::function<void(TObject* Sender, const QString& value
 using TDropDownButtonItemClick = std::function<void(TObject* Sender, int ButtonIndex)>;
 using TDrawBackGroundEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
 using TGetTextEvent = std::function<void(TObject* Sender, QString& Text)>;
-
-// The label's place beside an edit with bounds (L, T, W, H): the label's left
-// and top for a caption width w, label size (lw, lh) and margin M.
-TPoint LabelPlacement(TLabelPosition Position, TRect EditBounds, int CaptionWidth, int LabelWidth,
-                      int LabelHeight, int Margin);
 
 class TExCustomDropDown : public TCustomMaskEdit {
 public:

@@ -12,26 +12,7 @@ constexpr int kScrollBarWidth = 17;
 
 TPoint ComboLabelPosition(TLabelPosition Position, const TRect& Combo, int LabelWidth, int LabelHeight,
                           int Margin) {
-  const int top = Combo.Top, left = Combo.Left, width = Combo.Width(), height = Combo.Height();
-  const int besideLeft = left - LabelWidth - Margin;
-  const int centreY = top + (height - LabelHeight) / 2;
-  const int bottomY = top + height - LabelHeight;
-  switch (Position) {
-    case lpLeftTop: return {besideLeft, top};
-    case lpLeftCenter: return {besideLeft, centreY};
-    case lpLeftBottom: return {besideLeft, bottomY};
-    case lpTopLeft: return {left, top - LabelHeight - Margin};
-    case lpBottomLeft: return {left, top + height + Margin};
-    case lpLeftTopLeft: return {left - Margin, top};
-    case lpLeftCenterLeft: return {left - Margin, centreY};
-    case lpLeftBottomLeft: return {left - Margin, bottomY};
-    case lpTopCenter: return {left + (width - LabelWidth) / 2, top - LabelHeight - Margin};
-    case lpBottomCenter: return {left + (width - LabelWidth) / 2, top + height + Margin};
-    case lpRightTop: return {left + width + Margin, top};
-    case lpRightCenter: return {left + width + Margin, centreY};
-    case lpRighBottom: return {left + width + Margin, bottomY};
-  }
-  return {left, top};
+  return LabelPlacement(Position, Combo, LabelWidth, LabelWidth, LabelHeight, Margin);
 }
 
 TEsgCustomCombo::TEsgCustomCombo(TComponent* AOwner)

@@ -12,13 +12,9 @@
 
 #include <memory>
 
+#include "grid/base/label_position.h"
 #include "platform/ui/labels.h"
 #include "platform/ui/list_controls.h"
-
-enum TLabelPosition {
-  lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-  lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom
-};
 
 // Where a label of LabelWidth x LabelHeight stands beside a combo at `Combo`.
 TPoint ComboLabelPosition(TLabelPosition Position, const TRect& Combo, int LabelWidth, int LabelHeight,

@@ -18,6 +18,7 @@
 #include "platform/grids/grid_axis.h"
 #include "platform/rtl/sets.h"
 #include "platform/ui/control.h"
+#include "platform/ui/scroll_style.h"
 
 class QScrollBar;
 class TInplaceEdit;
@@ -33,7 +34,6 @@ enum TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSet<TGridDrawStateFlag>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A cell position; -1 in either part for "no cell".
 struct TGridCoord {

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "platform/ui/edit.h"
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+#include "platform/ui/scroll_style.h"
 
 class TMemo : public TEdit {
 public:
