@@ -2,11 +2,17 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QHash>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 
+#include "platform/ui/font_strikes.h"
 #include "platform/ui/graphics_objects.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -16,14 +22,22 @@ namespace {
 // Liberation fonts for Arial, Courier New and Times New Roman (listed by fontconfig),
 // DejaVu Sans for Verdana (the Vera design shares Verdana's wide proportions), and
 // DejaVu as the last fallback wherever one of them is missing.
+//
+// Wine's fonts are the face itself only in their bitmap strikes (Tahoma at 8 to 16
+// pixels): their outlines approximate it, and the bold Tahoma's outlines are not
+// even bold. So at a strike's size the text is drawn from the strike (without
+// smoothing, which is what selects the bitmaps), and a bold face whose outlines are
+// regular is drawn at other sizes as the regular face made bold.
 struct TFontFile {
   const char* Family;
   const char* Path;
+  bool Bold;
+  bool RegularOutlines;  // a bold face whose outlines are drawn at regular weight
 };
 constexpr TFontFile kShippedFontFiles[] = {
-    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf"},
-    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf"},
-    {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf"},
+    {"Tahoma", "/usr/share/wine/fonts/tahoma.ttf", false, false},
+    {"Tahoma", "/usr/share/wine/fonts/tahomabd.ttf", true, true},
+    {"MS Sans Serif", "/usr/share/wine/fonts/ms_sans_serif.ttf", false, false},
 };
 
 struct TFontStandIn {
@@ -43,20 +57,56 @@ constexpr TFontStandIn kFontStandIns[] = {
     {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
 };
 
+// A face loaded from one of the files above.
+struct TLoadedFace {
+  QString Family;
+  bool Bold;
+  bool RegularOutlines;
+  std::vector<int> StrikeSizes;
+};
+std::vector<TLoadedFace>& LoadedFaces() {
+  static std::vector<TLoadedFace> faces;
+  return faces;
+}
+
 void InstallFontSubstitutes() {
   static bool done = false;
   if (done || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   done = true;
   const QStringList installed = QFontDatabase::families();
-  for (const TFontFile& f : kShippedFontFiles)
-    if (!installed.contains(QString::fromLatin1(f.Family), Qt::CaseInsensitive) && QFile::exists(QString::fromLatin1(f.Path)))
-      QFontDatabase::addApplicationFont(QString::fromLatin1(f.Path));
+  for (const TFontFile& f : kShippedFontFiles) {
+    const QString family = QString::fromLatin1(f.Family);
+    if (installed.contains(family, Qt::CaseInsensitive)) continue;
+    QFile file(QString::fromLatin1(f.Path));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QByteArray bytes = file.readAll();
+    if (QFontDatabase::addApplicationFontFromData(bytes) < 0) continue;
+    LoadedFaces().push_back({family, f.Bold, f.RegularOutlines, EmbeddedBitmapSizes(bytes)});
+  }
   for (const TFontStandIn& s : kFontStandIns) {
     QStringList substitutes;
     for (const char* family : s.Substitutes)
       if (family) substitutes.append(QString::fromLatin1(family));
     QFont::insertSubstitutions(QString::fromLatin1(s.Family), substitutes);
   }
+}
+
+// The loaded face a family name and weight are drawn with (a stand-in family's
+// included), or none when the family resolves to an installed font.
+const TLoadedFace* LoadedFace(const QString& name, bool bold) {
+  if (LoadedFaces().empty()) return nullptr;
+  static QHash<QString, const TLoadedFace*> known;
+  const QString key = name.toLower() + (bold ? u'|' : u'-');
+  const auto it = known.constFind(key);
+  if (it != known.constEnd()) return *it;
+  QFont probe(name);
+  probe.setBold(bold);
+  const QString family = QFontInfo(probe).family();
+  const TLoadedFace* found = nullptr;
+  for (const TLoadedFace& face : LoadedFaces())
+    if (face.Bold == bold && face.Family.compare(family, Qt::CaseInsensitive) == 0) found = &face;
+  known.insert(key, found);
+  return found;
 }
 
 QFont BaseFont(const TFont& font, int pixelSize) {
@@ -69,6 +119,13 @@ QFont BaseFont(const TFont& font, int pixelSize) {
   f.setStrikeOut(style.Contains(fsStrikeOut));
   if (font.Quality() == fqNonAntialiased) f.setStyleStrategy(QFont::NoAntialias);
   if (font.Quality() == fqAntialiased) f.setStyleStrategy(QFont::PreferAntialias);
+  if (const TLoadedFace* face = LoadedFace(f.family(), f.bold())) {
+    const bool strike = std::binary_search(face->StrikeSizes.begin(), face->StrikeSizes.end(), f.pixelSize());
+    if (strike && font.Quality() != fqAntialiased)
+      f.setStyleStrategy(QFont::NoAntialias);
+    else if (face->RegularOutlines)
+      f.setStyleName(QStringLiteral("Regular"));  // the regular face, made bold
+  }
   return f;
 }
 

@@ -17,7 +17,10 @@ Qt::CursorShape QtCursorShape(int c);  // c: a TCursor
 TColor FromQColor(const QColor& color);
 // The font at its pixel height. Windows' families stand for free fonts of the same
 // metrics (Wine's Tahoma and MS Sans Serif, Liberation for Arial, Courier New and
-// Times New Roman, DejaVu Sans for Verdana), DejaVu where one is missing.
+// Times New Roman, DejaVu Sans for Verdana), DejaVu where one is missing. Wine's
+// fonts are drawn from their bitmap strikes at the strikes' sizes (unless the font
+// asks for smoothing), and Wine's bold Tahoma, whose outlines are regular, as the
+// regular face made bold elsewhere.
 QFont ToQFont(const TFont& font);
 // Copies family, size and styles of a Qt font into a TFont (pixel size kept).
 void FromQFont(const QFont& qfont, TFont& font);

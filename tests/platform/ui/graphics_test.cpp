@@ -178,7 +178,10 @@ TEST(Canvas, DrawTextAlignsClipsAndUnderlinesTheMnemonic) {
   s.c->DrawText("MMM", r, DT_RIGHT | DT_SINGLELINE);
   auto [first, last] = InkColumns(s, r);
   EXPECT_GE(first, 200 - w - 1);
-  EXPECT_EQ(last, 199);
+  // The text ends at the right edge; a glyph drawn from a bitmap strike keeps a
+  // blank column or two of its own after its ink.
+  EXPECT_LE(last, 199);
+  EXPECT_GE(last, 197);
 
   // Clipped to the rectangle: nothing right of it.
   r = Rect(0, 20, 10, 40);
