@@ -173,6 +173,12 @@ void TBaseGrid::FreeCellProperties(int c, int r) {
   if (InStore(c, r)) SetObjects(c, r, nullptr);
 }
 
+void TBaseGrid::FreeCellObject(TObject* Object) {
+  if (auto* p = dynamic_cast<TCellProperties*>(Object))
+    if (auto* g = dynamic_cast<TStoreOwnedGraphic*>(p->GraphicObject)) delete g;
+  delete Object;
+}
+
 void TBaseGrid::FreeCellPropertiesRect(int ACol1, int ARow1, int ACol2, int ARow2) {
   if (!HasCellProps || ACol1 > ACol2 || ARow1 > ARow2) return;
   const int c1 = std::max(0, ACol1), c2 = std::min(ACol2, TotalColCount() - 1);

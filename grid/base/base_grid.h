@@ -69,6 +69,9 @@ public:
   void SetGraphicObjectEx(int c, int r, TObject* Value);
   static TObject* CellGraphicOf(const TCellProperties* props) { return props ? props->GraphicObject : nullptr; }
   void FreeCellProperties(int c, int r);
+  // Frees an object taken out of a cell's slot: cell properties with the
+  // graphic they own, any other object as it is.
+  static void FreeCellObject(TObject* Object);
   void FreeCellPropertiesRect(int ACol1, int ARow1, int ACol2, int ARow2);
   void FreeAllCellProperties();
   void ResetCell(int c, int r);

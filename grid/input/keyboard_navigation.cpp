@@ -243,7 +243,11 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
     return;
   }
 
-  // 10. (Expanding and contracting nodes by Left and Right comes with the node feature.)
+  // 10. Right and Left expand and contract a node row whose current cell is merged.
+  if ((K == VK_RIGHT || K == VK_LEFT) && IsNode(Row()) && IsMergedCell(RealCol(), Row())) {
+    if (K == VK_RIGHT) ExpandNode(RealRowIndex(Row()));
+    else ContractNode(RealRowIndex(Row()));
+  }
   // 11. Horizontal scrolling in row-select mode.
   if (rowSelect && ColCount() > VisibleColCount() && (K == VK_LEFT || K == VK_RIGHT)) {
     auto scrollOne = [&] {
@@ -318,7 +322,9 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
   }
   // 22.
   const int RR = ma.DisjunctRowSelect() && ma.RowSelectPersistent ? DisplToRealRow(Row()) : Row();
-  // 23, 24. (Clipboard shortcuts and inserting rows by key come with the clipboard and row features.)
+  // 23. (Clipboard shortcuts come with the clipboard feature.)
+  // 24. Insert: a row before or after the current one.
+  if (key == VK_INSERT && !ctrl && !shiftDown && !alt && nav.AllowInsertRow && !InsertRowByKey()) return;
   // 25. Ctrl+A selects every normal cell.
   if (key == 'A' && ctrl && !alt && (rowSelect || Options().Contains(goRangeSelect))) {
     const TGridRect all{FirstNavigableCol(), FixedRows(), ColCount() - FFixedRightCols - 1,
@@ -351,7 +357,7 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
     if (ma.DisjunctRowSelect()) SetRowSelect(RR, !GetRowSelect(RR));
     if (ma.DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
   }
-  // (Deleting the current row by key comes with the row feature.)
+  if (key == VK_DELETE && !alt && nav.AllowDeleteRow && RowCount() - FFixedFooters > FixedRows()) DeleteRowByKey();
   if (key == VK_RETURN || key == VK_F2) RememberEditedCell(Col(), Row());
   if (!(Selection() == FMoveSelection)) {
     SelectionChanged(Selection());

@@ -24,6 +24,27 @@ bool NearSideEdge(const TRect& r, int X) { return std::abs(X - r.Left) < 4 || st
 
 }  // namespace
 
+// A click on the node glyph of a normal row contracts an expanded node and
+// expands a contracted one, each unless the event before it refuses.
+void TExStringGrid::ClickNodeGlyph(int R, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, mbLeft, Shift, X, Y);
+  if (OnClickCell) OnClickCell(this, R, 0);
+  const int RR = RealRowIndex(R);
+  bool allow = true;
+  if (!GetNodeState(R)) {
+    if (OnBeforeContractNode) OnBeforeContractNode(this, R, RR, allow);
+    if (!allow) return;
+    ContractNode(RR);
+    if (OnContractNode) OnContractNode(this, R, RR);
+  } else {
+    if (OnBeforeExpandNode) OnBeforeExpandNode(this, R, RR, allow);
+    if (!allow) return;
+    ExpandNode(RR);
+    if (OnExpandNode) OnExpandNode(this, R, RR);
+  }
+  if (FMouseActions->MoveRowOnNodeClick) SetRow(R);
+}
+
 void TExStringGrid::WMLButtonDown(TMessage& Message) {
   int X = Message.XPos(), Y = Message.YPos();
   int C = -1, R = -1;
@@ -107,10 +128,24 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   // 15.
   if (inFixed || IsFixed(C, R)) HideInplaceEdit();
   const bool hookFixed = IsFixed(C, R) && !inFixed;
-  // 16-17. (Nodes and the pressed look of fixed cells come with their features.)
+  // 16. (17. The pressed look of fixed cells comes with its feature.)
+  const bool nodeRow = IsNode(R);
   // 18.
   const int RC = RealColIndex(C);
-  // 19. (Node glyphs come with their feature.)
+  // 19. Node glyphs.
+  if (!Designing() && nodeRow && C == 0 && IsInNodeGlyph(R, X - CR.Left)) {
+    if (R < FixedRows()) {
+      if (ma.NodeAllExpandContract) {
+        TCellGraphic* g = GetCellGraphic(0, R);
+        if (g->CellBoolean) ExpandAll();
+        else ContractAll();
+        g->CellBoolean = !g->CellBoolean;
+      }
+    } else {
+      ClickNodeGlyph(R, live, X, Y);
+      return;
+    }
+  }
   // 20. Radio groups.
   if (IsRadio(RC, R) && (IsEditable(C, R) || FControlLook->RadioAlwaysActive)) {
     HideInplaceEdit();
@@ -118,7 +153,13 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     if (CanFocus()) SetFocus();
     return;
   }
-  // 21-22. (Node columns and drag preparation come with their features.)
+  // 21. The node column.
+  if (C == 0 && R >= FixedRows() && FNumNodes > 0 && !ma.RowSelect && !Options().Contains(goRowSizing)) {
+    if (OnMouseDown) OnMouseDown(this, mbLeft, live, X, Y);
+    if (OnClickCell) OnClickCell(this, R, C);
+    return;
+  }
+  // 22. (Drag preparation comes with its feature.)
   // 23. Rating cells: every 9 pixels from the left edge add half a point.
   if (HasRating(RC, R) && IsEditable(C, R)) {
     HideInplaceEdit();
@@ -145,7 +186,22 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
       return;
     }
   }
-  // 25. (Expand buttons come with their feature.)
+  // 25. Expand buttons: the release toggles the row's height.
+  if (HasExpand(RC, R)) {
+    HideInplaceEdit();
+    if (!IsFixed(C, R)) {
+      FForceSel = true;
+      SelectCell(C, R);
+      FForceSel = false;
+    }
+    if (PtInRect(GetExpandButtonRect(C, R), TPoint{X, Y})) {
+      PushButton(C, R, true);
+      FPushedCellButton = {C, R};
+      SetMouseCapture(true);
+      if (OnClickCell) OnClickCell(this, R, C);
+      return;
+    }
+  }
   // 26. A merged cell: the class library selects its base cell.
   if (IsMergedCell(RC, R) && !IsFixed(C, R) && !OnMouseDown) {
     X = CR.Left + 2;

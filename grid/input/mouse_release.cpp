@@ -8,6 +8,15 @@
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/messages.h"
 
+// The released expand button: the row switches to the other height and
+// OnExpandClick tells the new state.
+void TExStringGrid::ExpandClick(int ACol, int ARow) {
+  const int RC = RealColIndex(ACol);
+  const bool expanded = ToggleExpand(RC, ARow);
+  if (OnExpandClick) OnExpandClick(this, RC, ARow, expanded);
+  SetRowHeights(ARow, GetExpandHeight(RC, ARow, expanded));
+}
+
 void TExStringGrid::WMLButtonUp(TMessage& Message) {
   const int X = Message.XPos(), Y = Message.YPos();
   int C = -1, R = -1;
@@ -30,13 +39,16 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     if (C >= 0 && R >= 0 && !FControlLook->NoDisabledButtonLook) active = IsCellEditable(C, R);
     const bool inFixed = pushed.X < FixedCols() || pushed.Y < FixedRows();
     if (active || FControlLook->NoDisabledButtonLook || inFixed) {
-      PushButton(pushed.X, pushed.Y, false);
+      if (!IsNode(pushed.Y)) PushButton(pushed.X, pushed.Y, false);
       if (C >= 0 && R >= 0) {
         const TPoint b = BaseCell(RealColIndex(C), R);
         const int bc = RealToDisplCol(b.X);
-        if (PtInRect(GetCellButtonRect(bc, b.Y), TPoint{X, Y}) || (FixedAsButtons && pushed.X < FixedCols()) ||
-            pushed.Y < FixedRows())
+        const bool fixedPress = (FixedAsButtons && pushed.X < FixedCols()) || pushed.Y < FixedRows();
+        if (HasExpand(b.X, b.Y)) {
+          if (PtInRect(GetExpandButtonRect(bc, b.Y), TPoint{X, Y}) || fixedPress) ExpandClick(pushed.X, pushed.Y);
+        } else if (PtInRect(GetCellButtonRect(bc, b.Y), TPoint{X, Y}) || fixedPress) {
           ButtonClickHook(pushed.X, pushed.Y);
+        }
       }
     }
     FPushedCellButton = {-1, -1};
@@ -46,6 +58,7 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   if (HintShowSizing && FScrollHintShow) HideSizingHint();
   // U6. A release on a cell button ends here.
   if (C >= 0 && R >= 0 && HasButton(RealColIndex(C), R) && PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) return;
+  if (C >= 0 && R >= 0 && HasExpand(RealColIndex(C), R) && PtInRect(GetExpandButtonRect(C, R), TPoint{X, Y})) return;
   // U7. OnClick for a fixed cell, unless the release ends column sizing.
   const bool overSizer = R >= 0 && R < FixedRows() && C >= 0 && Options().Contains(goColSizing) && colSizing;
   if (OnClick && FDoOnClick && !overSizer && C >= 0 && R >= 0 && (R < FixedRows() || C < FixedCols())) OnClick(this);
@@ -64,7 +77,16 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     }
     FDeselectState = false;
   }
-  // U11. (Group selection comes with the grouping feature.)
+  // U11. A click on an expanded group's header selects the group.
+  if (FGrouping->AutoSelectGroup && C > 0 && IsNode(R) && !GetNodeState(R)) {
+    const int span = GetNodeSpan(R);
+    if (ma.DisjunctRowSelect()) {
+      for (int i = 1; i < span; ++i)
+        if (R + i < RowCount()) SetRowSelect(RealRowIndex(R + i), true);
+    } else {
+      TStringGrid::SetSelection({FixedCols(), R, ColCount() - 1, std::min(R + span - 1, RowCount() - 1)});
+    }
+  }
   // U12. Disjunct columns likewise.
   if (ma.DisjunctColSelect()) {
     ColSelectFromSelection(false);
@@ -201,6 +223,7 @@ void TExStringGrid::WMLButtonDblClk(TMessage& Message) {
   // D4.
   const int RC = RealColIndex(C);
   if (HasButton(RC, R) && PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) return;
+  if (HasExpand(RC, R) && PtInRect(GetExpandButtonRect(C, R), TPoint{X, Y})) return;
   // D5.
   if (IsClickableCell(RC, R)) return TBaseGrid::WMLButtonDblClk(Message);
   // D6.

@@ -64,6 +64,7 @@ void TExStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARe
                       P.MirrorColorTo, ACanvas->Font(), P.HAlign, P.VAlign, P.WordWrap, P.Gradient);
   P.Graphic = GetCellGraphicLayout(P.RealCol, ARow, P.GraphicVAlign, P.GraphicHAlign, P.DrawText, P.GraphicHeight,
                                    P.GraphicWidth);
+  if (P.RealCol == 0 && IsNode(ARow)) P.GraphicWidth = GetNodeLevel(ARow) * 12 + 4;
   // 4. A selected cell that is not the focused one.
   if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)
     ACanvas->Brush()->SetColor(clHighlight);
@@ -129,7 +130,8 @@ void TExStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARe
   if (P.Fixed && !FFlat) DrawFixedCellEdges(P);
   if (P.RealCol >= AllColCount() - FFixedRightCols && FLook != glClassic && !P.ThreeD)
     DrawOutsideLines(P, FFlat ? clGray : clBlack, true, true);
-  // 19. (No node rows here.)
+  // 19. Tree lines.
+  if (FNumNodes > 0 && P.RealCol == 0) DrawTreeLines(P);
   // 20. The graphic.
   if (P.Graphic) {
     TRect saved = P.Rect;
@@ -358,6 +360,7 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
     if (P.GraphicHAlign == haLeft || (P.GraphicHAlign == haBeforeText && P.HAlign == taLeftJustify))
       P.SortIndicatorOffset = P.GraphicWidth;
   }
+  if (P.RealCol == 0 && FNumNodes > 0 && !IsNode(P.Row)) r.Left += GetRowIndent(P.Row);
   // 12. - 13. Mini-HTML and rich text are shown as their plain text.
   if (kind == ctkHtml) text = StripHtmlToText(text);
   // 14. Plain text.

@@ -111,8 +111,10 @@ void TExStringGrid::DrawCellGraphic(TCellPaint& P) {
   TCellGraphic* g = P.Graphic;
   TRect r = P.Rect;
   const int w = P.GraphicWidth, h = P.GraphicHeight;
-  // 1. Inset by the offsets (not for the full-cell kinds).
   const TCellType t = g->CellType;
+  if (t == ctNode) return DrawNodeGlyph(P);
+  if (t == ctExpand) return DrawExpandButton(P);
+  // 1. Inset by the offsets (not for the full-cell kinds).
   if (t != ctNode && t != ctProgress && t != ctRangeIndicator && t != ctXPProgress)
     InflateRect(r, -(FXYOffset.X - 1), -(FXYOffset.Y - 1));
   // 2.

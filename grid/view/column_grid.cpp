@@ -18,7 +18,7 @@ TExColumnGrid::TExColumnGrid(TComponent* AOwner)
 }
 
 TExColumnGrid::~TExColumnGrid() {
-  Destroying();
+  TComponent::Destroying();  // the state, not the accessor of the same name
   // The items go before the grid's own objects, quietly.
   FColumns->NoRecursiveUpdate = true;
   FColumns.reset();
@@ -45,7 +45,7 @@ bool TExColumnGrid::IsNormalCell(int ACol, int ARow) const {
 
 void TExColumnGrid::SetColCount(int Value) {
   TExStringGrid::SetColCount(Value);
-  if (!FColumns) return;
+  if (!FColumns || FHoldColumns) return;
   const bool keep = FColumns->NoRecursiveUpdate;
   FColumns->NoRecursiveUpdate = true;
   SyncColumns();
@@ -133,6 +133,44 @@ void TExColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
   FMoving = false;
   FColumns->NoRecursiveUpdate = false;
   if (OnAfterColumnMoved) OnAfterColumnMoved(this, realFrom, realTo);
+}
+
+void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
+  if (ColIndex < 0 || ColIndex > AllColCount() || CCount <= 0) return;
+  FHoldColumns = true;
+  TExStringGrid::InsertCols(ColIndex, CCount);
+  FHoldColumns = false;
+  const bool keep = FColumns->NoRecursiveUpdate;
+  FColumns->NoRecursiveUpdate = true;
+  for (int i = 0; i < CCount && ColIndex <= FColumns->Count(); ++i) FColumns->Insert(ColIndex);
+  SyncColumns();
+  FColumns->NoRecursiveUpdate = keep;
+}
+
+void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
+  if (ColIndex < 0 || ColIndex >= AllColCount() || CCount <= 0) return;
+  CCount = std::min(CCount, AllColCount() - ColIndex);
+  FHoldColumns = true;
+  TExStringGrid::RemoveCols(ColIndex, CCount);
+  FHoldColumns = false;
+  const bool keep = FColumns->NoRecursiveUpdate;
+  FColumns->NoRecursiveUpdate = true;
+  for (int i = 0; i < CCount && ColIndex < FColumns->Count(); ++i) FColumns->Delete(ColIndex);
+  SyncColumns();
+  FColumns->NoRecursiveUpdate = keep;
+}
+
+void TExColumnGrid::Group(int Colindex) {
+  // A grouped grid gives its column back first, so the spare item is free.
+  if (GetGroupColumn() != -1) UnGroup();
+  if (HasColumn(Colindex)) FSpareItem->Assign(FColumns->Items(Colindex));
+  TExStringGrid::Group(Colindex);
+}
+
+void TExColumnGrid::UnGroup() {
+  const int grouped = GetGroupColumn();
+  TExStringGrid::UnGroup();
+  if (grouped > 0 && HasColumn(grouped)) FColumns->Items(grouped)->Assign(FSpareItem.get());
 }
 
 void TExColumnGrid::ColWidthsChanged() {

@@ -197,6 +197,12 @@ public:
   // row from FixedRows below RowCount - FixedFooters.
   bool IsNormalCell(int ACol, int ARow) const;
   bool ColumnMoving() const { return FMoving; }
+  // The items follow inserted and removed columns; a grouped column's item is
+  // kept aside and comes back when the grouping is undone.
+  void InsertCols(int ColIndex, int CCount) override;
+  void RemoveCols(int ColIndex, int CCount) override;
+  void Group(int Colindex) override;
+  void UnGroup() override;
 
   bool AutoFilterDisplay = false;
   TColumnPopupEvent OnColumnPopup;
@@ -260,4 +266,5 @@ private:
   std::unique_ptr<TStringList> FEditorComboItems;
   int FEditorDropDownCount = 8;
   bool FMoving = false;
+  bool FHoldColumns = false;  // the column count changes without touching the items
 };

@@ -8,7 +8,7 @@
 // The class is one header with one .cpp per facet: grid_construction.cpp,
 // grid_hooks.cpp, cell_graphics.cpp, typed_cell_access.cpp,
 // cell_text_access.cpp, cell_look_access.cpp, hidden_columns.cpp,
-// hidden_rows.cpp, row_workers.cpp, selection.cpp, grid_properties.cpp (with
+// hidden_rows.cpp, selection.cpp, grid_properties.cpp (with
 // the settings objects' requests).
 // Its looks and cell graphics: cell_appearance.cpp, cell_drawing.cpp,
 // cell_glyphs.cpp, grid_painting.cpp, check_boxes.cpp, cell_graphic_kinds.cpp,
@@ -16,7 +16,9 @@
 // balloons_radio_groups.cpp, look_presets.cpp, zoom_view.cpp (zoom, focus
 // frame, sizing hint); in
 // grid/data auto_sizing.cpp and text_measures.cpp; in grid/input the keyboard,
-// mouse and in-place editing.
+// mouse and in-place editing. Its operations on data in grid/data:
+// insert_remove.cpp and remove_by_selection.cpp (rows and columns),
+// cell_ranges.cpp.
 //
 // Index kinds: a real column counts hidden columns (the cell store's column);
 // a display column only the shown ones. Rows are the cell store's rows; hidden
@@ -154,6 +156,17 @@ public:
   // An update batch: painting waits until the outermost EndUpdate.
   void BeginUpdate() { ++FUpdateCount; }
   void EndUpdate();
+  // One update batch for a scope, ended also when the scope is left by an exception.
+  class TUpdateBatch {
+  public:
+    explicit TUpdateBatch(TExStringGrid& g) : g_(g) { g_.BeginUpdate(); }
+    ~TUpdateBatch() { g_.EndUpdate(); }
+    TUpdateBatch(const TUpdateBatch&) = delete;
+    TUpdateBatch& operator=(const TUpdateBatch&) = delete;
+
+  private:
+    TExStringGrid& g_;
+  };
   int UpdateCount() const { return FUpdateCount; }
 
   // ===================== settings objects =====================
@@ -277,7 +290,6 @@ public:
   bool ExcelClipboardFormat = false;
   bool ClearTextOnly = false;
   bool FitCellsInGrid = true;
-  int GroupColumn = -1;
   int ZoomFactor = 0;
   bool EditDisable = false;
   QString EditMask;
@@ -562,7 +574,8 @@ public:
   virtual int GetVersionNr();
   virtual QString GetVersionString();
   // Removes RCount display rows at RowIndex (hidden columns included); the
-  // rows below move up with their cells and objects.
+  // rows below move up with their cells and objects, nothing is freed and the
+  // per-row lists, heights, footers and controls stay as they are.
   virtual void RemoveRowsEx(int RowIndex, int RCount);
   // Empties the cells of the rectangle and frees their cell properties.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -1100,10 +1113,166 @@ public:
   int TotalRowCount() const { return AllRowCount(); }
   int TotalColCount() const override { return ColCount() + FNumHidden; }
 
-  // Row workers: insert (remove) display rows with every column of the store,
-  // hidden ones included, keeping heights and the per-row lists in step.
-  void InsertRowsInternal(int RowIndex, int RCount);
-  void RemoveRowsInternal(int RowIndex, int RCount);
+  // ===================== grid data: rows and columns (grid/data/insert_remove.cpp) =====================
+  // Display rows; columns are real columns as stored (hidden ones counted from
+  // ColCount up). A start outside the grid is refused, a count beyond it is
+  // clipped and a count <= 0 does nothing. Every side list follows: hidden
+  // columns and rows, the per-row lists, the controls in cells, the footers.
+
+  // Inserts RCount empty rows before RowIndex (RowIndex = RowCount appends).
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+  // Removes RCount rows from RowIndex, freeing their cells.
+  virtual void RemoveRows(int RowIndex, int RCount);
+  // The removal used by the selection-based operations and the tree nodes:
+  // frees the rows' cell properties, then RemoveRowsInternal.
+  virtual void DeleteRows(int ARow, int ACount);
+  // The workers behind them. UpdateCellControls false leaves the controls in
+  // cells, the hidden-row indexes and the per-row lists alone (hiding and
+  // showing rows take rows out and put them back without changing real rows).
+  void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls);
+  void RemoveRowsInternal(int ARow, int ACount, bool UpdateCellControls);
+  virtual void InsertCols(int ColIndex, int CCount);
+  virtual void RemoveCols(int ColIndex, int CCount);
+  // One empty row at the end (before the floating footer's row).
+  void AddRow();
+  // Appends behind the last stored column (hidden ones too).
+  void AddColumn() { InsertCols(AllColCount(), 1); }
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  // Removes the normal rows whose check box in CheckBoxColumn is in that state.
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  // Removes every normal row whose text in ACol repeats an earlier row's text
+  // (exactly with DoCase, else regardless of letter case).
+  void RemoveDuplicates(int ACol, bool DoCase);
+
+  // ===================== grid data: tree nodes in rows (grid/data/tree_nodes.cpp) =====================
+  // A node row carries a ctNode graphic in column 0 (contracted flag, span of
+  // rows counting the node row, 0 meaning up to the next node row, sub-node
+  // count); its rows' column-0 properties hold their level. Rows are display
+  // rows unless named real.
+
+  void AddNode(int ARow, int Span);  // ARow real
+  void RemoveNode(int ARow);         // real
+  void RemoveAllNodes();
+  void MarkSummaryRow(int ARow);  // real
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  bool GetNodeState(int ARow);  // true: contracted
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  // The node row that heads the row's group; a top-level node answers itself,
+  // a row in no node -1.
+  int GetParentRow(int ARow);
+  // For the tree lines: 0 a node row, 2 a child followed by one of the same or
+  // a deeper level, 1 otherwise.
+  int GetNodeSpanType(int ARow);
+  void ExpandNode(int ARow);    // real
+  void ContractNode(int ARow);  // real
+  void ExpandAll();
+  void ContractAll();
+  void InsertChildRow(int ARow, int InsertAt);  // ARow real
+  void RemoveChildRow(int ARow);                // real
+  void InsertNormalRow(int ARow);               // real
+  void RemoveNormalRow(int ARow);
+  // Whether X lies on the node glyph of the row (always with an imprecise click).
+  bool IsInNodeGlyph(int ARow, int X);
+  int NumNodes() const { return FNumNodes; }
+  bool HasNodes() override { return FNumNodes > 0; }
+  // A row's indent in column 0: its level times CellNode.NodeIndent (0 without nodes).
+  int GetRowIndent(int ARow) override;
+  // Expand cells: a button that switches the row between two heights.
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ACol, int ARow);
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
+  // ===================== grid data: column calculations (grid/data/column_calculations.cpp) =====================
+  // Over rows FromRow..ToRow (-1 either: the normal rows); beyond the shown
+  // rows the hidden ones are reached by real row. Node and summary rows count
+  // only while the grid is not grouped; covered merged cells and texts that
+  // are no number are passed over.
+
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  double ColumnStdDev(int ACol, int FromRow, int ToRow);
+  double ColumnDistinct(int ACol, int FromRow, int ToRow);
+  // OnGroupCalc's result (0 without a handler).
+  double CallGroupCalc(int ACol, int FromRow, int ToRow);
+
+  // ===================== sorting (grid/data/sorting.cpp) =====================
+
+  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction.
+  virtual void QSort();
+
+  // ===================== grouping (grid/view/grouping.cpp) =====================
+  // Rows with equal consecutive values in the group column gather under a
+  // header row that becomes a node (with a summary row each when
+  // Grouping.Summary is on); the group column leaves the grid until UnGroup.
+
+  virtual void Group(int Colindex);  // real column
+  virtual void UnGroup();
+  int GetGroupColumn() const { return FGroupColumn; }
+  // -1 ungroups, a value above 0 groups on it, others do nothing.
+  void SetGroupColumn(int Value);
+  virtual void SubGroup(int Colindex);
+  virtual void SubUnGroup(int Colindex);
+  // Fills the header (or summary) row of every expanded group with a value:
+  // 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 OnGroupCalc, 7 distinct,
+  // 8 standard deviation.
+  void GroupCalc(int ACol, int Method);
+  void GroupSum(int ACol);
+  void GroupAvg(int ACol);
+  void GroupMin(int ACol);
+  void GroupMax(int ACol);
+  void GroupCount(int ACol);
+  void GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
+  void GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
+  void GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
+
+  // ===================== grid data: cell ranges (grid/data/cell_ranges.cpp) =====================
+  // Rectangles take display columns (mapped to real ones with SaveHiddenCells).
+
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  // Clear, then the texts of every hidden row.
+  void ClearAll();
+  // Removes blanks and control characters at both ends of each text.
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  // Runs of equal texts of a column (row) become merged blocks.
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  // Joins the texts of ColIndex2 into ColIndex1 (trimmed) and removes ColIndex2.
+  void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+  // The first cell whose stored text is SubStr, row by row.
+  bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+  bool IsWideCell(int ACol, int ARow);
+  // Set by operations that already handed a row's objects to another row:
+  // clearing then only detaches a cell's properties.
+  bool NilObjects = false;
 
   // ===================== selection =====================
 
@@ -1312,6 +1481,12 @@ protected:
   void WMRButtonUp(TMessage& Message) override;
   // Opens the editor and hands it the character that started the edit.
   void ShowEditorChar(QChar Ch);
+  // A click on a normal row's node glyph; a released expand button.
+  void ClickNodeGlyph(int R, TShiftState Shift, int X, int Y);
+  void ExpandClick(int ACol, int ARow);
+  // Insert and Delete by key (grid/input/row_keys.cpp); false: the insertion was refused.
+  bool InsertRowByKey();
+  void DeleteRowByKey();
 
   TGridRect FMoveSelection;
   TGridCoord FLastKeyCell;
@@ -1411,6 +1586,10 @@ protected:
   void DrawCellGraphic(TCellPaint& P);
   void DrawCheckLikeGraphic(TCellPaint& P, const TRect& r, TRect at, int tw);
   void DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect& at);
+  // The tree in column 0 and expand buttons (grid/view/node_drawing.cpp).
+  void DrawTreeLines(TCellPaint& P);
+  void DrawNodeGlyph(TCellPaint& P);
+  void DrawExpandButton(TCellPaint& P);
   void PaintBackgroundOutsideCells();
   void PaintBackgroundBitmapFixed(TRect Rect);
   void PaintBackgroundBitmapTiled(TRect Rect);
@@ -1496,8 +1675,34 @@ protected:
 
   private:
     TExStringGrid& g_;
-    int raised_;
+    int raised_ = 0;
   };
+  int FAllColumnsDepth = 0;  // guards alive; only the outermost raises
+  bool FBlockCellChange = false;  // clearing reports no cell change
+  // Row and column upkeep of the insertion and removal workers.
+  void ShiftRowLists(int RowIndex, int Count);
+  void DropRowControls(int ARow, int ACount);
+  std::vector<int> RealRowsOf(int ARow, int ACount) const;
+  void FollowRemovedRows(const std::vector<int>& Removed, bool Controls, bool HiddenRows);
+  void ShiftHiddenRowItems(int Real, int Delta);
+  void SetWidthsByRealColumn(const std::vector<int>& Widths);
+  int FNumNodes = 0;  // node rows in the grid
+  // Grouping: the real column grouped on (-1 none), its width, and the texts
+  // of its header and last row kept while it is out of the grid.
+  int FGroupColumn = -1;
+  int FGroupWidth = 0;
+  QString FGroupCaption, FGroupFooter;
+  int LastNormalRowIndex() const;
+  bool IsRowFlagged(int ARow);
+  void RemoveDisplayCols(int From, int To);
+  void InsertGroupSummary(int H);
+  void RemoveGroupRow(int ARow, bool Merged);
+  void GroupCalcWithFooter(int ACol, int Method, TColumnCalcType Footer);
+  // Rows of the node in display row d: its end row (exclusive) in display rows.
+  int NodeEndRow(int d);
+  // Frees the cell properties of the rows (every column) and counts the node
+  // rows that go with them.
+  void FreeRowsForRemoval(int ARow, int ACount);
 
   // Copies the texts and objects of store row `from` into row `to` over every
   // column of the store.

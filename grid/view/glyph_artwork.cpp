@@ -11,7 +11,7 @@ namespace {
 
 struct TGlyphSpec {
   const char* Name;
-  enum { Check, Radio, Filter } Kind;
+  enum { Check, Radio, Filter, Node, Leaf } Kind;
   int Size;
   bool Checked;
   bool Enabled;
@@ -27,6 +27,9 @@ constexpr TGlyphSpec kGlyphs[] = {
     {"ESGRAD01", TGlyphSpec::Radio, 16, true, true},   {"ESGRAD02", TGlyphSpec::Radio, 16, false, true},
     {"ESGRAD03", TGlyphSpec::Radio, 16, true, false},  {"ESGRAD04", TGlyphSpec::Radio, 16, false, false},
     {"ESGFILT", TGlyphSpec::Filter, 16, false, true},
+    // Tree nodes: "Checked" stands for a contracted node.
+    {"XPNODEC", TGlyphSpec::Node, 9, true, true},      {"XPNODEO", TGlyphSpec::Node, 9, false, true},
+    {"ESGLEAFCLOSE", TGlyphSpec::Leaf, 12, true, true}, {"ESGLEAFOPEN", TGlyphSpec::Leaf, 12, false, true},
 };
 
 void Fill(TCanvas* c, TColor color, const TRect& r) {
@@ -75,6 +78,24 @@ void DrawFilter(TCanvas* c, const TGlyphSpec& g) {
   c->SetPixel(0, 0, kGlyphKey);
 }
 
+// A framed box with a shaded inside and a plus (contracted) or a minus.
+void DrawNode(TCanvas* c, const TGlyphSpec& g) {
+  const int s = g.Size;
+  Fill(c, kNodeFrame, Rect(0, 0, s, s));
+  Fill(c, kGlyphFill, Rect(1, 1, s - 1, s - 1));
+  Fill(c, kNodeShade, Rect(1, s - 3, s - 1, s - 1));
+  Fill(c, kNodeSign, Rect(2, s / 2, s - 2, s / 2 + 1));
+  if (g.Checked) Fill(c, kNodeSign, Rect(s / 2, 2, s / 2 + 1, s - 2));
+}
+
+// A solid triangle pointing right (contracted) or down.
+void DrawLeaf(TCanvas* c, const TGlyphSpec& g) {
+  c->Pen()->SetColor(kNodeSign);
+  c->Brush()->SetColor(kNodeSign);
+  if (g.Checked) c->Polygon({{4, 2}, {8, 6}, {4, 10}});
+  else c->Polygon({{2, 4}, {10, 4}, {6, 8}});
+}
+
 std::unique_ptr<TBitmap> Make(const TGlyphSpec& g) {
   auto b = std::make_unique<TBitmap>(g.Size, g.Size);
   TCanvas* c = b->Canvas();
@@ -83,6 +104,8 @@ std::unique_ptr<TBitmap> Make(const TGlyphSpec& g) {
     case TGlyphSpec::Check: DrawCheck(c, g); break;
     case TGlyphSpec::Radio: DrawRadio(c, g); break;
     case TGlyphSpec::Filter: DrawFilter(c, g); break;
+    case TGlyphSpec::Node: DrawNode(c, g); break;
+    case TGlyphSpec::Leaf: DrawLeaf(c, g); break;
   }
   b->SetTransparentColor(kGlyphKey);
   b->SetTransparent(true);

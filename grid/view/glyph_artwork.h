@@ -4,7 +4,11 @@
 // "ESGRAD05" .. "ESGRAD08" in the same order) and in the VOD look (20 x 20 check
 // boxes "ESGCHK01" .. "ESGCHK04", 16 x 16 radio buttons "ESGRAD01" .. "ESGRAD04",
 // ordered checked, unchecked, checked disabled, unchecked disabled), and the
-// filter button "ESGFILT". Each bitmap's pixel (0, 0) is its transparent colour.
+// filter button "ESGFILT", the tree node boxes (9 x 9, "XPNODEC" contracted with
+// a plus, "XPNODEO" expanded with a minus) and the leaf triangles (12 x 12,
+// "ESGLEAFCLOSE" pointing right, "ESGLEAFOPEN" pointing down). Each bitmap's
+// pixel (0, 0) is its transparent colour, except the node boxes, which fill
+// their square.
 #pragma once
 
 #include <QString>
@@ -25,3 +29,6 @@ inline constexpr TColor kGlyphFill = 0xFFFFFF;          // enabled inside
 inline constexpr TColor kGlyphFillDisabled = 0xF0F0F0;  // disabled inside
 inline constexpr TColor kGlyphMark = 0x21A121;          // enabled tick and dot
 inline constexpr TColor kGlyphMarkDisabled = 0xA0A0A0;  // disabled tick and dot
+inline constexpr TColor kNodeFrame = 0x8A7868;          // node box frame
+inline constexpr TColor kNodeShade = 0xE6DCD2;          // node box lower inside
+inline constexpr TColor kNodeSign = 0x402810;           // plus, minus and leaf triangles

@@ -138,7 +138,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 }
 
 TExStringGrid::~TExStringGrid() {
-  Destroying();
+  TComponent::Destroying();  // the state, not the accessor of the same name
   // 1. Balloons end with the grid; so does its focus frame.
   if (!Designing()) BalloonDone();
   if (FocusFrameGrid == this) FocusFrameGrid = nullptr;
@@ -149,7 +149,7 @@ TExStringGrid::~TExStringGrid() {
   for (int i = 0; i < FGridItems->Count(); ++i) {
     TStringList* items = FGridItems->Items(i)->Items();
     for (int c = 0; c < items->Count(); ++c) {
-      delete static_cast<TObject*>(items->Objects(c));
+      FreeCellObject(static_cast<TObject*>(items->Objects(c)));
       items->PutObject(c, nullptr);
     }
   }

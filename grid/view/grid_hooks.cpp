@@ -51,13 +51,21 @@ void TExStringGrid::SelectionChangedHook(int ALeft, int ATop, int ARight, int AB
   if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
-void TExStringGrid::InsertRowHook(int ARow) { InsertRowsInternal(ARow, 1); }
+void TExStringGrid::InsertRowHook(int ARow) {
+  if (FNumNodes == 0) return InsertRows(ARow, 1, true);
+  if (GetParentRow(RealToDisplRow(ARow)) < 0) InsertNormalRow(ARow);
+  else InsertChildRow(ARow, 0);
+}
 
 void TExStringGrid::RemoveRowHook(int ARow) {
-  if (RowCount() - TStringGrid::FixedRows() <= 1 && !FixedRowAlways)
-    ClearRect(0, ARow, AllColCount() - 1, ARow);
-  else
-    RemoveRowsEx(ARow, 1);
+  if (FNumNodes > 0) {
+    if (GetParentRow(RealToDisplRow(ARow)) < 0) RemoveNormalRow(RealToDisplRow(ARow));
+    else RemoveChildRow(ARow);
+  } else if (RowCount() - TStringGrid::FixedRows() <= 1 && !FixedRowAlways) {
+    ClearRows(ARow, 1);
+  } else {
+    RemoveRows(ARow, 1);
+  }
   if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
 

@@ -83,7 +83,7 @@ void TExStringGrid::HideRows(int FromRow, int ToRow) {
     const int placed = FControlList->ControlIndex(1, p);
     if (placed >= 0 && FControlList->Controls(placed)->Control) FControlList->Controls(placed)->Control->SetVisible(false);
     // 6.
-    RemoveRowsInternal(p, count);
+    RemoveRowsInternal(p, count, false);
   }
   // 7.
   CellControlsUpdate(false);
@@ -121,7 +121,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow) {
     const int idx = FGridItems->Items(i)->Idx;
     if (idx >= FromRow && idx <= ToRow) ++a;
   }
-  InsertRowsInternal(p, a);
+  InsertRowsInternal(p, a, false);
   for (int i = FGridItems->Count() - 1; i >= 0; --i) {
     TGridItem* item = FGridItems->Items(i);
     if (item->Idx < FromRow || item->Idx > ToRow) continue;
@@ -151,7 +151,7 @@ void TExStringGrid::UnHideRow(int Row) {
     TGridItem* item = FGridItems->Items(i);
     if (item->Idx != Row) continue;
     const int d = std::min(RealToDisplRow(Row), RowCount());
-    InsertRowsInternal(d, 1);
+    InsertRowsInternal(d, 1, false);
     CopyItemsToRow(*item->Items(), d);
     SetRowHeights(d, item->Height);
     FGridItems->Delete(i);
@@ -173,7 +173,7 @@ void TExStringGrid::UnHideRowsAll() {
     UnHideRows(first, last);
     if (FGridItems->Count() == before) {  // an item that cannot come back: drop its row safely
       TStringList* items = FGridItems->Items(0)->Items();
-      for (int c = 0; c < items->Count(); ++c) delete static_cast<TObject*>(items->Objects(c));
+      for (int c = 0; c < items->Count(); ++c) FreeCellObject(static_cast<TObject*>(items->Objects(c)));
       FGridItems->Delete(0);
     }
   }

@@ -8,7 +8,7 @@
 
 int TExStringGrid::FirstNavigableCol() {
   const int fixed = FixedCols();
-  return fixed == 0 && GetCellType(0, FixedRows()) == ctNode ? 1 : fixed;
+  return fixed == 0 && FNumNodes > 0 ? 1 : fixed;
 }
 
 int TExStringGrid::VisibleFixedRightCols() const {

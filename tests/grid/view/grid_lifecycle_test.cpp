@@ -48,7 +48,7 @@ TEST(GridLifecycle, ValuesAfterConstruction) {
                 g.FilterDropDownColumns == fdNormal && !g.FilterIncremental;
        }},
       {"files", [](TExStringGrid& g) { return g.SaveFixedCells && !g.SaveHiddenCells && g.SaveVirtCells && g.LoadFirstRow; }},
-      {"not grouped, no zoom", [](TExStringGrid& g) { return g.GroupColumn == -1 && g.ZoomFactor == 0; }},
+      {"not grouped, no zoom", [](TExStringGrid& g) { return g.GetGroupColumn() == -1 && g.ZoomFactor == 0; }},
       {"XP style at run time", [](TExStringGrid& g) { return g.ComponentStyle == tsWindowsXP; }},
       {"no hidden column or row", [](TExStringGrid& g) { return g.NumHiddenColumns() == 0 && g.NumHiddenRows() == 0; }},
       {"hint and input",

@@ -76,7 +76,7 @@ TEST(HiddenColumns, WholeRowOperationsCarryHiddenCells) {
   TExStringGrid g(nullptr);
   FillCells(g);
   g.HideColumn(3);
-  g.InsertRowsInternal(2, 1);
+  g.InsertRowsInternal(2, 1, true);
   EXPECT_EQ(g.GetCellEx(3, 3), "3,2");  // the hidden cell moved down with its row
   EXPECT_EQ(g.GetCellEx(3, 2), "");
   g.RemoveRowsEx(2, 1);
