@@ -8,6 +8,7 @@
 #include "gateway/dot_key_chains.h"
 #include "gateway/par_gen_checks.h"
 #include "gateway/par_gen_layout.h"
+#include "gateway/par_gen_panel_layout.h"
 #include "gateway/par_gen_texts.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/check_box.h"
@@ -24,23 +25,13 @@ namespace {
 
 constexpr TColor kForm_Color = 0xEDF7F8;
 
-// The senders whose change or click re-runs the layout.
-constexpr const char16_t* kLayout_Changes[] = {u"CB_BACnet_Slave_Type",  u"CB_SNMP_Agent_SecurityLevel",
-                                               u"CB_WiFi2_Type",         u"CB_WiFi2_Secure_Type",
-                                               u"CB_BACnet_Master_Type", u"CB_Select_Device_Device"};
-constexpr const char16_t* kLayout_Clicks[] = {
-    u"CB_SNMP_Agent_Version3", u"CB_MQTT_WillFlag",     u"CB_TLS_Enable",
-    u"CB_TLS_En_Server_Auth",  u"CB_TLS_En_Client_Auth", u"CB_WiFi2_En_DHCP",
-    u"CB_TLS_Server_Enable",   u"CB_EthConn_En_DHCP_Cable", u"CB_EthConn_En_DHCP_WiFi",
-    u"CB_MQTT_PublishTopicConnection"};
-
-template <size_t N>
-bool Named_In(TObject* sender, const char16_t* const (&names)[N]) {
+// The choice control of the layouts named like `sender`, if any.
+const TParGenChoiceControl* Choice_Control(TObject* sender) {
   const auto* c = dynamic_cast<TComponent*>(sender);
-  if (!c) return false;
-  for (const char16_t* n : names)
-    if (c->Name() == n) return true;
-  return false;
+  if (!c) return nullptr;
+  for (const TParGenChoiceControl& choice : ParGen_Choice_Controls())
+    if (c->Name() == choice.Control) return &choice;
+  return nullptr;
 }
 
 // Edits whose limits the form sets: the number of characters, or digits only.
@@ -57,7 +48,7 @@ constexpr struct {
 
 }  // namespace
 
-TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
+TFParGen::TFParGen(TComponent* AOwner, int model) : TForm(AOwner), model_(model) {
   SetName(QStringLiteral("FParGen"));
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
@@ -97,6 +88,7 @@ void TFParGen::Make_Panel(TParGenPanel panel) {
   panels_[panel] = cp;
   TPanel* surface = cp->Surface();
   const auto rows = Panel_Rows(panel);
+  rows_[panel].resize(rows.size());
   int lowest = 0;
   for (size_t r = 0; r < rows.size(); ++r) {
     const bool address = rows[r].Kind == TRowKind::Address || rows[r].Kind == TRowKind::Gateway;
@@ -139,6 +131,7 @@ void TFParGen::Make_Panel(TParGenPanel panel) {
       c->SetParent(surface);
       c->SetBounds(p.Left, p.Top, p.Width, p.Height);
       if (!p.Caption.isEmpty()) c->SetCaption(p.Caption);
+      rows_[panel][r].push_back(c);
       lowest = std::max(lowest, p.Top + p.Height);
     }
   }
@@ -238,7 +231,7 @@ bool TFParGen::FormMouseWheel(TShiftState, int WheelDelta, TPoint MousePos) {
 // ---------------------------------------------------------------------------
 // Panels: order and layout
 
-void TFParGen::Order_TAB_Panels() { Order_TAB_Panels_Model(kServed_Model); }
+void TFParGen::Order_TAB_Panels() { Order_TAB_Panels_Model(model_); }
 
 void TFParGen::Order_TAB_Panels_Model(int model) {
   const auto order = Panel_Order(model);
@@ -257,38 +250,52 @@ void TFParGen::Order_TAB_Panels_Model(int model) {
   }
 }
 
-void TFParGen::Move_GroupBoxs() { RePosition_Objects_82K03(); }
+void TFParGen::Move_GroupBoxs() { RePosition_Objects_Model(model_); }
 
-void TFParGen::RePosition_Objects_82K03() {
-  RePosition_Object_Ethernet_Connection();
-  RePosition_Object_EtherCAT_Slave();
-  RePosition_Object_Modbus_TCP_Master();
+void TFParGen::RePosition_Objects_Model(int model) {
+  for (TParGenPanel p : Panel_Order(model)) RePosition_Object(p);
+  for (const TParGenPanelStep& step : Model_Panel_Steps(model, Choices())) {
+    TCategoryPanel* cp = panels_[step.Panel];
+    if (step.Visible) cp->SetVisible(*step.Visible);
+    if (step.Enabled) cp->SetEnabled(*step.Enabled);
+    if (step.Collapsed) cp->SetCollapsed(*step.Collapsed);
+  }
 }
 
-void TFParGen::RePosition_Object_Ethernet_Connection() {
-  // The device has no Wi-Fi in this model: its DHCP box stays greyed.
-  Check(QStringLiteral("CB_EthConn_En_DHCP_WiFi"))->SetEnabled(false);
-  Fit_Panel_Height(CP_Ethernet_Connection);
-}
-
-void TFParGen::RePosition_Object_EtherCAT_Slave() { Fit_Panel_Height(CP_EtherCAT_Slave); }
-
-void TFParGen::RePosition_Object_Modbus_TCP_Master() {
+void TFParGen::RePosition_Object(TParGenPanel panel) {
+  Apply_Layout(panel, Panel_Layout(panel, Choices()));
   // DHCP on the cable greys the address rows of the Modbus TCP slave panel (never
   // shown with this one); this panel's own rows stay enabled, since their values
   // are checked at OK whatever DHCP says.
-  Enable_Address_Rows(CP_Modbus_TCP_Slave, !Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Checked());
-  Fit_Panel_Height(CP_Modbus_TCP_Master);
+  if (panel == CP_Modbus_TCP_Master)
+    Enable_Address_Rows(CP_Modbus_TCP_Slave, !Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Checked());
 }
 
-void TFParGen::Fit_Panel_Height(TParGenPanel panel) {
-  TPanel* surface = panels_[panel]->Surface();
-  int lowest = 0;
-  for (int i = 0; i < surface->ControlCount(); ++i) {
-    const TControl* c = surface->Controls(i);
-    if (c->Visible()) lowest = std::max(lowest, c->Top() + c->Height());
+TParGenChoices TFParGen::Choices() const {
+  TParGenChoices choices;
+  for (const TParGenChoiceControl& choice : ParGen_Choice_Controls()) {
+    const QString name = QString::fromUtf16(choice.Control);
+    if (choice.Checked) choices.*choice.Checked = Check(name)->Checked();
+    else choices.*choice.Index = Combo(name)->ItemIndex();
   }
-  panels_[panel]->SetHeight(Panel_Height(lowest));
+  return choices;
+}
+
+void TFParGen::Apply_Layout(TParGenPanel panel, const TParGenPanelLayout& layout) {
+  const auto rows = Panel_Rows(panel);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const TParGenRowLayout& row = layout.Rows[r];
+    const std::vector<TControlPlacement> places = Row_Placements_At(rows[r], row.Top);
+    const std::vector<TControl*>& controls = rows_[panel][r];
+    for (size_t i = 0; i < controls.size(); ++i) {
+      TControl* c = controls[i];
+      c->SetTop(places[i].Top);
+      c->SetVisible(row.Visible);
+      if (i == 0 && row.FirstEnabled) c->SetEnabled(*row.FirstEnabled);
+      if (i > 0 && row.InputsEnabled && places[i].Kind != TControlKind::DotLabel) c->SetEnabled(*row.InputsEnabled);
+    }
+  }
+  panels_[panel]->SetHeight(layout.Height);
 }
 
 void TFParGen::Enable_Address_Rows(TParGenPanel panel, bool enabled) {
@@ -385,9 +392,11 @@ void TFParGen::Digits_Only(TObject*, QChar& Key) {
 }
 
 void TFParGen::On_Change(TObject* Sender) {
-  if (Named_In(Sender, kLayout_Changes)) Move_GroupBoxs();
+  const TParGenChoiceControl* choice = Choice_Control(Sender);
+  if (choice && choice->Index) Move_GroupBoxs();
 }
 
 void TFParGen::On_Click(TObject* Sender) {
-  if (Named_In(Sender, kLayout_Clicks)) Move_GroupBoxs();
+  const TParGenChoiceControl* choice = Choice_Control(Sender);
+  if (choice && choice->Checked) Move_GroupBoxs();
 }

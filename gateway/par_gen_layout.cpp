@@ -334,8 +334,7 @@ QString Address_Edit_Name(const TParGenRow& row, int part) {
   return QString::fromUtf16(row.Input) + QString::number(part);
 }
 
-std::vector<TControlPlacement> Row_Placements(const TParGenRow& row, int r) {
-  const int top = Row_Top(r);
+std::vector<TControlPlacement> Row_Placements_At(const TParGenRow& row, int top) {
   const QString first = QString::fromUtf16(row.First);
   const QString input = row.Input ? QString::fromUtf16(row.Input) : QString();
   const int inputLeft = Or(row.InputLeft, kInput_Left);

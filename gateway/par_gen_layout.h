@@ -70,11 +70,16 @@ struct TControlPlacement {
   QString Caption;  // fixed caption ("." labels, the "1"/"2"/"3" check boxes)
 };
 
-// The controls of row `row` standing at row index `r` (from 0), left to right.
-std::vector<TControlPlacement> Row_Placements(const TParGenRow& row, int r);
-
 // Label top of row r.
 constexpr int Row_Top(int r) { return kRow_First_Top + kRow_Pitch * r; }
+
+// The controls of `row` with its label (or check box) at `top`, left to right:
+// inputs 3 above the label top, gateway edits 2 above, "." labels on it.
+std::vector<TControlPlacement> Row_Placements_At(const TParGenRow& row, int top);
+// The controls of row `row` standing at row index `r` (from 0), left to right.
+inline std::vector<TControlPlacement> Row_Placements(const TParGenRow& row, int r) {
+  return Row_Placements_At(row, Row_Top(r));
+}
 
 // The height rule: a panel ends 12 pixels below its lowest visible control, plus
 // the group's header.
