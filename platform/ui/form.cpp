@@ -174,6 +174,11 @@ void TForm::ShowWindow() {
 }
 
 void TForm::WindowActivated() {
+  // While another form runs modally, the class library keeps every other window
+  // disabled; an activation the window system still sends to one of them (a late
+  // one, from the click that opened the modal form) must not pull the focus out
+  // of the modal form, where it would lose the edit's selected text.
+  if (const QWidget* modal = QApplication::activeModalWidget(); modal && modal != Widget()) return;
   if (active_control_ && active_control_->CanFocus() && !active_control_->Focused()) FocusControl(active_control_);
 }
 

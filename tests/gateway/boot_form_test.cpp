@@ -370,10 +370,8 @@ TEST_F(BootForm, TypingAnAddressReplacesEachPartAlongTheDotChainAndTab) {
         ProcessEvents();
       }
     };
-    // The first part takes the focus with its text selected: the typed address
-    // replaces the remembered one part by part.
-    f.E_IP[0]->SetFocus();
-    ProcessEvents();
+    // The first part has the focus with its text selected, also at the dialog's
+    // first showing: the typed address replaces the remembered one part by part.
     ASSERT_EQ(focused(), f.E_IP[0]);
     EXPECT_EQ(f.E_IP[0]->SelText(), "192");
     type(QStringLiteral("10.0.0.1"));

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
@@ -92,6 +93,33 @@ TEST_F(FormFixture, TabMovesTheFocusWithExitAndEnter) {
   PressKey(form->E_Second, Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(form->ActiveControl(), form->E_First);
   form->Hide();
+}
+
+TEST_F(FormFixture, AWindowActivatedBehindAModalFormTakesNeitherItsFocusNorItsSelection) {
+  // The window system may activate the caller's window once more after the modal
+  // form opened over it (a late activation from the click that opened it), and
+  // then the modal form again.
+  std::vector<QString> callerLog;
+  std::unique_ptr<TFProbe> caller(Create<TFProbe>(nullptr, &callerLog));
+  caller->Show();
+  ProcessEvents();
+  form->E_First->SetText("192");
+  ui.ExpectModal("TFProbe", [&](TForm*) {
+    ProcessEvents();
+    ASSERT_TRUE(form->E_First->Focused());
+    ASSERT_EQ(form->E_First->SelText(), "192");
+    log.clear();
+    QApplication::setActiveWindow(caller->Widget());
+    ProcessEvents();
+    QApplication::setActiveWindow(form->Widget());
+    ProcessEvents();
+    EXPECT_TRUE(form->E_First->Focused());
+    EXPECT_EQ(form->E_First->SelText(), "192");  // typing still replaces the text
+    EXPECT_EQ(log, std::vector<QString>{});  // no exit and enter again
+    form->SetModalResult(mrOk);
+  });
+  form->ShowModal();
+  caller->Hide();
 }
 
 class TFMain;
