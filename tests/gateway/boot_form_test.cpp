@@ -96,6 +96,17 @@ protected:
     });
     F().ShowModal();
   }
+  // Expects the dialog to be shown modally, to update once to 127.0.0.1 (after
+  // `options` set the dialog's options) and to be cancelled; the messages the
+  // update shows are expected after this call, then the dialog is shown.
+  void Expect_One_Update(ScriptedUi& ui, std::function<void(TFBoot&)> options = {}) {
+    ui.ExpectModal(QStringLiteral("TFBoot"), [this, options](TForm*) {
+      Type_Address("127", "0", "0", "1");
+      if (options) options(F());
+      F().Btn_Update->Click();
+      F().Btn_Cancel->Click();
+    });
+  }
   int Job_Operations() {
     TXMLDocument doc;
     doc.LoadFromFile(Update_Job_Path());
@@ -186,12 +197,9 @@ TEST_F(BootForm, SilentOrBrokenCheckShowsItsMessageAndRemembersNothing) {
     TFake_Prober prober(clock_, c.bytes);
     F().SetEchoProber(&prober);
     ScriptedUi ui;
-    ui.ExpectModal(QStringLiteral("TFBoot"), [&](TForm*) {
-      Type_Address("127", "0", "0", "1");
-      F().CB_Update_Options->SetItemIndex(1);
-      F().CB_Update_Option_Read_Back->SetChecked(false);
-      F().Btn_Update->Click();
-      F().Btn_Cancel->Click();
+    Expect_One_Update(ui, [](TFBoot& f) {
+      f.CB_Update_Options->SetItemIndex(1);
+      f.CB_Update_Option_Read_Back->SetChecked(false);
     });
     ui.ExpectMessage(QString::fromLatin1(c.message), mrOk, c.type);
     F().ShowModal();
@@ -282,11 +290,7 @@ TEST_F(BootForm, AnEchoRequestThatCannotBeSentTellsItsCauseNotTheAddress) {
     prober.during = [&] { throw EEchoSendError(QStringLiteral("cannot send"), c.error, c.permission); };
     F().SetEchoProber(&prober);
     ScriptedUi ui;
-    ui.ExpectModal(QStringLiteral("TFBoot"), [&](TForm*) {
-      Type_Address("127", "0", "0", "1");
-      F().Btn_Update->Click();
-      F().Btn_Cancel->Click();
-    });
+    Expect_One_Update(ui);
     ui.ExpectMessage(c.message, mrOk, mtError);
     F().ShowModal();
     EXPECT_EQ(F().Last_Update().Outcome, TUpdate_Outcome::Echo_Not_Sent);
@@ -299,11 +303,7 @@ TEST_F(BootForm, AnUpdaterThatCannotStartIsReported) {
   F().SetEchoProber(&prober);
   runner_.started = false;
   ScriptedUi ui;
-  ui.ExpectModal(QStringLiteral("TFBoot"), [&](TForm*) {
-    Type_Address("127", "0", "0", "1");
-    F().Btn_Update->Click();
-    F().Btn_Cancel->Click();
-  });
+  Expect_One_Update(ui);
   ui.ExpectMessage("Error! The updater could not be started.\n" + PathJoin(Exe_Folder, QStringLiteral("Ethernet_Update")) +
                        "\n" + qt_error_string(2),
                    mrOk, mtError);

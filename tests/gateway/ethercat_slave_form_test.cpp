@@ -18,7 +18,9 @@
 #include "tests/support/ui_input.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -51,6 +53,21 @@ protected:
   void Choose(int row, const QString& type) {
     TExStringGrid* g = F().Active_Grid();
     F().ESG_SlaveMasterComboChange(g, 2, row, int(F().VarType.IndexOf(type)), type);
+  }
+  // Shows the form with the focus in the grid of the page shown, as a user finds it.
+  TExStringGrid* ShowWithGridFocused() {
+    F().Show();
+    ProcessEvents();
+    TExStringGrid* g = F().Active_Grid();
+    g->SetFocus();
+    ProcessEvents();
+    return g;
+  }
+  // A click in the middle of a cell.
+  static void ClickCell(TExStringGrid* g, int col, int row) {
+    const TRect r = g->CellRect(col, row);
+    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    ProcessEvents();
   }
   // Position and Start Bit of rows 1..n of the Slave To Master table.
   QStringList Positions(TExStringGrid* g, int n, int posCol) {
@@ -483,16 +500,8 @@ TEST_F(EtherCATSlaveForm, GridHandlersHintsRowSelectionAndLanguageSwitch) {
 // The road a user takes: a click on the Type cell, the list editor, the arrow keys,
 // Enter; then a Length typed into an Array row.
 TEST_F(EtherCATSlaveForm, TypeChosenWithTheGridsListEditorAndLengthTyped) {
-  F().Show();
-  ProcessEvents();
-  TExStringGrid* g = StM();
-  g->SetFocus();
-  ProcessEvents();
-  auto clickCell = [&](int col, int row) {
-    const TRect r = g->CellRect(col, row);
-    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    ProcessEvents();
-  };
+  TExStringGrid* g = ShowWithGridFocused();
+  auto clickCell = [&](int col, int row) { ClickCell(g, col, row); };
   clickCell(2, 1);
   clickCell(2, 1);  // a click on the current cell opens its editor
   ASSERT_TRUE(g->Combobox()->Visible());
@@ -536,16 +545,8 @@ TEST_F(EtherCATSlaveForm, TypeChosenWithTheGridsListEditorAndLengthTyped) {
 }
 
 TEST_F(EtherCATSlaveForm, EscapeFromTheTypeListLeavesTheWholeRowAsItWas) {
-  F().Show();
-  ProcessEvents();
-  TExStringGrid* g = StM();
-  g->SetFocus();
-  ProcessEvents();
-  auto clickCell = [&](int col, int row) {
-    const TRect r = g->CellRect(col, row);
-    MouseClick(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    ProcessEvents();
-  };
+  TExStringGrid* g = ShowWithGridFocused();
+  auto clickCell = [&](int col, int row) { ClickCell(g, col, row); };
   auto openList = [&](int row) {
     clickCell(4, row);  // another cell first
     clickCell(2, row);
@@ -586,4 +587,30 @@ TEST_F(EtherCATSlaveForm, EscapeFromTheTypeListLeavesTheWholeRowAsItWas) {
     EXPECT_EQ(row(2), row2) << c.what;
   }
   F().Hide();
+}
+
+// Ctrl+A in a table whose last cell lies below the rows shown: every variable cell
+// is selected, and the titles stay as they were, in their cells and on screen.
+TEST_F(EtherCATSlaveForm, CtrlASelectsEveryVariableCellAndKeepsTheTitles) {
+  for (TTabSheet* page : {F().TS_SlaveToMaster, F().TS_MasterToSlave}) {
+    F().PageControl1->SetActivePage(page);
+    TExStringGrid* g = ShowWithGridFocused();
+    ClickCell(g, 4, 1);  // a Name cell
+    auto titles = [&] {
+      QStringList t;
+      for (int c = 0; c < g->ColCount(); ++c) t << g->GetCellEx(c, 0);
+      return t;
+    };
+    auto titleRow = [&] { return g->Widget()->grab(QRect(0, 0, g->ClientWidth(), g->RowHeights(0))).toImage(); };
+    const QStringList before = titles();
+    const QImage shown = titleRow();
+    PressKey(g, Qt::Key_A, Qt::ControlModifier);
+    ProcessEvents();
+    const TGridRect all{1, 1, g->ColCount() - 1, kEC_RowCount - 1};
+    EXPECT_TRUE(g->Selection() == all) << page->Caption().toStdString();
+    EXPECT_EQ(titles(), before);
+    EXPECT_FALSE(g->NormalEdit() && g->NormalEdit()->Visible());
+    EXPECT_TRUE(titleRow() == shown) << page->Caption().toStdString();
+    F().Hide();
+  }
 }
