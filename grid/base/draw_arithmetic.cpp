@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -102,6 +103,34 @@ TColor GradientColorAt(TColor color, TColor colorTo, int min, int max, int pos) 
 TColor HalveColor(TColor color) {
   TColor c = ColorToRGB(color);
   return RGB(GetRValue(c) / 2, GetGValue(c) / 2, GetBValue(c) / 2);
+}
+
+TPoint RotatedTextOrigin(const TRect& r, int hAlign, int vAlign, int angle, int textWidth, int textHeight) {
+  const double rad = angle * std::numbers::pi / 180.0;
+  const double cosA = std::abs(std::cos(rad)), sinA = std::abs(std::sin(rad));
+  // The turned text's extents, each cut toward zero.
+  const int a = static_cast<int>(cosA * textHeight), b = static_cast<int>(sinA * textWidth);
+  const int c = static_cast<int>(sinA * textHeight), d = static_cast<int>(cosA * textWidth);
+  const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
+  const int centreY = (b + T + a - B) / 2;
+  if (angle <= 90) {
+    const int x = hAlign == 0 ? L : hAlign == 1 ? R - d - c : L + (R - L - c - d) / 2;
+    const int y = vAlign == 0 ? T + b : vAlign == 2 ? B - a : T + b - centreY;
+    return {x, y};
+  }
+  if (angle <= 180) {
+    const int x = hAlign == 0 ? L + d : hAlign == 1 ? R - c : R - (c + R - L - d) / 2;
+    const int y = vAlign == 0 ? T + a + b : vAlign == 2 ? B : T + a + b - centreY;
+    return {x, y};
+  }
+  if (angle <= 270) {
+    const int x = hAlign == 0 ? L + c + d : hAlign == 1 ? R : R - (R - L - c - d) / 2;
+    const int y = vAlign == 0 ? T + a : vAlign == 2 ? B - b : T + a - centreY;
+    return {x, y};
+  }
+  const int x = hAlign == 0 ? L + c : hAlign == 1 ? R - d : L + (c + R - L - d) / 2;
+  const int y = vAlign == 0 ? T : vAlign == 2 ? B - a - b : T - centreY;
+  return {x, y};
 }
 
 TColor ScaleColorPercent(TColor color, int percent) {

@@ -34,6 +34,13 @@ TColor HalveColor(TColor color);
 // (a light colour made lighter stays white instead of wrapping round to dark).
 TColor ScaleColorPercent(TColor color, int percent);
 
+// The start point of a text turned by `angle` degrees (counter-clockwise,
+// 0..360) so that the turned text sits in `r` as aligned: horizontal 0 left, 1
+// right, 2 centre; vertical 0 top, 1 centre, 2 bottom (the ordinals of
+// TAlignment and TVAlignment). The text is drawn from that point with its top
+// edge along the turned base line.
+TPoint RotatedTextOrigin(const TRect& r, int hAlign, int vAlign, int angle, int textWidth, int textHeight);
+
 // The percentage and text of a progress bar. With a format holding "d" or "u" the
 // rounded position is printed as an integer, with another format as a number with
 // the format's decimals; the percentage is then (position - min) * 100 /

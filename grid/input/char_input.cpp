@@ -5,6 +5,7 @@
 // editing in range-select mode, and the keypad's decimal key as the user's
 // decimal separator. Also the dialog-character notification.
 #include "grid/base/text_kinds.h"
+#include "grid/input/inplace_editor.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/rtl/locale_settings.h"
@@ -90,8 +91,9 @@ void TExStringGrid::ShowEditorChar(QChar Ch) {
   ShowEditor();
   TInplaceEdit* editor = InplaceEditor();
   if (!EditorMode() || !editor || !editor->ControlVisible()) return;
-  // The typed character replaces the cell's text.
-  if (auto* edit = dynamic_cast<TEdit*>(editor)) edit->SelectAll();
+  // The typed character replaces the cell's text, or with EditSelectAll off is
+  // added after it.
+  if (auto* edit = dynamic_cast<TExInplaceEdit*>(editor)) edit->ApplyStartSelection();
   if (auto* control = dynamic_cast<TWinControl*>(editor)) PostMessage(control, WM_CHAR, Ch.unicode(), 0);
 }
 

@@ -66,6 +66,7 @@ void TExStringGrid::PostEditDone(int ACol, int ARow) {
 }
 
 void TExStringGrid::WndProc(TMessage& Message) {
+  if (HandlePaintFaultMessage(Message)) return;
   if (Message.Msg == kGridEditDone && kGridEditDone != 0) {
     if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
     if (FMouseActions->EditOnDblClickOnly()) {
@@ -126,12 +127,12 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
   bool valid = true;
   const int ac = RealColIndex(FOldCol), ar = FOldRow;
   FNewCellText = NewValue;
+  const bool advanceOnEnter = FNavigation->AdvanceOnEnter;
   try {
     // 2-3.
     if (NewValue != FOldCellText || AlwaysValidate) {
       const bool changed = NewValue != FOldCellText;
-      // 4.
-      const bool advanceOnEnter = FNavigation->AdvanceOnEnter;
+      // 4. (Put back also when a handler raises.)
       FNavigation->AdvanceOnEnter = false;
       // 5-7.
       QString value = NewValue;
@@ -141,7 +142,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
       if (value != FOldCellText) {
         FGridModified = true;
         if (TStringGrid::FixedCols() > 0) {
-          SetRowModified(Row(), true);
+          SetRowModified(RealRowIndex(Row()), true);  // the marks are kept by real row
           if (FShowModified->Enabled) RepaintCell(0, Row());
         }
       }
@@ -179,6 +180,7 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
       FOldCellText = GetGridCell(ac, ar);
     }
   } catch (...) {
+    FNavigation->AdvanceOnEnter = advanceOnEnter;
     FRefusing = false;
     FForceSel = false;
     RememberEditedCell(Col(), Row());
@@ -229,20 +231,23 @@ void TExStringGrid::WMSetFocus(TMessage& Message) {
   if (HasCheckBox(rc, Row())) return;
   // With AlwaysEdit, a grid that gets the focus opens the editor of the current
   // cell when it is in view and may be edited.
-  if (!FNavigation->AlwaysEdit) return;
   const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
                       Row() < TopRow() + VisibleRowCount();
-  if (!inView) return;
-  bool canEdit = true;
-  CanEditCell(rc, Row(), canEdit);
-  if (NormalEdit()) {
-    if (!fromEditor && GridState() == gsNormal && EditControl == edNormal && canEdit) {
+  if (FNavigation->AlwaysEdit && inView) {
+    bool canEdit = true;
+    CanEditCell(rc, Row(), canEdit);
+    if (NormalEdit()) {
+      if (!fromEditor && GridState() == gsNormal && EditControl == edNormal && canEdit) {
+        ShowInplaceEdit();
+        Message.Result = 0;
+      }
+    } else if (canEdit && !FMouseActions->DirectEdit && !FControlLook->DropDownAlwaysVisible &&
+               HasComboBox(rc, Row())) {
       ShowInplaceEdit();
-      Message.Result = 0;
     }
-  } else if (canEdit && !FMouseActions->DirectEdit && !FControlLook->DropDownAlwaysVisible && HasComboBox(rc, Row())) {
-    ShowInplaceEdit();
   }
+  // The focus frame of a merged current cell goes round its whole block.
+  if (IsMergedCell(RealCol(), Row())) RepaintCell(Col(), Row());
 }
 
 void TExStringGrid::WMKillFocus(TMessage& Message) {
@@ -251,6 +256,7 @@ void TExStringGrid::WMKillFocus(TMessage& Message) {
     return;
   }
   TBaseGrid::WMKillFocus(Message);
+  if (IsMergedCell(RealCol(), Row())) RepaintCell(Col(), Row());
 }
 
 void TExStringGrid::DoEnter() {

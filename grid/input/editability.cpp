@@ -120,7 +120,13 @@ bool TExStringGrid::CanEditShow() {
 
 bool TExStringGrid::SelectCell(int ACol, int ARow) {
   // 2-3.
-  if (FForceSel) return true;
+  if (FForceSel) {
+    if (!FRowIndicator->Empty() && FixedCols() > 0) {
+      RepaintCell(0, Row());
+      RepaintCell(0, ARow);
+    }
+    return true;
+  }
   if (!Parent()) return true;
   // 4.
   bool result = false;
@@ -142,7 +148,9 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
   // 9.
   if (FUseEnabledRows && FNavigation->SkipDisabledRows && !RowEnabled(ARow)) return false;
   // 10.
-  const int oldRow = Row();
+  const TGridRect S = Selection();
+  const int L = S.Left, T = S.Top;
+  const int oldCol = Col(), oldRow = Row();
   QString newText = GetCellEx(rc, ARow);
   const bool editorFocused = NormalEdit() && NormalEdit()->Focused();
   // 11. The editing mode of the target cell.
@@ -209,8 +217,30 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
     // A refused move keeps the text of the cell being edited.
     if (!result) newText = FCellCache;
   }
-  // 13. Repaint the row marks and remember the target's text.
-  if (ARow != oldRow && FActiveCellShow) RepaintRow(oldRow);
+  // 13. Repaint what marks the current cell and row, tell the observers, and
+  // remember the target's text.
+  if (!FRowIndicator->Empty() && FixedCols() > 0) {
+    RepaintCell(0, oldRow);
+    RepaintCell(0, ARow);
+  }
+  if (FISelect) FISelect->SelectionChanged(Col(), ARow);
+  if (FActiveCellShow) {
+    RepaintHeaderCells(oldCol, oldRow, ACol, ARow);
+    if (L != oldCol && T != oldRow) RepaintHeaderCells(L, T, L, T);
+  }
+  if (ActiveRowShow()) {
+    RepaintRow(ARow);
+    RepaintRow(T);
+  }
+  if (FSelectionRectangle) InvalidateCellRange(Selection());
+  // The row change is told only for a move that happens: a refused move leaves
+  // the cursor, and the row last told, where they are.
+  if (result && !Loading() && ARow != FOldRowSel && OnRowUpdate) {
+    OnRowUpdate(this, FOldRowSel, ARow);
+    FOldRowSel = ARow;
+  }
+  if (HasCellBorderEvent())
+    for (int r = S.Top; r <= S.Bottom; ++r) RepaintRow(r);
   FCellCache = newText;
   // 14.
   return result;

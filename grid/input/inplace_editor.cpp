@@ -54,6 +54,10 @@ void TExInplaceEdit::SetVAlign(bool value) {
 }
 
 void TExInplaceEdit::UpdateContents() {
+  // A multi-line edit (a password keeps one line) that breaks its lines as the
+  // grid's cells do.
+  SetMultiLine(true);
+  SetWordWrap(FGrid->WordWrap());
   FGrid->FNoEditChange = true;
   TInplaceEdit::UpdateContents();
   FGrid->FNoEditChange = false;
@@ -76,6 +80,13 @@ void TExInplaceEdit::UpdateContents() {
   FColE = FGrid->Col();
   FRowE = FGrid->Row();
   FGrid->GetEditorPropHook(rc, FGrid->Row(), nullptr);
+}
+
+void TExInplaceEdit::ApplyStartSelection() {
+  if (FGrid->Navigation()->EditSelectAll)
+    SelectAll();
+  else
+    SetSelStart(Text().size());
 }
 
 void TExInplaceEdit::WndProc(TMessage& Message) {

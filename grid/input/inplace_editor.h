@@ -37,6 +37,9 @@ public:
   bool Workmode() const { return FWorkmode; }
   // Lookup completion from the grid's LookupItems.
   void DoChange();
+  // The selection an edit opened by F2 or by typing starts with: the whole
+  // text with the grid's EditSelectAll, else the caret after the text.
+  void ApplyStartSelection();
 
 protected:
   void WndProc(TMessage& Message) override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "grid/base/text_kinds.h"
+#include "grid/input/inplace_editor.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/messages.h"
@@ -371,7 +372,10 @@ void TExStringGrid::KeyDown(int& Key, TShiftState Shift) {
   // 1.
   FLastKeyCell = {Col(), Row()};
   const int rowBefore = Row();
+  const bool f2 = Key == VK_F2;
   TBaseGrid::KeyDown(Key, Shift);
+  // F2 opens the text editor with the selection EditSelectAll asks for.
+  if (f2 && EditorMode() && NormalEdit() && NormalEdit()->Visible()) NormalEdit()->ApplyStartSelection();
   // 2-3. Moving the selected rows with Ctrl+Up and Ctrl+Down.
   const TGridRect s = Ordered(Selection());
   if (FNavigation->CursorMoveRows && Shift.Contains(ssCtrl)) {

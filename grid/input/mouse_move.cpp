@@ -78,7 +78,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     else if (C >= 0 && C < FixedCols() && R >= FixedRows() && R <= RowCount() - 1 && ma.RowSelect && !onBorder)
       FMouseSelectMode = msRow;
   }
-  if (GridState() != gsColSizing && GridState() != gsRowSizing) ShowSelectModeCursor();
+  if (GridState() != gsColSizing && GridState() != gsRowSizing) ShowSelectModeCursor(C, R, X, Y);
   // 14-17. (Links, hints and the selection rectangle come with their features.)
   // 18. A selection being resized keeps its top-left cell and follows the mouse
   // with its bottom-right one.
@@ -125,7 +125,7 @@ void TExStringGrid::CMMouseLeave(TMessage& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
-  ShowSelectModeCursor();
+  ShowSelectModeCursor(-1, -1, 0, 0);
   if (!FNoMouseLeave && HoverFixedCells != hfNone && (FHoverFixedX != -1 || FHoverFixedY != -1)) {
     const int oldX = FHoverFixedX, oldY = FHoverFixedY;
     FHoverFixedX = FHoverFixedY = -1;
@@ -153,31 +153,29 @@ bool TExStringGrid::IsHoverFixedCell(int ACol, int ARow) {
          (ARow < FixedRows() && (h == hfAll || h == hfFixedRows));
 }
 
-// Stands for the cursor step of the grid's set-cursor handling: row selection
-// 8010, column selection 8011, the whole grid and the selection handle 8012.
-void TExStringGrid::ShowSelectModeCursor() {
-  // Over a fixed border that sizes (or while it does): the split pointers.
+// Stands for the grid's set-cursor handling: over a fixed border that sizes
+// (or while it does) the split pointers; row selection 8010, column selection
+// 8011, the whole grid and the selection handle 8012; elsewhere over a cell the
+// cursor OnGetCellCursor gives for it. The grid's own cursor comes back where
+// none applies.
+void TExStringGrid::ShowSelectModeCursor(int C, int R, int X, int Y) {
+  const TCursor own = FSelectCursorShown ? FOwnCursor : Cursor();
+  TCursor want = own;
   const bool colSplit = FSizeFixed || FSizingFixed, rowSplit = FSizeFixedR || FSizingFixedR;
-  if (colSplit || rowSplit) {
-    if (!FSelectCursorShown) {
-      FOwnCursor = Cursor();
-      FSelectCursorShown = true;
-    }
-    const TCursor split = colSplit ? crHSplit : crVSplit;
-    if (Cursor() != split) SetCursor(split);
-    return;
-  }
-  if (FMouseSelectMode == msNormal) {
-    if (FSelectCursorShown) SetCursor(FOwnCursor);
+  if (colSplit || rowSplit)
+    want = colSplit ? crHSplit : crVSplit;
+  else if (FMouseSelectMode != msNormal)
+    want = FMouseSelectMode == msRow ? crSelectRow : FMouseSelectMode == msColumn ? crSelectColumn : crSelectAll;
+  else if (C >= 0 && R >= 0)
+    want = GetCellCursorHook(RealColIndex(C), R, X, Y, own);
+  if (want == own) {
+    if (FSelectCursorShown) SetCursor(own);
     FSelectCursorShown = false;
     return;
   }
   if (!FSelectCursorShown) {
-    FOwnCursor = Cursor();
+    FOwnCursor = own;
     FSelectCursorShown = true;
   }
-  const TCursor want = FMouseSelectMode == msRow      ? crSelectRow
-                       : FMouseSelectMode == msColumn ? crSelectColumn
-                                                      : crSelectAll;
   if (Cursor() != want) SetCursor(want);
 }

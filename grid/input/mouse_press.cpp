@@ -72,8 +72,10 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     return;
   }
   // 3.
+  // The selection's right column and bottom row count as outside, so a press
+  // never lies inside a one-cell selection.
   if (Options().Contains(goEditing) && ma.RangeSelectAndEdit &&
-      !(C > S0.Left && C < S0.Right && R > S0.Top && R < S0.Bottom))
+      !(C >= S0.Left && C < S0.Right && R >= S0.Top && R < S0.Bottom))
     SetOptions(Options() - goEditing);
   // 4.
   bool allow = true;
@@ -93,9 +95,9 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   SearchInc.clear();
   FSelectionClick = false;
   FPushedCellButton = {-1, -1};
-  const int keepLeft = LeftCol();
+  const int keepLeft = LeftCol(), keepTop = TopRow();
   FOldKeepLeftCol = keepLeft;
-  FOldTopRow = TopRow();
+  FOldTopRow = keepTop;
   // 8. The cell left of and above the point, for column and row sizing.
   if (R == 0) MouseToCell(X - 5, Y, Colclicked, Rowclicked);
   else if (C == 0) MouseToCell(X, Y - 4, Colclicked, Rowclicked);
@@ -290,30 +292,59 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   bool editable = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
   CanEditCell(RC, R, editable);
   const bool isRB = HasRadioButton(RC, R);
-  // 34. Check boxes and radio buttons.
-  if ((editable || FControlLook->CheckAlwaysActive) && (HasCheckBox(RC, R) || isRB) &&
+  // 34. Check boxes and radio buttons; the check box of column 0 selects its
+  // row when rows are selected by check boxes.
+  const bool rowCheckBox = C == 0 && ma.HotmailRowSelect();
+  if ((editable || FControlLook->CheckAlwaysActive || rowCheckBox) && (HasCheckBox(RC, R) || isRB) &&
       (!ma.PreciseCheckBoxCheck || IsInCheckBox(RC, R, X, Y))) {
+    // 1.
     HideInplaceEdit();
     if (Widget() && CanFocus()) SetFocus();
     const int RR = RealRowIndex(R);
+    // 2. (A row check box is its row's flag: step 4 inverts it, once.)
     if (isRB) {
       if (editable || FControlLook->CheckAlwaysActive) {
         SetRadioButtonColumnIndex(RC, R);
         if (OnRadioButtonClick) OnRadioButtonClick(this, RC, R);
       }
-    } else {
+    } else if (!rowCheckBox) {
       ToggleCheckBoxHook(RC, R, true);
     }
+    // 3. (The modified marks are kept by real row.)
     if (FShowModified->Enabled) {
-      SetRowModified(R, true);
+      SetRowModified(RR, true);
       RepaintCell(0, R);
     }
+    // 4.
+    if (rowCheckBox) {
+      // (A header's box turns what it shows; the cursor never goes to a header row.)
+      const TCellGraphic* box = GetCellGraphic(0, R);
+      const bool shown = R < FixedRows() && box ? box->CellBoolean : RowSelect(RR);
+      if (R >= FixedRows()) TStringGrid::SetSelection({FixedCols(), R, ColCount() - 1, R});
+      SetRowSelect(RR, !shown);
+      if (RR != R) RepaintCell(0, R);
+      if (R == Row() && !RowSelect(RR)) HideSelection();
+    }
+    // 5.
     bool state = false;
     GetCheckBoxState(RC, RR, state);
+    // 6.
     if (!FNavigation->AlwaysEdit && C >= FixedCols() && R >= FixedRows()) MoveColRow(C, R, true, true);
-    // The real column, as the Space key reports it.
+    // 7. The real column, as the Space key reports it.
     if (!isRB) CheckBoxClickHook(RC, R, state);
+    // 8.
     if (HideFocusRect) RepaintCell(C, R);
+    // 9. The check box of a header cell checks or clears the whole column below.
+    if (!isRB && R < FixedRows() && ma.CheckAllCheck) {
+      for (int r = FixedRows(); r < RowCount(); ++r) {
+        if (rowCheckBox)
+          SetRowSelect(RealRowIndex(r), state);
+        else
+          SetCheckBoxState(RC, r, state);
+      }
+      Invalidate();
+    }
+    // 10.
     if (OnMouseDown) OnMouseDown(this, mbLeft, live, X, Y);
     Click();
     return;
@@ -328,7 +359,11 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   }
   // 36.
   const bool onCurrent = PtInRect(CR, TPoint{X, Y}) && Selection() == TGridRect{C, R, C, R};
-  if (ma.RangeSelectAndEdit && !onCurrent && !IsFixed(C, R) && !editable) SetOptions(Options() - goEditing);
+  bool keepSelecting = false;
+  if (ma.RangeSelectAndEdit && !onCurrent && !IsFixed(C, R) && !editable) {
+    SetOptions(Options() - goEditing);
+    keepSelecting = true;
+  }
   // 37. A normal cell that reports itself fixed.
   if (hookFixed) {
     const bool footerRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow &&
@@ -336,14 +371,38 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     if (!footerRow && OnClickCell) OnClickCell(this, R, C);
     return;
   }
+  // 38. The partly shown row below the last full one, the partly shown column
+  // right of the last full one, or a scrolled first column.
+  const bool partial = R == TopRow() + VisibleRowCount() || C == LeftCol() + VisibleColCount() ||
+                       (C == LeftCol() && LeftCol() > FixedCols());
   // 39. The class library's press: focus, sizing, range selection, the selection query.
   const bool keepScroll = Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll;
   if (keepScroll) BeginUpdate();
-  if (!SelectionHidden()) {
-    const bool alwaysEdit = FNavigation->AlwaysEdit;
-    FNavigation->AlwaysEdit = false;
-    TBaseGrid::WMLButtonDown(Message);
-    FNavigation->AlwaysEdit = alwaysEdit;
+  try {
+    if (!SelectionHidden()) {
+      const bool alwaysEdit = FNavigation->AlwaysEdit;
+      FNavigation->AlwaysEdit = false;
+      try {
+        TBaseGrid::WMLButtonDown(Message);
+      } catch (...) {
+        FNavigation->AlwaysEdit = alwaysEdit;
+        throw;
+      }
+      FNavigation->AlwaysEdit = alwaysEdit;
+    }
+    // A press on a partly shown cell starts no range selection, and does not
+    // leave the grid scrolled to show it.
+    if (GridState() == gsSelecting && partial && ma.NoAutoRangeScroll) SetGridState(gsNormal);
+    if (TopRow() != keepTop && ma.NoScrollOnPartialRow) {
+      SetTopRow(keepTop);
+      SendMessage(this, WM_LBUTTONUP, 0, 0);
+    }
+  } catch (...) {
+    if (keepScroll) {
+      SetLeftCol(keepLeft);
+      EndUpdate();
+    }
+    throw;
   }
   if (keepScroll) {
     SetLeftCol(keepLeft);
@@ -380,7 +439,8 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
       ShowEditor();
     }
   }
-  // 45. (Keeping range selection on a cell that cannot be edited is the class library's.)
+  // 45. A press on a cell that cannot be edited goes on selecting a range.
+  if (keepSelecting) SetGridState(gsSelecting);
 }
 
 void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -260,7 +260,12 @@ void TExStringGrid::WMRButtonDown(TMessage& Message) {
   // R2.
   int C = -1, R = -1;
   MouseToCell(X, Y, C, R);
-  if (FMouseActions->SelectOnRightClick && C >= FixedCols() && R >= FixedRows() && !IsFixed(C, R)) {
+  TMouseActions& ma = *FMouseActions;
+  const bool valid = C >= FixedCols() && R >= FixedRows() && !IsFixed(C, R);
+  // A cell already in a disjunct cell selection keeps that selection.
+  if (ma.SelectOnRightClick && valid && !(ma.DisjunctCellSelect() && SelectedCells(C, R))) {
+    const TGridRect before = Selection();
+    const bool selected = C >= before.Left && C <= before.Right && R >= before.Top && R <= before.Bottom;
     if (!IsClickableCell(RealColIndex(C), R)) {
       if (!OnRightClickCell) {
         MouseDown(mbLeft, {}, X, Y);
@@ -269,16 +274,35 @@ void TExStringGrid::WMRButtonDown(TMessage& Message) {
         FocusCell(C, R);
       }
     }
-    const TGridRect s = Selection();
-    const bool selected = C >= s.Left && C <= s.Right && R >= s.Top && R <= s.Bottom;
     if (selected) {
       bool can = true;
       if (OnSelectCell) OnSelectCell(this, C, R, can);
     } else {
+      const bool keepScroll = FNavigation->KeepHorizScroll;
+      const int left = LeftCol();
+      if (keepScroll) BeginUpdate();
       const TPoint b = BaseCell(RealColIndex(C), R);
       MoveColRow(RealToDisplCol(b.X), b.Y, true, true);
+      if (keepScroll) {
+        SetLeftCol(left);
+        EndUpdate();
+      }
     }
-    // (Disjunct row flags come with the disjunct-row feature.)
+    if (ma.DisjunctRowSelect()) {
+      const bool ctrl = GetShiftState().Contains(ssCtrl);
+      if (ctrl || ma.DisjunctRowSelectNoCtrl) {
+        SetRowSelect(R, !RowSelect(R));
+      } else if (SelectedRowCount() > 1 && PopupMenu()) {
+        // A menu for several selected rows keeps them when one of them is pressed.
+        if (!RowSelect(R)) {
+          ClearRowSelect();
+          SetRowSelect(R, true);
+        }
+      } else {
+        ClearRowSelect();
+        SetRowSelect(R, true);
+      }
+    }
   }
   // R3.
   if (OnRightClickCell) OnRightClickCell(this, R, C);

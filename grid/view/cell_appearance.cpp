@@ -7,6 +7,7 @@
 #include "grid/base/draw_arithmetic.h"
 #include "grid/base/html_entities.h"
 #include "grid/base/line_breaks.h"
+#include "grid/base/rtf_text.h"
 #include "grid/base/number_text.h"
 #include "grid/base/text_kinds.h"
 #include "grid/base/url_text.h"
@@ -23,9 +24,11 @@ bool IsNumberText(const QString& text) {
   return kind == nkInteger || kind == nkDecimal || kind == nkScientific;
 }
 
+// "=" first, or a packed wide text whose first character (its fourth stored
+// one) is "=".
 bool IsFormulaText(const QString& text) {
   if (text.startsWith(u'=')) return true;
-  return text.size() > 3 && ClassifyCellText(text, false) == ctkPackedWide && text[3] == u'=';
+  return text.size() > 3 && text.startsWith(QStringLiteral("|\\")) && text[3] == u'=';
 }
 
 }  // namespace
@@ -159,7 +162,7 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
   }
   // 12. Disjunct columns.
   if (selectable && FMouseActions->DisjunctColSelect()) {
-    const bool colSelected = ColSelect(rc);
+    const bool colSelected = ColSelect(ACol);  // the flags are kept by display column
     const bool down = MouseButtonDown();
     if ((colSelected && !down) || (down && !colSelected && AState.Contains(gdSelected))) {
       AState = {gdSelected};
@@ -182,7 +185,7 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
   }
   // 14. Disjunct cells.
   if (FMouseActions->DisjunctCellSelect() && FShowSelection) {
-    if (SelectedCells(rc, ARow)) {
+    if (SelectedCells(ACol, ARow)) {  // the list holds display cells
       ABrush->SetColor(FSelectionColor);
       ApplySelectionColors(AFont, AColorTo, AMirrorColor, AMirrorColorTo);
       AState += gdSelected;
@@ -286,6 +289,7 @@ TPoint TExStringGrid::MeasureCellText(int RCol, int DCol, int ARow, bool VS, boo
   TPoint size;
   // 5. - 6. (Mini-HTML and rich text are measured as their plain text here.)
   if (kind == ctkHtml) text = StripHtmlToText(text);
+  if (kind == ctkRichText) text = RtfToPlainText(text);
   if (SB) {
     // 7. Word-wrapped height at the cell's width.
     InflateRect(r, -2, -2);

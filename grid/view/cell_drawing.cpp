@@ -8,6 +8,7 @@
 #include "grid/base/draw_arithmetic.h"
 #include "grid/base/draw_routines.h"
 #include "grid/base/line_breaks.h"
+#include "grid/base/rtf_text.h"
 #include "grid/base/text_kinds.h"
 #include "grid/base/text_positions.h"
 #include "grid/base/html_entities.h"
@@ -150,8 +151,9 @@ void TExStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARe
   }
   if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RealCol, ARow, P.State, P.Rect, false);
   // 22. The focus rectangle.
-  const TPoint base = BaseCell(ACol, ARow);
-  if (!HideFocusRect && base.X == Col() && base.Y == Row() && Focused() && !Options().Contains(goRowSelect) &&
+  const TPoint base = BaseCell(P.RealCol, ARow);
+  if (!HideFocusRect && RealToDisplCol(base.X) == Col() && base.Y == Row() && Focused() &&
+      !Options().Contains(goRowSelect) &&
       Row() >= FixedRows() && Col() >= FixedCols()) {
     TRect r = P.Rect;
     InflateRect(r, GridLineWidth() - 1, GridLineWidth() - 1);
@@ -332,7 +334,7 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
   const bool normal = P.DisplayCol >= FixedCols() && P.Row >= FixedRows();
   if (normal && !MouseButtonDown() &&
       ((FMouseActions->DisjunctRowSelect() && !RowSelect(P.SelectionRow)) ||
-       (FMouseActions->DisjunctColSelect() && !ColSelect(P.RealCol)))) {
+       (FMouseActions->DisjunctColSelect() && !ColSelect(P.DisplayCol)))) {
     c->Brush()->SetColor(Color());
     c->Font()->SetColor(Font()->Color());
     GetCellColorHook(P.RealCol, P.Row, P.State, c->Brush(), c->Font());
@@ -363,6 +365,7 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
   if (P.RealCol == 0 && FNumNodes > 0 && !IsNode(P.Row)) r.Left += GetRowIndent(P.Row);
   // 12. - 13. Mini-HTML and rich text are shown as their plain text.
   if (kind == ctkHtml) text = StripHtmlToText(text);
+  if (kind == ctkRichText) text = RtfToPlainText(text);
   // 14. Plain text.
   DrawPlainCellText(P, r, text, errFrom, errLen);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/base/draw_arithmetic.h"
 #include "grid/base/draw_routines.h"
 #include "grid/view/cell_paint.h"
 #include "grid/view/glyph_artwork.h"
@@ -207,10 +208,33 @@ void TExStringGrid::DrawCheckLikeGraphic(TCellPaint& P, const TRect& r, TRect at
   }
 }
 
+TPoint TExStringGrid::PlaceRotatedText(TCanvas* Canvas, TRect R, int Angle, TAlignment HA, TVAlignment VA,
+                                       const QString& Text) {
+  InflateRect(R, -2, -2);
+  return RotatedTextOrigin(R, HA, VA, Angle, Canvas->TextWidth(Text), Canvas->TextHeight(Text));
+}
+
 void TExStringGrid::DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect& at) {
   TCellGraphic* g = P.Graphic;
   TCanvas* c = P.Canvas;
   switch (g->CellType) {
+    case ctRotated: {
+      // The cell's text in a font turned by the graphic's angle, clipped to the
+      // rectangle less 2 on every side.
+      const QString text = GetFormattedCell(P.RealCol, P.Row);
+      const TPoint start = PlaceRotatedText(c, r, g->CellAngle, P.HAlign, P.VAlign, text);
+      TRect clip = r;
+      InflateRect(clip, -2, -2);
+      const int orientation = c->Font()->Orientation();
+      const TBrushStyle style = c->Brush()->Style();
+      c->Font()->SetOrientation(g->CellAngle * 10);
+      c->Brush()->SetStyle(bsClear);
+      c->TextRect(clip, start.X, start.Y, text);
+      c->Brush()->SetStyle(style);
+      c->Font()->SetOrientation(orientation);
+      if (IsSortHeaderCell(P.RealCol, P.Row)) DrawSortIndicator(c, P.RealCol, r.Top + 8, r.Right - 10);
+      break;
+    }
     case ctBitmap:
       if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap)) {
         b->SetTransparent(g->CellTransparent);

@@ -21,14 +21,14 @@ void TExStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo) {
   LastHintFontName = Font()->Name();
   // 2. Over a cell.
   if (col >= 0 && row >= 0) {
-    // 2.1 The merge base, its rectangle and real column.
-    const TPoint base = BaseCell(col, row);
-    col = base.X;
+    // 2.1 The merge base (found by real column), its rectangle and display column.
+    const TPoint base = BaseCell(RealColIndex(col), row);
+    const int rc = base.X;
+    col = RealToDisplCol(rc);
     row = base.Y;
     FLastHintX = col;
     FLastHintY = row;
     const TRect r = CellRect(col, row);
-    const int rc = RealColIndex(col);
     // 2.2 A comment shows at the top-right corner; else below the cell.
     QString comment;
     if (IsComment(rc, row, comment)) {

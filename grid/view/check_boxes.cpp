@@ -229,6 +229,12 @@ bool TExStringGrid::ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse) {
       // The event reports the real result: checked only in the checked state.
       state = g->CellCheckBoxState == cbChecked;
       break;
+    case ctRowCheckBox:
+      // The row's selection is its state; the cell's text stays as it is.
+      if (ACol != 0) return false;
+      state = !RowSelect(ARow);
+      SetRowSelect(ARow, state);
+      break;
     default: {
       const bool wasChecked = GetCellEx(ACol, ARow) == CheckText(ACol, ARow, true);
       state = !wasChecked;

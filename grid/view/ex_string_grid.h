@@ -527,6 +527,9 @@ public:
   virtual void ButtonClickHook(int ACol, int ARow);
   virtual void ComboCloseUpHook(int ARow, int ACol);
   virtual void ComboDropDownHook(int ARow, int ACol);
+  // The cursor to show over the cell (real column) at X, Y: OnGetCellCursor,
+  // starting from Start (the grid's own cursor).
+  virtual TCursor GetCellCursorHook(int ACol, int ARow, int X, int Y, TCursor Start);
   virtual void CellsChangedHook(TRect R);
   virtual void RecalcAllFooters() { CalcFooter(-1); }
   virtual void GridHintHook(int ACol, int ARow, QString& Hint, QString& WideHint);
@@ -618,6 +621,9 @@ public:
                       int ACol, bool Selected, TStringList* Items, bool Disabled, bool SideBySide, int ItemIndex,
                       int Count);
   void DrawSortIndicator(TCanvas* Canvas, int ACol, int Y, int X);
+  // Where a text turned by Angle degrees starts so that it sits in R less 2 on
+  // every side as aligned (measured in the canvas's font).
+  TPoint PlaceRotatedText(TCanvas* Canvas, TRect R, int Angle, TAlignment HA, TVAlignment VA, const QString& Text);
   // The sort column's header cell (real column).
   bool IsSortHeaderCell(int RCol, int ARow);
   virtual void SetStyle(TExGridStyle AStyle);
@@ -1322,6 +1328,9 @@ public:
   void RepaintCol(int ACol);
   void RepaintRect(TRect r);
   void InvalidateCellRange(TGridRect r);
+  // The fixed cells heading the old and the new current cell (last fixed row
+  // and last fixed column), as ActiveCellShow marks them.
+  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
 
   // ===================== grid properties =====================
 
@@ -1406,6 +1415,7 @@ public:
   void SetLook(TGridLook Value);
   bool IsPasswordCell(int ACol, int ARow);
   bool UsesVCLStyles() override { return false; }
+  bool HasCellBorderEvent() override { return OnGetCellBorder || OnGetCellBorderProp; }
   int MaxRowCount() const { return FMaxRowCount; }
   int MaxColCount() const { return FMaxColCount; }
   void SetMaxRowCount(int Value) { FMaxRowCount = Value; }
@@ -1519,9 +1529,10 @@ protected:
   std::vector<QStringList> FResizeCells;
   // The 6 by 6 pixel handle at the bottom right of the selection's last cell.
   bool OnSelectionHandle(int X, int Y);
-  // The select mode's cursor over header cells and the selection handle; the
-  // grid's own cursor comes back elsewhere.
-  void ShowSelectModeCursor();
+  // The select mode's cursor over header cells and the selection handle, the
+  // cell's own cursor (OnGetCellCursor) over other cells; the grid's own cursor
+  // comes back elsewhere.
+  void ShowSelectModeCursor(int C, int R, int X, int Y);
   bool FSelectCursorShown = false;
   TCursor FOwnCursor = crDefault;
   // Sizing fixed columns and rows by their borders (MouseActions.SizeFixedCol,
@@ -1560,7 +1571,16 @@ protected:
 
   // --- painting, drawing and the other facets of this grid's looks ---
   void Paint() override;
+  // One cell of the paint pass; a fault while painting it leaves the cell blank
+  // and is reported once, after the paint (never from inside it).
+  void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
   void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  // The edit frame, the background outside the cells, the border, the sizing
+  // line and OnPainted.
+  void PaintAroundCells();
+  void PaintFault(const QString& Message);
+  bool HandlePaintFaultMessage(const TMessage& Message);
+  QStringList FPaintFaultsShown, FPaintFaultsPending;
   void CellChanged(int ACol, int ARow) override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColWidthsChanged() override;

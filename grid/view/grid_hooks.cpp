@@ -119,6 +119,11 @@ void TExStringGrid::ComboDropDownHook(int ARow, int ACol) {
   if (OnComboDropDown) OnComboDropDown(this, ARow, ACol);
 }
 
+TCursor TExStringGrid::GetCellCursorHook(int ACol, int ARow, int X, int Y, TCursor Start) {
+  if (OnGetCellCursor) OnGetCellCursor(this, ACol, ARow, X, Y, Start);
+  return Start;
+}
+
 void TExStringGrid::GridHintHook(int ACol, int ARow, QString& Hint, QString& WideHint) {
   if (OnGridHint) OnGridHint(this, ARow, ACol, Hint);
   if (OnGridWideHint) OnGridWideHint(this, ARow, ACol, WideHint);
@@ -308,7 +313,9 @@ bool TExStringGrid::RatingChangeHook(int ACol, int ARow, double& NewRate) {
 void TExStringGrid::CellChangingHook(int NewCol, int NewRow, bool& Allow) {
   if (NewRow != Row() && OnRowChanging) OnRowChanging(this, Row(), NewRow, Allow);
   if (NewCol != Col() && OnColChanging) OnColChanging(this, Col(), NewCol, Allow);
-  if ((NewRow != Row() || NewCol != Col()) && OnCellChanging) OnCellChanging(this, Row(), Col(), NewRow, NewCol, Allow);
+  // The cell advance asks OnCellChanging once for its target itself.
+  if ((NewRow != Row() || NewCol != Col()) && !FDisableChange && OnCellChanging)
+    OnCellChanging(this, Row(), Col(), NewRow, NewCol, Allow);
 }
 
 void TExStringGrid::ScrollCellHook(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax) {

@@ -5,6 +5,8 @@
 #include "grid/base/draw_arithmetic.h"
 #include "grid/dropdown/dropdown_drawing.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/application.h"
 #include "platform/ui/canvas.h"
 
 namespace {
@@ -114,11 +116,57 @@ bool HasWindowBorderLook(TGridLook look) {
 
 // --- painting around the cells ---
 
+namespace {
+
+// Posted to the grid after a paint in which a fault was contained.
+const unsigned kGridPaintFault = RegisterWindowMessage(QStringLiteral("GridPaintFault"));
+
+}  // namespace
+
+void TExStringGrid::PaintFault(const QString& Message) {
+  if (FPaintFaultsShown.contains(Message) || FPaintFaultsPending.contains(Message)) return;
+  FPaintFaultsPending << Message;
+  if (FPaintFaultsPending.size() == 1) PostMessage(this, kGridPaintFault, 0, 0);
+}
+
+bool TExStringGrid::HandlePaintFaultMessage(const TMessage& Message) {
+  if (Message.Msg != kGridPaintFault || kGridPaintFault == 0) return false;
+  const QStringList pending = FPaintFaultsPending;
+  FPaintFaultsPending.clear();
+  for (const QString& m : pending) {
+    FPaintFaultsShown << m;
+    Application->HandleException(m);
+  }
+  return true;
+}
+
+void TExStringGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+  try {
+    TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
+  } catch (const std::exception& e) {
+    TCanvas* c = Canvas();
+    c->Brush()->SetStyle(bsSolid);
+    c->Brush()->SetColor(Color());
+    c->FillRect(ARect);
+    const auto* ex = dynamic_cast<const Exception*>(&e);
+    PaintFault(ex ? ex->Message : QString::fromLocal8Bit(e.what()));
+  }
+}
+
 void TExStringGrid::Paint() {
   // 1.
   Canvas()->Pen()->SetStyle(psSolid);
   Canvas()->Brush()->SetStyle(bsSolid);
   TBaseGrid::Paint();
+  try {
+    PaintAroundCells();
+  } catch (const std::exception& e) {
+    const auto* ex = dynamic_cast<const Exception*>(&e);
+    PaintFault(ex ? ex->Message : QString::fromLocal8Bit(e.what()));
+  }
+}
+
+void TExStringGrid::PaintAroundCells() {
   // 2. The edited cell's frame.
   if (EditorMode()) {
     const bool noLines = GridLineWidth() < 1 || (!Options().Contains(goHorzLine) && !Options().Contains(goVertLine));

@@ -174,11 +174,19 @@ void TExStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool AutoEdit, b
     bool allow = true;
     if (OnAutoAdvance) OnAutoAdvance(this, FAERow, FAECol, ARow, ACol, allow);
     if (allow && OnCellChanging) OnCellChanging(this, FAERow, FAECol, ARow, ACol, allow);
-    if (allow) {
-      SetCol(ACol);
-      SetRow(ARow);
-    } else {
-      SelectCell(origin.X, origin.Y);
+    // The cursor's way to the target (column first, then row) asks no
+    // OnCellChanging for the cells it passes.
+    FDisableChange = true;
+    try {
+      if (allow) {
+        SetCol(ACol);
+        SetRow(ARow);
+      } else {
+        SelectCell(origin.X, origin.Y);
+      }
+    } catch (...) {
+      FDisableChange = false;
+      throw;
     }
     FDisableChange = false;
   } else if (FNavigation->AdvanceSkipReadOnlyCells) {

@@ -203,6 +203,9 @@ protected:
   // Scrolls so that the cell is wholly in view (as far as it can).
   void ClampInView(TGridCoord Coord);
   TGridState GridState() const { return gridState_; }
+  // Ends (gsNormal) or resumes (gsSelecting) a mouse selection from a
+  // descendant's press handling.
+  void SetGridState(TGridState value) { gridState_ = value; }
 
   // --- scrolling ---
   virtual void WMHScroll(TMessage& Message);

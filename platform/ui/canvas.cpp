@@ -263,6 +263,11 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   p->save();
   p->setClipRect(ToQRect(r), Qt::IntersectClip);
   TextBackground(*p, r);
+  if (font_.Orientation() != 0) {  // a turned font turns the text about its start point
+    p->translate(x, y);
+    p->rotate(-font_.Orientation() / 10.0);
+    p->translate(-x, -y);
+  }
   p->setCompositionMode(QPainter::CompositionMode_SourceOver);
   p->setFont(qf);
   p->setPen(ToQColor(font_.Color()));

@@ -128,7 +128,11 @@ public:
     s.replace(u'\n', QStringLiteral("\r\n"));
     return s;
   }
-  void SetText(const QString& text) override { e_->setPlainText(ToInner(text)); }
+  // As the one-line edit: text set in code leaves the caret after it.
+  void SetText(const QString& text) override {
+    e_->setPlainText(ToInner(text));
+    e_->moveCursor(QTextCursor::End);
+  }
   int Anchor() const override { return Outer(e_->textCursor().anchor()); }
   int Caret() const override { return Outer(e_->textCursor().position()); }
   void Select(int anchor, int caret) override {
@@ -206,8 +210,13 @@ private:
 
 WidgetHost* MakeEditHost(bool multiLine) {
   if (multiLine) {
+    // As the multi-line edit control: no scroll bars, and the text starts at
+    // the formatting rectangle's corner.
     auto* memo = new MemoWidget;
     memo->setTabChangesFocus(true);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->document()->setDocumentMargin(0);
     return memo;
   }
   auto* line = new Hosted<QLineEdit>(true);

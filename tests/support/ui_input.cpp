@@ -53,8 +53,8 @@ void PressKey(TControl* c, int key, Qt::KeyboardModifiers mods) {
   KeyUpOnly(c, key, mods);
 }
 
-void MousePress(TControl* c, int x, int y, Qt::MouseButton button) {
-  QMouseEvent e(QEvent::MouseButtonPress, QPointF(x, y), Global(c, x, y), button, button, Qt::NoModifier);
+void MousePress(TControl* c, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+  QMouseEvent e(QEvent::MouseButtonPress, QPointF(x, y), Global(c, x, y), button, button, mods);
   Send(c, &e);
 }
 
@@ -63,8 +63,8 @@ void MouseMoveTo(TControl* c, int x, int y, Qt::MouseButtons held) {
   Send(c, &e);
 }
 
-void MouseRelease(TControl* c, int x, int y, Qt::MouseButton button) {
-  QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), Global(c, x, y), button, Qt::NoButton, Qt::NoModifier);
+void MouseRelease(TControl* c, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+  QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), Global(c, x, y), button, Qt::NoButton, mods);
   Send(c, &e);
 }
 

@@ -14,9 +14,11 @@ void KeyUpOnly(TControl* c, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifi
 // The text a key gives (lower-case letters without Shift, "\r" for Enter ...).
 QString KeyText(int qtKey, Qt::KeyboardModifiers mods);
 
-void MousePress(TControl* c, int x, int y, Qt::MouseButton button = Qt::LeftButton);
+void MousePress(TControl* c, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+                Qt::KeyboardModifiers mods = Qt::NoModifier);
 void MouseMoveTo(TControl* c, int x, int y, Qt::MouseButtons held = Qt::NoButton);
-void MouseRelease(TControl* c, int x, int y, Qt::MouseButton button = Qt::LeftButton);
+void MouseRelease(TControl* c, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+                  Qt::KeyboardModifiers mods = Qt::NoModifier);
 void MouseDoubleClick(TControl* c, int x, int y);
 // Press and release at the point.
 void MouseClick(TControl* c, int x, int y);

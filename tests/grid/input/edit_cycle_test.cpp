@@ -111,6 +111,31 @@ TEST_F(EditCycle, ReentryAnswersAtOnceAndAnExceptionLeavesNoValidationState) {
   EXPECT_FALSE(grid->FValidating);
 }
 
+TEST_F(EditCycle, RaisingHandlerLeavesAdvanceOnEnterAsItWas) {
+  grid->Navigation()->AdvanceOnEnter = true;
+  grid->OnCellValidate = [](TObject*, int, int, QString&, bool&) { throw std::runtime_error("handler"); };
+  grid->SetCells(2, 2, "a");
+  OpenAt(2, 2);
+  grid->FEditing = true;
+  EXPECT_THROW(grid->ValidateCell("b"), std::runtime_error);
+  EXPECT_TRUE(grid->Navigation()->AdvanceOnEnter);
+}
+
+// The modified mark goes to the real row of the edited row (hidden rows above
+// it make the two differ), where the drawing looks for it.
+TEST_F(EditCycle, ModifiedMarkByRealRow) {
+  grid->SetRowCount(8);
+  grid->HideRow(2);  // display row 3 is real row 4
+  grid->SetCells(2, 3, "old");
+  OpenAt(2, 3);
+  Editor()->SelectAll();
+  Type(Editor(), "new");
+  PressKey(Editor(), Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(2, 3), "new");
+  EXPECT_TRUE(grid->RowModified(4));
+  EXPECT_FALSE(grid->RowModified(3));
+}
+
 TEST_F(EditCycle, EscapePutsBackTheTextFromWhenEditingBegan) {
   grid->SetCells(2, 3, "keep");
   OpenAt(2, 3);

@@ -138,6 +138,88 @@ TEST_F(InplaceEditor, RefusedEnterAndTabKeepTheEditorOpen) {
   }
 }
 
+// The editor is a multi-line edit: where the grid lets a line break be typed,
+// it holds one; Up and Down move between its lines before they leave the cell.
+TEST_F(InplaceEditor, LineBreaksWhereTheGridAllowsThem) {
+  struct Case {
+    const char* name;
+    bool lineFeedOnEnter, allowCtrlEnter;
+    Qt::KeyboardModifiers mods;
+    TEditorType kind;
+    const char* text;
+  } cases[] = {
+      {"Enter with LineFeedOnEnter", true, false, Qt::NoModifier, edNormal, "a\r\nb"},
+      {"Ctrl+Enter with AllowCtrlEnter in a word-wrapped grid", false, true, Qt::ControlModifier, edNormal,
+       "a\r\nb"},
+      {"Ctrl+Enter without AllowCtrlEnter", false, false, Qt::ControlModifier, edNormal, "ab"},
+      {"a password stays on one line", false, true, Qt::ControlModifier, edPassword, "ab"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->Navigation()->LineFeedOnEnter = c.lineFeedOnEnter;
+    grid->Navigation()->AllowCtrlEnter = c.allowCtrlEnter;
+    Open(c.kind, "", 0, 0);
+    PressKey(Editor(), Qt::Key_A);
+    PressKey(Editor(), Qt::Key_Return, c.mods);
+    ASSERT_TRUE(Editor()->Visible());
+    PressKey(Editor(), Qt::Key_B);
+    EXPECT_EQ(Editor()->Text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(grid->Row(), 2);
+    Close();
+  }
+  grid->Navigation()->LineFeedOnEnter = false;
+  grid->Navigation()->AllowCtrlEnter = false;
+}
+
+TEST_F(InplaceEditor, UpAndDownMoveBetweenLinesFirst) {
+  Open(edNormal, "one\r\ntwo\r\nthree", 0, 0);
+  Editor()->SetSelStart(Editor()->Text().size());  // on the last line
+  PressKey(Editor(), Qt::Key_Up);
+  EXPECT_EQ(Editor()->LineFromChar(Editor()->CaretPos()), 1);
+  PressKey(Editor(), Qt::Key_Up);
+  EXPECT_EQ(Editor()->LineFromChar(Editor()->CaretPos()), 0);
+  EXPECT_TRUE(Editor()->Visible());
+  EXPECT_EQ(grid->Row(), 2);
+  PressKey(Editor(), Qt::Key_Down);
+  EXPECT_EQ(Editor()->LineFromChar(Editor()->CaretPos()), 1);
+  EXPECT_EQ(grid->Row(), 2);
+  // From the first line Up leaves the cell.
+  PressKey(Editor(), Qt::Key_Up);
+  PressKey(Editor(), Qt::Key_Up);
+  EXPECT_EQ(grid->Row(), 1);
+}
+
+// F2 and a typed character open the editor with the selection EditSelectAll
+// asks for: the text selected (typing replaces it), or the caret after it.
+TEST_F(InplaceEditor, F2AndTypingFollowEditSelectAll) {
+  struct Case {
+    bool selectAll;
+    int key;
+    int selStart, selLength;
+    const char* text;
+  } cases[] = {
+      {true, Qt::Key_F2, 0, 4, "text"},
+      {false, Qt::Key_F2, 4, 0, "text"},
+      {true, Qt::Key_X, 1, 0, "x"},
+      {false, Qt::Key_X, 5, 0, "textx"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "EditSelectAll " << c.selectAll << " key " << c.key);
+    grid->Navigation()->EditSelectAll = c.selectAll;
+    grid->SetCells(3, 3, "text");
+    grid->MoveTo(3, 3);
+    grid->SetFocus();
+    PressKey(grid, c.key);
+    ProcessEvents();
+    ASSERT_TRUE(Editor() && Editor()->Visible());
+    EXPECT_EQ(Editor()->Text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(Editor()->SelStart(), c.selStart);
+    EXPECT_EQ(Editor()->SelLength(), c.selLength);
+    Close();
+  }
+  grid->Navigation()->EditSelectAll = true;
+}
+
 TEST_F(InplaceEditor, FocusLossValidatesAndSignalsOnce) {
   grid->OnCellValidate = [this](TObject*, int c, int r, QString& v, bool&) {
     log.push_back(QString("validate %1,%2 %3").arg(c).arg(r).arg(v));

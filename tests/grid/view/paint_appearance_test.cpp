@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "grid/base/text_kinds.h"
 #include "grid/view/column_grid.h"
 
 namespace {
@@ -113,6 +114,25 @@ TEST(PaintAppearance, AlignmentRules) {
   TVAlignment va;
   g.GetCellAlignment(2, 1, ha, va);
   EXPECT_EQ(ha, taCenter);
+}
+
+// A formula keeps the automatic alignment (its raw text decides) over the
+// alignment of the cell's properties, in plain and in packed wide form.
+TEST(PaintAppearance, FormulaKeepsItsAutomaticAlignment) {
+  struct TFormulaGrid : TExStringGrid {
+    using TExStringGrid::TExStringGrid;
+    void GetRawCellText(int, int, QString& Text) override { Text = "42"; }  // a formula's value
+  } g(nullptr);
+  g.AutoNumAlign = true;
+  for (const QString& formula : {QStringLiteral("=A1+1"), EncodeWideCellText("=A1+1")}) {
+    SCOPED_TRACE(formula.toStdString());
+    g.SetCellEx(2, 1, formula);
+    g.SetAlignments(2, 1, taCenter);
+    TAlignment ha;
+    TVAlignment va;
+    g.GetCellAlignment(2, 1, ha, va);
+    EXPECT_EQ(ha, taRightJustify);
+  }
 }
 
 TEST(PaintAppearance, FormattedCellThroughTheFloatFormatEvent) {

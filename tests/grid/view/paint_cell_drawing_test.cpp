@@ -3,6 +3,8 @@
 // disabled check box of a read-only cell and the window border of the looks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "grid/base/draw_arithmetic.h"
 #include "grid/view/glyph_artwork.h"
 #include "tests/grid/view/paint_fixture.h"
@@ -177,6 +179,62 @@ TEST(PaintCellDrawing, BackgroundPictureInNormalCells) {
   f.Render();
   const TColor a = f.Pixel(normal.Left + 20, normal.Top + 10), b = f.Pixel(normal.Left + 21, normal.Top + 10);
   EXPECT_TRUE((a == clLime && b == clBlue) || (a == clBlue && b == clLime)) << std::hex << a << " " << b;
+}
+
+// The box of the dark pixels in a cell (left, top, right, bottom inclusive);
+// Left -1 when the cell holds none.
+TRect InkBox(TBitmap& b, const TRect& r) {
+  TRect box{-1, -1, -1, -1};
+  for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+    for (int x = r.Left + 1; x < r.Right - 1; ++x) {
+      const TColor p = b.Canvas()->Pixel(x, y);
+      if (GetRValue(p) >= 0x80 || GetGValue(p) >= 0x80 || GetBValue(p) >= 0x80) continue;
+      if (box.Left < 0) box = {x, y, x, y};
+      box.Left = std::min(box.Left, x);
+      box.Top = std::min(box.Top, y);
+      box.Right = std::max(box.Right, x);
+      box.Bottom = std::max(box.Bottom, y);
+    }
+  return box;
+}
+
+// A rotated cell draws its text in a turned font: upright text is wider than
+// high, text turned by 90 degrees higher than wide.
+TEST(PaintCellDrawing, RotatedCellTurnsItsText) {
+  TPaintFixture<> f;
+  f.grid->SetColWidths(2, 120);
+  f.grid->SetRowHeights(2, 120);
+  f.grid->Font()->SetColor(clBlack);
+  for (int angle : {0, 90}) {
+    SCOPED_TRACE(angle);
+    f.grid->AddRotated(2, 2, static_cast<int16_t>(angle), "WWWWWW");
+    f.Render();
+    const TRect box = InkBox(f.bitmap, f.grid->CellRect(2, 2));
+    ASSERT_GE(box.Left, 0);
+    const int w = box.Right - box.Left, h = box.Bottom - box.Top;
+    if (angle == 0)
+      EXPECT_GT(w, 2 * h);
+    else
+      EXPECT_GT(h, 2 * w);
+  }
+}
+
+// Until rich text has its own renderer, a rich-text cell shows its plain text.
+TEST(PaintCellDrawing, RichTextCellShowsItsPlainText) {
+  TPaintFixture<> f;
+  f.grid->Font()->SetColor(clBlack);
+  f.grid->SetColWidths(2, 120);
+  f.grid->SetColWidths(3, 120);
+  f.grid->SetCellEx(2, 2, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello}");
+  f.grid->SetCellEx(3, 2, "Hello");
+  f.Render();
+  const TRect rich = f.grid->CellRect(2, 2), plain = f.grid->CellRect(3, 2);
+  const TRect a = InkBox(f.bitmap, rich), b = InkBox(f.bitmap, plain);
+  ASSERT_GE(b.Left, 0);
+  EXPECT_EQ(a.Left - rich.Left, b.Left - plain.Left);
+  EXPECT_EQ(a.Right - rich.Left, b.Right - plain.Left);
+  EXPECT_EQ(a.Bottom - rich.Top, b.Bottom - plain.Top);
+  EXPECT_EQ(f.grid->GetCellTextSize(2, 2, false, false), f.grid->GetCellTextSize(3, 2, false, false));
 }
 
 }  // namespace
