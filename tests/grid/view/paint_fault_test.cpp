@@ -41,6 +41,7 @@ TEST(PaintFault, FaultAfterTheCellsIsContainedToo) {
   TPaintFixture<> f;
   f.grid->OnPainted = [](TObject*) { throw std::runtime_error("painted handler"); };
   ASSERT_NO_THROW(f.Render());
+  EXPECT_TRUE(ui.Messages.empty());
   ProcessEvents();
   EXPECT_EQ(ui.Messages.size(), 1u);
 }
