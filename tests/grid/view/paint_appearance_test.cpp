@@ -135,6 +135,37 @@ TEST(PaintAppearance, FormulaKeepsItsAutomaticAlignment) {
   }
 }
 
+// Display column 2 is real column 3 once real column 1 is hidden.
+TEST(PaintAppearance, DisjunctSelectionsAreKeptByDisplayColumn) {
+  struct Case {
+    const char* name;
+    std::function<void(TExStringGrid&)> select;
+  } cases[] = {
+      {"column flags",
+       [](TExStringGrid& g) {
+         g.MouseActions()->SetDisjunctColSelect(true);
+         g.SetColSelect(3, true);
+       }},
+      {"selected cells",
+       [](TExStringGrid& g) {
+         g.MouseActions()->SetDisjunctCellSelect(true);
+         g.SetSelectedCells(3, 2, true);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TExStringGrid g(nullptr);
+    g.SetColCount(6);
+    g.HideColumn(1);
+    g.SetSelection({1, 1, 1, 1});
+    c.select(g);
+    auto selected = [&](int col) { return Resolve(g, col, 2, {}, true).State.Contains(gdSelected); };
+    EXPECT_TRUE(selected(3));
+    EXPECT_FALSE(selected(2));
+    EXPECT_FALSE(selected(4));
+  }
+}
+
 TEST(PaintAppearance, FormattedCellThroughTheFloatFormatEvent) {
   TExStringGrid g(nullptr);
   g.SetCellEx(1, 1, "2");
