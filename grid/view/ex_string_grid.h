@@ -1328,9 +1328,6 @@ public:
   void RepaintCol(int ACol);
   void RepaintRect(TRect r);
   void InvalidateCellRange(TGridRect r);
-  // The fixed cells heading the old and the new current cell (last fixed row
-  // and last fixed column), as ActiveCellShow marks them.
-  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
 
   // ===================== grid properties =====================
 

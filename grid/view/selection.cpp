@@ -339,14 +339,6 @@ void TExStringGrid::RepaintCol(int ACol) {
   if (ACol >= 0 && ACol < ColCount()) InvalidateCol(ACol);
 }
 
-void TExStringGrid::RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow) {
-  const int rows = TStringGrid::FixedRows(), cols = TStringGrid::FixedCols();
-  for (const TGridCoord c : {TGridCoord{OldCol, OldRow}, TGridCoord{NewCol, NewRow}}) {
-    if (rows > 0) RepaintCell(c.X, rows - 1);
-    if (cols > 0) RepaintCell(cols - 1, c.Y);
-  }
-}
-
 void TExStringGrid::RepaintRect(TRect r) {
   if (r.Left < 0 || r.Top < 0 || r.Right < 0 || r.Bottom < 0) return;
   const TRect first = TStringGrid::CellRect(r.Left, r.Top);
