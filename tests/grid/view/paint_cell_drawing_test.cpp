@@ -145,6 +145,48 @@ TEST(PaintCellDrawing, FocusRectangleOnlyWhenFocused) {
   f.form->Hide();
 }
 
+// The focus rectangle finds a cell's merge base by real column and compares it
+// with the current cell by display column. Real column 1 is hidden and real
+// columns 2 and 3 are merged (display columns 1 and 2), so display column 3 is
+// real column 4, which no block covers, although real column 3 is covered.
+TEST(PaintCellDrawing, FocusRectangleFindsTheMergeBaseByRealColumn) {
+  struct TDrawGrid : TExStringGrid {
+    using TExStringGrid::TExStringGrid;
+    using TExStringGrid::DrawGridCell;
+  };
+  struct Case {
+    int current, drawn;
+    bool framed;
+  } cases[] = {{3, 3, true}, {3, 4, false}, {1, 1, true}, {1, 3, false}};
+  TPaintFixture<TDrawGrid> f;
+  f.grid->SetColCount(7);
+  f.grid->SetSelectionColor(clWhite);
+  f.grid->SetColor(clWhite);
+  f.grid->HideColumn(1);
+  f.grid->MergeCells(2, 2, 2, 1);
+  f.form->Show();
+  f.grid->SetFocus();
+  ASSERT_TRUE(f.grid->Focused());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "current " << c.current << ", drawn " << c.drawn);
+    f.grid->SetCol(c.current);
+    f.grid->SetRow(2);
+    ASSERT_EQ(f.grid->Col(), c.current);
+    TBitmap b;
+    b.SetSize(60, 24);
+    const TRect r{0, 0, 60, 24};
+    b.Canvas()->Brush()->SetColor(clWhite);
+    b.Canvas()->FillRect(r);
+    f.grid->DrawGridCell(b.Canvas(), c.drawn, 2, r, {});
+    int dark = 0;  // the frame's dots (the cell is empty and white)
+    for (int y = 0; y < 24; ++y)
+      for (int x = 0; x < 60; ++x)
+        if (GetRValue(b.Canvas()->Pixel(x, y)) < 0x80) ++dark;
+    EXPECT_EQ(dark > 5, c.framed) << dark;
+  }
+  f.form->Hide();
+}
+
 TEST(PaintCellDrawing, WindowBorderOfTheLooks) {
   TPaintFixture<> f;
   f.Render();
