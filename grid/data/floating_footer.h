@@ -35,6 +35,8 @@ public:
   bool Visible() const { return visible_; }
   void SetVisible(bool value);
   TFooterStyle FooterStyle() const { return footerStyle_; }
+  // Shown as the grid's own last row (fsFixedLastRow).
+  bool HoldsLastRow() const { return visible_ && footerStyle_ == fsFixedLastRow; }
   void SetFooterStyle(TFooterStyle value);
   int Height() const { return height_; }
   void SetHeight(int value);

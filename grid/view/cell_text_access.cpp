@@ -104,8 +104,6 @@ void TExStringGrid::SetUnSortedCells(int i, int j, const QString& Value) {
   SetCellEx(i, UnsortedRow(*FSortRowXRef, j), Value);
 }
 
-int TExStringGrid::ColumnPosition(int i) const { return FColumnOrder->IndexOf(i); }
-
 QString TExStringGrid::OriginalCells(int i, int j) {
   const int p = ColumnPosition(i);
   return GetCellEx(p >= 0 ? p : i, j);

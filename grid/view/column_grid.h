@@ -16,6 +16,8 @@
 #include <QString>
 #include <memory>
 
+class QIODevice;
+
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/collection.h"
 
@@ -43,6 +45,7 @@ public:
   // The grid of the collection the item lives in (nullptr outside one).
   TExColumnGrid* Grid() const;
 
+  // The grid's width of the column; an item outside a grid reports its own.
   int Width() const;
   void SetWidth(int Value);
   // Stores the width in the item only (the grid's width upkeep).
@@ -203,6 +206,24 @@ public:
   void RemoveCols(int ColIndex, int CCount) override;
   void Group(int Colindex) override;
   void UnGroup() override;
+
+  // --- streaming (grid/view/column_streaming.cpp) ---
+  // Writes every column item's settings as a component stream of one
+  // TExColumnGridIO object.
+  void SaveColumnsToStream(QIODevice& Stream);
+  // Reads such a stream and gives the grid its columns. A stream that holds no
+  // such object, or any broken part of it, raises EReadError and changes nothing.
+  void LoadColumnsFromStream(QIODevice& Stream);
+  // With ColumnSize.Location clIniFile, the column positions in the file
+  // ColumnSize.Key, section ColumnSize.Section.
+  void SaveColPositions() override;
+  void LoadColPositions() override;
+  // Writes "CP" + i = the recorded position (DefIdx) of every column item i;
+  // raises EFileError when the file cannot be written.
+  void SaveColumnPositions(const QString& Key, const QString& Section);
+  // Moves the columns to the positions recorded in the file; a file whose keys
+  // do not name every column's position exactly once changes nothing.
+  void LoadColumnPositions(const QString& Key, const QString& Section);
 
   bool AutoFilterDisplay = false;
   TColumnPopupEvent OnColumnPopup;

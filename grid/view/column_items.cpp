@@ -57,8 +57,9 @@ QString TGridColumnItem::GetDisplayName() const {
 }
 
 int TGridColumnItem::Width() const {
+  // Outside a grid the item keeps its own width.
   TExColumnGrid* g = Grid();
-  return g ? g->AllColWidths(Index()) : 0;
+  return g ? g->AllColWidths(Index()) : FWidth;
 }
 
 void TGridColumnItem::SetWidth(int Value) {

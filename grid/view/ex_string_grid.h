@@ -1029,8 +1029,34 @@ public:
   TObject* GetRealRowProperties(int ACol, int ARow);
   int SortedRowIndex(int ARow);
   int UnSortedRowIndex(int ARow);
-  // The recorded position of real column i in the column order; -1 when none.
-  int ColumnPosition(int i) const;
+  // --- column order and moving ---
+  // Records the present order of the columns (0 .. ColCount - 1).
+  void SetColumnOrder();
+  // Shows every hidden column and moves the columns back into the recorded order.
+  void ResetColumnOrder();
+  // Where the recorded column ACol stands now (ACol before any recording).
+  int ColumnPosition(int ACol) const;
+  // The recorded column at position ACol; records the order first when there is
+  // none. A position beyond the recording raises EListError.
+  int ColumnAtPosition(int ACol);
+  // The first real column whose header (row 0) text is AValue, hidden columns
+  // included; -1 when none.
+  int ColumnByHeader(const QString& AValue);
+  QString GetWideCells(int i, int j) { return Cells(i, j); }
+  void SetWideCells(int i, int j, const QString& Value) { SetCells(i, j, Value); }
+  // Display indexes. The moves keep controls placed in cells in step; a row does
+  // not take the place of a floating footer kept as the last row.
+  void MoveColumn(int FromIndex, int ToIndex) override;
+  void MoveRow(int FromIndex, int ToIndex) override;
+  // Moves Count rows with their texts and cell objects (a block moved down past
+  // itself lands Count rows higher). A block or target outside the rows moves nothing.
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  // Scrolls so that the cell is in view, making it current when it was not.
+  void ScrollInView(int ColIndex, int RowIndex);
+  // The column order kept in the settings store (the column grid keeps it in an
+  // initialisation file; the grid's own store comes with the settings persistence).
+  virtual void SaveColPositions() {}
+  virtual void LoadColPositions() {}
   TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
 
   // ===================== per-cell looks =====================
@@ -1663,9 +1689,11 @@ protected:
   // The grid's size changed.
   virtual void Resize();
   QString GetEditMask(int ACol, int ARow) override;
-  // A moved display column: with hidden columns the cells, flags and kept
-  // widths move by real index.
+  // A moved display column or row: the grid's per-column and per-row data follow
+  // (grid/input/column_row_moving.cpp).
   void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  bool FSyncedMove = false;  // being moved by the synchronised grid
   bool SelectCell(int ACol, int ARow) override;
   bool IsFixed(int ACol, int ARow) override;
   void GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,

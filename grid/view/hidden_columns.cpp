@@ -92,28 +92,3 @@ void TExStringGrid::SetAllColWidths(int i, int Value) {
   if (!IsHiddenColumn(i)) SetColWidths(RealToDisplCol(i), Value);
 }
 
-void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-  if (FNumHidden == 0) {
-    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
-    return;
-  }
-  const int realFrom = DisplToRealCol(FromIndex), realTo = DisplToRealCol(ToIndex);
-  GrowColumnArrays(std::max(realFrom, realTo) + 1);
-  auto move = [&](auto& v) {
-    const typename std::decay_t<decltype(v)>::value_type value = v[realFrom];
-    v.erase(v.begin() + realFrom);
-    v.insert(v.begin() + realTo, value);
-  };
-  move(FVisibleCol);
-  move(FAllColWidths);
-  CellTable().MoveColumn(realFrom, realTo);
-  for (int i = 0; i < FGridItems->Count(); ++i) {
-    TStringList* items = FGridItems->Items(i)->Items();
-    while (items->Count() <= std::max(realFrom, realTo)) items->Add(QString());
-    const QString text = items->Strings(realFrom);
-    void* object = items->Objects(realFrom);
-    items->Delete(realFrom);
-    items->InsertObject(realTo, text, object);
-  }
-  if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
-}

@@ -133,8 +133,11 @@ public:
   void SetObjects(int ACol, int ARow, TObject* value) { table_.SetObject(ACol, ARow, value); }
 
   // --- moving whole columns and rows (widths, cells and the cursor go along) ---
-  void MoveColumn(int FromIndex, int ToIndex);
-  void MoveRow(int FromIndex, int ToIndex);
+  // Move a column or row with its width or height, keeping the current cell and
+  // the selection on the cells they were on; then the moved notification runs.
+  // Virtual, so that the user's drag reaches a descendant's bookkeeping too.
+  virtual void MoveColumn(int FromIndex, int ToIndex);
+  virtual void MoveRow(int FromIndex, int ToIndex);
 
   // --- in-place editor ---
   bool EditorMode() const { return editorMode_; }

@@ -1,0 +1,180 @@
+#include "platform/rtl/component_stream.h"
+
+namespace {
+
+const QString kInvalidFormat = QStringLiteral("Invalid stream format");
+const QString kReadError = QStringLiteral("Stream read error");
+const QString kInvalidValue = QStringLiteral("Invalid property value");
+
+bool isAscii(const QString& s) {
+  for (QChar c : s)
+    if (c.unicode() >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
+// --- writing ---
+
+void TComponentWriter::writeLE(uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) writeByte(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+void TComponentWriter::WriteSignature() { out_.append("TPF0", 4); }
+
+void TComponentWriter::WriteStr(const QString& S) {
+  const QByteArray b = S.toUtf8().left(255);
+  writeByte(static_cast<uint8_t>(b.size()));
+  out_.append(b);
+}
+
+void TComponentWriter::WriteInteger(int Value) {
+  if (Value >= INT8_MIN && Value <= INT8_MAX) {
+    writeByte(vaInt8);
+    writeLE(static_cast<uint32_t>(Value), 1);
+  } else if (Value >= INT16_MIN && Value <= INT16_MAX) {
+    writeByte(vaInt16);
+    writeLE(static_cast<uint32_t>(Value), 2);
+  } else {
+    writeByte(vaInt32);
+    writeLE(static_cast<uint32_t>(Value), 4);
+  }
+}
+
+void TComponentWriter::WriteBoolean(bool Value) { writeByte(Value ? vaTrue : vaFalse); }
+
+void TComponentWriter::WriteString(const QString& S) {
+  if (isAscii(S)) {
+    const QByteArray b = S.toLatin1();
+    if (b.size() <= 255) {
+      writeByte(vaString);
+      writeByte(static_cast<uint8_t>(b.size()));
+    } else {
+      writeByte(vaLString);
+      writeLE(static_cast<uint32_t>(b.size()), 4);
+    }
+    out_.append(b);
+    return;
+  }
+  writeByte(vaWString);
+  writeLE(static_cast<uint32_t>(S.size()), 4);
+  for (QChar c : S) writeLE(c.unicode(), 2);
+}
+
+void TComponentWriter::WriteIdent(const QString& Ident) {
+  writeByte(vaIdent);
+  WriteStr(Ident);
+}
+
+void TComponentWriter::WriteSet(const QStringList& Members) {
+  writeByte(vaSet);
+  for (const QString& m : Members) WriteStr(m);
+  WriteStr(QString());
+}
+
+// --- reading ---
+
+void TComponentReader::need(qsizetype bytes) const {
+  if (bytes < 0 || in_.size() - pos_ < bytes) throw EReadError(kReadError);
+}
+
+uint8_t TComponentReader::readByte() {
+  need(1);
+  return static_cast<uint8_t>(in_[pos_++]);
+}
+
+uint32_t TComponentReader::readLE(int bytes) {
+  need(bytes);
+  uint32_t v = 0;
+  for (int i = 0; i < bytes; ++i) v |= uint32_t(static_cast<uint8_t>(in_[pos_++])) << (8 * i);
+  return v;
+}
+
+void TComponentReader::ReadSignature() {
+  if (in_.size() - pos_ < 4 || in_.mid(pos_, 4) != "TPF0") throw EReadError(kInvalidFormat);
+  pos_ += 4;
+}
+
+QString TComponentReader::ReadStr() {
+  const int n = readByte();
+  need(n);
+  const QString s = QString::fromUtf8(in_.constData() + pos_, n);
+  pos_ += n;
+  return s;
+}
+
+bool TComponentReader::EndOfList() {
+  need(1);
+  return in_[pos_] == vaNull;
+}
+
+TValueType TComponentReader::NextValue() {
+  need(1);
+  return static_cast<TValueType>(static_cast<uint8_t>(in_[pos_]));
+}
+
+void TComponentReader::expect(TValueType t) {
+  if (readByte() != t) throw EReadError(kInvalidValue);
+}
+
+void TComponentReader::ReadListEnd() { expect(vaNull); }
+void TComponentReader::ReadListBegin() { expect(vaList); }
+void TComponentReader::ReadCollectionBegin() { expect(vaCollection); }
+
+int TComponentReader::ReadInteger() {
+  switch (readByte()) {
+    case vaInt8: return static_cast<int8_t>(readLE(1));
+    case vaInt16: return static_cast<int16_t>(readLE(2));
+    case vaInt32: return static_cast<int32_t>(readLE(4));
+    default: throw EReadError(kInvalidValue);
+  }
+}
+
+bool TComponentReader::ReadBoolean() {
+  switch (readByte()) {
+    case vaTrue: return true;
+    case vaFalse: return false;
+    default: throw EReadError(kInvalidValue);
+  }
+}
+
+QString TComponentReader::ReadString() {
+  switch (readByte()) {
+    case vaString: {
+      const int n = readByte();
+      need(n);
+      const QString s = QString::fromLatin1(in_.constData() + pos_, n);
+      pos_ += n;
+      return s;
+    }
+    case vaLString:
+    case vaUTF8String: {
+      const bool utf8 = static_cast<uint8_t>(in_[pos_ - 1]) == vaUTF8String;
+      const qsizetype n = readLE(4);
+      need(n);
+      const QString s = utf8 ? QString::fromUtf8(in_.constData() + pos_, n) : QString::fromLatin1(in_.constData() + pos_, n);
+      pos_ += n;
+      return s;
+    }
+    case vaWString: {
+      const qsizetype n = readLE(4);
+      need(n * 2);
+      QString s(n, Qt::Uninitialized);
+      for (qsizetype i = 0; i < n; ++i) s[i] = QChar(static_cast<char16_t>(readLE(2)));
+      return s;
+    }
+    default: throw EReadError(kInvalidValue);
+  }
+}
+
+QString TComponentReader::ReadIdent() {
+  expect(vaIdent);
+  return ReadStr();
+}
+
+QStringList TComponentReader::ReadSet() {
+  expect(vaSet);
+  QStringList members;
+  for (QString m = ReadStr(); !m.isEmpty(); m = ReadStr()) members.append(m);
+  return members;
+}
