@@ -5,7 +5,7 @@
 #include "app/language/language.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
-#include "gateway/form_frame.h"
+#include "app/table_editor/form_frame.h"
 #include "gateway/ethercat_slave_checks.h"
 #include "gateway/ethercat_slave_variables.h"
 #include "grid/input/grid_combo.h"

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "gateway/ethercat_slave_file.h"
-#include "gateway/table_editor_grids.h"
+#include "app/table_editor/table_editor_grids.h"
 #include "grid/view/grid_types.h"
 #include "platform/rtl/string_list.h"
 #include "platform/ui/form.h"

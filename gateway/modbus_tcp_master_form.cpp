@@ -5,7 +5,7 @@
 #include "app/language/language.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
-#include "gateway/form_frame.h"
+#include "app/table_editor/form_frame.h"
 #include "gateway/modbus_tcp_master_checks.h"
 #include "grid/view/column_grid.h"
 #include "platform/rtl/exceptions.h"

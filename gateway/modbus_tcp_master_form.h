@@ -7,7 +7,7 @@
 #pragma once
 
 #include "gateway/modbus_tcp_master_file.h"
-#include "gateway/table_editor_grids.h"
+#include "app/table_editor/table_editor_grids.h"
 #include "platform/rtl/string_list.h"
 #include "platform/ui/form.h"
 

@@ -3,7 +3,7 @@
 #include "app/language/language.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
-#include "gateway/form_frame.h"
+#include "app/table_editor/form_frame.h"
 #include "gateway/category_panel_group.h"
 #include "gateway/dot_key_chains.h"
 #include "gateway/par_gen_checks.h"

@@ -6,10 +6,6 @@
 
 namespace {
 
-bool rowUsed(const TEditorTableLayout& layout, const TEditorTable& table, int row) {
-  return !Trim(table.Cell(layout.KeyColumn, row)).isEmpty();
-}
-
 void requireOnePerTable(const TEditorFileLayout& layout, size_t tables) {
   if (tables == size_t(layout.Tables.size())) return;
   throw Exception(QStringLiteral("Editor file %1: %2 tables given for %3 in the layout")
@@ -29,16 +25,13 @@ TXMLNode addGroup(TXMLNode root, const QStringList& path) {
   return node;
 }
 
-TXMLNode findGroup(TXMLNode root, const QStringList& path) {
-  TXMLNode node = root;
-  for (const QString& name : path) {
-    if (!node) break;
-    node = node.ChildByName(name);
-  }
-  return node;
-}
-
 }  // namespace
+
+bool Editor_Row_Used(const TEditorTableLayout& layout, const TEditorTable& table, int row) {
+  if (layout.KeyColumn <= 0) return true;
+  const QString key = table.Cell(layout.KeyColumn, row);
+  return !(layout.KeyTrimmed ? Trim(key) : key).isEmpty();
+}
 
 TXMLNode Begin_Editor_Document(TXMLDocument& doc, const TEditorFileLayout& layout) {
   doc.Clear();
@@ -49,7 +42,7 @@ TXMLNode Begin_Editor_Document(TXMLDocument& doc, const TEditorFileLayout& layou
 
 void Write_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, const TEditorTable& table) {
   TXMLNode group = addGroup(root, layout.GroupPath);
-  for (int row = 1; row < table.RowCount() && rowUsed(layout, table, row); ++row) {
+  for (int row = 1; row < table.RowCount() && Editor_Row_Used(layout, table, row); ++row) {
     TXMLNode element = group.AddChild(layout.RowName);
     for (qsizetype i = 0; i < layout.Attributes.size(); ++i)
       element.SetAttribute(layout.Attributes[i].Name, table.Cell(int(i) + 1, row));
@@ -79,24 +72,38 @@ TXMLNode Load_Editor_Document(TXMLDocument& doc, const QString& path) {
   return doc.DocumentElement();
 }
 
+TXMLNode Find_Editor_Group(TXMLNode root, const TEditorTableLayout& layout) {
+  TXMLNode node = root;
+  for (const QString& name : layout.GroupPath) {
+    if (!node) break;
+    node = node.ChildByName(name);
+  }
+  return node;
+}
+
+void Read_Editor_Row(TXMLNode element, const TEditorTableLayout& layout, TEditorTable& table, int row, bool strict) {
+  for (qsizetype a = 0; a < layout.Attributes.size(); ++a) {
+    const TEditorAttribute& attr = layout.Attributes[a];
+    if (strict && !attr.Guarded && !element.HasAttribute(attr.Name)) {
+      if (layout.GroupPath.isEmpty())
+        throw EMissingAttribute(QStringLiteral("Row %1 has no attribute \"%2\".").arg(row).arg(attr.Name));
+      throw EMissingAttribute(QStringLiteral("Row %1 of \"%2\" has no attribute \"%3\".")
+                                  .arg(row)
+                                  .arg(layout.GroupPath.join(u'/'), attr.Name));
+    }
+    table.SetCell(int(a) + 1, row, element.AttributeDef(attr.Name, attr.Guarded ? attr.Default : QString()));
+  }
+}
+
 void Read_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, TEditorTable& table, bool strict) {
-  TXMLNode group = findGroup(root, layout.GroupPath);
+  TXMLNode group = Find_Editor_Group(root, layout);
   if (!group) {
     if (!strict) return;
     throw EFileError(QStringLiteral("The element \"%1\" is missing.").arg(layout.GroupPath.join(u'/')));
   }
   const QList<TXMLNode> rows = group.ChildElements();
-  for (qsizetype i = 0; i < rows.size() && i + 1 < table.RowCount(); ++i) {
-    const int row = int(i) + 1;
-    for (qsizetype a = 0; a < layout.Attributes.size(); ++a) {
-      const TEditorAttribute& attr = layout.Attributes[a];
-      if (strict && !attr.Guarded && !rows[i].HasAttribute(attr.Name))
-        throw EFileError(QStringLiteral("Row %1 of \"%2\" has no attribute \"%3\".")
-                             .arg(row)
-                             .arg(layout.GroupPath.join(u'/'), attr.Name));
-      table.SetCell(int(a) + 1, row, rows[i].AttributeDef(attr.Name, attr.Guarded ? attr.Default : QString()));
-    }
-  }
+  for (qsizetype i = 0; i < rows.size() && i + 1 < table.RowCount(); ++i)
+    Read_Editor_Row(rows[i], layout, table, int(i) + 1, strict);
 }
 
 bool Read_Editor_File(TXMLDocument& doc, const QString& path, const TEditorFileLayout& layout,
@@ -113,7 +120,7 @@ bool Read_Editor_File(TXMLDocument& doc, const QString& path, const TEditorFileL
 int First_Lost_Row(const TEditorTableLayout& layout, const TEditorTable& table) {
   int gap = 0;
   for (int row = 1; row < table.RowCount(); ++row) {
-    if (!rowUsed(layout, table, row)) {
+    if (!Editor_Row_Used(layout, table, row)) {
       if (gap == 0) gap = row;
     } else if (gap != 0) {
       return gap;
@@ -132,6 +139,12 @@ void Write_Field_File(TXMLDocument& doc, const QString& path, const QString& roo
 QString Field_Text(TXMLNode parent, const QString& name, const QString& def) {
   TXMLNode element = parent.ChildByName(name);
   return element ? element.Text() : def;
+}
+
+QString Read_Field_Text(const QString& path, const QString& name, const QString& def) {
+  TXMLDocument doc;
+  const TXMLNode root = Load_Editor_Document(doc, path);
+  return root ? Field_Text(root, name, def) : def;
 }
 
 bool Field_Flag(TXMLNode parent, const QString& name) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/editor_file/editor_table.h"
+#include "platform/rtl/exceptions.h"
 #include "platform/xml/xml_document.h"
 
 #include <QList>
@@ -35,9 +36,11 @@ struct TEditorTableLayout {
   QStringList GroupPath;
   // The attributes of columns 1, 2, ... in column order.
   QList<TEditorAttribute> Attributes;
-  // The column whose trimmed text decides whether a row is used; writing stops at
-  // the first unused row.
+  // The column whose text decides whether a row is used (trimmed, or as it stands
+  // when KeyTrimmed is off); writing stops at the first unused row. 0: no key,
+  // every row is used.
   int KeyColumn = 1;
+  bool KeyTrimmed = true;
   QString RowName = QStringLiteral("row");
 };
 
@@ -51,14 +54,24 @@ struct TEditorFileLayout {
   bool StrictRead = false;
 };
 
+// A row element without a bare attribute, met by a strict reading. The message
+// names the row, the group and the attribute.
+class EMissingAttribute : public EFileError {
+public:
+  using EFileError::EFileError;
+};
+
+// Whether the table's row is used: its key cell is not empty (tested as the layout
+// says), or the layout has no key.
+bool Editor_Row_Used(const TEditorTableLayout& layout, const TEditorTable& table, int row);
+
 // --- Writing (the editor checks its tables first; these only write) ---
 
 // Empties the document and adds the root and, when the layout has a version, the
 // version comment after the root. Returns the root.
 TXMLNode Begin_Editor_Document(TXMLDocument& doc, const TEditorFileLayout& layout);
 // Adds the table's group under the root (its parent groups are reused or added)
-// and one row element for each row 1, 2, ... up to the first row whose key cell,
-// trimmed, is empty.
+// and one row element for each row 1, 2, ... up to the first unused row.
 void Write_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, const TEditorTable& table);
 // The whole write: the document, every table in the layout's order, then the file
 // replaced whole. `tables` match `layout.Tables` one for one. Raises EFileError
@@ -74,6 +87,14 @@ void Reset_Editor_Table(TEditorTable& table);
 // its name); a null handle when the file does not exist. Raises EFileError when the
 // file cannot be read or is not well-formed XML.
 TXMLNode Load_Editor_Document(TXMLDocument& doc, const QString& path);
+// The table's group below the root (the root itself for an empty path); a null
+// handle when it is missing.
+TXMLNode Find_Editor_Group(TXMLNode root, const TEditorTableLayout& layout);
+// Fills one table row from one row element: each attribute into its column; a
+// missing guarded attribute gives its default. A missing bare attribute raises
+// EMissingAttribute when `strict` (the cells before it are filled), else reads
+// as the empty text.
+void Read_Editor_Row(TXMLNode element, const TEditorTableLayout& layout, TEditorTable& table, int row, bool strict);
 // Fills rows 1, 2, ... from the child elements of the table's group, by position;
 // elements beyond the table's last row are ignored.
 void Read_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, TEditorTable& table, bool strict);
@@ -104,6 +125,10 @@ void Write_Field_File(TXMLDocument& doc, const QString& path, const QString& roo
 // The text of the child element `name` of `parent`; `def` when there is no such
 // element (an element with no text reads as the empty text, not the default).
 QString Field_Text(TXMLNode parent, const QString& name, const QString& def);
+// The text of field `name` of the field file at `path`; `def` when the file, its
+// root or the field is missing. Raises EFileError for a file that cannot be read or
+// is not well-formed.
+QString Read_Field_Text(const QString& path, const QString& name, const QString& def);
 // A check-box field: on exactly when its text is "1"; a missing element is off.
 bool Field_Flag(TXMLNode parent, const QString& name);
 // The text a check-box field is written as: "1" or "0".

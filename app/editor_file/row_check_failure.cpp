@@ -4,5 +4,7 @@
 #include "platform/rtl/strings.h"
 
 QString Row_Check_Message(const TRowCheckFailure& failure, int rowTextIndex) {
-  return Lang_Text(rowTextIndex) + IntToStr(failure.Row) + Lang_Text(failure.TextIndex) + failure.Appended;
+  const QString reason = Lang_Text(failure.TextIndex) + failure.Appended;
+  if (!failure.RowPrefix) return reason;
+  return Lang_Text(rowTextIndex) + IntToStr(failure.Row) + reason;
 }

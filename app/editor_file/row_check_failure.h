@@ -1,7 +1,8 @@
 // The first fault that a table editor's OK check found: the row, the language text
 // of the reason and, for some reasons, a value that follows the text. The form shows
 // "Error row " (its own text of the language list), the row number, the reason and
-// the value, joined without separator, in an error box.
+// the value, joined without separator, in an error box. A fault of a whole table
+// (a total over its rows) shows the reason and the value alone.
 #pragma once
 
 #include <QString>
@@ -10,6 +11,7 @@ struct TRowCheckFailure {
   int Row = 0;
   int TextIndex = 0;
   QString Appended;  // e.g. the upper limit after "... must be between 1 and "
+  bool RowPrefix = true;  // false: no "Error row " and no row number before the reason
 
   bool operator==(const TRowCheckFailure&) const = default;
 };

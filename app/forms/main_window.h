@@ -33,6 +33,8 @@ public:
   void Open_Project();
   void Update_Device();
   void Create_ESI_File();
+  // The CANopen EDS step: the save dialog, then the sheet (no overwrite question).
+  void Build_EDS_File();
   // The BACnet type of the project's ParGen.xml (its element BACnet_Type as a
   // number); 0 when the file is missing, broken or holds no number.
   int Get_Type_BACnet();

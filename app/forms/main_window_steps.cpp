@@ -13,6 +13,7 @@
 #include "app/shell/step_flow.h"
 #include "app/shell/version_check.h"
 #include "app/state/comon.h"
+#include "editors/can/eds_writer.h"
 #include "gateway/bank2_device_image.h"
 #include "gateway/boot_form.h"
 #include "gateway/esi_writer.h"
@@ -50,10 +51,10 @@ void TFFabricoreFirmWare::Btn_Click(TObject* Sender) {
       case saShow_Form: Show_Project_Step(QString::fromUtf16(step->Form)); break;
       case saCreate_ESI_File: Create_ESI_File(); break;
       case saUpdate_Device: Update_Device(); break;
-      // The writers of the other models' files (EDE, EDS, MIB, GSDML) are not built
-      // into this program yet; their buttons are hidden in this model.
+      case saBuild_EDS_File: Build_EDS_File(); break;
+      // The writers of the other models' files (EDE, MIB, GSDML) are not built into
+      // this program yet; their buttons are hidden in this model.
       case saBACnet_EDE_File:
-      case saBuild_EDS_File:
       case saCreate_MIB_File:
       case saPROFINET_XML:
         break;
@@ -108,6 +109,15 @@ void TFFabricoreFirmWare::Create_ESI_File() {
   } catch (const Exception& e) {
     MessageDlg(Lang_Text(kText_File_Not_Written) + u'\n' + e.Message, mtError, {mbOK});
   }
+}
+
+void TFFabricoreFirmWare::Build_EDS_File() {
+  SaveEDS->InitialDir = Project_Folder;
+  SaveEDS->FileName.clear();
+  if (!SaveEDS->Execute()) return;
+  // A fault (a project file that cannot be read, an object entry given twice)
+  // reaches the step's error box and writes nothing.
+  for (const QString& note : Create_EDS_File(SaveEDS->FileName)) MessageDlg(note, mtWarning, {mbOK});
 }
 
 int TFFabricoreFirmWare::Get_Type_BACnet() {

@@ -7,6 +7,12 @@
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/options_dialog.h"
 #include "app/shell/form_lists.h"
+#include "editors/can/can_frame_forms.h"
+#include "editors/can/canopen_forms.h"
+#include "editors/can/def_offset_form.h"
+#include "editors/can/device_net_form.h"
+#include "editors/can/dmx_form.h"
+#include "editors/can/j1939_forms.h"
 #include "gateway/boot_form.h"
 #include "gateway/ethercat_slave_form.h"
 #include "gateway/modbus_tcp_master_form.h"
@@ -44,6 +50,18 @@ const TFormCreator kForm_Creators[] = {
     {u"TFEtherCATSlave", [] { makeForm(FEtherCATSlave); }},
     {u"TFBoot", [] { makeForm(FBoot); }},
     {u"TFModbus_TCP_Master_Set_Access", [] { makeForm(FModbus_TCP_Master_Set_Access); }},
+    {u"TFReceiveCAN", [] { makeForm(FReceiveCAN); }},
+    {u"TFTransmitCAN", [] { makeForm(FTransmitCAN); }},
+    {u"TFSet_PDO_Access", [] { makeForm(FSet_PDO_Access); }},
+    {u"TFSet_SDO_Client_Access", [] { makeForm(FSet_SDO_Client_Access); }},
+    {u"TFSet_SDO_Server_Access", [] { makeForm(FSet_SDO_Server_Access); }},
+    {u"TFDefOffset", [] { makeForm(FDefOffset); }},
+    {u"TFDNet", [] { makeForm(FDNet); }},
+    {u"TFDMXDefVal", [] { makeForm(FDMXDefVal); }},
+    {u"TFReceiveJ1939", [] { makeForm(FReceiveJ1939); }},
+    {u"TFTransmitJ1939", [] { makeForm(FTransmitJ1939); }},
+    {u"TFReceiveNMEA", [] { makeForm(FReceiveNMEA); }},
+    {u"TFTransmitNMEA", [] { makeForm(FTransmitNMEA); }},
 };
 
 std::vector<TForm*>& madeForms() {

@@ -44,7 +44,7 @@ void TApplication::Terminate() {
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void TApplication::HandleException(const QString& message) {
-  UserInterface()->ShowMessageBox({title_, message, mtError, TMsgDlgButtons{mbOK}});
+  UserInterface()->ShowMessageBox({title_, message, mtError, TMsgDlgButtons{mbOK}, std::nullopt});
 }
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {

@@ -20,11 +20,15 @@ QString CaptionFor(TMsgDlgType type) {
 }  // namespace
 
 int MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int) {
-  return UserInterface()->ShowMessageBox({CaptionFor(DlgType), Msg, DlgType, Buttons});
+  return UserInterface()->ShowMessageBox({CaptionFor(DlgType), Msg, DlgType, Buttons, std::nullopt});
+}
+
+int MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int, TMsgDlgBtn DefaultButton) {
+  return UserInterface()->ShowMessageBox({CaptionFor(DlgType), Msg, DlgType, Buttons, DefaultButton});
 }
 
 void ShowMessage(const QString& Msg) {
-  UserInterface()->ShowMessageBox({Application->Title(), Msg, mtCustom, TMsgDlgButtons{mbOK}});
+  UserInterface()->ShowMessageBox({Application->Title(), Msg, mtCustom, TMsgDlgButtons{mbOK}, std::nullopt});
 }
 
 QString AddDefaultExtension(const QString& fileName, const QString& defaultExt) {

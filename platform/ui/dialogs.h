@@ -17,6 +17,8 @@ using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 // mrCancel 2, mrYes 6, mrNo 7 ...). The caption follows the type: "Warning",
 // "Error", "Information", "Confirmation", or the application title.
 int MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx = 0);
+// The same with the button that Enter presses (a question whose safe answer is No).
+int MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx, TMsgDlgBtn DefaultButton);
 // An information box with an OK button, captioned with the application title.
 void ShowMessage(const QString& Msg);
 

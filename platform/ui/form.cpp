@@ -162,6 +162,9 @@ void TForm::ShowWindow() {
   DoShow();
   form_state_ -= fsShowing;
   form_state_ += fsVisible;
+  // The control that OnShow (or the design) chose keeps the focus; the window
+  // system focuses a first child of its own while the window appears.
+  TWinControl* chosen = active_control_;
   PlaceWindow();
   w->setGeometry(Left(), Top(), Width(), Height());
   w->show();
@@ -169,6 +172,7 @@ void TForm::ShowWindow() {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
   QApplication::setActiveWindow(w);
 #endif
+  if (chosen && chosen->ParentForm() == this) active_control_ = chosen;
   if (!active_control_) active_control_ = FindNextControl(nullptr, true, true, false);
   if (active_control_ && active_control_->CanFocus()) FocusControl(active_control_);
 }

@@ -57,6 +57,9 @@ public:
       if (request.Buttons.Contains(b.button)) buttons |= b.standard;
     if (!buttons) buttons = QMessageBox::Ok;
     box.setStandardButtons(buttons);
+    if (request.DefaultButton)
+      for (const ButtonInfo& b : kButtons)
+        if (b.button == *request.DefaultButton && (buttons & b.standard)) box.setDefaultButton(b.standard);
     const int pressed = box.exec();
     for (const ButtonInfo& b : kButtons)
       if (b.standard == pressed) return b.result;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/dialogs.h"
@@ -17,6 +18,8 @@ struct TMessageBoxRequest {
   QString Text;
   TMsgDlgType Type = mtInformation;
   TMsgDlgButtons Buttons;
+  // The button Enter presses; without one the box's first button.
+  std::optional<TMsgDlgBtn> DefaultButton;
 };
 
 struct TFileDialogRequest {

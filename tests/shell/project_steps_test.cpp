@@ -22,21 +22,25 @@ protected:
   }
 };
 
-// An editor form of another model's step, registered as the real ones are.
-class TFDNet : public TForm {
+// A form registered as the real ones are.
+class TFStandIn : public TForm {
 public:
-  explicit TFDNet(TComponent* owner) : TForm(owner) {}
+  explicit TFStandIn(TComponent* owner) : TForm(owner) {}
 };
 
 TEST_F(ProjectSteps, AnEditorStepShowsItsRegisteredFormModally) {
   StartWithProject();
-  auto* editor = Create<TFDNet>(nullptr);
-  Register_Form(editor, nullptr);
+  // The sibling models' editors are made at start-up too; their hidden step buttons
+  // still show them.
+  ASSERT_NE(Registered_Form("TFDNet"), nullptr);
   ui.ExpectModal("TFDNet", [](TForm* f) { f->SetModalResult(mrCancel); });
   ClickButton(Main()->Step_Button("Btn_DNet_Net"));
   EXPECT_EQ(ui.ModalForms, std::vector<QString>{"TFDNet"});
-  delete editor;
-  EXPECT_EQ(Registered_Form("TFDNet"), nullptr);  // a freed form leaves the registry
+  auto* standIn = Create<TFStandIn>(nullptr);
+  Register_Form(standIn, nullptr);
+  EXPECT_EQ(Registered_Form("TFStandIn"), standIn);
+  delete standIn;
+  EXPECT_EQ(Registered_Form("TFStandIn"), nullptr);  // a freed form leaves the registry
 }
 
 TEST_F(ProjectSteps, TheEditorStepsOfThisModelOpenTheirFormOrNothingWhileItIsNotBuilt) {
@@ -117,6 +121,31 @@ TEST_F(ProjectSteps, TheEsiFileIsWrittenWhereTheUserSaysAndOverwrittenOnlyOnYes)
   // Cancelled: nothing happens.
   ui.ExpectFileDialog(true, QString());
   ClickButton(Main()->Btn_EtherCAT_ESI_File);
+}
+
+TEST_F(ProjectSteps, TheEdsStepWritesTheSheetWithoutAnOverwriteQuestionOrRefusesWithItsReason) {
+  StartWithProject();
+  const QString eds = Path("PROJECTS/Plant/device.eds");
+  WriteFileWhole(eds, "old");
+  ui.ExpectFileDialog(true, eds, [&](const TFileDialogRequest& r) {
+    EXPECT_EQ(r.InitialDir, Project_Folder);
+    EXPECT_EQ(r.Filter, "Electronic Data Sheet (*.eds)|*.eds");
+  });
+  ClickButton(Main()->Step_Button("Btn_CANopen_EDS"));
+  EXPECT_TRUE(ReadFileWhole(eds).startsWith("[FileInfo]\r\nFileName=EtherCAT_CANopen.eds\r\n"));
+  EXPECT_TRUE(ui.Messages.empty());
+
+  // An object entry given twice: the step's error box, the file as it was.
+  WriteFileWhole(eds, "old");
+  WriteFileWhole(File_SDO_Server_CANopen,
+                 "<SDO_Server_CANopen><SDO_Read><row Index=\"0x2000\" SubIndex=\"1\" NByte=\"1\"/></SDO_Read>"
+                 "<SDO_Write><row Index=\"0x2000\" SubIndex=\"1\" NByte=\"1\"/></SDO_Write></SDO_Server_CANopen>");
+  ui.ExpectFileDialog(true, eds);
+  ui.ExpectMessage("SDO_Server_CANopen.xml names the object 0x2000 sub-index 1 twice; an EDS file can describe it "
+                   "only once. No EDS file was written.",
+                   mrOk, mtError);
+  ClickButton(Main()->Step_Button("Btn_CANopen_EDS"));
+  EXPECT_EQ(ReadFileWhole(eds), QByteArray("old"));
 }
 
 TEST_F(ProjectSteps, TheBACnetTypeIsReadFromParGen) {

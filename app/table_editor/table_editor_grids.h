@@ -1,7 +1,7 @@
-// What the two table editor forms (EtherCAT process data, Modbus TCP rules) share
-// between their grids and the widget-free tables: a grid seen as an editor table,
-// so the file, check and position routines work on it; copying a whole table; and
-// counting the rows of an editor file that a table cannot hold.
+// What the table editor forms share between their grids and the widget-free
+// tables: a grid seen as an editor table, so the file, check and position routines
+// work on it; copying a whole table; and counting the rows of an editor file that a
+// table cannot hold.
 #pragma once
 
 #include "app/editor_file/editor_file.h"

@@ -1,4 +1,4 @@
-#include "gateway/table_editor_grids.h"
+#include "app/table_editor/table_editor_grids.h"
 
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/exceptions.h"
@@ -46,8 +46,7 @@ int Surplus_Editor_Rows(const QString& path, const TEditorFileLayout& layout, in
   }
   int surplus = 0;
   for (const TEditorTableLayout& table : layout.Tables) {
-    TXMLNode group = root;
-    for (const QString& name : table.GroupPath) group = group ? group.ChildByName(name) : TXMLNode();
+    TXMLNode group = Find_Editor_Group(root, table);
     if (!group) continue;
     surplus += std::max(0, int(group.ChildElements().size()) - dataRows);
   }

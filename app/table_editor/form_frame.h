@@ -1,6 +1,6 @@
-// The frame the gateway forms share: a title panel with the model's code and
-// description above, a panel of push buttons along the bottom, and for the table
-// editors their six row buttons and a page control with two sheets.
+// The frame the program's editor forms share: a title panel with the model's code
+// and description above, a panel of push buttons along the bottom, and for the
+// table editors their six row buttons and a page control with two sheets.
 #pragma once
 
 #include "controls/button/fade_button.h"
@@ -24,6 +24,9 @@ struct TFormTitle {
 // The title panel P_Title with L_SW_Code (`codeWidth` wide, grey when `greyCode`)
 // and L_SW_Desc (`descWidth` wide).
 TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWidth, bool greyCode);
+// The title as the sibling models' editors show it: L_SW_Code in plain grey of 32
+// pixels, L_SW_Desc in grey bold.
+void Set_Editor_Title_Look(const TFormTitle& title);
 // The button panel P_Button.
 TPanel* Make_Button_Panel(TForm* form, TColor color);
 // A push button named `name` on the button panel, 28 pixels high at top 6.

@@ -1,4 +1,4 @@
-#include "gateway/form_frame.h"
+#include "app/table_editor/form_frame.h"
 
 #include "controls/button/fade_button.h"
 #include "platform/ui/form.h"
@@ -31,6 +31,15 @@ TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWid
   if (greyCode) title.Code->Font()->SetColor(clGray);
   title.Desc = makeLabel(form, title.Panel, QStringLiteral("L_SW_Desc"), 42, descWidth, 16);
   return title;
+}
+
+void Set_Editor_Title_Look(const TFormTitle& title) {
+  title.Code->SetBounds(16, 8, title.Code->Width(), 34);
+  title.Code->Font()->SetHeight(-32);
+  title.Code->Font()->SetStyle({});
+  title.Code->Font()->SetColor(clGray);
+  title.Desc->Font()->SetColor(clGray);
+  title.Desc->Font()->SetStyle({fsBold});
 }
 
 TPanel* Make_Button_Panel(TForm* form, TColor color) {
