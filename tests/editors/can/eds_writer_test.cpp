@@ -11,7 +11,6 @@
 #include "tests/support/project_fixture.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,7 +66,7 @@ TEST_F(EDSWriter, ASmallProjectGivesTheSheetWrittenByHand) {
   WritePDOs(PDO("0x181", "2"), PDO("$201", "1"));
   WriteSDOs(SDO("0x2000", "2", "1") + SDO("0x3000", "0", "2"), SDO("8192", "1", "4"));
   EXPECT_TRUE(Create_EDS_File(sheet_).isEmpty());
-  const QString golden = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("data/canopen_small_project.eds");
+  const QString golden = QStringLiteral(TESTS_SOURCE_DIR "/editors/can/data/canopen_small_project.eds");
   QByteArray expected = ReadFileWhole(golden);
   expected.replace("\n", "\r\n");
   const QByteArray written = ReadFileWhole(sheet_);
