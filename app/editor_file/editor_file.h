@@ -60,6 +60,10 @@ class EMissingAttribute : public EFileError {
 public:
   using EFileError::EFileError;
 };
+// What the user sees of a missing bare attribute: the conversion error of the
+// platform's XML document, which a table editor shows when its load stops there.
+inline constexpr const char16_t* kConversion_Error_Text =
+    u"Could not convert variant of type (Null) into type (OleStr)";
 
 // Whether the table's row is used: its key cell is not empty (tested as the layout
 // says), or the layout has no key.

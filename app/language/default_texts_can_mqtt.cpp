@@ -66,10 +66,10 @@ const char16_t* const kTexts[] = {
     u"!! Byte7 must be between 0 and ",
     u"!! Byte8 must be between 0 and ",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no CobID, so the frames below it will not be saved. Save anyway?",  // 2459: CAN receive editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 2460: CAN receive editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2461: CAN receive editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 2462: CAN receive editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -172,10 +172,10 @@ const char16_t* const kTexts[] = {
     u"Are you sure to delete the Row number ",
     u"OnCMD",
     u"Enable or Disable the possibility to send the CAN Frame by Command",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no CobID, so the frames below it will not be saved. Save anyway?",  // 2564: CAN transmit editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 2565: CAN transmit editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2566: CAN transmit editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 2567: CAN transmit editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -301,10 +301,10 @@ const char16_t* const kTexts[] = {
     u"!! [Transmit PDO] Address Byte8 must be between 0 and ",
     u"!! [Transmit PDO] Send Time must be between 0 and 100000000",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no COB-ID, so the PDOs below it will not be saved. Save anyway?",  // 2692: CANopen PDO editor, %1 page or form, %2 row
+    u"%1 holds more PDOs than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 2693: CANopen PDO editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2694: CANopen PDO editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the PDOs that were not loaded are lost. Save anyway?",  // 2695: CANopen PDO editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -393,10 +393,10 @@ const char16_t* const kTexts[] = {
     u"TimeOut",
     u"Insert the TimeOut in milliseconds of data for each CANopen SDO Client requests, insert 0 do disable the function",
     u"!! [SDO Read] TimeOut must be between 0 and 65535",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no ID Device, so the requests below it will not be saved. Save anyway?",  // 2783: CANopen SDO client editor, %1 page or form, %2 row
+    u"%1 holds more requests than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 2784: CANopen SDO client editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2785: CANopen SDO client editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the requests that were not loaded are lost. Save anyway?",  // 2786: CANopen SDO client editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -477,10 +477,10 @@ const char16_t* const kTexts[] = {
     u"!! [SDO in Write] Address Byte3 must be between 0 and ",
     u"!! [SDO in Write] Address Byte4 must be between 0 and ",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Index, so the entries below it will not be saved. Save anyway?",  // 2866: CANopen SDO server editor, %1 page or form, %2 row
+    u"%1 holds more entries than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 2867: CANopen SDO server editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2868: CANopen SDO server editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the entries that were not loaded are lost. Save anyway?",  // 2869: CANopen SDO server editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -540,10 +540,10 @@ const char16_t* const kTexts[] = {
     u"!! Number Byte IN must be 0 or 65535",
     u"!! Number Byte OUT must be 0 or 65535",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no ID Slave, so the slaves below it will not be saved. Save anyway?",  // 2928: DeviceNet slave editor, %1 page or form, %2 row
+    u"%1 holds more slaves than the table can show: %2 row(s) were not loaded and will not be saved.",  // 2929: DeviceNet slave editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2930: DeviceNet slave editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the slaves that were not loaded are lost. Save anyway?",  // 2931: DeviceNet slave editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -639,12 +639,12 @@ const char16_t* const kTexts[] = {
     u" Byte = ",
     u", Second ID = ",
     u" Byte = ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"Error! The file could not be saved.",  // 3026: DeviceNet offset editor
+    u"The offsets were not read completely (%1). Saving now replaces %2 with what the form shows, and the offsets that were not loaded are lost. Save anyway?",  // 3027: DeviceNet offset editor, %1 reason, %2 file
+    u"%1 lists %2 slaves; the first %3 are shown, the rest have no offsets.",  // 3028: DeviceNet offset editor, %1 file, %2 count, %3 shown
+    u"%1 holds the offsets of %2 slaves, the slave list has %3: the offsets of the others are not loaded and will not be saved.",  // 3029: DeviceNet offset editor, %1 file, %2 and %3 counts
+    u"%1 holds %2 byte row(s) beyond the byte counts of the slave list: they are not loaded and will not be saved.",  // 3030: DeviceNet offset editor, %1 file, %2 rows
+    u"Error in ByteOUT! Byte %1 of the slave ID %2 names the position %3, beyond the last position %4.",  // 3031: DeviceNet offset editor, %1 byte, %2 ID, %3 position, %4 last
     u" ",
     u" ",
     u" ",
@@ -728,10 +728,10 @@ const char16_t* const kTexts[] = {
     u"Error row ",
     u"!! Default Value must be between 0 and 255",
     u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1 holds more channels than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3114: DMX editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3115: DMX editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the channels that were not loaded are lost. Save anyway?",  // 3116: DMX editor, %1 file, %2 reason
+    u"ParGen.xml sets %1 DMX channels; the table holds the %2 channels of a DMX universe.",  // 3117: DMX editor, %1 count, %2 channels
     u" ",
     u" ",
     u" ",
@@ -1166,10 +1166,10 @@ const char16_t* const kTexts[] = {
     u"Error!! Too many bytes of data, the max number is ",
     u"!! Time(ms) must be between 0 and 10000000",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no PGN, so the frames below it will not be saved. Save anyway?",  // 3548: J1939 receive editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3549: J1939 receive editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3550: J1939 receive editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 3551: J1939 receive editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -1263,10 +1263,10 @@ const char16_t* const kTexts[] = {
     u"Error!! Too many bytes of data, the max number is ",
     u"!! Send Timer must be between 1 and 65535 ms",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Priority, so the frames below it will not be saved. Save anyway?",  // 3644: J1939 transmit editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3645: J1939 transmit editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3646: J1939 transmit editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 3647: J1939 transmit editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

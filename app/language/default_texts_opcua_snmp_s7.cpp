@@ -51,10 +51,10 @@ const char16_t* const kTexts[] = {
     u"!! The Number Bytes plus Start Byte must be minor of 9",
     u"Error!! Too many bytes of data, the max number is ",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no PGN, so the frames below it will not be saved. Save anyway?",  // 3944: NMEA 2000 receive editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3945: NMEA 2000 receive editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3946: NMEA 2000 receive editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 3947: NMEA 2000 receive editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -151,10 +151,10 @@ const char16_t* const kTexts[] = {
     u"Error!! Too many bytes of data, the max number is ",
     u"!! Send Timer must be between 1 and 65535 ms",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Priority, so the frames below it will not be saved. Save anyway?",  // 4043: NMEA 2000 transmit editor, %1 page or form, %2 row
+    u"%1 holds more frames than the table can show: %2 row(s) were not loaded and will not be saved.",  // 4044: NMEA 2000 transmit editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 4045: NMEA 2000 transmit editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the frames that were not loaded are lost. Save anyway?",  // 4046: NMEA 2000 transmit editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

@@ -21,8 +21,10 @@ TTableEditor::TTableEditor(TComponent* AOwner, const TTableEditorSpec& spec) : T
   SetName(spec_.FormName);
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
+  if (!spec_.FontName.isEmpty()) {
+    Font()->SetName(spec_.FontName);
+    Font()->SetSize(8);
+  }
   Make_Title_And_Buttons();
   Make_Tables();
   SetClientSize(spec_.ClientWidth, spec_.ClientHeight);
@@ -53,7 +55,7 @@ void TTableEditor::Make_Title_And_Buttons() {
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
   }
   for (TFadeButton* button : Row_Buttons(this))
-    if (button) button->SetShowHint(true);
+    if (button) button->SetShowHint(spec_.ShowHints);
 }
 
 void TTableEditor::Make_Tables() {
@@ -80,7 +82,7 @@ void TTableEditor::Make_Tables() {
 
 TExStringGrid* TTableEditor::Make_Grid(int table, TWinControl* parent) {
   const TEditorTableSpec& t = spec_.Tables[table];
-  auto* g = new TExColumnGrid(this);
+  TExStringGrid* g = spec_.StringGrid ? new TExStringGrid(this) : new TExColumnGrid(this);
   g->SetName(t.Grid);
   g->SetParent(parent);
   TGridOptions options{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing};
@@ -91,8 +93,22 @@ TExStringGrid* TTableEditor::Make_Grid(int table, TWinControl* parent) {
   g->SetFixedCols(1);
   g->SetFixedRows(1);
   g->FixedRowAlways = true;
+  g->SetShowHint(spec_.ShowHints);
+  if (auto* columns = dynamic_cast<TExColumnGrid*>(g))
+    Design_Column_Grid(table, columns);
+  else
+    Design_Plain_Grid(table, g);
+  g->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
+  g->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
+  g->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
+  g->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
+  return g;
+}
+
+// Each column item carries its width, tint, editor kind and pick list.
+void TTableEditor::Design_Column_Grid(int table, TExColumnGrid* g) {
+  const TEditorTableSpec& t = spec_.Tables[table];
   g->SetDefaultRowHeight(spec_.RowHeight);
-  g->SetShowHint(true);
   for (int c = 0; c < int(t.Columns.size()); ++c) {
     const TEditorColumnSpec& column = t.Columns[c];
     TGridColumnItem* item = g->Columns()->Items(c);
@@ -108,11 +124,22 @@ TExStringGrid* TTableEditor::Make_Grid(int table, TWinControl* parent) {
       item->SetComboItems(&items);
     }
   }
-  g->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
-  g->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
-  g->OnKeyPress = [this](TObject* s, QChar& k) { KeyPress(s, k); };
-  g->OnGridHint = [this](TObject* s, int r, int c, QString& h) { GridHint(s, r, c, h); };
-  return g;
+}
+
+// A plain grid: widths by column, the title row's height, tints and the centred
+// check boxes of the Enable column cell by cell.
+void TTableEditor::Design_Plain_Grid(int table, TExStringGrid* g) {
+  const TEditorTableSpec& t = spec_.Tables[table];
+  g->SetRowHeights(0, spec_.RowHeight);
+  if (t.EnableColumn > 0) g->AddCheckBoxColumn(t.EnableColumn, true, false);
+  for (int c = 0; c < int(t.Columns.size()); ++c) {
+    g->SetColWidths(c, t.Columns[c].Width);
+    if (c == 0) continue;
+    for (int row = 1; row < g->RowCount(); ++row) {
+      g->SetColors(c, row, t.Columns[c].Color);
+      if (c == t.EnableColumn) g->SetAlignments(c, row, taCenter);
+    }
+  }
 }
 
 TExColumnGrid* TTableEditor::Column_Grid(int table) const {
@@ -120,7 +147,8 @@ TExColumnGrid* TTableEditor::Column_Grid(int table) const {
 }
 
 std::unique_ptr<TEditorTable> TTableEditor::Cells(int table) const {
-  return std::make_unique<TGridEditorTable>(Grids.at(size_t(table)));
+  const int checkBoxes = spec_.StringGrid ? spec_.Tables[table].EnableColumn : -1;
+  return std::make_unique<TGridEditorTable>(Grids.at(size_t(table)), checkBoxes > 0 ? checkBoxes : -1);
 }
 
 // ---------------------------------------------------------------------------
@@ -145,12 +173,15 @@ void TTableEditor::Set_Lang() {
   for (int t = 0; t < Table_Count(); ++t) {
     const TEditorTableSpec& table = spec_.Tables[t];
     if (!Sheets.empty()) Sheets[size_t(t)]->SetCaption(Lang_Text(table.SheetCaption));
-    TExColumnGrid* grid = Column_Grid(t);
+    TExColumnGrid* columns = Column_Grid(t);
     TStringList& hints = Hint_Lists[size_t(t)];
     hints.Clear();
     for (int c = 0; c < int(table.Columns.size()); ++c) {
       const TEditorColumnSpec& column = table.Columns[c];
-      if (column.Title) grid->Columns()->Items(c)->SetHeader(Lang_Text(column.Title));
+      if (column.Title && columns)
+        columns->Columns()->Items(c)->SetHeader(Lang_Text(column.Title));
+      else if (column.Title)
+        Grids[size_t(t)]->SetCellEx(c, 0, Lang_Text(column.Title));
       if (c > 0) hints.Add(column.Hint ? Lang_Text(column.Hint) : QString());
     }
   }
@@ -181,8 +212,14 @@ void TTableEditor::FormShow(TObject*) {
 
 void TTableEditor::Reset_Tables() {
   for (int t = 0; t < Table_Count(); ++t) {
+    const TEditorTableSpec& table = spec_.Tables[t];
     const std::unique_ptr<TEditorTable> cells = Cells(t);
-    for (int row = 1; row < cells->RowCount(); ++row) Reset_Editor_Row(spec_.Tables[t], *cells, row);
+    for (int row = 1; row < cells->RowCount(); ++row) Reset_Editor_Row(table, *cells, row);
+    if (!spec_.StringGrid) continue;
+    // A plain grid's read-only cells are its own: every showing starts from the design.
+    TExStringGrid* grid = Grids[size_t(t)];
+    for (int row = 1; row < grid->RowCount(); ++row)
+      for (int c = 1; c < int(table.Columns.size()); ++c) grid->SetReadOnly(c, row, table.Columns[c].ReadOnly);
   }
 }
 
@@ -199,10 +236,12 @@ void TTableEditor::Prepare_Show() {
 }
 
 void TTableEditor::Fill_Positions(int table, int col, int count, bool none) {
+  TExColumnGrid* grid = Column_Grid(table);
+  if (!grid) return;
   TStringList items;
   if (none) items.Add(QStringLiteral("None"));
   for (int i = 0; i < count; ++i) items.Add(IntToStr(i));
-  Column_Grid(table)->Columns()->Items(col)->SetComboItems(&items);
+  grid->Columns()->Items(col)->SetComboItems(&items);
 }
 
 void TTableEditor::Load_File() {
@@ -224,11 +263,8 @@ void TTableEditor::Report_Load() {
     return;
   }
   if (Surplus_Rows == 0) return;
-  MessageDlg(QStringLiteral("%1 holds more %2 than the tables can show: %3 row(s) were not loaded and will not be "
-                            "saved.")
-                 .arg(spec_.Path ? *spec_.Path : QString(), spec_.RowsWord)
-                 .arg(Surplus_Rows),
-             mtWarning, {mbOK});
+  MessageDlg(Lang_Text(spec_.SurplusText).arg(spec_.Path ? *spec_.Path : QString()).arg(Surplus_Rows), mtWarning,
+             {mbOK});
 }
 
 // ---------------------------------------------------------------------------
@@ -253,15 +289,8 @@ bool TTableEditor::Controllo_dati() {
 
 bool TTableEditor::Confirm_Failed_Load() {
   if (Load_Failure.isEmpty()) return true;
-  const QString question = QStringLiteral("%1 was not read completely (%2). Saving now replaces it with what the "
-                                          "tables show, and the %3 that were not loaded are lost. Save anyway?")
-                               .arg(spec_.Path ? *spec_.Path : QString(), Load_Failure, spec_.RowsWord);
+  const QString question = Lang_Text(spec_.FailedLoadText).arg(spec_.Path ? *spec_.Path : QString(), Load_Failure);
   return MessageDlg(question, mtConfirmation, {mbYes, mbNo}, 0, mbNo) == mrYes;
-}
-
-QString TTableEditor::Key_Title(int table) const {
-  const TEditorTableSpec& t = spec_.Tables[table];
-  return Lang_Text(t.Columns[t.KeyColumn].Title);
 }
 
 bool TTableEditor::Confirm_Lost_Rows() {
@@ -271,10 +300,7 @@ bool TTableEditor::Confirm_Lost_Rows() {
     const int gap = First_Lost_Row(Editor_Table_Layout(spec_, t), *cells);
     if (gap == 0) continue;
     const QString where = Sheets.empty() ? Caption() : Sheets[size_t(t)]->Caption();
-    const QString question = QStringLiteral("%1: row %2 has no %3, so the %4 below it will not be saved. Save anyway?")
-                                 .arg(where)
-                                 .arg(gap)
-                                 .arg(Key_Title(t), spec_.RowsWord);
+    const QString question = Lang_Text(spec_.LostRowsText).arg(where).arg(gap);
     if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}) != mrYes) return false;
   }
   return true;
@@ -299,7 +325,7 @@ void TTableEditor::Btn_OKClick(TObject*) {
     Save_File();
   } catch (const Exception& e) {
     // Not written: say so and stay open, so nothing typed is lost.
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(spec_.NotSavedText) + u'\n' + e.Message, mtError, {mbOK});
     return;
   }
   Load_Failure.clear();
@@ -362,7 +388,10 @@ void TTableEditor::Btn_DelRowClick(TObject*) {
   const int row = grid->Row();
   if (row < 1 || row >= grid->RowCount()) return;
   if (MessageDlg(Delete_Question(t, row), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
-  Delete_Column_Grid_Row(row, Column_Grid(t));
+  if (spec_.StringGrid)
+    Delete_Grid_Row(row, grid, spec_.Tables[t].EnableColumn != 0);
+  else
+    Delete_Column_Grid_Row(row, Column_Grid(t));
 }
 
 void TTableEditor::Btn_InsRowClick(TObject*) {
@@ -370,14 +399,20 @@ void TTableEditor::Btn_InsRowClick(TObject*) {
   TExStringGrid* grid = Grids[size_t(t)];
   const int row = grid->Row();
   if (row < 1 || row >= grid->RowCount()) return;
-  Insert_Column_Grid_Row(row, Column_Grid(t), spec_.Tables[t].EnableColumn != 0);
+  if (spec_.StringGrid)
+    Insert_Grid_Row(row, grid, spec_.Tables[t].EnableColumn != 0);
+  else
+    Insert_Column_Grid_Row(row, Column_Grid(t), spec_.Tables[t].EnableColumn != 0);
 }
 
 void TTableEditor::Btn_CopyRowClick(TObject*) {
   const int t = Active_Table();
   TExStringGrid* grid = Grids[size_t(t)];
   if (grid->Row() < 1 || grid->Row() >= grid->RowCount()) return;
-  Copy_Column_Grid_Row(Column_Grid(t), grid->Row());
+  if (spec_.StringGrid)
+    Copy_Grid_Row(grid, grid->Row());
+  else
+    Copy_Column_Grid_Row(Column_Grid(t), grid->Row());
   for (size_t i = 0; i < Do_Copy.size(); ++i) Do_Copy[i] = int(i) == t;
 }
 
@@ -385,7 +420,10 @@ void TTableEditor::Btn_PasteRowClick(TObject*) {
   const int t = Active_Table();
   TExStringGrid* grid = Grids[size_t(t)];
   if (grid->Row() < 1 || grid->Row() >= grid->RowCount()) return;
-  Paste_Column_Grid_Row(Column_Grid(t), grid->Row(), Do_Copy[size_t(t)]);
+  if (spec_.StringGrid)
+    Paste_Grid_Row(grid, grid->Row(), Do_Copy[size_t(t)]);
+  else
+    Paste_Column_Grid_Row(Column_Grid(t), grid->Row(), Do_Copy[size_t(t)]);
 }
 
 // ---------------------------------------------------------------------------

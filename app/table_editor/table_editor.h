@@ -38,6 +38,7 @@
 #include "platform/ui/form.h"
 
 #include <QString>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -79,10 +80,11 @@ public:
   std::vector<TTabSheet*> Sheets;        // one per table of a two-table form
   std::vector<TExStringGrid*> Grids;     // one per table
   std::vector<TStringList> Hint_Lists;   // per table: entry k is the hint of column k + 1
-  std::vector<bool> Do_Copy;             // per table: a row of it was copied in this showing
+  std::deque<bool> Do_Copy;              // per table: a row of it was copied in this showing
   // Why the last load stopped (empty when the file was read whole or is missing).
   QString Load_Failure;
 
+  // The table's grid as a column grid (nullptr in a form of plain grids).
   TExColumnGrid* Column_Grid(int table) const;
   // The table of the active tab (the only one in a one-table form).
   int Active_Table() const;
@@ -126,11 +128,12 @@ protected:
 
   // The "Error row " text of the check messages.
   virtual int Row_Prefix_Text() const { return spec_.RowPrefix; }
-  // The key column's title, as the question about rows below an empty key names it.
-  virtual QString Key_Title(int table) const;
   // The delete question for a row of a table.
   virtual QString Delete_Question(int table, int row) const;
 
+  // Step 2 of a showing: every row to its new-row state (and a plain grid's cells
+  // to their designed read-only flags).
+  void Reset_Tables();
   // The texts "0" .. count - 1 (after "None" when asked) as a column's items.
   void Fill_Positions(int table, int col, int count, bool none);
   // The number of file rows the last load found beyond the grids.
@@ -143,7 +146,8 @@ private:
   void Make_Title_And_Buttons();
   void Make_Tables();
   TExStringGrid* Make_Grid(int table, TWinControl* parent);
-  void Reset_Tables();
+  void Design_Column_Grid(int table, TExColumnGrid* grid);
+  void Design_Plain_Grid(int table, TExStringGrid* grid);
   void Report_Load();
   bool Confirm_Failed_Load();
   bool Confirm_Lost_Rows();

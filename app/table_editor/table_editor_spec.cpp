@@ -5,6 +5,13 @@
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
+void Set_Message_Texts(TTableEditorSpec& spec, int first) {
+  spec.LostRowsText = first;
+  spec.SurplusText = first + 1;
+  spec.NotSavedText = first + 2;
+  spec.FailedLoadText = first + 3;
+}
+
 TEditorTableLayout Editor_Table_Layout(const TTableEditorSpec& spec, int table) {
   const TEditorTableSpec& t = spec.Tables[table];
   TEditorTableLayout layout;
@@ -50,7 +57,7 @@ TEditorLoad Load_Editor_Tables(const TTableEditorSpec& spec, const QString& path
     }
   } catch (const EMissingAttribute& e) {
     load.Failure = e.Message;
-    load.Box = QStringLiteral("Could not convert variant of type (Null) into type (OleStr)");
+    load.Box = QString::fromUtf16(kConversion_Error_Text);
   } catch (const EFileError& e) {
     load.Failure = e.Message;
     load.Box = e.Message;

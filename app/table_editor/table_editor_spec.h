@@ -52,7 +52,7 @@ struct TEditorColumnSpec {
   QStringList Choices;
   QString Reset;  // the cell of a reset or inserted row (the Enable column gets "Y")
   TColor Color = clWindow;
-  bool ReadOnly = false;
+  bool ReadOnly = false;  // a plain grid puts it back at every showing
 };
 
 // The state a row check carries from one row of a table to the next.
@@ -111,11 +111,24 @@ struct TTableEditorSpec {
   bool RowSelect = true;        // a click on the row-number cell selects the row
   bool Editing = true;          // the grids' editing option
   bool BoldCode = false;        // L_SW_Code in bold 14 pt instead of plain 32 pixels
+  bool ShowHints = true;        // the buttons and grids show their hints
+  QString FontName = QStringLiteral("Verdana");  // the form's font (8 pt); empty: the default
+  // Plain grids built in code (TExStringGrid): the Enable column holds real check
+  // boxes, cells are tinted one by one and the row buttons carry check states and
+  // read-only flags; else column grids whose columns carry editor, items and tint.
+  bool StringGrid = false;
   int RowHeight = 22;
-  // The rows' name in the questions and warnings about rows not saved or not loaded.
-  QString RowsWord = QStringLiteral("rows");
+  // Language texts of the form's own messages (0: the form never shows it):
+  int LostRowsText = 0;    // OK's question when rows lie below an empty key: %1 page (or form), %2 row
+  int SurplusText = 0;     // the file holds more rows than the grids: %1 file, %2 rows
+  int NotSavedText = 0;    // the file could not be written; the system's reason follows
+  int FailedLoadText = 0;  // OK's question after a load that stopped: %1 file, %2 reason
   QList<TEditorTableSpec> Tables;
 };
+
+// The four message texts from `first` on, in the order of the fields: lost rows,
+// surplus rows, not saved, failed load (the layout of an editor's own block).
+void Set_Message_Texts(TTableEditorSpec& spec, int first);
 
 // The file layout the description gives: root, version, and per table its element,
 // the attributes of columns 1.. in column order, the key and the row element name.

@@ -133,7 +133,7 @@ TEditorTableSpec Transmit_Table() {
 }
 
 TTableEditorSpec Frame_Editor(int first, int firstHint, const QString& name, int width, const QString& root,
-                              QString* path, int rowPrefix, TEditorTableSpec table) {
+                              QString* path, int rowPrefix, int messages, TEditorTableSpec table) {
   TTableEditorSpec s{.FormName = name, .ClientWidth = width, .Caption = first, .Description = first + 1};
   for (int i = 0; i < 6; ++i) {
     s.ButtonCaptions[i] = first + 2 + i;
@@ -144,7 +144,7 @@ TTableEditorSpec Frame_Editor(int first, int firstHint, const QString& name, int
   s.Path = path;
   s.RowPrefix = rowPrefix;
   s.RowSelect = false;
-  s.RowsWord = QStringLiteral("frames");
+  Set_Message_Texts(s, messages);
   s.Tables = {std::move(table)};
   return s;
 }
@@ -152,8 +152,8 @@ TTableEditorSpec Frame_Editor(int first, int firstHint, const QString& name, int
 }  // namespace
 
 const TTableEditorSpec Receive_CAN_Spec = Frame_Editor(2400, 2423, QStringLiteral("FReceiveCAN"), 1010,
-                                                       QStringLiteral("Receive_Frames"), &File_CAN_Rec_Frames, 2444,
+                                                       QStringLiteral("Receive_Frames"), &File_CAN_Rec_Frames, 2444, 2459,
                                                        Receive_Table());
 const TTableEditorSpec Transmit_CAN_Spec = Frame_Editor(2500, 2525, QStringLiteral("FTransmitCAN"), 1100,
-                                                        QStringLiteral("Transmit_Frames"), &File_CAN_Send_Frames, 2547,
+                                                        QStringLiteral("Transmit_Frames"), &File_CAN_Send_Frames, 2547, 2564,
                                                         Transmit_Table());

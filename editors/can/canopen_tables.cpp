@@ -132,9 +132,10 @@ TEditorTableSpec Table(const char* group, const char* sheet, int caption, const 
 }
 
 // The frame of the three editors: texts from `first` (caption, description, six
-// button captions), the six button hints from `firstHint`.
+// button captions), the six button hints from `firstHint`, the own messages from
+// `messages`.
 TTableEditorSpec Editor(const char* name, int width, int first, int firstHint, const char* root, QString* path,
-                        int rowPrefix, const char* rowsWord) {
+                        int rowPrefix, int messages) {
   TTableEditorSpec s{.FormName = QString::fromLatin1(name), .ClientWidth = width, .Caption = first,
                      .Description = first + 1};
   for (int i = 0; i < 6; ++i) {
@@ -145,12 +146,12 @@ TTableEditorSpec Editor(const char* name, int width, int first, int firstHint, c
   s.Version = QStringLiteral("1.003");
   s.Path = path;
   s.RowPrefix = rowPrefix;
-  s.RowsWord = QString::fromLatin1(rowsWord);
+  Set_Message_Texts(s, messages);
   return s;
 }
 
 TTableEditorSpec Make_PDO_Spec() {
-  TTableEditorSpec s = Editor("FSet_PDO_Access", 798, 2600, 2608, "PDO_CANopen", &File_PDO_CANopen, 2668, "PDOs");
+  TTableEditorSpec s = Editor("FSet_PDO_Access", 798, 2600, 2608, "PDO_CANopen", &File_PDO_CANopen, 2668, 2692);
   TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, Check_Receive_PDO);
   receive.Columns = {{.Title = 2616, .Width = 40}, Plain(2617, 2643, 60, "COB-ID"), Plain(2618, 2644, 70, "Dimension")};
   Add_Addresses(receive.Columns, 2619, 2645, 8);
@@ -166,7 +167,7 @@ TTableEditorSpec Make_PDO_Spec() {
 
 TTableEditorSpec Make_SDO_Client_Spec() {
   TTableEditorSpec s = Editor("FSet_SDO_Client_Access", 863, 2700, 2708, "SDO_Client_CANopen", &File_SDO_Client_CANopen,
-                              2760, "requests");
+                              2760, 2783);
   TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, Check_Client_Read);
   read.Columns = {{.Title = 2716, .Width = 40},       Plain(2717, 2739, 70, "Device_ID"), Plain(2718, 2740, 60, "Index"),
                   Plain(2719, 2741, 65, "SubIndex"), Plain(2720, 2742, 55, "NByte"),     Plain(2721, 2743, 65, "Poll_Time")};
@@ -184,7 +185,7 @@ TTableEditorSpec Make_SDO_Client_Spec() {
 
 TTableEditorSpec Make_SDO_Server_Spec() {
   TTableEditorSpec s = Editor("FSet_SDO_Server_Access", 749, 2800, 2808, "SDO_Server_CANopen", &File_SDO_Server_CANopen,
-                              2850, "entries");
+                              2850, 2866);
   const struct {
     const char* Group;
     const char* Sheet;

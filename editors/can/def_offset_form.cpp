@@ -255,10 +255,7 @@ bool TFDefOffset::Check_Data() {
 
 bool TFDefOffset::Confirm_Failed_Load() {
   if (Model.Failure.isEmpty()) return true;
-  const QString question = QStringLiteral("The offsets were not read completely (%1). Saving now replaces %2 with "
-                                          "what the form shows, and the offsets that were not loaded are lost. "
-                                          "Save anyway?")
-                               .arg(Model.Failure, File_DNETM_DefOff);
+  const QString question = Lang_Text(kText_DN_Failed_Load).arg(Model.Failure, File_DNETM_DefOff);
   return MessageDlg(question, mtConfirmation, {mbYes, mbNo}, 0, mbNo) == mrYes;
 }
 
@@ -269,7 +266,7 @@ void TFDefOffset::bitbtn1Click(TObject*) {
   try {
     Save_Offset_Slave_DN(File_DNETM_DefOff, Model.Slaves);
   } catch (const Exception& e) {
-    MessageDlg(e.Message, mtError, {mbOK});
+    MessageDlg(Lang_Text(kText_DN_Not_Saved) + u'\n' + e.Message, mtError, {mbOK});
     return;
   }
   Model.Failure.clear();

@@ -22,7 +22,7 @@ TTableEditorSpec Make_Spec() {
   s.Path = &File_DNETM_Net;
   s.RowPrefix = 2923;
   s.RowHeight = 21;
-  s.RowsWord = QStringLiteral("slaves");
+  Set_Message_Texts(s, 2928);
   TEditorTableSpec t{.Grid = QStringLiteral("ESG"), .Rows = 64};
   t.Columns = {
       {.Title = 2914, .Width = 45},

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString kConversion_Error = QStringLiteral("Could not convert variant of type (Null) into type (OleStr)");
-
 // A bare attribute: its text, or the stop of the reading.
 QString Bare(const TXMLNode& element, const char* name, const QString& where) {
   const QString attribute = QString::fromLatin1(name);
@@ -33,7 +31,7 @@ void Guarded(TDNetOffsets& model, F read) {
     read();
   } catch (const EMissingAttribute& e) {
     model.Failure = e.Message;
-    model.Box = kConversion_Error;
+    model.Box = QString::fromUtf16(kConversion_Error_Text);
   } catch (const Exception& e) {
     model.Failure = e.Message;
     model.Box = e.Message;
@@ -73,7 +71,7 @@ void Load_Slave_DN(const QString& path, TDNetOffsets& model) {
     const QList<TXMLNode> children = root.ChildElements();
     const int count = std::min(int(children.size()), kDN_Max_Slaves);
     if (children.size() > kDN_Max_Slaves)
-      model.Notes.append(QStringLiteral("%1 lists %2 slaves; the first %3 are shown, the rest have no offsets.")
+      model.Notes.append(Lang_Text(kText_DN_Slaves_Beyond)
                              .arg(path)
                              .arg(children.size())
                              .arg(kDN_Max_Slaves));
@@ -107,8 +105,7 @@ void Load_Offset_Slave_DN(const QString& path, TDNetOffsets& model) {
     if (!root) throw EFileError(QStringLiteral("%1 holds no element.").arg(path));
     const QList<TXMLNode> nodes = root.ChildElements();
     if (nodes.size() > qsizetype(model.Slaves.size()))
-      model.Notes.append(QStringLiteral("%1 holds the offsets of %2 slaves, the slave list has %3: the offsets of "
-                                        "the others are not loaded and will not be saved.")
+      model.Notes.append(Lang_Text(kText_DN_Nodes_Beyond)
                              .arg(path)
                              .arg(nodes.size())
                              .arg(model.Slaves.size()));
@@ -121,8 +118,7 @@ void Load_Offset_Slave_DN(const QString& path, TDNetOffsets& model) {
           Read_Bytes(Child(nodes[i], "ByteOUT", where), slave.SL_ByteOUT, slave.SL_ByteOUT_M, where + " ByteOUT");
     }
     if (beyond > 0)
-      model.Notes.append(QStringLiteral("%1 holds %2 byte row(s) beyond the byte counts of the slave list: they are "
-                                        "not loaded and will not be saved.")
+      model.Notes.append(Lang_Text(kText_DN_Bytes_Beyond)
                              .arg(path)
                              .arg(beyond));
   });
@@ -136,8 +132,7 @@ std::optional<QString> Check_Output_Offsets(const std::vector<TSlave_DN>& slaves
       const int32_t offset = StrToIntDef(slave.SL_ByteOUT[j], -1);
       if (offset < 0) continue;
       if (offset >= kDN_Offset_Area)
-        return QStringLiteral("Error in ByteOUT! Byte %1 of the slave ID %2 names the position %3, beyond the last "
-                              "position %4.")
+        return Lang_Text(kText_DN_Offset_Beyond)
             .arg(j)
             .arg(slave.ID)
             .arg(offset)

@@ -35,6 +35,14 @@ inline constexpr int kDN_Offset_Area = 1440;
 // At most the slave list editor's rows.
 inline constexpr int kDN_Max_Slaves = 64;
 
+// The form's own messages in the language list.
+inline constexpr int kText_DN_Not_Saved = 3026;       // the system's reason follows
+inline constexpr int kText_DN_Failed_Load = 3027;     // %1 reason, %2 file
+inline constexpr int kText_DN_Slaves_Beyond = 3028;   // %1 file, %2 count, %3 shown
+inline constexpr int kText_DN_Nodes_Beyond = 3029;    // %1 file, %2 nodes, %3 slaves
+inline constexpr int kText_DN_Bytes_Beyond = 3030;    // %1 file, %2 rows
+inline constexpr int kText_DN_Offset_Beyond = 3031;   // %1 byte, %2 ID, %3 position, %4 last
+
 struct TDNetOffsets {
   QList<TDNetSlaveRow> Rows;        // the slave grid
   std::vector<TSlave_DN> Slaves;    // List_Slaves_DN, slave k for row k + 1

@@ -1,6 +1,7 @@
 #include "editors/can/dmx_form.h"
 
 #include "app/editor_file/editor_file.h"
+#include "app/language/language.h"
 #include "app/state/comon.h"
 #include "editors/can/dmx_values.h"
 #include "grid/view/ex_string_grid.h"
@@ -24,11 +25,7 @@ void TFDMXDefVal::Before_Reset() {
     Application->HandleException(e.Message);
   }
   Channels = DMX_Channel_Count(text);
-  if (StrToIntDef(text, 0) > kDMX_Universe)
-    Channel_Note = QStringLiteral("ParGen.xml sets %1 DMX channels; the table holds the %2 channels of a DMX "
-                                  "universe.")
-                       .arg(Trim(text))
-                       .arg(kDMX_Universe);
+  if (StrToIntDef(text, 0) > kDMX_Universe) Channel_Note = Lang_Text(kText_DMX_Channels_Bounded).arg(Trim(text)).arg(kDMX_Universe);
   Grids.front()->SetRowCount(Channels + 1);
 }
 

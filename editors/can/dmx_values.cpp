@@ -21,7 +21,7 @@ TTableEditorSpec Make_Spec() {
   s.RowName = QStringLiteral("Row");
   s.Path = &File_DMX_Default_Values;
   s.RowPrefix = 3111;
-  s.RowsWord = QStringLiteral("channels");
+  Set_Message_Texts(s, 3113);  // no key: its lost-rows slot stays empty
   TEditorTableSpec t{.Grid = QStringLiteral("ECG_DMX_Def_Val"), .Rows = kDMX_Universe};
   t.Columns = {
       {.Title = 3106, .Width = 100},

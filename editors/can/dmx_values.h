@@ -10,6 +10,8 @@
 
 inline constexpr int kDMX_Default_Value = 1;
 inline constexpr int kDMX_Universe = 512;
+// The warning that the channel count was bounded: %1 the count, %2 the channels.
+inline constexpr int kText_DMX_Channels_Bounded = 3117;
 
 extern const TTableEditorSpec DMX_Spec;
 

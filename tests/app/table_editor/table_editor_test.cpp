@@ -52,6 +52,7 @@ TTableEditorSpec Toy_Spec() {
   s.Version = QStringLiteral("1.000");
   s.Path = &Toy_Path;
   s.RowPrefix = 2444;
+  Set_Message_Texts(s, 2459);
   TEditorTableSpec first{.Group = QStringLiteral("First"), .Sheet = QStringLiteral("TS_First"), .SheetCaption = 2614,
                          .Grid = QStringLiteral("sga"), .Rows = 6};
   first.Columns = {
@@ -198,13 +199,13 @@ TEST_F(TableEditorBase, LoadingTakesGuardedDefaultsAndStopsAtABareAttributeAskin
                    EXPECT_EQ(RowOf(1, 2), (QStringList{"2", "k2", ""}));
                    EXPECT_EQ(RowOf(1, 3), (QStringList{"3", "", ""}));
                    // The steps after the load ran.
-                   EXPECT_EQ(F().Do_Copy, (std::vector<bool>{false, false}));
+                   EXPECT_EQ(F().Do_Copy, (std::deque<bool>{false, false}));
                    EXPECT_EQ(F().Load_Failure, "Row 2 of \"Second\" has no attribute \"Count\".");
                    G(1)->SetCellEx(2, 2, "4");
                    // OK asks, No keeps the file and the form open.
                    ui.ExpectMessage(QString("%1 was not read completely (Row 2 of \"Second\" has no attribute "
-                                            "\"Count\".). Saving now replaces it with what the tables show, and "
-                                            "the rows that were not loaded are lost. Save anyway?")
+                                            "\"Count\".). Saving now replaces it with what the table shows, and "
+                                            "the frames that were not loaded are lost. Save anyway?")
                                         .arg(Toy_Path),
                                     mrNo, mtConfirmation);
                    F().Btn_OK->Click();
@@ -256,7 +257,7 @@ TEST_F(TableEditorBase, CheckShowsTheFirstFaultOfTheUsedEnabledRowsInTableOrder)
       for (int r = 0; r < c.second.size(); ++r) SetRow(1, r + 1, c.second[r]);
       if (!c.message.isEmpty()) ui.ExpectMessage(c.message, mrOk, mtError);
       if (c.name == QString("rows below a blank key not checked"))
-        ui.ExpectMessage(QStringLiteral("Receive PDO: row 1 has no CobID, so the rows below it will not be saved. "
+        ui.ExpectMessage(QStringLiteral("Receive PDO: row 1 has no CobID, so the frames below it will not be saved. "
                                         "Save anyway?"),
                          mrYes, mtConfirmation);
       F().Btn_OK->Click();
@@ -303,7 +304,7 @@ TEST_F(TableEditorBase, RowButtonsWorkOnTheActiveTableWithItsOwnCopiedFlag) {
     SetRow(0, 2, {"N", "b", "2", ""});
     G(0)->SetRow(1);
     F().Btn_CopyRow->Click();
-    EXPECT_EQ(F().Do_Copy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(F().Do_Copy, (std::deque<bool>{true, false}));
     // Paste over a used row asks first.
     G(0)->SetRow(2);
     ui.ExpectMessage(QStringLiteral("Row Already used. Do you want to overwrite the values?"), mrYes);
@@ -334,7 +335,7 @@ TEST_F(TableEditorBase, RowButtonsWorkOnTheActiveTableWithItsOwnCopiedFlag) {
     F().Btn_InsRow->Click();
     EXPECT_EQ(RowOf(1, 1), (QStringList{"1", "", ""}));
     F().Btn_CopyRow->Click();
-    EXPECT_EQ(F().Do_Copy, (std::vector<bool>{false, true}));
+    EXPECT_EQ(F().Do_Copy, (std::deque<bool>{false, true}));
     F().Btn_Cancel->Click();
   });
   // A new showing clears the flags: the copy of the last showing is refused.
@@ -381,7 +382,7 @@ TEST_F(TableEditorBase, RowsBeyondTheGridsAreReportedOnceAndNotLoaded) {
   for (int i = 1; i <= 9; ++i) rows += "<row Name=\"n" + QByteArray::number(i) + "\" Count=\"1\" Pos=\"\"/>";
   WriteFileWhole(Toy_Path, "<Toy><First>" + rows + "</First><Second/></Toy>");
   ScriptedUi ui;
-  ui.ExpectMessage(QString("%1 holds more rows than the tables can show: 3 row(s) were not loaded and will not be "
+  ui.ExpectMessage(QString("%1 holds more frames than the table can show: 3 row(s) were not loaded and will not be "
                            "saved.")
                        .arg(Toy_Path),
                    mrOk, mtWarning);

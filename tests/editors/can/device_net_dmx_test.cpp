@@ -97,7 +97,7 @@ TEST_F(DeviceNetAndDMX, DmxTableFollowsTheChannelCountAndWritesEveryChannel) {
   WriteFileWhole(File_DMX_Default_Values, "<DMX_Default_Values>" + rows + "<Row Mnemonic=\"x\"/></DMX_Default_Values>");
   WriteFileWhole(File_ParGen, "<Par_Gen><DMX_Num_Channels>24</DMX_Num_Channels></Par_Gen>");
   ScriptedUi ui;
-  ui.ExpectMessage(QString("%1 holds more channels than the tables can show: 7 row(s) were not loaded and will not be "
+  ui.ExpectMessage(QString("%1 holds more channels than the table can show: 7 row(s) were not loaded and will not be "
                            "saved.")
                        .arg(File_DMX_Default_Values),
                    mrOk, mtWarning);
@@ -136,7 +136,7 @@ TEST_F(DeviceNetAndDMX, DmxTableFollowsTheChannelCountAndWritesEveryChannel) {
   });
   form->ShowModal();
   WriteFileWhole(File_ParGen, "<Par_Gen><DMX_Num_Channels>0</DMX_Num_Channels></Par_Gen>");
-  ui.ExpectMessage(QString("%1 holds more channels than the tables can show: 2 row(s) were not loaded and will not be "
+  ui.ExpectMessage(QString("%1 holds more channels than the table can show: 2 row(s) were not loaded and will not be "
                            "saved.")
                        .arg(File_DMX_Default_Values),
                    mrOk, mtWarning);
