@@ -10,6 +10,8 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/page_control.h"
 
+#include <utility>
+
 TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;
 
 namespace {
@@ -31,10 +33,21 @@ TEditorColumnSpec List(int title, int hint, int width, TColor color, TColumnItem
           .Color = color};
 }
 
+// A table of rules: its page, grid and columns; both share key, Enable, area and
+// delete question.
+TEditorTableSpec Rule_Table(const char* sheet, int caption, const char* grid, QList<TEditorColumnSpec> columns) {
+  TEditorTableSpec t{.Sheet = sheet, .SheetCaption = caption, .Grid = grid, .Rows = kData_Rows};
+  t.Columns = std::move(columns);
+  t.KeyColumn = kMB_IP_Address;
+  t.EnableColumn = kMB_Enable;
+  t.Area = kMB_Data_Bytes;
+  t.DeleteQuestion = 1861;
+  return t;
+}
+
 // The columns as the form designs them: title and hint texts, width, tint.
 TEditorTableSpec Read_Table() {
-  TEditorTableSpec t{.Sheet = "TS_Modbus_Read", .SheetCaption = 1806, .Grid = "ECG_Modbus_Read", .Rows = kData_Rows};
-  t.Columns = {
+  return Rule_Table("TS_Modbus_Read", 1806, "ECG_Modbus_Read", {
       {.Title = 1808, .Width = 40},
       Check(1809, 1869, 50, 0xB0D8FF),
       Text(1810, 1870, 101, 0xFEFAE0),
@@ -51,17 +64,11 @@ TEditorTableSpec Read_Table() {
       Check(1900, 1902, 80, 0xA8FFFF),
       List(1862, 1881, 120, 0xFFD5D5, TColumnItems::None),  // Topic: the topic list is empty in this model
       Text(1821, 1882, 140, 0xFFFFFF),
-  };
-  t.KeyColumn = kMB_IP_Address;
-  t.EnableColumn = kMB_Enable;
-  t.Area = kMB_Data_Bytes;
-  t.DeleteQuestion = 1861;
-  return t;
+  });
 }
 
 TEditorTableSpec Write_Table() {
-  TEditorTableSpec t{.Sheet = "TS_Modbus_Write", .SheetCaption = 1807, .Grid = "ECG_Modbus_Write", .Rows = kData_Rows};
-  t.Columns = {
+  return Rule_Table("TS_Modbus_Write", 1807, "ECG_Modbus_Write", {
       {.Title = 1822, .Width = 40},
       Check(1823, 1883, 50, 0xB0D8FF),
       Text(1824, 1884, 101, 0xFEFAE0),
@@ -79,12 +86,7 @@ TEditorTableSpec Write_Table() {
       Check(1836, 1896, 40, 0xA8FFFF),
       Check(1901, 1903, 80, 0xA8FFFF),
       Text(1837, 1897, 150, 0xFFFFFF),
-  };
-  t.KeyColumn = kMB_IP_Address;
-  t.EnableColumn = kMB_Enable;
-  t.Area = kMB_Data_Bytes;
-  t.DeleteQuestion = 1861;
-  return t;
+  });
 }
 
 TTableEditorSpec Make_Spec() {

@@ -7,6 +7,8 @@
 #include "editors/can/device_net_form.h"
 #include "editors/can/dmx_form.h"
 #include "editors/can/j1939_forms.h"
+#include "gateway/ethercat_slave_form.h"
+#include "gateway/modbus_tcp_master_form.h"
 
 #include "app/state/comon.h"
 #include "grid/view/column_grid.h"
@@ -53,6 +55,10 @@ TEST_F(EditorShots, EveryEditorAsShown) {
                                    "<Transmit_PDO/></PDO_CANopen>");
   WriteFileWhole(File_J1939_Rec_Frames, "<Receive_J1939><row DP=\"0\" PGN=\"0xFEF1\" SA=\"0\" TP=\"N\" "
                                         "Mnemonic=\"Cruise\"/></Receive_J1939>");
+  WriteFileWhole(File_EtherCAT_Slave,
+                 "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master><row Enable=\"Y\" Type=\"UINT16\" "
+                 "Length=\"2\" Name=\"Speed\"/><row Enable=\"Y\" Type=\"BOOL\" Name=\"Run\"/></EtherCAT_Slave_To_Master>"
+                 "<EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>");
   std::vector<std::unique_ptr<TForm>> forms;
   forms.emplace_back(Create<TFReceiveCAN>(nullptr));
   forms.emplace_back(Create<TFTransmitCAN>(nullptr));
@@ -66,6 +72,9 @@ TEST_F(EditorShots, EveryEditorAsShown) {
   forms.emplace_back(Create<TFTransmitJ1939>(nullptr));
   forms.emplace_back(Create<TFReceiveNMEA>(nullptr));
   forms.emplace_back(Create<TFTransmitNMEA>(nullptr));
+  // The gateway's own editors on the same base.
+  forms.emplace_back(Create<TFEtherCATSlave>(nullptr));
+  forms.emplace_back(Create<TFModbus_TCP_Master_Set_Access>(nullptr));
   for (const auto& form : forms) Shoot(form.get(), folder);
   // The second page of a two-table editor.
   auto* pdo = static_cast<TFSet_PDO_Access*>(forms[5].get());
