@@ -100,11 +100,11 @@ void Set_SW_Version_Text(TParameter_Block& block) {
 }
 
 void Parse_EEPROM_Config(const QString& text, TEtherCAT_Slave_Header& header) {
+  // Chunks are taken by position, not cut off the text, so a long hand-edited text
+  // of chunks that are no byte is read in one pass.
   int index = 0;
-  QString rest = text;
-  while (!rest.isEmpty() && index < kEEPROM_Config_Size) {
-    const QString chunk = rest.left(2);
-    rest.remove(0, chunk.size());
+  for (qsizetype at = 0; at < text.size() && index < kEEPROM_Config_Size; at += 2) {
+    const QString chunk = text.mid(at, 2);
     int32_t value = -1;
     if (!TryStrToInt(u'$' + chunk, value) || value < 0 || value > 255) continue;
     header.Eeprom[index++] = static_cast<uint8_t>(value);

@@ -20,3 +20,17 @@ TXMLNode Required_Group(const TXMLNode& parent, const QString& name, const QStri
     throw EFileError(QStringLiteral("The file \"%1\" lacks the element \"%2\".").arg(path, name));
   return group;
 }
+
+QList<TXMLNode> Table_Rows(const TXMLNode& group, int maxRows, const QString& path) {
+  QList<TXMLNode> rows = group.ChildElements();
+  if (rows.size() > maxRows)
+    throw EFileError(QStringLiteral("The file \"%1\": \"%2\" holds %3 rows, more than the %4 its editor takes.")
+                         .arg(path, group.NodeName())
+                         .arg(rows.size())
+                         .arg(maxRows));
+  return rows;
+}
+
+void Refuse_Table_Row(const QString& path, const TXMLNode& group, int row, const QString& what) {
+  throw EFileError(QStringLiteral("The file \"%1\": row %2 of \"%3\" %4.").arg(path).arg(row).arg(group.NodeName(), what));
+}

@@ -14,3 +14,12 @@ TXMLNode Load_Project_File(TXMLDocument& doc, const QString& path);
 // The child `name` of `parent`; raises EFileError naming the file and the group
 // when it is missing.
 TXMLNode Required_Group(const TXMLNode& parent, const QString& name, const QString& path);
+
+// The row elements of a table group. Raises EFileError naming the file and the
+// group when it holds more than `maxRows`, the rows its editor shows: a file with
+// more was not written by the editor, and the editor would drop the rest.
+QList<TXMLNode> Table_Rows(const TXMLNode& group, int maxRows, const QString& path);
+
+// Raises EFileError for row `row` (1-based, as the editor numbers it) of a table
+// group: "The file "<path>": row <row> of "<group>" <what>."
+[[noreturn]] void Refuse_Table_Row(const QString& path, const TXMLNode& group, int row, const QString& what);

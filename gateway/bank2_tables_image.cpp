@@ -3,10 +3,16 @@
 #include "app/routines/decimal_numbers.h"
 #include "gateway/bank1_image_bytes.h"
 #include "gateway/bank1_project_file.h"
+#include "gateway/ethercat_slave_variables.h"
+#include "gateway/modbus_tcp_master_file.h"
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
 #include <cstring>
+
+// Each table holds no more rows than its editor shows; both tables together fit the image.
+static_assert(2 * kMB_Max_Rules <= kMax_Modbus_Rules);
+static_assert(2 * kEC_Max_Variables <= kMax_EtherCAT_Entries);
 
 namespace {
 
@@ -217,14 +223,19 @@ constexpr TVariable_Table kVariable_Tables[] = {
     {"EtherCAT_Master_To_Slave", 0},
 };
 
-TEtherCAT_pd Read_Entry(const TXMLNode& row, uint8_t access) {
+// `number` is the row's place in its table (1-based), for the error that names it.
+TEtherCAT_pd Read_Entry(const TXMLNode& row, uint8_t access, const TXMLNode& table, int number, const QString& path) {
   TEtherCAT_pd e;
   // 1. Direction.
   e.access = access;
-  // 2. Type and length.
+  // 2. Type and length. An Array or String takes its Length, which must be one the
+  // editor allows: a hand-edited 0 or 300 would give a value of no or of wrapped size.
   uint8_t length = 0;
   e.Data_Type = EtherCAT_Type_Code(row.Attribute(QStringLiteral("Type")), length);
-  e.length = length != 0 ? length : static_cast<uint8_t>(StrToIntDef(row.Attribute(QStringLiteral("Length")), 1));
+  const QString lengthText = row.Attribute(QStringLiteral("Length"));
+  if ((e.Data_Type == kType_String || e.Data_Type == kType_Array) && !Var_Length_Allowed(lengthText))
+    Refuse_Table_Row(path, table, number, Var_Length_Refusal(lengthText));
+  e.length = length != 0 ? length : static_cast<uint8_t>(StrToIntDef(lengthText, 1));
   // 3. Place in the slave's data (inputs only).
   if (access == 1) {
     e.position = static_cast<uint32_t>(StrToIntDef(row.Attribute(QStringLiteral("Position")), 0));
@@ -260,13 +271,11 @@ void Read_Modbus_TCP_Rules(const QString& path, std::vector<TModbus_TCP_Rule>& r
     for (const auto& [table, kind] : tables) {
       const QString name = table.NodeName();
       int index = 0;
-      // 3. Every counting row fills the next rule.
-      for (const TXMLNode& row : table.ChildElements()) {
+      // 3. Every counting row fills the next rule; a table holds no more rows than
+      // the editor shows, so both together stay within the 1024 records.
+      for (const TXMLNode& row : Table_Rows(table, kMB_Max_Rules, path)) {
         ++index;
         if (!Rule_Row_Counts(row)) continue;
-        if (static_cast<int>(rules.size()) == kMax_Modbus_Rules)
-          throw EDevice_Image_Error(
-              QStringLiteral("The file \"%1\" holds more than %2 enabled rules.").arg(path).arg(kMax_Modbus_Rules));
         rules.push_back(Read_Rule(TRule_Row(row, path, name, index), kind));
       }
     }
@@ -288,33 +297,34 @@ void Read_EtherCAT_Variables(const QString& path, uint32_t base, TEtherCAT_Slave
   const TXMLNode root = Load_Project_File(doc, path);
   if (root.IsNull()) return;
   const TXMLNode variables = Required_Group(root, QStringLiteral("EtherCAT_Slave_Variables"), path);
+  // A table holds no more rows than the editor shows, so both together stay within
+  // the 512 entries.
   QList<TXMLNode> tables;
-  for (const TVariable_Table& t : kVariable_Tables)
+  QList<QList<TXMLNode>> tableRows;
+  for (const TVariable_Table& t : kVariable_Tables) {
     tables.append(Required_Group(variables, QString::fromLatin1(t.Group), path));
+    tableRows.append(Table_Rows(tables.last(), kEC_Max_Variables, path));
+  }
 
   // 3. First pass: the initial values start behind all names (counted in UTF-8 bytes).
   uint32_t nextValue = nextName;
-  int enabled = 0;
-  for (const TXMLNode& table : tables) {
-    for (const TXMLNode& row : table.ChildElements()) {
+  for (const QList<TXMLNode>& rows : tableRows) {
+    for (const TXMLNode& row : rows) {
       if (!Variable_Enabled(row)) continue;
-      ++enabled;
       const QByteArray name = row.Attribute(QStringLiteral("Name")).toUtf8();
       if (!name.isEmpty()) nextValue += static_cast<uint32_t>(name.size()) + 1;
     }
   }
-  if (enabled > kMax_EtherCAT_Entries)
-    throw EDevice_Image_Error(QStringLiteral("The file \"%1\" holds more than %2 enabled variables.")
-                                  .arg(path)
-                                  .arg(kMax_EtherCAT_Entries));
 
   // 4. Second pass: inputs, then outputs; subindex and offset restart per direction.
   for (qsizetype t = 0; t < tables.size(); ++t) {
     uint32_t subindex = 0;
     uint32_t offset = 0;
-    for (const TXMLNode& row : tables[t].ChildElements()) {
+    int number = 0;
+    for (const TXMLNode& row : tableRows[t]) {
+      ++number;
       if (!Variable_Enabled(row)) continue;
-      TEtherCAT_pd e = Read_Entry(row, kVariable_Tables[t].Access);
+      TEtherCAT_pd e = Read_Entry(row, kVariable_Tables[t].Access, tables[t], number, path);
       e.subindex = subindex++;
       e.entry_index = 0;
       e.ethercat_offset = offset;

@@ -75,13 +75,15 @@ uint8_t EtherCAT_Type_Code(const QString& typeName, uint8_t& length);
 // Fills `rules` from ModbusTCPM_SetAccess.xml (read rules first, then write rules,
 // disabled rows leave no gap) and stores their number at 0x048 of the block. A
 // missing file gives no rules. Raises an Exception for a malformed file, a missing
-// group, a missing or non-numeric required attribute, or more than 1024 rules.
+// group, a missing or non-numeric required attribute, or a table of more rows than
+// the editor shows (512).
 void Read_Modbus_TCP_Rules(const QString& path, std::vector<TModbus_TCP_Rule>& rules, TParameter_Block& block);
 
 // Fills the header's count and table address and the entries from
 // EtherCAT_Slave.xml (base: the device address of the EtherCAT part). A missing
-// file gives no entries. Raises an Exception for a malformed file, a missing group
-// or more than 512 entries.
+// file gives no entries. Raises an Exception naming the file (and the row) for a
+// malformed file, a missing group, a table of more rows than the editor shows (256)
+// or an enabled Array or String whose Length the editor would refuse (not 1 to 255).
 void Read_EtherCAT_Variables(const QString& path, uint32_t base, TEtherCAT_Slave_Header& header,
                              std::vector<TEtherCAT_pd>& entries);
 

@@ -4,9 +4,12 @@
 #include "gateway/bank1_parameter_block.h"
 #include "gateway/bank1_project_file.h"
 #include "gateway/esi_identity.h"
+#include "gateway/ethercat_slave_variables.h"
 #include "platform/os/files.h"
+#include "platform/rtl/exceptions.h"
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
+#include "platform/xml/xml_document.h"
 
 #include <tuple>
 
@@ -35,15 +38,17 @@ QString Escaped(const QString& text) {
 
 QString Hex(uint32_t value, int digits) { return IntToHex(value, digits); }
 
-// Input bytes: a non-BIT entry ends any Bool run and adds its Length (a String its
-// Length + 1, the bytes it takes); every started group of 8 Bools adds one byte.
+// Input bytes: a non-BIT entry ends any Bool run and adds the bytes it takes (its
+// bit length / 8: a fixed type its own size whatever its Length attribute, an
+// Array its Length, a String its Length + 1); every started group of 8 Bools adds
+// one byte. The readers cap the rows and the Lengths, so the count stays small.
 class TInput_Byte_Counter {
 public:
-  void Add(const QString& dataType, int32_t lengthAttribute, bool isString) {
+  void Add(const QString& dataType, int32_t bits) {
     if (dataType != kBIT) {
       run_ = false;
       counter_ = 0;
-      bytes_ += lengthAttribute + (isString ? 1 : 0);
+      bytes_ += bits / 8;
       return;
     }
     if (!run_) {
@@ -57,12 +62,12 @@ public:
       bytes_ += 1;
     }
   }
-  int32_t Bytes() const { return bytes_; }
+  int64_t Bytes() const { return bytes_; }
 
 private:
   bool run_ = false;
   int counter_ = 0;
-  int32_t bytes_ = 0;
+  int64_t bytes_ = 0;
 };
 
 class TLine_List {
@@ -171,6 +176,10 @@ TESI_Sources Load_ESI_Sources(const QString& parGenPath, const QString& etherCat
     if (!revision.IsNull()) s.Revision = Revision_Number_From_Text(revision.Text(), 0);
     const TXMLNode name = parGen.ChildByName(QStringLiteral("EtherCAT_Slave_Name"));
     if (!name.IsNull()) s.Device_Name = name.Text();
+    if (!IsXmlText(s.Device_Name))
+      throw EFileError(QStringLiteral("The file \"%1\": the element \"EtherCAT_Slave_Name\" holds a character "
+                                      "that an XML file cannot hold.")
+                           .arg(parGenPath));
     const TXMLNode node = parGen.ChildByName(QStringLiteral("EtherCAT_Slave_Node_Address"));
     if (!node.IsNull()) s.Node_Address = Node_Address_From_Text(node.Text(), 1);
   }
@@ -182,20 +191,29 @@ TESI_Sources Load_ESI_Sources(const QString& parGenPath, const QString& etherCat
   const TXMLNode outputs = Required_Group(variables, QStringLiteral("EtherCAT_Master_To_Slave"), etherCatPath);
   TInput_Byte_Counter bytes;
   for (const auto& [table, list, isInput] : {std::tuple{inputs, &s.Inputs, true}, std::tuple{outputs, &s.Outputs, false}}) {
-    for (const TXMLNode& row : table.ChildElements()) {
+    // No more rows than the editor shows; each refusal names the row as the editor numbers it.
+    int number = 0;
+    for (const TXMLNode& row : Table_Rows(table, kEC_Max_Variables, etherCatPath)) {
+      ++number;
       if (row.Attribute(QStringLiteral("Enable")) != u"Y") continue;
-      const int32_t lengthAttribute = StrToIntDef(row.Attribute(QStringLiteral("Length")), 0);
+      const QString lengthText = row.Attribute(QStringLiteral("Length"));
       const QString type = row.Attribute(QStringLiteral("Type"));
+      const QString mapped = UpperCase(Trim(type));
+      if ((mapped == u"ARRAY" || mapped == u"STRING") && !Var_Length_Allowed(lengthText))
+        Refuse_Table_Row(etherCatPath, table, number, Var_Length_Refusal(lengthText));
       TEtherCAT_Rule rule;
       rule.Name = row.Attribute(QStringLiteral("Name"));
-      rule.Length = lengthAttribute;
+      if (!IsXmlText(rule.Name))
+        Refuse_Table_Row(etherCatPath, table, number,
+                         QStringLiteral("has a Name holding a character that an XML file cannot hold"));
+      rule.Length = StrToIntDef(lengthText, 0);
       Map_ESI_Data_Type(type, rule.Length, rule.DataType);
       list->append(rule);
       // 5. Input byte count.
-      if (isInput) bytes.Add(rule.DataType, lengthAttribute, UpperCase(Trim(type)) == u"STRING");
+      if (isInput) bytes.Add(rule.DataType, rule.Length);
     }
   }
-  s.Input_Bytes = bytes.Bytes();
+  s.Input_Bytes = static_cast<int32_t>(bytes.Bytes());
   return s;
 }
 

@@ -34,9 +34,12 @@ QString Format_PDO_Number(int n);
 // The node address as its low byte then its high byte, two hex digits each.
 QString Node_Address_Text(uint16_t node);
 
-// Reads the two project files (either may be missing). Raises an Exception for a
-// file that cannot be read or is not well-formed, and for an EtherCAT_Slave.xml
-// without its variable groups.
+// Reads the two project files (either may be missing). Raises an Exception naming
+// the file for one that cannot be read or is not well-formed, for an
+// EtherCAT_Slave.xml without its variable groups or with a table of more rows than
+// the editor shows (256), and naming the row for an enabled Array or String whose
+// Length the editor would refuse (not 1 to 255) or a name holding a character an
+// XML file cannot hold (so the file written is always well-formed).
 TESI_Sources Load_ESI_Sources(const QString& parGenPath, const QString& etherCatPath);
 // The file's lines, without line ends.
 QStringList ESI_Lines(const TESI_Sources& sources);

@@ -15,11 +15,6 @@ bool CheckArraySting(const QString& text) {
 
 namespace {
 
-bool Length_In_Range(const QString& length) {
-  const int32_t v = StrToIntDef(length, -1);
-  return v >= 1 && v <= 255;
-}
-
 // Walks the used rows of one table and checks the enabled ones.
 template <typename Check>
 std::optional<TRowCheckFailure> Check_Table(const TEditorTable& grid, int initValueCol, Check check) {
@@ -39,7 +34,7 @@ std::optional<TRowCheckFailure> Check_Table(const TEditorTable& grid, int initVa
 std::optional<int> Check_Slave_To_Master_Variable(const TEtherCATVariableCells& cells) {
   const int32_t length = StrToIntDef(cells.Length, -1);
   if (cells.Type == u"Array") {
-    if (!Length_In_Range(cells.Length)) return 1052;
+    if (!Var_Length_Allowed(cells.Length)) return 1052;
     if (cells.InitValue.isEmpty()) return std::nullopt;
     if (cells.InitValue.size() % 2 != 0) return 1053;
     if (cells.InitValue.size() / 2 > length) return 1054;
@@ -47,7 +42,7 @@ std::optional<int> Check_Slave_To_Master_Variable(const TEtherCATVariableCells& 
     return std::nullopt;
   }
   if (cells.Type == u"String") {
-    if (!Length_In_Range(cells.Length)) return 1056;
+    if (!Var_Length_Allowed(cells.Length)) return 1056;
     if (!cells.InitValue.isEmpty() && cells.InitValue.size() > length) return 1057;
   }
   return std::nullopt;
@@ -55,7 +50,7 @@ std::optional<int> Check_Slave_To_Master_Variable(const TEtherCATVariableCells& 
 
 std::optional<int> Check_Master_To_Slave_Variable(const TEtherCATVariableCells& cells) {
   if (cells.Type != u"Array" && cells.Type != u"String") return std::nullopt;
-  if (!Length_In_Range(cells.Length)) return 1058;
+  if (!Var_Length_Allowed(cells.Length)) return 1058;
   return std::nullopt;
 }
 

@@ -4,6 +4,8 @@
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
+#include <algorithm>
+
 const std::array<TVarTypeLength, 10> Var_Types = {{
     {u"Bool", u"1", true},
     {u"Int8", u"1", true},
@@ -23,6 +25,18 @@ const TVarTypeLength* Find_Var_Type(const QString& type) {
   return nullptr;
 }
 
+bool Var_Length_Allowed(const QString& length) {
+  const int32_t v = StrToIntDef(length, -1);
+  return v >= kMin_Var_Length && v <= kMax_Var_Length;
+}
+
+QString Var_Length_Refusal(const QString& length) {
+  return QStringLiteral("has the Length \"%1\"; an Array or a String takes %2 to %3")
+      .arg(length)
+      .arg(kMin_Var_Length)
+      .arg(kMax_Var_Length);
+}
+
 std::optional<bool> VarSetLength(TEditorTable& grid, const QString& type, int row) {
   const TVarTypeLength* t = Find_Var_Type(type);
   if (t == nullptr) return std::nullopt;
@@ -33,11 +47,14 @@ std::optional<bool> VarSetLength(TEditorTable& grid, const QString& type, int ro
 namespace {
 
 // Bytes a variable of a type other than Bool takes: the fixed size of its type, or
-// the Length cell as a number (0 when it is none), one more for a String.
-int32_t Variable_Size(const QString& type, const QString& length) {
+// the Length cell as a number (0 when it is none or below 0), one more for a String.
+// Counted in 64 bits: a hand-edited Length near the 32-bit limit cannot overflow,
+// and positions never run backwards.
+int64_t Variable_Size(const QString& type, const QString& length) {
   const TVarTypeLength* t = Find_Var_Type(type);
   if (t != nullptr && t->ReadOnly) return StrToIntDef(QString::fromUtf16(t->Length), 0);
-  return StrToIntDef(length, 0) + (type == u"String" ? 1 : 0);
+  const int64_t bytes = std::max<int64_t>(StrToIntDef(length, 0), 0);
+  return bytes + (type == u"String" ? 1 : 0);
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ inline constexpr int kMtS_Mnemonic = 7;
 inline constexpr int kStM_ColCount = 9;
 inline constexpr int kMtS_ColCount = 8;
 inline constexpr int kEC_RowCount = 257;  // the title row and 256 variables
+// The variables one table holds: readers of the file take no more.
+inline constexpr int kEC_Max_Variables = kEC_RowCount - 1;
 
 // A type name (compared exactly, letter case included), the Length cell it sets and
 // whether that cell is then read-only. For the fixed types the Length is also the
@@ -41,6 +43,15 @@ extern const std::array<TVarTypeLength, 10> Var_Types;
 
 // The entry of a type name; nullptr for any other text.
 const TVarTypeLength* Find_Var_Type(const QString& type);
+
+// The Length the editor accepts for an Array or String variable: a number from
+// 1 to 255 (its OK check refuses any other). The device image and the slave
+// information file refuse a hand-edited file that gives another.
+inline constexpr int32_t kMin_Var_Length = 1;
+inline constexpr int32_t kMax_Var_Length = 255;
+bool Var_Length_Allowed(const QString& length);
+// What a reader of the file says of an Array or String row with such a Length.
+QString Var_Length_Refusal(const QString& length);
 
 // The type rule on one row: writes the Length cell (column 3) for a known type and
 // answers the read-only state the Length cell takes; for any other text nothing

@@ -38,6 +38,8 @@ inline constexpr int kMBW_SwapWord = 15;
 inline constexpr int kMBW_Mnemonic = 16;
 inline constexpr int kMBW_ColCount = 17;
 inline constexpr int kMB_RowCount = 513;  // the title row and 512 rules
+// The rules one table holds: readers of the file take no more.
+inline constexpr int kMB_Max_Rules = kMB_RowCount - 1;
 
 // Size of the converter's input and output data arrays.
 inline constexpr int32_t kMB_Data_Bytes = 1500;

@@ -21,9 +21,12 @@ void Load_Default_Texts() {
 }
 
 void Load_Language_File(const QString& path) {
-  // Read and decode the whole file first, so a file that cannot be read changes nothing.
-  const QStringList lines = Split_Language_Lines(Decode_Language_File(ReadFileWhole(path)));
-  for (const QString& line : lines) {
+  // Read and decode the whole file first, so a file that cannot be read (or is beyond
+  // the size cap) changes nothing; then take its lines one at a time.
+  const QString text = Decode_Language_File(ReadFileWhole(path, kMax_Input_File_Size));
+  TLanguage_Lines lines(text);
+  QString line;
+  while (lines.Next(line)) {
     int index = -1;
     QString value;
     if (Read_Language_Line(line, Language_Max_Index, index, value)) Language_Texts.Put(index, value);
@@ -58,8 +61,10 @@ QString FindShippedLanguageFile(const QString& fileName) {
 QString Load_Language() {
   // 1. Start again from the defaults, so nothing of an earlier language survives.
   Load_Default_Texts();
-  // 2. The chosen language's file.
-  QString path = FindShippedLanguageFile(Language_Name + QStringLiteral(".lng"));
+  // 2. The chosen language's file; a name that is no plain file name (one the settings
+  // file may hold, such as "../x") is never looked for, so English takes its place.
+  QString path;
+  if (IsPlainFileName(Language_Name)) path = FindShippedLanguageFile(Language_Name + QStringLiteral(".lng"));
   // 3. Otherwise English, from its file if there is one.
   if (path.isEmpty()) {
     Language_Name = QString::fromUtf16(kDefault_Language);

@@ -25,12 +25,14 @@ void Create_Language_Texts();
 void Load_Default_Texts();
 
 // Replaces the texts that the language file at `path` names; the others keep their
-// value. Raises EFileError when the file cannot be read, changing nothing.
+// value. Raises EFileError when the file cannot be read or is larger than
+// kMax_Input_File_Size, changing nothing.
 void Load_Language_File(const QString& path);
 
 // Fills the list for Language_Name: the defaults, then LANGUAGE/<Language_Name>.lng
 // of the program's folder, else of the data root (Shipped_Folders);
-// when that file is missing, Language_Name becomes "English" and English.lng is read
+// when that file is missing, or the name is no plain file name (it holds a path
+// separator or is ".."), Language_Name becomes "English" and English.lng is read
 // if present. The file name is matched case-insensitively when the exact one is
 // missing. Returns the reason when the language file exists but cannot be read
 // (the defaults then stay), else an empty text.

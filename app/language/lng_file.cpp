@@ -24,17 +24,22 @@ QString Decode_Language_File(const QByteArray& bytes) {
   return DecodeWindows1252(bytes);
 }
 
+bool TLanguage_Lines::Next(QString& line) {
+  const qsizetype n = text_.size();
+  if (start_ >= n) return false;
+  qsizetype i = start_;
+  while (i < n && text_[i] != u'\r' && text_[i] != u'\n') ++i;
+  line = text_.mid(start_, i - start_);
+  if (i < n && text_[i] == u'\r' && i + 1 < n && text_[i + 1] == u'\n') ++i;
+  start_ = i + 1;
+  return true;
+}
+
 QStringList Split_Language_Lines(const QString& text) {
   QStringList lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c != u'\r' && c != u'\n') continue;
-    lines.append(text.mid(start, i - start));
-    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.append(text.mid(start));
+  TLanguage_Lines walk(text);
+  QString line;
+  while (walk.Next(line)) lines.append(line);
   return lines;
 }
 

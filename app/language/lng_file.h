@@ -10,7 +10,20 @@
 // dropped); without a mark the ANSI code page, Windows-1252.
 QString Decode_Language_File(const QByteArray& bytes);
 
-// The lines of a text; a line ends at CR LF, LF or CR.
+// Walks the lines of a text one at a time, so that a file of many short lines
+// never becomes a list of them; a line ends at CR LF, LF or CR.
+class TLanguage_Lines {
+public:
+  explicit TLanguage_Lines(const QString& text) : text_(text) {}
+  // The next line; false after the last one.
+  bool Next(QString& line);
+
+private:
+  const QString& text_;
+  qsizetype start_ = 0;
+};
+
+// The lines of a text, as TLanguage_Lines walks them.
 QStringList Split_Language_Lines(const QString& text);
 
 // One line of a language file. True when it sets a text: then `index` (0 <= index

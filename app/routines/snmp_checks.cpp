@@ -3,6 +3,8 @@
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
+#include <QStringList>
+
 namespace {
 
 constexpr int kMaxOIDLength = 61;

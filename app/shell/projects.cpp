@@ -25,13 +25,9 @@ bool isFolderInProjects(const QString& name) {
 }  // namespace
 
 bool Is_Safe_Project_Name(const QString& name) {
-  // "." and "..", and every hidden (dot) folder, which Open does not list.
-  if (name.startsWith(u'.')) return false;
-  for (const QChar c : name) {
-    if (c == u'/' || c == u'\\') return false;
-    if (c.category() == QChar::Other_Control) return false;
-  }
-  return true;
+  // "." and "..", and every hidden (dot) folder, which Open does not list; and no
+  // path separator or control character.
+  return !name.startsWith(u'.') && IsPlainFileName(name);
 }
 
 int Create_Project(const QString& name) {

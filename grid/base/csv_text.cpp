@@ -22,7 +22,7 @@ QString UndoubleChar(QChar Ch, const QString& Text) {
   return result;
 }
 
-int FindClosingQuote(QChar Ch, const QString& Text, int& Pos) {
+int FindClosingQuote(QChar Ch, QStringView Text, int& Pos) {
   Pos = 0;
   int run = 0;
   const int n = static_cast<int>(Text.size());
@@ -45,12 +45,13 @@ int FindClosingQuote(QChar Ch, const QString& Text, int& Pos) {
 }
 
 int CountQuoteRuns(QChar Ch, const QString& Text) {
+  // The rest after each find is a view further into the text, not a copy.
   int count = 0;
-  QString rest = Text;
+  QStringView rest(Text);
   int pos = 0;
   while (FindClosingQuote(Ch, rest, pos) > 0) {
     ++count;
-    rest.remove(0, pos);
+    rest = rest.mid(pos);
   }
   return count;
 }
@@ -66,7 +67,7 @@ QString CutFirstField(QString& Text, const QString& Delimiter) {
   return field;
 }
 
-QChar FindFirstOfOutsideQuotes(const QString& Chars, const QString& Text, int& Pos) {
+QChar FindFirstOfOutsideQuotes(const QString& Chars, QStringView Text, int& Pos) {
   int quotes = 0;
   for (qsizetype i = 0; i < Text.size(); ++i) {
     if (Text[i] == u'"') ++quotes;

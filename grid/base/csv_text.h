@@ -13,9 +13,9 @@ QString UndoubleChar(QChar Ch, const QString& Text);
 // 1-based position of the Ch that closes a field whose inner Ch are doubled: the
 // last Ch of the first run of odd length, or a Ch that ends the text; 0 when
 // none. The result is also stored in Pos.
-int FindClosingQuote(QChar Ch, const QString& Text, int& Pos);
+int FindClosingQuote(QChar Ch, QStringView Text, int& Pos);
 // How often FindClosingQuote finds a closing position when the text is cut after
-// each find.
+// each find (in one pass over the text).
 int CountQuoteRuns(QChar Ch, const QString& Text);
 int CountChar(QChar Ch, const QString& Text);
 
@@ -26,7 +26,7 @@ QString CutFirstField(QString& Text, const QString& Delimiter);
 // The first character of Text that is one of Chars and has an even number of
 // double quotes before it (itself included); Pos receives its 1-based position.
 // NUL and Pos = -1 when there is none.
-QChar FindFirstOfOutsideQuotes(const QString& Chars, const QString& Text, int& Pos);
+QChar FindFirstOfOutsideQuotes(const QString& Chars, QStringView Text, int& Pos);
 
 // CSV and clipboard: each CR LF pair becomes character 11 and the whole text is
 // enclosed in double quotes; back: character 11 becomes CR LF.

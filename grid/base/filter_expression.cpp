@@ -5,6 +5,7 @@
 #include "grid/base/number_text.h"
 #include "platform/rtl/strings.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -166,6 +167,76 @@ void combine(bool& result, bool value, Op op) {
   else result = value;
 }
 
+// Groups may nest this deep; a condition nested deeper matches nothing, so that a
+// typed or pasted condition can neither exhaust the stack nor take long.
+constexpr int kMaxGroupDepth = 64;
+
+// The deepest nesting of "(" outside double quotes, each ")" closing one open group
+// (the rule FindClosingParen counts by). An unmatched "(" still counts: its group
+// runs to the end of the condition.
+int groupDepth(QStringView text) {
+  int depth = 0;
+  int deepest = 0;
+  bool quoted = false;
+  for (const QChar c : text) {
+    if (c == u'"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == u'(') deepest = std::max(deepest, ++depth);
+    else if (c == u')' && depth > 0) --depth;
+  }
+  return deepest;
+}
+
+// The cell text as every term compares it: upper-cased once for the whole
+// condition unless the comparison is case-sensitive.
+struct TFilterCell {
+  QString Text;
+  bool CaseSensitive;
+};
+
+bool matchTerm(QStringView term, const TFilterCell& cell) {
+  const QString text = term.toString();
+  return MatchCondition(cell.CaseSensitive ? text : AnsiUpperCase(text), cell.Text);
+}
+
+// One condition or group, evaluated on views of the condition (no part is copied
+// but the terms): each level scans its own text once, and levels are bounded.
+bool matchGroup(QStringView condition, const TFilterCell& cell) {
+  // 1. A group is read like a condition of its own: trimmed, a leading "=" ignored
+  // (its blanks outside quotes were removed with the whole condition's).
+  QStringView rest = TrimView(condition);
+  if (rest.startsWith(u'=')) rest = rest.mid(1);
+
+  bool result = false;
+  Op pending = Op::None;
+  bool afterGroup = false;
+  for (;;) {
+    // 2. A group first: evaluated on its own; an unmatched "(" takes the rest.
+    if (rest.startsWith(u'(')) {
+      const int close = FindClosingParen(rest);
+      const QStringView inner = close > 0 ? rest.mid(1, close - 2) : rest.mid(1);
+      combine(result, matchGroup(inner, cell), pending);
+      rest = close > 0 ? rest.mid(close) : QStringView();
+      afterGroup = true;
+      continue;
+    }
+    int at = -1;
+    const QChar op = FindFirstOfOutsideQuotes(QStringLiteral("(;^&|"), rest, at);
+    if (at < 0) {
+      // 4. The last term, unless only the end of a group is left.
+      if (!(afterGroup && rest.isEmpty())) combine(result, matchTerm(rest, cell), pending);
+      return result;
+    }
+    // 3. The term before the operator, combined by the operator before it; the
+    // empty text between a group and the next operator is no term.
+    const QStringView term = rest.left(at - 1);
+    if (!(afterGroup && term.isEmpty())) combine(result, matchTerm(term, cell), pending);
+    pending = operatorOf(op);
+    rest = rest.mid(at);
+    afterGroup = false;
+  }
+}
+
 }  // namespace
 
 QString RemoveBlanksOutsideQuotes(const QString& Text) {
@@ -180,7 +251,7 @@ QString RemoveBlanksOutsideQuotes(const QString& Text) {
   return result;
 }
 
-int FindClosingParen(const QString& Text) {
+int FindClosingParen(QStringView Text) {
   int depth = 0;
   bool quoted = false;
   for (qsizetype i = 0; i < Text.size(); ++i) {
@@ -219,36 +290,10 @@ bool MatchFilterTerm(const QString& Term, const QString& CellText, bool CaseSens
 }
 
 bool MatchFilterExpression(const QString& Condition, const QString& CellText, bool CaseSensitive) {
-  // 1. Trim, drop blanks outside quotes and a leading "=".
-  QString rest = RemoveBlanksOutsideQuotes(Trim(Condition));
-  if (rest.startsWith(u'=')) rest.remove(0, 1);
-
-  bool result = false;
-  Op pending = Op::None;
-  bool afterGroup = false;
-  for (;;) {
-    // 2. A group first: evaluated on its own; an unmatched "(" takes the rest.
-    if (rest.startsWith(u'(')) {
-      const int close = FindClosingParen(rest);
-      const QString inner = close > 0 ? rest.mid(1, close - 2) : rest.mid(1);
-      combine(result, MatchFilterExpression(inner, CellText, CaseSensitive), pending);
-      rest = close > 0 ? rest.mid(close) : QString();
-      afterGroup = true;
-      continue;
-    }
-    int at = -1;
-    const QChar op = FindFirstOfOutsideQuotes(QStringLiteral("(;^&|"), rest, at);
-    if (at < 0) {
-      // 4. The last term, unless only the end of a group is left.
-      if (!(afterGroup && rest.isEmpty())) combine(result, MatchFilterTerm(rest, CellText, CaseSensitive), pending);
-      return result;
-    }
-    // 3. The term before the operator, combined by the operator before it; the
-    // empty text between a group and the next operator is no term.
-    const QString term = rest.left(at - 1);
-    if (!(afterGroup && term.isEmpty())) combine(result, MatchFilterTerm(term, CellText, CaseSensitive), pending);
-    pending = operatorOf(op);
-    rest.remove(0, at);
-    afterGroup = false;
-  }
+  // 1. Trim, drop blanks outside quotes (the leading "=" goes with the group rules).
+  const QString condition = RemoveBlanksOutsideQuotes(Trim(Condition));
+  // Nested past the bound: matches nothing.
+  if (groupDepth(condition) > kMaxGroupDepth) return false;
+  // 2.-4. The condition as the outermost group.
+  return matchGroup(condition, TFilterCell{CaseSensitive ? CellText : AnsiUpperCase(CellText), CaseSensitive});
 }

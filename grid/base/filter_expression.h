@@ -5,6 +5,8 @@
 //   numbers, then as locale dates, then as text; "!" not; "*" any run, "?" one
 //   character; double quotes enclose literal text. A leading "=" is ignored and
 //   blanks outside double quotes are removed.
+// Groups nest at most 64 deep: a condition nested deeper matches nothing. The
+// evaluation takes time and memory in proportion to the condition.
 #pragma once
 
 #include <QString>
@@ -18,4 +20,4 @@ bool MatchCondition(const QString& Term, const QString& CellText);
 QString RemoveBlanksOutsideQuotes(const QString& Text);
 // 1-based position of the ")" that closes the first "(" (nested pairs counted,
 // parentheses inside double quotes ignored); 0 when there is none.
-int FindClosingParen(const QString& Text);
+int FindClosingParen(QStringView Text);

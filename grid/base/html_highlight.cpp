@@ -15,9 +15,17 @@ QString escapeAngles(const QString& s) {
 
 }  // namespace
 
-int PlainToHtmlPos(const QString& Text, int N) {
-  // Walks the text with the rules of StripHtmlTagsSimple: a "<" with a later ">"
-  // opens a tag, until a "<" without ">" or a ">" outside a tag makes the rest plain.
+namespace {
+
+// Walks the text with the rules of StripHtmlTagsSimple (a "<" with a later ">"
+// opens a tag, until a "<" without ">" or a ">" outside a tag makes the rest plain)
+// and calls visit(k, position) for the k-th plain character (1-based), where
+// position is the 1-based place in the text at which it begins, tags directly
+// before it included. Stops early when visit answers false. Answers the number of
+// plain characters visited. One pass: every character is looked at a bounded
+// number of times.
+template <typename Visit>
+int walkPlainCharacters(const QString& Text, Visit visit) {
   const qsizetype n = Text.size();
   int plain = 0;
   qsizetype tagRunStart = -1;
@@ -35,11 +43,44 @@ int PlainToHtmlPos(const QString& Text, int N) {
     }
     if (Text[i] == u'>') restIsPlain = true;
     ++plain;
-    if (plain == N) return static_cast<int>(tagRunStart >= 0 ? tagRunStart : i) + 1;
+    if (!visit(plain, static_cast<int>(tagRunStart >= 0 ? tagRunStart : i) + 1)) return plain;
     tagRunStart = -1;
     ++i;
   }
-  if (N == plain + 1) return static_cast<int>(n) + 1;
+  return plain;
+}
+
+// PlainToHtmlPos for every N at once.
+class TPlainToHtmlMap {
+public:
+  explicit TPlainToHtmlMap(const QString& Text) : end_(static_cast<int>(Text.size()) + 1) {
+    positions_.push_back(0);
+    walkPlainCharacters(Text, [this](int, int position) {
+      positions_.push_back(position);
+      return true;
+    });
+  }
+  int operator()(int N) const {
+    const int plain = static_cast<int>(positions_.size()) - 1;
+    if (N >= 1 && N <= plain) return positions_[size_t(N)];
+    return N == plain + 1 ? end_ : 0;
+  }
+
+private:
+  std::vector<int> positions_;  // [N]: the position of plain character N; [0] unused
+  int end_;
+};
+
+}  // namespace
+
+int PlainToHtmlPos(const QString& Text, int N) {
+  int found = 0;
+  const int plain = walkPlainCharacters(Text, [&](int k, int position) {
+    if (k == N) found = position;
+    return k != N;
+  });
+  if (found > 0) return found;
+  if (N == plain + 1) return static_cast<int>(Text.size()) + 1;
   return 0;
 }
 
@@ -57,8 +98,14 @@ QString HighlightHtmlText(const QString& Text, const QString& Search, const QStr
   }
   // 3. Find every hit in the plain text, continuing after each hit, and note where
   // its tags go in the mini-HTML text. The positions are all taken in the text
-  // before any insertion and the tags inserted from the back, so that adjacent
-  // hits and earlier insertions cannot shift the later positions.
+  // before any insertion (from one map of plain to text positions), and the text is
+  // then copied once with the tags in their places, so adjacent hits keep their
+  // order and the work stays in proportion to the text.
+  if (!CaseSensitive) {
+    plain = UpperKeepingPositions(plain);
+    search = UpperKeepingPositions(search);
+  }
+  const TPlainToHtmlMap htmlPos(text);
   const QString open = u'<' + TagName + u'>';
   const QString close = QStringLiteral("</") + TagName + u'>';
   struct Insertion {
@@ -68,15 +115,25 @@ QString HighlightHtmlText(const QString& Text, const QString& Search, const QStr
   std::vector<Insertion> insertions;
   int from = 0;
   int p = 0;
-  while (FindTextFrom(search, plain, from, CaseSensitive, p) > 0) {
+  while (FindTextFrom(search, plain, from, true, p) > 0) {
     const int end = p + static_cast<int>(search.size());
-    insertions.push_back({PlainToHtmlPos(text, p), &open});
-    insertions.push_back({PlainToHtmlPos(text, end), &close});
+    insertions.push_back({htmlPos(p), &open});
+    insertions.push_back({htmlPos(end), &close});
     from = end - 1;
   }
-  for (auto it = insertions.rbegin(); it != insertions.rend(); ++it)
-    if (it->pos > 0) text.insert(it->pos - 1, *it->tag);
-  return text;
+  if (insertions.empty()) return text;
+  QString result;
+  result.reserve(text.size() + static_cast<qsizetype>(insertions.size()) * close.size());
+  qsizetype copied = 0;
+  for (const Insertion& insertion : insertions) {
+    if (insertion.pos <= 0) continue;
+    const qsizetype at = insertion.pos - 1;
+    result += QStringView(text).mid(copied, at - copied);
+    copied = at;
+    result += *insertion.tag;
+  }
+  result += QStringView(text).mid(copied);
+  return result;
 }
 
 QString UnHighlightHtmlText(const QString& Text, const QString& TagName) {

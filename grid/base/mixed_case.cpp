@@ -8,11 +8,14 @@ bool startsWord(QChar c) {
 
 // After the character at 1-based position i of the result so far: the next letter
 // starts a word after "Mc" at the start, after the "c" of the first " Mc", and,
-// within the last three characters, after " I" and " II".
-bool capitalNext(const QString& result, int i, int length) {
-  if (result == QStringLiteral("Mc")) return true;
-  const qsizetype mc = result.indexOf(QStringLiteral(" Mc"));
-  if (mc >= 0 && i == mc + 3 && i > 2) return true;
+// within the last three characters, after " I" and " II". `mcSeen` remembers that
+// the first " Mc" has passed, so each step looks only at the end of the result.
+bool capitalNext(const QString& result, int i, int length, bool& mcSeen) {
+  if (result.size() == 2 && result == QStringLiteral("Mc")) return true;
+  if (!mcSeen && result.endsWith(QStringLiteral(" Mc"))) {
+    mcSeen = true;
+    if (i > 2) return true;
+  }
   if (i > length - 3)
     return result.endsWith(QStringLiteral(" I")) || result.endsWith(QStringLiteral(" II"));
   return false;
@@ -25,6 +28,7 @@ QString ToMixedCase(const QString& Text) {
   QString result;
   result.reserve(n);
   bool wordStart = true;
+  bool mcSeen = false;
   for (int i = 1; i <= n; ++i) {
     const QChar c = Text[i - 1];
     if (startsWord(c)) {
@@ -36,7 +40,7 @@ QString ToMixedCase(const QString& Text) {
     } else {
       result += c.toLower();
     }
-    if (capitalNext(result, i, n)) wordStart = true;
+    if (capitalNext(result, i, n, mcSeen)) wordStart = true;
   }
   return result;
 }

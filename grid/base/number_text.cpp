@@ -91,11 +91,14 @@ QString ExtractNumberText(const QString& Text) {
   // 2. Trim; enclosing parentheses mean negative.
   QString s = Trim(Text);
   bool negative = s.startsWith(u'(') && s.endsWith(u')');
-  // 3. Drop leading characters that cannot start a number; a dropped "-" means negative.
-  while (s.size() >= 2 && !IsNumberPartChar(s[0])) {
-    if (s[0] == u'-') negative = true;
-    s.remove(0, 1);
+  // 3. Drop leading characters that cannot start a number; a dropped "-" means
+  // negative. They are counted first and dropped at once (one pass).
+  qsizetype drop = 0;
+  while (s.size() - drop >= 2 && !IsNumberPartChar(s[drop])) {
+    if (s[drop] == u'-') negative = true;
+    ++drop;
   }
+  s.remove(0, drop);
   // 4. Copy the number, without thousand separators and with "." as decimal separator.
   const QChar decimal = GetDecimalSeparator();
   const QChar thousand = GetThousandSeparator();

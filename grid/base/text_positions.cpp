@@ -4,17 +4,11 @@
 
 #include <limits>
 
-namespace {
-
-// Upper case letter by letter, so that positions in the result are positions in
-// the original (a full case mapping would turn one "\u00df" into "SS").
-QString upperKeepingPositions(const QString& s) {
-  QString r = s;
+QString UpperKeepingPositions(const QString& Text) {
+  QString r = Text;
   for (QChar& c : r) c = c.toUpper();
   return r;
 }
-
-}  // namespace
 
 int FindPos(const QString& Sub, const QString& Text, int& Pos) {
   Pos = ::Pos(Sub, Text);
@@ -28,7 +22,7 @@ int FindPosUpper(const QString& Sub, const QString& Text, int& Pos) {
   return Pos;
 }
 
-int PosInUpperCase(const QString& Sub, const QString& Text) { return Pos(Sub, upperKeepingPositions(Text)); }
+int PosInUpperCase(const QString& Sub, const QString& Text) { return Pos(Sub, UpperKeepingPositions(Text)); }
 
 int PosIgnoreCase(const QString& Sub, const QString& Text) { return Pos(UpperCase(Sub), UpperCase(Text)); }
 
@@ -42,8 +36,8 @@ bool ReplaceFirstIgnoreCase(const QString& Sub, const QString& New, QString& Tex
 int FindTextFrom(const QString& Search, const QString& Text, int From, bool CaseSensitive, int& Pos) {
   Pos = 0;
   if (Search.isEmpty() || From < 0 || From >= Text.size()) return 0;
-  const QString text = CaseSensitive ? Text : upperKeepingPositions(Text);
-  const QString search = CaseSensitive ? Search : upperKeepingPositions(Search);
+  const QString text = CaseSensitive ? Text : UpperKeepingPositions(Text);
+  const QString search = CaseSensitive ? Search : UpperKeepingPositions(Search);
   Pos = ::Pos(search, text, From + 1);
   return Pos;
 }

@@ -17,6 +17,10 @@ int PosInUpperCase(const QString& Sub, const QString& Text);
 int PosIgnoreCase(const QString& Sub, const QString& Text);
 // Replaces the first occurrence found by PosIgnoreCase; false when there is none.
 bool ReplaceFirstIgnoreCase(const QString& Sub, const QString& New, QString& Text);
+// Every letter upper-cased one character at a time, so that positions in the result
+// are positions in the text (a full case mapping would turn one "\u00df" into "SS").
+QString UpperKeepingPositions(const QString& Text);
+
 // Position of Search in Text after skipping From characters, counted from the
 // start of Text; letter case ignored (every letter) unless CaseSensitive. Also
 // stored in Pos.

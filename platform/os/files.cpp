@@ -49,10 +49,45 @@ QByteArray ReadFileWhole(const QString& path) {
   return f.readAll();
 }
 
+QByteArray ReadFileWhole(const QString& path, qsizetype maxSize) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly))
+    throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, f.errorString()));
+  // Read in pieces, so that nothing of the cap's size is set aside for a small file,
+  // and stop at the first byte beyond the cap, also where the size is not known in
+  // advance (a pipe or a device).
+  const auto tooLarge = [&] {
+    constexpr qsizetype kMB = 1024 * 1024;
+    const QString limit = maxSize % kMB == 0 ? QStringLiteral("%1 MB").arg(maxSize / kMB)
+                                             : QStringLiteral("%1 bytes").arg(maxSize);
+    return EFileError(QStringLiteral("The file \"%1\" is larger than %2 and is not read.").arg(path, limit));
+  };
+  if (!f.isSequential() && f.size() > maxSize) throw tooLarge();
+  QByteArray bytes;
+  char piece[65536];
+  for (;;) {
+    const qint64 n = f.read(piece, sizeof piece);
+    if (n < 0) throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
+    if (n == 0) break;
+    if (bytes.size() + n > maxSize) throw tooLarge();
+    bytes.append(piece, n);
+  }
+  return bytes;
+}
+
 void WriteFileWhole(const QString& path, const QByteArray& data) {
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
     throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
+}
+
+bool IsPlainFileName(const QString& name) {
+  if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
+  for (const QChar c : name) {
+    if (c == u'/' || c == u'\\') return false;
+    if (c.category() == QChar::Other_Control) return false;
+  }
+  return true;
 }
 
 QString PathJoin(const QString& folder, const QString& name) {

@@ -5,6 +5,11 @@ bool isBlank(QChar c) { return c.unicode() <= 0x20; }
 }  // namespace
 
 QString Trim(const QString& s) {
+  const QStringView trimmed = TrimView(s);
+  return trimmed.size() == s.size() ? s : trimmed.toString();
+}
+
+QStringView TrimView(QStringView s) {
   qsizetype first = 0;
   qsizetype last = s.size() - 1;
   while (first <= last && isBlank(s[first])) ++first;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 QString Trim(const QString& s);       // removes leading and trailing chars <= U+0020
+QStringView TrimView(QStringView s);  // the same, as a view into `s`
 QString TrimLeft(const QString& s);
 QString TrimRight(const QString& s);
 

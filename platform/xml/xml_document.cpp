@@ -17,6 +17,22 @@ constexpr unsigned kParseOptions =
 
 }  // namespace
 
+bool IsXmlText(const QString& text) {
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t u = text[i].unicode();
+    if (u == 0x9 || u == 0xA || u == 0xD) continue;
+    if (u < 0x20 || u == 0xFFFE || u == 0xFFFF) return false;
+    if (QChar::isHighSurrogate(u)) {
+      if (i + 1 >= n || !QChar::isLowSurrogate(text[i + 1].unicode())) return false;
+      ++i;
+      continue;
+    }
+    if (QChar::isLowSurrogate(u)) return false;
+  }
+  return true;
+}
+
 pugi::xml_node TXMLNode::pugi() const {
   return pugi::xml_node(static_cast<pugi::xml_node_struct*>(node_));
 }
@@ -77,8 +93,9 @@ TXMLDocument::~TXMLDocument() = default;
 
 void TXMLDocument::LoadFromFile(const QString& path) {
   doc_->reset();
-  const std::string p = utf8(path);
-  pugi::xml_parse_result r = doc_->load_file(p.c_str(), kParseOptions);
+  // Files come from outside: one beyond the size cap is refused before parsing.
+  const QByteArray bytes = ReadFileWhole(path, kMax_Input_File_Size);
+  pugi::xml_parse_result r = doc_->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions);
   if (r) return;
   doc_->reset();
   throw EFileError(QStringLiteral("Cannot load \"%1\": %2").arg(path, fromUtf8(r.description())));

@@ -13,6 +13,12 @@ class xml_document;
 class xml_node;
 }  // namespace pugi
 
+// True when every character of the text is one an XML 1.0 document can hold: tab,
+// line feed, carriage return, U+0020 to U+D7FF, U+E000 to U+FFFD, and the
+// characters beyond U+FFFF (as surrogate pairs). Control characters, U+FFFE,
+// U+FFFF and unpaired surrogates make it false.
+bool IsXmlText(const QString& text);
+
 // A handle on one element of a TXMLDocument; a null handle stands for "no node".
 // Handles stay valid while the element is in its document.
 class TXMLNode {
@@ -57,7 +63,8 @@ public:
   TXMLDocument& operator=(const TXMLDocument&) = delete;
 
   // Loads the whole file, comments kept. Raises EFileError with the reason when the
-  // file cannot be read or is not well-formed; the document is then empty.
+  // file cannot be read, is larger than kMax_Input_File_Size or is not well-formed;
+  // the document is then empty.
   void LoadFromFile(const QString& path);
   // Same, from text in memory.
   void LoadFromText(const QString& text);

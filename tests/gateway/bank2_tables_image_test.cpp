@@ -221,16 +221,32 @@ TEST(Bank2, BrokenRuleFilesAreClearErrors) {
   EXPECT_TRUE(Error_Of(p).contains("ModbusTCPM_SetAccess.xml"));
 }
 
-TEST(Bank2, MoreThan1024EnabledRulesFailTheBuild) {
-  TTest_Project p;
-  QString rows;
-  for (int i = 0; i < 512; ++i) rows += Read_Row("");
-  QString writes;
+TEST(Bank2, RuleTablesHoldNoMoreRowsThanTheEditorShows) {
+  QString reads, writes;
+  for (int i = 0; i < 512; ++i) reads += Read_Row("");
   for (int i = 0; i < 512; ++i) writes += Write_Row("");
-  p.Modbus(rows, writes + Read_Row("").replace("Enable=\"Y\"", "Enable=\"N\""));
-  EXPECT_EQ(Image_U32(p.Build().Bank1, 0x048), 1024u);  // a disabled 1025th row is fine
-  p.Modbus(rows, writes + Write_Row(""));
-  EXPECT_TRUE(Error_Of(p).contains("1024")) << Error_Of(p).toStdString();
+  TTest_Project p;
+  p.Modbus(reads, writes);
+  EXPECT_EQ(Image_U32(p.Build().Bank1, 0x048), 1024u);
+  // A 513th row in one table is refused, enabled or not (the editor shows 512), also
+  // when both tables together would fit the image.
+  struct Case {
+    const char* what;
+    QString read, write;
+    const char* group;
+  };
+  const Case cases[] = {
+      {"a disabled 513th write row", reads, writes + Write_Row("").replace("Enable=\"Y\"", "Enable=\"N\""), "Modbus_Write"},
+      {"513 read rows and no write rows", reads + Read_Row(""), "", "Modbus_Read"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    p.Modbus(c.read, c.write);
+    const QString message = Error_Of(p);
+    EXPECT_TRUE(message.contains("ModbusTCPM_SetAccess.xml") && message.contains(QLatin1String(c.group)) &&
+                message.contains("512"))
+        << message.toStdString();
+  }
 }
 
 TEST(Bank2, EntriesSubindexAndOffsetPerDirection) {
@@ -330,20 +346,55 @@ TEST(Bank2, UnknownTypeAndLengthRules) {
   TTest_Project p;
   // An unknown type: code 0, length from Length, no initial value, later values
   // stay where their addresses say.
-  p.EtherCAT(Var("Word", "3", "", "1234") + Var("UInt8", "1", "", "9") + Var("String", "", "") +
-                 Var("Array", "300", ""),
+  p.EtherCAT(Var("Word", "3", "", "1234") + Var("UInt8", "1", "", "9") + Var("String", "1", "") +
+                 Var("Array", "255", ""),
              "");
   const QByteArray b = p.Build().Bank2;
   EXPECT_EQ(Image_U8(b, Entry(0)), 0u);
   EXPECT_EQ(Image_U8(b, Entry(0) + 1), 3u);
   EXPECT_EQ(Image_U32(b, Entry(0) + 20), 0u);
   EXPECT_EQ(Image_U32(b, Entry(1) + 20), 0x8C029u);
-  EXPECT_EQ(Image_U8(b, Entry(2) + 1), 1u);   // String without Length: 1
-  EXPECT_EQ(Image_U8(b, Entry(3) + 1), 44u);  // 300: low 8 bits
+  EXPECT_EQ(Image_U8(b, Entry(2) + 1), 1u);
+  EXPECT_EQ(Image_U8(b, Entry(3) + 1), 255u);
   EXPECT_EQ(Image_U32(b, Entry(1) + 16), 3u);
   EXPECT_EQ(Image_U32(b, Entry(3) + 16), 3u + 1 + 2);  // the String takes Length + 1
   EXPECT_EQ(b.size(), 49193 + 1);
   EXPECT_EQ(Image_U8(b, kNames), 9u);
+}
+
+TEST(Bank2, HandEditedLengthsTheEditorRefusesStopTheBuild) {
+  // An enabled Array or String takes its Length from the file: one the editor would
+  // refuse (not 1 to 255) stops the build, naming the file and the row. Fixed types
+  // never take their Length, and disabled rows are not looked at.
+  struct Case {
+    const char* what;
+    QString inputs, outputs;
+    const char* row;  // nullptr: the images are built
+  };
+  const Case cases[] = {
+      {"String at the 32-bit limit", Var("String", "2147483647", ""), "", "row 1 of \"EtherCAT_Slave_To_Master\""},
+      {"Array of 0", "", Var("Int8", "1", "") + Var("Array", "0", ""), "row 2 of \"EtherCAT_Master_To_Slave\""},
+      {"negative Array", Var("Array", "-5", ""), "", "row 1 of"},
+      {"String of 256", Var("Bool", "1", "") + Var("String", "256", ""), "", "row 2 of"},
+      {"Length no number", Var("Array", "ten", ""), "", "row 1 of"},
+      {"Length missing", Var("String", "", ""), "", "row 1 of"},
+      {"the smallest and largest", Var("Array", "1", "") + Var("String", "255", ""), "", nullptr},
+      {"a fixed type ignores its Length", Var("Int16", "2147483647", ""), Var("Float32", "-4", ""), nullptr},
+      {"a disabled row", Var("Array", "0", "", "", "N"), "", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTest_Project p;
+    p.EtherCAT(c.inputs, c.outputs);
+    const QString message = Error_Of(p);
+    if (c.row == nullptr) {
+      EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+      continue;
+    }
+    EXPECT_TRUE(message.contains("EtherCAT_Slave.xml") && message.contains(QLatin1String(c.row)) &&
+                message.contains("Length"))
+        << message.toStdString();
+  }
 }
 
 TEST(Bank2, EtherCATLimitsAndBrokenFiles) {
@@ -351,10 +402,14 @@ TEST(Bank2, EtherCATLimitsAndBrokenFiles) {
   QString inputs, outputs;
   for (int i = 0; i < 256; ++i) inputs += Var("Int8", "1", "");
   for (int i = 0; i < 256; ++i) outputs += Var("Int8", "1", "");
-  p.EtherCAT(inputs + Var("Int8", "1", "", "", "N"), outputs);
+  p.EtherCAT(inputs, outputs);
   EXPECT_EQ(Image_U32(p.Build().Bank2, kHeader + 32), 512u);
-  p.EtherCAT(inputs + Var("Int8", "1", ""), outputs);
-  EXPECT_TRUE(Error_Of(p).contains("512"));
+  // A 257th row in one table is refused, enabled or not (the editor shows 256), also
+  // when both tables together would fit the image.
+  p.EtherCAT(inputs + Var("Int8", "1", "", "", "N"), outputs);
+  EXPECT_TRUE(Error_Of(p).contains("\"EtherCAT_Slave_To_Master\" holds 257 rows")) << Error_Of(p).toStdString();
+  p.EtherCAT(inputs + inputs, "");
+  EXPECT_TRUE(Error_Of(p).contains("256")) << Error_Of(p).toStdString();
 
   // 512 long names and values that do not fit in the 131072-byte image.
   QString big;

@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -249,6 +251,68 @@ TEST(ESIWriter, SourcesDefaultsAndErrors) {
   // A file that cannot be written is an error.
   EXPECT_THROW(Build_ESI_File(p.Path("no-such-folder/device.xml")), Exception);
   Reset_Comon();
+}
+
+TEST(ESIWriter, HandEditedFilesTheWriterCannotDescribeAreRefused) {
+  // Each refusal names the file and, for a variable, its row as the editor numbers it.
+  struct Case {
+    const char* what;
+    QString parGen, inputs, outputs;
+    std::vector<const char*> message;  // parts of the error
+  };
+  const Case cases[] = {
+      {"a String at the 32-bit limit", "", Var("String", "2147483647", "s"), "",
+       {"EtherCAT_Slave.xml", "row 1 of \"EtherCAT_Slave_To_Master\"", "Length"}},
+      {"two Arrays of 2,000,000,000", "", Var("Array", "2000000000", "a") + Var("Array", "2000000000", "b"), "",
+       {"row 1 of \"EtherCAT_Slave_To_Master\"", "Length"}},
+      {"an Array of 0", "", "", Var("Int8", "1", "x") + Var("Array", "0", "a"),
+       {"row 2 of \"EtherCAT_Master_To_Slave\"", "Length"}},
+      {"a negative array in any letter case", "", Var(" array ", "-5", "a"), "", {"row 1 of", "\"-5\""}},
+      {"a String of 256", "", Var("Bool", "1", "b") + Var("STRING", "256", "s"), "", {"row 2 of", "Length"}},
+      {"a control character in a variable name", "", Var("Int8", "1", "a&#1;b"), "",
+       {"row 1 of \"EtherCAT_Slave_To_Master\"", "Name"}},
+      {"U+FFFF in a variable name", "", "", Var("Int8", "1", "&#xFFFF;"), {"row 1 of \"EtherCAT_Master_To_Slave\""}},
+      {"a control character in the device name", "<EtherCAT_Slave_Name>Slave&#27;</EtherCAT_Slave_Name>", "", "",
+       {"ParGen.xml", "EtherCAT_Slave_Name"}},
+      {"257 rows in a table", "", Vars(256, "Bool") + Var("Bool", "1", "off", "N"), "",
+       {"\"EtherCAT_Slave_To_Master\" holds 257 rows", "256"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTest_Project p;
+    if (!c.parGen.isEmpty()) p.ParGen(c.parGen);
+    p.EtherCAT(c.inputs, c.outputs);
+    try {
+      Load(p);
+      ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+      for (const char* part : c.message) EXPECT_TRUE(e.Message.contains(QString::fromUtf8(part))) << e.Message.toStdString();
+    }
+  }
+}
+
+TEST(ESIWriter, WhatItWritesIsWellFormedToAStrictReader) {
+  // Names with the characters XML escapes or allows as they are (tab, line breaks,
+  // characters beyond U+FFFF), the longest Array and String, full tables.
+  TTest_Project p;
+  p.ParGen("<EtherCAT_Slave_Name>A&amp;B &lt;C&gt; ]]&gt; \xF0\x9F\x98\x80</EtherCAT_Slave_Name>");
+  p.EtherCAT(Var("Int8", "1", "tab&#9;cr&#13;lf&#10;") + Var("Array", "255", "a") + Var("String", "255", "s") +
+                 Vars(253, "Bool"),
+             Vars(256, "UInt32"));
+  const TESI_Sources sources = Load(p);
+  EXPECT_EQ(sources.Input_Bytes, 1 + 255 + 256 + 32);
+  QXmlStreamReader reader(ESI_File_Text(sources));
+  int names = 0;
+  while (!reader.atEnd())
+    if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("Name")) ++names;
+  EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString() << " at line " << reader.lineNumber();
+  EXPECT_EQ(names, 1 + 2 + 2 + 32 + 512 + 2);  // vendor, group, device, PDOs, entries, DC modes
+}
+
+TEST(ESIWriter, FixedTypesCountTheirOwnSizeWhateverTheirLength) {
+  TTest_Project p;
+  p.EtherCAT(Var("Int16", "100", "a") + Var("UInt32", "-7", "b") + Var("Float32", "2147483647", "c"), "");
+  EXPECT_EQ(Load(p).Input_Bytes, 2 + 4 + 4);
 }
 
 TEST(ESIWriter, ImageIsA16By14Bitmap) {

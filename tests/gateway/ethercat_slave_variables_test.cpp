@@ -12,7 +12,7 @@ struct Var {
   const char* enable;
   const char* type;
   const char* length;
-  int position;
+  int64_t position;
   int bit;
 };
 
@@ -58,6 +58,13 @@ const PositionCase kPositionCases[] = {
      {{"Y", "Array", "x", 0, 0}, {"Y", "String", "", 0, 0}, {"Y", "Int8", "1", 1, 0}}},
     {"an unknown type (letter case counts) takes its Length and ends a Bool run",
      {{"Y", "Bool", "1", 0, 0}, {"Y", "bool", "3", 1, 0}, {"Y", "Word", "2", 4, 0}, {"Y", "Int8", "1", 6, 0}}},
+    // Hand-edited Lengths the editor's OK check refuses still give sound positions.
+    {"a Length at the 32-bit limit counts in full, without overflow",
+     {{"Y", "String", "2147483647", 0, 0}, {"Y", "String", "2147483647", 2147483648LL, 0},
+      {"Y", "Int8", "1", 4294967296LL, 0}}},
+    {"a negative Length counts nothing, so positions never run backwards",
+     {{"Y", "Array", "-6", 0, 0}, {"Y", "Word", "-1000", 0, 0}, {"Y", "Int8", "1", 0, 0},
+      {"Y", "String", "-3", 1, 0}, {"Y", "Int8", "1", 2, 0}}},
 };
 
 TEST(EtherCATPositions, SlaveToMasterTable) {

@@ -212,3 +212,41 @@ TEST_F(LanguageFiles, ASwitchStartsAgainFromTheDefaults) {
 }
 
 }  // namespace
+
+TEST_F(LanguageFiles, ANameThatIsNoPlainFileNameFallsBackToEnglish) {
+  // The name comes from the settings file: one that would lead out of the LANGUAGE
+  // folder never names the file read.
+  WriteUtf8(QStringLiteral("English.lng"), QStringLiteral("STR0 = Start"));
+  WriteFileWhole(PathJoin(root.path(), QStringLiteral("Outside.lng")), "STR0 = outside");
+  ASSERT_TRUE(ForceDirectories(Path(QStringLiteral("sub"))));
+  WriteUtf8(QStringLiteral("sub/German.lng"), QStringLiteral("STR0 = Anfang"));
+  WriteUtf8(QStringLiteral("...lng"), QStringLiteral("STR0 = dots"));  // the file ".." would name
+  const QString names[] = {QStringLiteral("../Outside"), QStringLiteral("sub/German"), QStringLiteral(".."),
+                           PathJoin(root.path(), QStringLiteral("Outside")), QStringLiteral("..\\Outside"),
+                           QStringLiteral("Eng\nlish")};
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    Language_Name = name;
+    EXPECT_EQ(Load_Language(), QString());
+    EXPECT_EQ(Language_Name, QStringLiteral("English"));
+    EXPECT_EQ(Lang_Text(0), QStringLiteral("Start"));
+  }
+}
+
+TEST_F(LanguageFiles, AFileBeyondTheSizeCapIsRefusedAndChangesNothing) {
+  // One byte past the cap, of line ends only: refused before it is decoded, so its
+  // size can never multiply in memory.
+  Write(QStringLiteral("Huge.lng"), QByteArray("STR0 = Anfang\r") + QByteArray(kMax_Input_File_Size, '\r'));
+  Load_Default_Texts();
+  try {
+    Load_Language_File(Path(QStringLiteral("Huge.lng")));
+    ADD_FAILURE() << "no error";
+  } catch (const EFileError& e) {
+    EXPECT_TRUE(e.Message.contains(QStringLiteral("Huge.lng"))) << e.Message.toStdString();
+  }
+  EXPECT_EQ(Language_Texts.Count(), 5300);
+  EXPECT_EQ(Lang_Text(0), QStringLiteral("Begin"));
+  Language_Name = QStringLiteral("Huge");
+  EXPECT_TRUE(Load_Language().contains(QStringLiteral("Huge.lng")));
+  EXPECT_EQ(Lang_Text(0), QStringLiteral("Begin"));
+}

@@ -151,6 +151,15 @@ TEST_F(SettingsFile, MissingOrBrokenFileGivesEveryDefault) {
   }
 }
 
+TEST_F(SettingsFile, AFileBeyondTheSizeCapGivesEveryDefault) {
+  // Well-formed, but one byte past the cap: not parsed, so every value is a default.
+  const QByteArray head("<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings><!--");
+  WriteFileWhole(Settings_File_Path(), head + QByteArray(kMax_Input_File_Size - head.size() - 2, 'x') + "-->");
+  scramble();
+  Read_Settings();
+  expectSettings(kDefaults, "beyond the cap");
+}
+
 TEST_F(SettingsFile, FailedSaveRaisesAndLeavesNothing) {
   Set_Folders(PathJoin(dir.path(), S("missing")));
   EXPECT_THROW(Save_Setting(), EFileError);

@@ -112,6 +112,35 @@ TEST(FilterExpression, UnmatchedParenthesisTakesTheRest) {
                "US");
 }
 
+TEST(FilterExpression, NestingIsBoundedAndDeeperConditionsMatchNothing) {
+  // Groups up to 64 deep are read as usual; deeper, the condition matches nothing
+  // (30,000 nested groups used to exhaust the stack, 60 KB of them took gigabytes).
+  const auto nested = [](int depth, const char* inner, bool closed) {
+    return QString(depth, u'(') + QString::fromUtf8(inner) + (closed ? QString(depth, u')') : QString());
+  };
+  struct Case {
+    const char* what;
+    QString condition;
+    QString cell;
+    bool match;
+  };
+  const Case cases[] = {
+      {"64 deep", nested(64, "A|B", true), "B", true},
+      {"64 deep, no match", nested(64, "A|B", true), "C", false},
+      {"64 deep, unmatched", nested(64, "A", false), "A", true},
+      {"65 deep", nested(65, "A", true), "A", false},
+      {"65 deep, negated", nested(65, "!A", true), "B", false},
+      {"30,000 deep", nested(30000, "A", true), "A", false},
+      {"30,000 deep, unmatched", nested(30000, "A", false), "A", false},
+      {"closed groups one after another do not nest", QStringLiteral("(A)|").repeated(20000) + "(B)", "B", true},
+      {"parentheses inside quotes are no groups", u'"' + QString(100, u'(') + u'"', QString(100, u'('), true},
+      {"many terms", QStringLiteral("A|").repeated(30000) + "B", "B", true},
+      {"many terms, no match", QStringLiteral("A&").repeated(30000) + "B", "A", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(MatchFilterExpression(c.condition, c.cell, false), c.match) << c.what;
+}
+
 TEST(FilterExpression, Helpers) {
   EXPECT_EQ(RemoveBlanksOutsideQuotes(QStringLiteral(" a \" b c \" d ")), QStringLiteral("a\" b c \"d"));
   EXPECT_EQ(FindClosingParen(QStringLiteral("(a(b)c)d")), 7);

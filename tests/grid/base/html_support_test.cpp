@@ -214,6 +214,17 @@ TEST(HtmlHighlight, HighlightTable) {
         << c.text.toStdString() << " / " << c.search.toStdString();
 }
 
+TEST(HtmlHighlight, LongCellsAreMarkedWhole) {
+  // A cell of 100,000 characters with a hit in every formatting run: each hit gets
+  // its tags, in one pass over the text.
+  const QString text = QStringLiteral("<B>ab</B>c").repeated(10000);
+  EXPECT_EQ(HighlightHtmlText(text, QStringLiteral("B"), QStringLiteral("HI"), false),
+            QStringLiteral("<B>a<HI>b</HI></B>c").repeated(10000));
+  const QString letters(100000, u'a');
+  EXPECT_EQ(HighlightHtmlText(letters, QStringLiteral("aa"), QStringLiteral("HI"), true),
+            QStringLiteral("<HI>aa</HI>").repeated(50000));
+}
+
 TEST(HtmlHighlight, UnhighlightRestoresTheText) {
   struct {
     QString text, search;

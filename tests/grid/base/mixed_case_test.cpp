@@ -26,4 +26,12 @@ TEST(MixedCase, ToMixedCaseTable) {
   for (const auto& c : cases) EXPECT_EQ(ToMixedCase(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
 }
 
+TEST(MixedCase, OnlyTheFirstMcOfALongTextCounts) {
+  // A cell of 100,000 characters: the rule for " Mc" applies to its first one only,
+  // and the text is converted in one pass.
+  const QString words = QStringLiteral("ann mcdonald ").repeated(7693);
+  const QString expected = QStringLiteral("Ann McDonald ") + QStringLiteral("Ann Mcdonald ").repeated(7692);
+  EXPECT_EQ(ToMixedCase(words + "henry iii"), expected + "Henry III");
+}
+
 }  // namespace

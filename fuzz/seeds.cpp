@@ -1,0 +1,199 @@
+// Writes the seed inputs of every fuzz target into <folder>/<target>/, with the
+// program's own writers wherever the program writes such a file: the settings file,
+// the three gateway project files, and language files in the format translators
+// use (made of the default texts). The text targets get typical cell and field texts.
+//   fuzz_seeds <folder>
+#include "app/language/default_texts.h"
+#include "app/settings/settings_file.h"
+#include "app/state/comon.h"
+#include "fuzz/fuzz_support.h"
+#include "gateway/ethercat_slave_file.h"
+#include "gateway/modbus_tcp_master_file.h"
+#include "gateway/par_gen_file.h"
+#include "platform/os/files.h"
+#include "platform/rtl/codepage.h"
+
+#include <QStringEncoder>
+#include <functional>
+#include <cstdio>
+
+namespace {
+
+QString g_root;
+
+void Seed(const char* target, const QString& name, const QByteArray& bytes) {
+  const QString folder = PathJoin(g_root, QString::fromLatin1(target));
+  ForceDirectories(folder);
+  WriteFileWhole(PathJoin(folder, name), bytes);
+}
+
+// --- The settings file, as Save_Setting writes it. ---
+
+void Settings_Seeds() {
+  struct Values {
+    const char* project;
+    const char* ip;
+    const char* language;
+    bool options;
+  };
+  const Values values[] = {
+      {"", "192.168.2.205", "English", false},
+      {"Plant A", "10.1.2.3", "Deutsch", true},
+      {"x & <y>", "", "Outside", false},
+  };
+  int n = 0;
+  for (const Values& v : values) {
+    Project_Name = QString::fromUtf8(v.project);
+    Last_IP_Address = QString::fromUtf8(v.ip);
+    Language_Name = QString::fromUtf8(v.language);
+    Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = v.options;
+    Save_Setting();
+    Seed("settings_file_fuzz", QStringLiteral("settings%1.xml").arg(++n), ReadFileWhole(Settings_File_Path()));
+  }
+}
+
+// --- Language files: lines of default texts, with comments and pilcrows. ---
+
+void Language_Seeds() {
+  const QStringList texts = Default_Texts();
+  QString text = QStringLiteral("/#/ Sample language file\r\n");
+  for (int i = 0; i < 60; ++i) text += QStringLiteral("STR%1 = %2\r\n").arg(i).arg(texts[i]);
+  text += QStringLiteral("STR1051 = \u00B6Error row \u00B6 /#/ keeps its blank\r\n");
+  text += QStringLiteral("STR12=short\nSTR5299 = last\rSTR5300 = beyond\r\n");
+  Seed("language_file_fuzz", QStringLiteral("utf8.lng"), QByteArray("\xEF\xBB\xBF") + text.toUtf8());
+  QStringEncoder utf16(QStringConverter::Utf16LE);
+  Seed("language_file_fuzz", QStringLiteral("utf16.lng"), QByteArray("\xFF\xFE", 2) + QByteArray(utf16.encode(text)));
+  Seed("language_file_fuzz", QStringLiteral("ansi.lng"), EncodeWindows1252(text));
+}
+
+// --- The gateway project files, as the editors write them, joined by form feeds. ---
+
+QByteArray Saved(const QString& name, const std::function<void(const QString&)>& save) {
+  const QString path = PathJoin(Fuzz_Folder(), name);
+  save(path);
+  return ReadFileWhole(path);
+}
+
+QByteArray Par_Gen_File(bool variant) {
+  TParGenModel model;
+  if (variant) {
+    model.SetChecked(pgEnableDNS, true);
+    model.SetChecked(pgEnableGateway, true);
+    model.SetChecked(pgDHCPCable, true);
+    model.SetText(pgSlaveName, QStringLiteral("Line 3 & <B>"));
+    model.SetText(pgRevisionNumber, QStringLiteral("4096"));
+    model.SetText(pgNodeAddress, QStringLiteral("192"));
+  }
+  return Saved(QStringLiteral("seed_ParGen.xml"), [&](const QString& p) { model.Save(p); });
+}
+
+QByteArray EtherCAT_File() {
+  TEtherCATSlaveModel model;
+  struct Row {
+    const char* type;
+    const char* length;  // for Array and String
+    const char* name;
+    const char* init;
+    bool enabled;
+  };
+  const Row inputs[] = {
+      {"Bool", "", "Run", "1", true},      {"Bool", "", "Stop", "", true},  {"Int16", "", "Speed", "-5", true},
+      {"Array", "4", "Raw", "0A0B", true}, {"String", "8", "Tag", "abc", true}, {"Float32", "", "Temp", "1.5", false},
+      {"UInt32", "", "", "4294967295", true},
+  };
+  const Row outputs[] = {
+      {"Bool", "", "Out1", "", true}, {"Int8", "", "Level", "", true}, {"String", "10", "Text", "", true},
+      {"UInt16", "", "Word", "", true},
+  };
+  const auto fill = [&](TEtherCATVariableTable& table, const auto& rows) {
+    int row = 1;
+    for (const Row& r : rows) {
+      model.Choose_Type(table, row, QString::fromLatin1(r.type));
+      if (*r.length) table.SetCell(kEC_Length, row, QString::fromLatin1(r.length));
+      table.SetCell(kEC_Name, row, QString::fromUtf8(r.name));
+      if (table.Slave_To_Master()) table.SetCell(kStM_InitValue, row, QString::fromUtf8(r.init));
+      table.SetCell(kEC_Enable, row, r.enabled ? QStringLiteral("Y") : QStringLiteral("N"));
+      ++row;
+    }
+  };
+  fill(model.SlaveToMaster, inputs);
+  fill(model.MasterToSlave, outputs);
+  model.Calc_Positions();
+  return Saved(QStringLiteral("seed_EtherCAT_Slave.xml"), [&](const QString& p) { model.Save(p); });
+}
+
+QByteArray Modbus_File() {
+  TModbusTCPMasterModel model;
+  const QStringList read = {"Y", "192.168.0.10", "502", "1", "Holding Register", "0", "10", "100", "3", "0", "", "N",
+                            "Y", "", "Pressure"};
+  const QStringList coils = {"Y", "192.168.0.11", "502", "2", "Coil Status", "8", "16", "50", "0", "20", "0", "N",
+                             "N", "", ""};
+  const QStringList write = {"Y", "192.168.0.10", "502", "1", "Holding Register", "100", "1", "0", "Y", "N", "0",
+                             "0", "", "N", "N", "Setpoint"};
+  for (int col = 1; col <= read.size(); ++col) model.Read.SetCell(col, 1, read[col - 1]);
+  for (int col = 1; col <= coils.size(); ++col) model.Read.SetCell(col, 2, coils[col - 1]);
+  for (int col = 1; col <= write.size(); ++col) model.Write.SetCell(col, 1, write[col - 1]);
+  return Saved(QStringLiteral("seed_ModbusTCPM_SetAccess.xml"), [&](const QString& p) { model.Save(p); });
+}
+
+void Gateway_Seeds() {
+  const QByteArray parGen = Par_Gen_File(false);
+  const QByteArray etherCAT = EtherCAT_File();
+  const QByteArray modbus = Modbus_File();
+  Seed("gateway_files_fuzz", QStringLiteral("project.bin"), parGen + '\f' + etherCAT + '\f' + modbus);
+  Seed("gateway_files_fuzz", QStringLiteral("variant.bin"), Par_Gen_File(true) + '\f' + etherCAT + '\f');
+  Seed("gateway_files_fuzz", QStringLiteral("tables_only.bin"), '\f' + etherCAT + '\f' + modbus);
+}
+
+// --- Field and cell texts. ---
+
+void Text_Seeds() {
+  const char* fields[] = {"123", "-2147483648", "9223372036854775807", "$7FFFFFFF", "0x10", " +42", "1.5", "3,25",
+                          "192.168.0.10", "10.0.0.1:502", " 1 . 2 .3. 4", "1.3.6.1.2.1.1.0", "Sign and Encrypt",
+                          "800F00CC8813ff00000000800000", "0A1B2C"};
+  int n = 0;
+  for (const char* f : fields) Seed("routines_fuzz", QStringLiteral("field%1.txt").arg(++n), QByteArray(f));
+
+  // The first byte: bit 0 the German format, bit 1 case-sensitive; then the
+  // pattern, a byte 0x01 and the cell.
+  struct Cell {
+    char mode;
+    const char* pattern;
+    const char* cell;
+  };
+  const Cell cells[] = {
+      {0, ">5&<10", "7"},
+      {2, "(A*|B*)&*Z", "AXZ"},
+      {1, ">15.01.2023", "01.02.2023"},
+      {0, "!\"R&D\"|?x", "R&D"},
+      {0, "b", "<B>ab</B>c &amp; 1 &lt; 2<BR>x"},
+      {0, "ID1",
+       "<CONTROL TYPE=\"EDIT\" ID=\"ID1\" VALUE=\"x&amp;y\" WIDTH=\"40\" PROP=\"p\" MAXLEN=\"8\">"
+       "<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"TRUE\">"},
+      {0, "Mc", "ronald mcdonald henry iii o'neil-smith"},
+      {1, ",", "\"a\"\"b\",c\r\nd\x0b" "e~f\\ng"},
+      {0, "|\\", "|\\\x02" "A\x03" "B"},
+      {3, "1.234,5", "(1.234,50) EUR 31.12.99 7:30"},
+  };
+  n = 0;
+  for (const Cell& c : cells)
+    Seed("grid_text_fuzz", QStringLiteral("cell%1.bin").arg(++n),
+         QByteArray(1, c.mode) + c.pattern + '\x01' + c.cell);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <seed folder>\n", argv[0]);
+    return 2;
+  }
+  g_root = QString::fromLocal8Bit(argv[1]);
+  Reset_Comon();
+  Set_Folders(Fuzz_Folder());
+  Settings_Seeds();
+  Language_Seeds();
+  Gateway_Seeds();
+  Text_Seeds();
+  return 0;
+}
