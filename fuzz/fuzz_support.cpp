@@ -60,6 +60,8 @@ QString Strict_XML_Error(const QByteArray& text) {
       .arg(reader.columnNumber());
 }
 
+QByteArray Xml_Line_Ends(QByteArray text) { return text.replace("\r\n", "\n").replace('\r', '\n'); }
+
 void Fuzz_Require(bool condition, const char* what) {
   if (condition) return;
   std::fprintf(stderr, "fuzz: invariant failed: %s\n", what);

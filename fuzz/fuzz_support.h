@@ -28,6 +28,12 @@ QList<QByteArray> Fuzz_Split(const QByteArray& bytes, char separator, int count)
 // else the reader's complaint with its line and column.
 QString Strict_XML_Error(const QByteArray& text);
 
+// The text with its raw line ends as every XML reader hands them on: CR LF and CR
+// become LF. A CR in an element's text (only a hand-edited file can put one there,
+// as "&#13;") is written raw and so reads back as LF; files that differ only so are
+// the same to the program.
+QByteArray Xml_Line_Ends(QByteArray text);
+
 // Stops the run with `what` when `condition` is false.
 void Fuzz_Require(bool condition, const char* what);
 void Fuzz_Require(bool condition, const QString& what);
