@@ -1,5 +1,7 @@
 #include "grid/input/inplace_char_rules.h"
 
+#include <algorithm>
+
 #include "grid/base/mixed_case.h"
 #include "grid/base/number_text.h"
 
@@ -126,8 +128,10 @@ TInplacePasteResult InplacePasteRule(const TInplacePasteInput& in) {
   const QString n = in.Text.left(start) + v + in.Text.mid(start + length);
   r.SelStart = length > 0 ? start : start + static_cast<int>(v.size());
   r.SelLength = length > 0 ? static_cast<int>(v.size()) : 0;
-  // 7. Too long once pasted.
-  if (in.LengthLimit > 0 && n.size() > in.LengthLimit) {
+  // 7. Too long once pasted, as typed or in the kind's case (upper case can
+  // lengthen a text: a sharp s becomes "SS").
+  const QString formed = KindForm(in.Kind, n);
+  if (in.LengthLimit > 0 && std::max(n.size(), formed.size()) > in.LengthLimit) {
     r.Ended = true;
     r.SelStart = in.SelStart;
     r.SelLength = in.SelLength;
@@ -135,6 +139,6 @@ TInplacePasteResult InplacePasteRule(const TInplacePasteInput& in) {
   }
   // 8. The kind's rule; a refused text leaves the editor's text as it was.
   r.Accepted = KindTakes(in.Kind, n, in.ValidChars);
-  if (r.Accepted) r.Text = KindForm(in.Kind, n);
+  if (r.Accepted) r.Text = formed;
   return r;
 }

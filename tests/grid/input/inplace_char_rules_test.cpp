@@ -161,6 +161,9 @@ TEST(InplacePasteRule, Table) {
       {edNormal, "ab", 2, 0, "cdef", 3, true, false, "ab", 2, 0},     // too long for the limit
       {edNormal, "ab", 2, 0, "c", 3, false, true, "abc", 3, 0},
       {edNormal, "abc", 0, 0, "1234", 3, true, false, "abc", 0, 0},
+      // Upper case turns each sharp s into two letters: the limit holds for the result.
+      {edUpperCase, "a", 1, 0, "\xDF", 3, false, true, "ASS", 2, 0},
+      {edUpperCase, "a\xDF", 2, 0, "\xDF", 4, true, false, "a\xDF", 2, 0},
   };
   for (const PasteCase& c : cases) {
     TInplacePasteInput in;
