@@ -1,7 +1,8 @@
 // Writes the seed inputs of every fuzz target into <folder>/<target>/, with the
 // program's own writers wherever the program writes such a file: the settings file,
 // the three gateway project files, and language files in the format translators
-// use (made of the default texts). The text targets get typical cell and field texts.
+// use (made of the default texts), the payloads of a drag from the grid. The text
+// targets get typical cell, field and pasted texts.
 //   fuzz_seeds <folder>
 #include "app/language/default_texts.h"
 #include "app/settings/settings_file.h"
@@ -10,6 +11,7 @@
 #include "gateway/ethercat_slave_file.h"
 #include "gateway/modbus_tcp_master_file.h"
 #include "gateway/par_gen_file.h"
+#include "grid/base/drag_drop_objects.h"
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
 
@@ -181,6 +183,51 @@ void Text_Seeds() {
          QByteArray(1, c.mode) + c.pattern + '\x01' + c.cell);
 }
 
+// --- Dropped data as the grid offers it, and a list of files and links. ---
+
+void Drop_Seeds() {
+  // The first byte: bits 0 to 4 the formats offered (text, rich text, uri-list,
+  // column, cells), bit 5 the rich-text switch, bit 6 Ctrl; then the five payloads
+  // cut at bytes 0x01.
+  SetAcceptRtfDrop(true);
+  const QByteArray stream("\x02\x00\x00\x00" "a\tb", 7);
+  const TSourceDataObject text(QStringLiteral("a\tb\r\nc\u00E9"), QStringLiteral("{\\rtf1 x}"), -1, &stream);
+  const TSourceDataObject column(QString(), QString(), 3, nullptr);
+  const QByteArray uris("# dropped\r\nfile:///tmp/a%20b.csv\r\nhttps://example.com/x?y=1\r\nfile://host/share/c.xls\r\n");
+  const auto payloads = [&](const TSourceDataObject& o) {
+    return o.GetData(TextMimeType()) + '\x01' + o.GetData(RichTextMimeType()) + '\x01' + uris + '\x01' +
+           o.GetData(GridColumnMimeType()) + '\x01' + o.GetData(GridCellsMimeType());
+  };
+  Seed("drop_payloads_fuzz", QStringLiteral("text.bin"), QByteArray(1, '\x37') + payloads(text));
+  Seed("drop_payloads_fuzz", QStringLiteral("column.bin"), QByteArray(1, '\x48') + payloads(column));
+  Seed("drop_payloads_fuzz", QStringLiteral("files.bin"), QByteArray(1, '\x04') + payloads(column));
+  SetAcceptRtfDrop(false);
+}
+
+// --- Pasted clipboard texts. ---
+
+void Paste_Seeds() {
+  // Six setting bytes (editor kind, edit type and flags, selection start and
+  // length, length limit, decimals and maximum length), then the editor's text,
+  // the pasted text, the valid characters, the prefix and the suffix.
+  struct Paste {
+    const char settings[6];
+    const char* texts;
+  };
+  const Paste pastes[] = {
+      {{0, 0, 0, 0, 0, 0}, "abc\x01" "12\r\n\x01\x01\x01"},
+      {{1, 0x11, 1, 0, 10, 0}, "12\x01" "-34\x01\x01\x01"},
+      {{3, 0x62, 2, 1, 0, 0x12}, "1,234.5\x01" "99.25\x01\x01$ \x01 USD"},
+      {{(char)0x84, 0x27, 0, 3, 5, 0x03}, "1.234,5\x01" "7,5\x01\x01\x01"},
+      {{6, 4, 0, 0, 0, 0}, "\x01" "mc donald o'neil\x01\x01\x01"},
+      {{10, 0x0B, 0, 0, 0, 0}, "AB\x01" "BAD\x01" "ABCD\x01\x01"},
+      {{9, 3, 0, 0, 4, 0}, "\x01\xC3\x9F\xC3\x9F\x01\x01\x01"},
+  };
+  int n = 0;
+  for (const Paste& p : pastes)
+    Seed("clipboard_paste_fuzz", QStringLiteral("paste%1.bin").arg(++n), QByteArray(p.settings, 6) + p.texts);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,5 +242,7 @@ int main(int argc, char** argv) {
   Language_Seeds();
   Gateway_Seeds();
   Text_Seeds();
+  Drop_Seeds();
+  Paste_Seeds();
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "grid/dropdown/drop_down_button.h"
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/dropdown_drawing.h"
+#include "grid/dropdown/entry_numbers.h"
 #include "grid/dropdown/ex_button.h"
 #include "grid/dropdown/ex_drop_down.h"
 #include "platform/os/clock.h"

@@ -2,7 +2,7 @@
 // two-colour gradient of headers, footers, pop-ups, buttons and the grid's
 // header cells, colour blending and scaling, a rectangle's background and
 // border, a caption line, a glyph with its key colour replaced, one-line text
-// measuring and truncation, and the small number helpers of the entry rules.
+// measuring and truncation (the entry rules' number helpers are in entry_numbers.h).
 // Colours are resolved to RGB before any arithmetic; clNone means no colour.
 #pragma once
 
@@ -54,23 +54,3 @@ TSize GetTextSize(TCanvas* Canvas, const QString& Text);
 // The text when it fits MaxWidth; else the longest start of it (with "..."
 // when Ellipsis) that is narrower than MaxWidth; the whole text when none is.
 QString TruncateText(TCanvas* Canvas, const QString& Text, int MaxWidth, bool Ellipsis);
-
-// True for ",", "-" and ";".
-bool IsRangeSeparator(QChar Ch);
-
-// The number kind of an entry text: 0 integer, 1 float, 2 text, 5 hex.
-inline constexpr int kTextKindInteger = 0, kTextKindFloat = 1, kTextKindText = 2, kTextKindHex = 5;
-int GetTextNumberKind(const QString& Text);
-
-// The text without the locale's thousand separators.
-QString StripThousandChars(const QString& Text);
-
-// 0-9 for "0"-"9", 10-15 for "A"-"F" and "a"-"f", 0 for anything else.
-int HexDigitValue(QChar Ch);
-
-// The digit values summed from the right with weights 1, 16, 256, ...; no check,
-// the sum wraps like the 32-bit integer it is.
-int HexToInt(const QString& Text);
-
-// The text itself when CaseSensitive, else its locale upper case.
-QString CaseText(const QString& Text, bool CaseSensitive);

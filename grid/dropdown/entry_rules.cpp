@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "grid/base/mixed_case.h"
-#include "grid/dropdown/dropdown_drawing.h"
+#include "grid/dropdown/entry_numbers.h"
 #include "platform/rtl/float_text.h"
 #include "platform/rtl/locale_settings.h"
 #include "platform/ui/messages.h"

@@ -3,6 +3,7 @@
 #include "grid/base/draw_routines.h"
 #include "grid/base/html_entities.h"
 #include "grid/dropdown/dropdown_drawing.h"
+#include "grid/dropdown/entry_numbers.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/bitmap.h"
