@@ -108,6 +108,8 @@ class TExStringGridCheck;
 class TPicture;
 class TFocusHelper;
 class TGridFocusWindow;
+class TScrollControl;
+class THeaderDragButton;
 class THintWindow;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
@@ -865,6 +867,13 @@ public:
   void SetScrollProportional(bool Value);
   void SetScrollBarAlways(TScrollBarAlways Value);
   bool IsFlatScrollBars() const { return FIsFlat; }
+  // The thin scroll bars the grid draws itself (ScrollType ssMetro once the grid
+  // is on a window), along its right and bottom edges; nullptr otherwise.
+  TScrollControl* VertScrollControl() const { return FScrollControlV.get(); }
+  TScrollControl* HorzScrollControl() const { return FScrollControlH.get(); }
+  void CreateScrollControls();
+  // The floating picture of a dragged header cell (made hidden with the window).
+  THeaderDragButton* MoveButton() const { return FMoveButton.get(); }
   // The last scroll hint's text and whether it shows.
   QString LastScrollHint;
   bool ScrollHintShowing() const { return FScrollHintShow; }
@@ -1766,6 +1775,10 @@ protected:
   std::unique_ptr<TFont> FCellFont;
 
   std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TScrollControl> FScrollControlV, FScrollControlH;
+  std::unique_ptr<THeaderDragButton> FMoveButton;
+  void RemoveScrollControls();
+  void PlaceScrollControls();
   std::unique_ptr<TFloatingFooter> FFloatingFooter;
   std::unique_ptr<TPrintSettings> FPrintSettings;
   std::unique_ptr<THTMLSettings> FHTMLSettings;

@@ -6,6 +6,7 @@
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_error.h"
 #include "grid/view/grid_unit.h"
+#include "grid/view/scroll_control.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/window_timer.h"
@@ -139,6 +140,9 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TExStringGrid::~TExStringGrid() {
   TComponent::Destroying();  // the state, not the accessor of the same name
+  // The grid-drawn scroll bars go first.
+  RemoveScrollControls();
+  FMoveButton.reset();
   // 1. Balloons end with the grid; so does its focus frame.
   if (!Designing()) BalloonDone();
   if (FocusFrameGrid == this) FocusFrameGrid = nullptr;
@@ -188,8 +192,16 @@ void TExStringGrid::SetParent(TWinControl* AParent) {
 void TExStringGrid::CreateWnd() {
   // 1. Nothing while being destroyed or without a parent.
   if (Destroying() || !Parent()) return;
-  // 2. Balloons at run time.
-  if (!Designing() && FBalloon->Enable()) BalloonInit();
+  // 2. At run time: the grid-drawn scroll bars for ssMetro, the header drag
+  // button (hidden), balloons.
+  if (!Designing()) {
+    if (ScrollType == ssMetro) {
+      CreateScrollControls();
+      SetScrollBars(ssNone);
+    }
+    if (!FMoveButton) FMoveButton = std::make_unique<THeaderDragButton>(this);
+    if (FBalloon->Enable()) BalloonInit();
+  }
   // 3. The footer and search panels follow their settings (laid out on demand).
   HostFloatingFooterLayout();
   // 5. The grid timer (identifier 111, 500 ms) is on while the window exists.
@@ -336,6 +348,7 @@ void TExStringGrid::EndUpdate() {
 
 void TExStringGrid::Resize() {
   if (Destroying()) return;
+  PlaceScrollControls();
   SynchColumnsWithWidth();
   if (OnResize) OnResize(this);
   if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&

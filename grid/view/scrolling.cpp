@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "grid/view/ex_string_grid.h"
+#include "grid/view/scroll_control.h"
 #include "platform/ui/timer.h"
 
 // --- the arithmetic of thumbs and hints ---
@@ -66,6 +67,44 @@ void TExStringGrid::SetScrollType(TScrollType Value) {
   if (Value == ScrollType) return;
   ScrollType = Value;
   FIsFlat = false;  // no flat scroll bars on this platform
+  // The grid-drawn bars take the place of the system's once there is a window.
+  if (!Parent()) return;
+  if (Value == ssMetro) {
+    CreateScrollControls();
+    SetScrollBars(ssNone);
+  } else if (FScrollControlV || FScrollControlH) {
+    RemoveScrollControls();
+    SetScrollBars(ssBoth);
+  }
+}
+
+// --- the grid-drawn scroll bars ---
+
+void TExStringGrid::CreateScrollControls() {
+  if (FScrollControlV) return;
+  FScrollControlV = std::make_unique<TScrollControl>(nullptr);
+  FScrollControlV->SetDirection(sdVertical);
+  FScrollControlH = std::make_unique<TScrollControl>(nullptr);
+  FScrollControlH->SetDirection(sdHorizontal);
+  for (TScrollControl* c : {FScrollControlV.get(), FScrollControlH.get()}) {
+    c->SetParent(this);
+    c->SetVisible(true);
+  }
+  PlaceScrollControls();
+}
+
+void TExStringGrid::RemoveScrollControls() {
+  FScrollControlV.reset();
+  FScrollControlH.reset();
+}
+
+// The vertical bar, 6 pixels wide, along the right edge; the horizontal one, 6
+// pixels high, along the bottom (placed here at every resize: the class library
+// here does not align child controls).
+void TExStringGrid::PlaceScrollControls() {
+  if (!FScrollControlV) return;
+  FScrollControlV->SetBounds(std::max(0, Width() - 6), 0, 6, Height());
+  FScrollControlH->SetBounds(0, std::max(0, Height() - 6), Width(), 6);
 }
 
 void TExStringGrid::SetScrollProportional(bool Value) {
