@@ -34,6 +34,12 @@ QString KeyText(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_Period: return QStringLiteral(".");
     case Qt::Key_Comma: return QStringLiteral(",");
     case Qt::Key_Minus: return QStringLiteral("-");
+    case Qt::Key_Plus: return QStringLiteral("+");
+    case Qt::Key_Asterisk: return QStringLiteral("*");
+    case Qt::Key_Slash: return QStringLiteral("/");
+    case Qt::Key_Percent: return QStringLiteral("%");
+    case Qt::Key_Equal: return QStringLiteral("=");
+    case Qt::Key_Colon: return QStringLiteral(":");
     default: return {};
   }
 }
