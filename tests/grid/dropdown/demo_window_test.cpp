@@ -1,12 +1,15 @@
-// A window with a track-bar, a memo and a plain drop-down for looking at them
-// on a real display. Skipped unless DROPDOWN_DEMO_SECONDS is set; then the
-// window stays up for that many seconds (for screenshots and scripted input).
+// A window with the drop-down controls (track bar, memo, plain, calculator and
+// time) for looking at them on a real display. Skipped unless
+// DROPDOWN_DEMO_SECONDS is set; then the window stays up for that many seconds
+// (for screenshots and scripted input).
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QThread>
 
+#include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
+#include "grid/dropdown/time_picker_drop_down.h"
 #include "grid/dropdown/track_bar_drop_down.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
@@ -53,6 +56,21 @@ TEST(DropDownDemo, Window) {
   plain->SetLabelCaption(QStringLiteral("Money:"));
   plain->SetLabelPosition(lpLeftCenter);
   plain->SetLabelMargin(6);
+
+  auto* calc = new TExCalculatorDropdown(&form);
+  calc->SetParent(&form);
+  calc->SetBounds(140, 180, 200, 21);
+  calc->SetLabelCaption(QStringLiteral("Calculator:"));
+  calc->SetLabelPosition(lpLeftCenter);
+  calc->SetLabelMargin(6);
+
+  auto* time = new TExTimePickerDropDown(&form);
+  time->SetParent(&form);
+  time->SetBounds(140, 230, 200, 21);
+  time->SetTime(EncodeTime(10, 10, 30, 0));
+  time->SetLabelCaption(QStringLiteral("Time:"));
+  time->SetLabelPosition(lpLeftCenter);
+  time->SetLabelMargin(6);
 
   form.Show();
   QElapsedTimer timer;
