@@ -80,19 +80,40 @@ void Draw(QPainter& p, TCursor c) {
       }
       return;
     }
+    case crEyedropper: {
+      // A slanted pipette: a dark bulb at the upper right, a glass tube down to
+      // the tip at the lower left.
+      p.setPen(QPen(Qt::black, 1.5));
+      p.setBrush(Qt::white);
+      QPainterPath tube;
+      tube.moveTo(1, 30);
+      tube.lineTo(4, 23);
+      tube.lineTo(17, 10);
+      tube.lineTo(21, 14);
+      tube.lineTo(8, 27);
+      tube.closeSubpath();
+      p.drawPath(tube);
+      p.setBrush(Qt::black);
+      p.drawEllipse(QPointF(24, 7), 5, 5);
+      p.drawLine(QPointF(15, 8), QPointF(23, 16));
+      return;
+    }
     default: return;
   }
 }
 
 }  // namespace
 
-bool IsArtCursor(TCursor c) { return (c >= crPanOrigin && c <= crPanDownLeft) || (c >= 8010 && c <= 8012) || c == 8014; }
+bool IsArtCursor(TCursor c) {
+  return (c >= crPanOrigin && c <= crPanDownLeft) || (c >= 8010 && c <= 8012) || c == 8014 || c == crEyedropper;
+}
 
 TPoint ArtCursorHotSpot(TCursor c) {
   switch (c) {
     case crSelectRow: return {24, kSize / 2};
     case crSelectColumn: return {kSize / 2, 24};
     case crSelectAll: return {22, 22};
+    case crEyedropper: return {1, 30};
     default: return {kSize / 2, kSize / 2};
   }
 }

@@ -1,6 +1,6 @@
 // The program's own pointer shapes, drawn in code (stand for the grid's cursor
 // resources: the panning origin and directions 8000 to 8008, and the selection
-// cursors 8010 to 8014). Each is a TCursor above 0 that SetCursor accepts like
+// cursors 8010 to 8014, the colour picker's eyedropper 8020). Each is a TCursor above 0 that SetCursor accepts like
 // the standard shapes.
 #pragma once
 
@@ -15,6 +15,7 @@ inline constexpr TCursor crSelectRow = 8010;     // an arrow pointing right, ove
 inline constexpr TCursor crSelectColumn = 8011;  // an arrow pointing down, over a column header
 inline constexpr TCursor crSelectAll = 8012;     // a diagonal arrow, over the top-left cell or a handle
 inline constexpr TCursor crCellSelector = 8014;  // a thick cross, for selecting cells
+inline constexpr TCursor crEyedropper = 8020;    // an eyedropper, its tip (lower left) the hot spot
 
 bool IsArtCursor(TCursor c);
 // The drawn cursor; the plain arrow for a value that is not one of ours.

@@ -1,5 +1,5 @@
-// A window with the drop-down controls (track bar, memo, plain, calculator and
-// time) for looking at them on a real display. Skipped unless
+// A window with the drop-down controls (track bar, memo, plain, calculator,
+// time, multi-column and colour) for looking at them on a real display. Skipped unless
 // DROPDOWN_DEMO_SECONDS is set; then the window stays up for that many seconds
 // (for screenshots and scripted input).
 #include <gtest/gtest.h>
@@ -8,7 +8,9 @@
 #include <QThread>
 
 #include "grid/dropdown/calculator_drop_down.h"
+#include "grid/dropdown/color_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
+#include "grid/dropdown/multi_column_drop_down.h"
 #include "grid/dropdown/time_picker_drop_down.h"
 #include "grid/dropdown/track_bar_drop_down.h"
 #include "platform/ui/application.h"
@@ -19,7 +21,7 @@ TEST(DropDownDemo, Window) {
   if (seconds <= 0) GTEST_SKIP() << "set DROPDOWN_DEMO_SECONDS to show the window";
   TForm form(nullptr);
   form.SetCaption(QStringLiteral("Drop-down controls"));
-  form.SetBounds(40, 40, 520, 360);
+  form.SetBounds(40, 40, 640, 440);
 
   auto* track = new TExTrackBarDropDown(&form);
   track->SetParent(&form);
@@ -71,6 +73,40 @@ TEST(DropDownDemo, Window) {
   time->SetLabelCaption(QStringLiteral("Time:"));
   time->SetLabelPosition(lpLeftCenter);
   time->SetLabelMargin(6);
+
+  auto* multi = new TExMultiColumnDropDown(&form);
+  multi->SetParent(&form);
+  multi->SetBounds(140, 280, 200, 21);
+  const char* headers[] = {"Name", "Code", "Note"};
+  for (const char* h : headers) multi->Columns()->Add()->Header = QString::fromLatin1(h);
+  multi->Columns()->Items(2)->Wordwrap = true;
+  const char* rows[][3] = {{"Alpha", "A1", "first"}, {"Beta", "B2", "second item, with a longer note"},
+                           {"Bravo", "B3", "third"}, {"Charlie", "C4", "fourth"}, {"Delta", "D5", "fifth"}};
+  multi->BeginUpdate();
+  for (const auto& r : rows) {
+    TDropDownItem* item = multi->Items()->Add();
+    for (const char* t : r) item->Text().Add(QString::fromLatin1(t));
+  }
+  multi->EndUpdate();
+  multi->SetItemIndex(1);
+  multi->SetLabelCaption(QStringLiteral("Columns:"));
+  multi->SetLabelPosition(lpLeftCenter);
+  multi->SetLabelMargin(6);
+
+  const TColorSelectionStyle styles[] = {csList, csDiscrete, csColorCube, csSpectrum};
+  const char* names[] = {"Colour list:", "Palette:", "Cube:", "Spectrum:"};
+  for (int i = 0; i < 4; ++i) {
+    auto* color = new TExColorPickerDropDown(&form);
+    color->SetParent(&form);
+    color->SetBounds(140 + (i % 2) * 300, 330 + (i / 2) * 50, 160, 21);
+    color->AddDefaultColors();
+    color->SetColorSelectionStyle(styles[i]);
+    color->ColorValueText = cvtHTML;
+    color->SetSelectedColor(0x0000FF);
+    color->SetLabelCaption(QString::fromLatin1(names[i]));
+    color->SetLabelPosition(lpLeftCenter);
+    color->SetLabelMargin(6);
+  }
 
   form.Show();
   QElapsedTimer timer;
