@@ -9,6 +9,7 @@
 
 #include "grid/dropdown/color_value_text.h"
 #include "grid/dropdown/ex_drop_down.h"
+#include "grid/dropdown/header_footer_settings.h"
 #include "grid/dropdown/item_selector.h"
 #include "platform/rtl/collection.h"
 
@@ -36,18 +37,7 @@ private:
   TColor FColor = clNone;
 };
 
-class TColorItems : public TCollectionOf<TColorItem> {
-public:
-  explicit TColorItems(TPersistent* AOwner) : FMyOwner(AOwner) {}
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void DoChange() {
-    if (OnChange) OnChange(this);
-  }
-  TNotifyEvent OnChange;
-
-private:
-  TPersistent* FMyOwner;
-};
+using TColorItems = TNotifyingCollection<TColorItem>;
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R)>;
 

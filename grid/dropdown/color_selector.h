@@ -8,6 +8,7 @@
 
 #include "grid/dropdown/color_panels.h"
 #include "grid/dropdown/ex_drop_down.h"
+#include "grid/dropdown/header_footer_settings.h"
 #include "platform/rtl/collection.h"
 
 enum TItemPos { ipStandAlone, ipTop, ipMiddle, ipBottom };
@@ -26,18 +27,7 @@ private:
   TColor FColor = clNone;
 };
 
-class TColorBoxItems : public TCollectionOf<TColorBoxItem> {
-public:
-  explicit TColorBoxItems(TPersistent* AOwner) : FMyOwner(AOwner) {}
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void DoChange() {
-    if (OnChange) OnChange(this);
-  }
-  TNotifyEvent OnChange;
-
-private:
-  TPersistent* FMyOwner;
-};
+using TColorBoxItems = TNotifyingCollection<TColorBoxItem>;
 
 class TColorBoxAppearance : public TPersistent {
 public:

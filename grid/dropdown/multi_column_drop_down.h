@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "grid/dropdown/ex_drop_down.h"
+#include "grid/dropdown/header_footer_settings.h"
 #include "platform/grids/string_grid.h"
 #include "platform/rtl/collection.h"
 #include "platform/rtl/string_list.h"
@@ -42,15 +43,8 @@ private:
   std::unique_ptr<TFont> FFont;
 };
 
-class TDropDownColumns : public TCollectionOf<TDropDownColumn> {
-public:
-  explicit TDropDownColumns(TPersistent* AOwner) : FOwner(AOwner) {}
-  TPersistent* GetOwner() const override { return FOwner; }
-  TNotifyEvent OnChange;  // declared for the owner; never raised
-
-private:
-  TPersistent* FOwner;
-};
+// The columns; OnChange is declared for the owner and never raised.
+using TDropDownColumns = TNotifyingCollection<TDropDownColumn>;
 
 class TDropDownItem : public TCollectionItem {
 public:
@@ -68,16 +62,11 @@ private:
   TStringList FText;
 };
 
-class TDropDownItems : public TCollectionOf<TDropDownItem> {
+class TDropDownItems : public TNotifyingCollection<TDropDownItem> {
 public:
-  explicit TDropDownItems(TPersistent* AOwner) : FOwner(AOwner) {}
-  TPersistent* GetOwner() const override { return FOwner; }
+  using TNotifyingCollection<TDropDownItem>::TNotifyingCollection;
   // The first item whose text at Column equals Value (with case); -1 when none.
   int IndexInColumn(int Column, const QString& Value) const;
-  TNotifyEvent OnChange;  // declared for the owner; never raised
-
-private:
-  TPersistent* FOwner;
 };
 
 using TMultiColumnDrawItemEvent =
