@@ -3,11 +3,8 @@
 #include "grid/dropdown/color_panels.h"
 #include "grid/dropdown/color_selector.h"
 #include "grid/dropdown/drop_down_form.h"
-#include "grid/dropdown/style_presets.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/control_canvas.h"
-#include "platform/ui/system_metrics.h"
-#include "platform/ui/timer.h"
 
 namespace {
 
@@ -56,32 +53,19 @@ void TColorItem::Assign(const TPersistent* Source) {
 // --- the picker ---
 
 TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner)
-    : TExCustomDropDown(AOwner),
-      FColors(std::make_unique<TColorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this)) {
+    : TSelectorPickerDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)) {
   FColors->OnChange = [](TObject*) {};
-  SetEditorEnabled(false);
-  DropDownEnabled = true;
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->SetOnTimer([this](TObject*) { KeyTimerTick(); });
   SetDropDownHeight(200);
   DropDownHeader()->SetVisible(false);
   DropDownFooter()->SetVisible(false);
-  SetCursor(crArrow);
   CreateDropDownForm();
 }
 
-TExColorPickerDropDown::~TExColorPickerDropDown() {
-  FDestroying = true;
-  FKeyTimer->SetEnabled(false);
-}
+TExColorPickerDropDown::~TExColorPickerDropDown() { FDestroying = true; }
 
 void TExColorPickerDropDown::Notification(TComponent* AComponent, TOperation Operation) {
-  TExCustomDropDown::Notification(AComponent, Operation);
+  TSelectorPickerDropDown::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FItemSelector) FItemSelector = nullptr;
   if (AComponent == FColorCubePanel) FColorCubePanel = nullptr;
   if (AComponent == FSpectrumPanel) FSpectrumPanel = nullptr;
   if (AComponent == FColorSelector) FColorSelector = nullptr;
@@ -120,23 +104,6 @@ void TExColorPickerDropDown::SetShowText(bool Value) {
   Invalidate();
 }
 
-void TExColorPickerDropDown::SelectFirst() {
-  if (FColors->Count() > 0) SetItemIndex(0);
-}
-void TExColorPickerDropDown::SelectLast() {
-  if (FColors->Count() > 0) SetItemIndex(FColors->Count() - 1);
-}
-void TExColorPickerDropDown::SelectNext() {
-  if (FColors->Count() == 0) return;
-  if (FItemIndex < 0) SetItemIndex(0);
-  else if (FItemIndex + 1 < FColors->Count()) SetItemIndex(FItemIndex + 1);
-}
-void TExColorPickerDropDown::SelectPrevious() {
-  if (FColors->Count() == 0) return;
-  if (FItemIndex < 0) SetItemIndex(0);
-  else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
-}
-
 void TExColorPickerDropDown::GetColorValueText(QString& Text) {
   if (FColorSelectionStyle == csList && FItemIndex >= 0 && FItemIndex < FColors->Count()) {
     Text = FColors->Items(FItemIndex)->Caption();
@@ -145,32 +112,13 @@ void TExColorPickerDropDown::GetColorValueText(QString& Text) {
   Text = ::ColorValueText(FSelectedColor, ColorValueText);
 }
 
-void TExColorPickerDropDown::SetComponentStyle(TSuiteStyle AStyle) {
-  TExCustomDropDown::SetComponentStyle(AStyle);
-  if (FItemAppearance) SetItemAppearanceStyle(FItemAppearance.get(), AStyle);
-}
-
-void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  TExCustomDropDown::SetSelectionColorStyle(Value);
-  if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(Value);
-}
-
 // --- pop-up controls ---
 
 void TExColorPickerDropDown::CreateStyleControl() {
   if (!FDropDownForm) return;
   TControl* c = nullptr;
   switch (FColorSelectionStyle) {
-    case csList:
-      if (!FItemSelector) {
-        FItemSelector = new TExCustomItemSelector(this);
-        FItemSelector->SetParent(FDropDownForm);
-      }
-      FItemSelector->SetSelectorType(stColor);
-      FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-      FItemSelector->UpdateSelectorPanel();
-      c = FItemSelector;
-      break;
+    case csList: CreateItemSelector(stColor); return;
     case csDiscrete:
       if (!FColorSelector) {
         FColorSelector = new TCustomColorSelector(this);
@@ -217,7 +165,7 @@ void TExColorPickerDropDown::HideOthers(TControl* Shown) {
 }
 
 void TExColorPickerDropDown::CreateDropDownForm() {
-  TExCustomDropDown::CreateDropDownForm();
+  TSelectorPickerDropDown::CreateDropDownForm();
   CreateStyleControl();
 }
 
@@ -238,12 +186,9 @@ void TExColorPickerDropDown::PrepareItemSelector() {
   s->SetColorBoxWidth(ColorBoxWidth);
   s->SetItemAppearance(FItemAppearance.get());
   s->UpdateSelectorPanel();
-  s->SetItemIndex(FItemIndex);
-  s->OnItemSelect = [this](TObject*) { SelectorItemSelect(); };
-  s->SetShowHint(ShowHint());
+  HookSelector();
   if (OnDrawColor) s->OnDrawItem = [this](TObject*, TCanvas* C, TRect R, int Index) { OnDrawColor(this, C, R, Index); };
   else s->OnDrawItem = nullptr;
-  FOldItemIndex = FItemIndex;
 }
 
 // The steps of an opening (and of a style change) for the current style.
@@ -274,7 +219,7 @@ void TExColorPickerDropDown::PrepareStyle() {
 }
 
 void TExColorPickerDropDown::BeforeDropDown() {
-  TExCustomDropDown::BeforeDropDown();
+  TSelectorPickerDropDown::BeforeDropDown();
   PrepareStyle();
 }
 
@@ -294,7 +239,7 @@ void TExColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) 
 }
 
 void TExColorPickerDropDown::UpdateDropDownControl() {
-  TExCustomDropDown::UpdateDropDownControl();
+  TSelectorPickerDropDown::UpdateDropDownControl();
   if (FDropDownForm && FColorSelectionStyle != csList) FDropDownForm->Sizeable = false;
 }
 
@@ -306,19 +251,7 @@ void TExColorPickerDropDown::SizeForm() {
   int hf = 0;
   if (DropDownHeader()->Visible()) hf += DropDownHeader()->Height;
   if (DropDownFooter()->Visible()) hf += DropDownFooter()->Height;
-  if (FColorSelectionStyle == csList) {
-    if (!FItemSelector) return TExCustomDropDown::UpdateDropDownSize();
-    int w = 0, h = 0;
-    FItemSelector->GetSelectorPanelSize(w, h);
-    // (The pop-up's border is added: the base sizes the pop-up to the control.)
-    if (DropDownWidth() < 1) FItemSelector->SetWidth(w + 2 * b);
-    if (DropDownHeight() < 1) FItemSelector->SetHeight(h);
-    TExCustomDropDown::UpdateDropDownSize();
-    // (Before the pop-up shows, the scroll bar is known from the sizes.)
-    if (FItemSelector->VertScrollVisible() || h > FDropDownForm->Height() - 2 * b - hf)
-      FDropDownForm->SetWidth(FDropDownForm->Width() + VerticalScrollBarWidth());
-    return;
-  }
+  if (FColorSelectionStyle == csList) return SizeSelectorForm();
   TControl* c = StyleControl();
   const bool shown = c && c->Visible();
   const int w = shown ? c->Width() + 2 * b : Width();
@@ -327,11 +260,6 @@ void TExColorPickerDropDown::SizeForm() {
 }
 
 void TExColorPickerDropDown::UpdateDropDownSize() { SizeForm(); }
-
-void TExColorPickerDropDown::SelectorItemSelect() {
-  SetItemIndex(FItemSelector->ItemIndex());
-  if (!FInternalCall) DoHideDropDown(false);
-}
 
 void TExColorPickerDropDown::DiscreteSelect() {
   SetSelectedColor(FColorSelector->SelectedColor());
@@ -346,14 +274,14 @@ void TExColorPickerDropDown::PanelSelect(TColor Color) {
 }
 
 void TExColorPickerDropDown::DoHideDropDown(bool Cancelled) {
-  TExCustomDropDown::DoHideDropDown(Cancelled);
+  TSelectorPickerDropDown::DoHideDropDown(Cancelled);
   if (!Cancelled) return;
-  if (FColorSelectionStyle == csList && FItemSelector) SetItemIndex(FOldItemIndex);
+  if (FColorSelectionStyle == csList) RestoreOnCancel(Cancelled);
   if (FColorSelectionStyle == csDiscrete && FColorSelector) FColorSelector->SetSelectedColor(FOldSelectedColor);
 }
 
 void TExColorPickerDropDown::DropDownFormDestroy() {
-  TExCustomDropDown::DropDownFormDestroy();
+  TSelectorPickerDropDown::DropDownFormDestroy();
   if (FDestroying) return;
   FItemSelector = nullptr;
   FColorCubePanel = nullptr;
@@ -361,31 +289,23 @@ void TExColorPickerDropDown::DropDownFormDestroy() {
   FColorSelector = nullptr;
 }
 
-void TExColorPickerDropDown::KeyTimerTick() {
-  FKeyTimer->SetEnabled(false);
-  FCurSearch.clear();
-}
-
 // --- wheel and keys ---
 
 void TExColorPickerDropDown::HandleMouseWheelDown() {
-  TExCustomDropDown::HandleMouseWheelDown();
-  if (!Enabled() || ReadOnly()) return;
+  TSelectorPickerDropDown::HandleMouseWheelDown();
+  if (FColorSelectionStyle == csList) ListWheel(true);
+  if (FColorSelectionStyle != csDiscrete || !FColorSelector || !Enabled() || ReadOnly()) return;
   FInternalCall = true;
-  if (FColorSelectionStyle == csList && FItemSelector) DroppedDown() ? FItemSelector->HotNext() : FItemSelector->SelectNext();
-  if (FColorSelectionStyle == csDiscrete && FColorSelector)
-    DroppedDown() ? FColorSelector->HotNext() : FColorSelector->SelectNext();
+  DroppedDown() ? FColorSelector->HotNext() : FColorSelector->SelectNext();
   FInternalCall = false;
 }
 
 void TExColorPickerDropDown::HandleMouseWheelUp() {
-  TExCustomDropDown::HandleMouseWheelUp();
-  if (!Enabled() || ReadOnly()) return;
+  TSelectorPickerDropDown::HandleMouseWheelUp();
+  if (FColorSelectionStyle == csList) ListWheel(false);
+  if (FColorSelectionStyle != csDiscrete || !FColorSelector || !Enabled() || ReadOnly()) return;
   FInternalCall = true;
-  if (FColorSelectionStyle == csList && FItemSelector)
-    DroppedDown() ? FItemSelector->HotPrevious() : FItemSelector->SelectPrevious();
-  if (FColorSelectionStyle == csDiscrete && FColorSelector)
-    DroppedDown() ? FColorSelector->HotPrevious() : FColorSelector->SelectPrevious();
+  DroppedDown() ? FColorSelector->HotPrevious() : FColorSelector->SelectPrevious();
   FInternalCall = false;
 }
 
@@ -393,70 +313,18 @@ void TExColorPickerDropDown::WMKeyDown(TMessage& Message) {
   const int key = Message.CharCode();
   bool handled = false;
   // 1.
-  if (Enabled() && DroppedDown() && key == VK_RETURN) {
-    if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
-      FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-      handled = true;
-    } else if (FColorSelectionStyle == csDiscrete && FColorSelector && FColorSelector->ItemHot() >= 0) {
-      FColorSelector->SetItemIndex(FColorSelector->ItemHot());
-      handled = true;
-    }
+  if (FColorSelectionStyle == csList) {
+    handled = PickHotOnEnter(key);
+  } else if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete && FColorSelector &&
+             FColorSelector->ItemHot() >= 0) {
+    FColorSelector->SetItemIndex(FColorSelector->ItemHot());
+    handled = true;
   }
   // 2.
-  TExCustomDropDown::WMKeyDown(Message);
+  TSelectorPickerDropDown::WMKeyDown(Message);
   if (!Enabled() || GetKeyState(VK_MENU) < 0) return;
   // 3.
-  if (FColorSelectionStyle == csList && FItemSelector) {
-    const bool open = DroppedDown();
-    const int count = FColors->Count();
-    FInternalCall = true;
-    switch (key) {
-      case VK_RETURN:
-        if (!handled && OnSelect) OnSelect(this);
-        break;
-      case VK_PRIOR:
-      case VK_NEXT: {
-        if (FItemSelector->Items()->Count() != count) PrepareItemSelector();
-        const int step = std::max(1, FItemSelector->GetVisibleItemCount());
-        int target = FItemSelector->ItemIndex() + (key == VK_NEXT ? step : -step);
-        target = std::clamp(target, 0, std::max(0, count - 1));
-        if (count > 0) FItemSelector->SetItemIndex(target);
-        break;
-      }
-      case VK_END:
-        if (open) FItemSelector->SelectLast();
-        else SelectLast();
-        break;
-      case VK_HOME:
-        if (open) FItemSelector->SelectFirst();
-        else SelectFirst();
-        break;
-      case VK_LEFT:
-        if (open && !EditorEnabled()) FItemSelector->SelectPrevious();
-        break;
-      case VK_RIGHT:
-        if (open && !EditorEnabled()) FItemSelector->SelectNext();
-        break;
-      case VK_UP:
-      case VK_DOWN:
-        if (open) {
-          const int cur = FItemSelector->ItemIndex();
-          const int target = cur < 0 ? 0 : cur + (key == VK_UP ? -Columns : Columns);
-          if (target >= 0 && target < count) FItemSelector->SetItemIndex(target);
-        } else {
-          key == VK_UP ? SelectPrevious() : SelectNext();
-        }
-        break;
-      default:
-        if (GetKeyState(VK_CONTROL) >= 0) {
-          FCurSearch += QChar(key);
-          FItemSelector->LookupItem(FCurSearch);
-          FKeyTimer->SetEnabled(true);
-        }
-        break;
-    }
-    FInternalCall = false;
-  }
+  if (FColorSelectionStyle == csList) ListKeys(key, handled);
   // 4.
   if (FColorSelectionStyle == csDiscrete && FColorSelector) {
     FInternalCall = true;
@@ -496,10 +364,10 @@ void TExColorPickerDropDown::PaintSelectedColor(TCanvas* c) {
   c->Brush()->SetStyle(bsSolid);
 }
 
-void TExColorPickerDropDown::PaintFocusedText() { TExCustomDropDown::PaintFocusedText(); }
+void TExColorPickerDropDown::PaintFocusedText() { TSelectorPickerDropDown::PaintFocusedText(); }
 
 void TExColorPickerDropDown::Dispatch(TMessage& Message) {
-  TExCustomDropDown::Dispatch(Message);
+  TSelectorPickerDropDown::Dispatch(Message);
   if (Message.Msg != WM_PAINT) return;
   TControlCanvas c(this);
   if (c.Drawing()) PaintSelectedColor(&c);

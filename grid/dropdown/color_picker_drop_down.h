@@ -11,6 +11,7 @@
 #include "grid/dropdown/ex_drop_down.h"
 #include "grid/dropdown/header_footer_settings.h"
 #include "grid/dropdown/item_selector.h"
+#include "grid/dropdown/selector_picker.h"
 #include "platform/rtl/collection.h"
 
 class TExColorCubePanel;
@@ -41,17 +42,16 @@ using TColorItems = TNotifyingCollection<TColorItem>;
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R)>;
 
-class TExColorPickerDropDown : public TExCustomDropDown {
+class TExColorPickerDropDown : public TSelectorPickerDropDown {
 public:
   explicit TExColorPickerDropDown(TComponent* AOwner);
   ~TExColorPickerDropDown() override;
 
   TColorItems* Colors() const { return FColors.get(); }
   void SetColors(const TColorItems* Value) { FColors->Assign(Value); }
-  int Columns = 1;
-  TItemLayout Layout = ilCaptionRight;
-  int ItemIndex() const { return FItemIndex; }
-  void SetItemIndex(int Value);
+  // Every setting raises OnSelect, also when the index stays.
+  void SetItemIndex(int Value) override;
+  int ItemCount() const override { return FColors->Count(); }
   TColor SelectedColor() const { return FSelectedColor; }
   void SetSelectedColor(TColor Value);
   int ColorBoxWidth = 14, ColorBoxHeight = 14;
@@ -59,26 +59,16 @@ public:
   void SetColorSelectionStyle(TColorSelectionStyle Value);
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
-  TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
-  void SetItemAppearance(const TItemAppearance* Value) { FItemAppearance->Assign(Value); }
   TColorValueText ColorValueText = cvtNone;
-  TNotifyEvent OnSelect;
   TOnDrawSelectedItem OnDrawSelectedColor;
   TDrawItemEvent OnDrawColor;
 
   // Appends the 16 basic colours (Black ... White).
   void AddDefaultColors();
-  void SelectFirst();
-  void SelectLast();
-  void SelectNext();
-  void SelectPrevious();
   // The text the edit area shows for the colour.
   virtual void GetColorValueText(QString& Text);
-  void SetComponentStyle(TSuiteStyle AStyle) override;
-  void SetSelectionColorStyle(TSelectionColorStyle Value) override;
 
   // The pop-up controls (created when their style is first used).
-  TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
   TCustomColorSelector* ColorSelector() const { return FColorSelector; }
   TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
   TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
@@ -103,28 +93,19 @@ private:
   void CreateStyleControl();
   TControl* StyleControl() const;
   void HideOthers(TControl* Shown);
-  void PrepareItemSelector();
+  void PrepareItemSelector() override;
   void PrepareStyle();
   void SizeForm();
-  void SelectorItemSelect();
   void DiscreteSelect();
   void PanelSelect(TColor Color);
-  void KeyTimerTick();
 
-  TExCustomItemSelector* FItemSelector = nullptr;
   TExColorCubePanel* FColorCubePanel = nullptr;
   TExColorSpectrumPanel* FSpectrumPanel = nullptr;
   TCustomColorSelector* FColorSelector = nullptr;
   std::unique_ptr<TColorItems> FColors;
-  int FItemIndex = -1;
   TColorSelectionStyle FColorSelectionStyle = csList;
   TColor FSelectedColor = clNone;
   bool FShowText = true;
-  std::unique_ptr<TItemAppearance> FItemAppearance;
-  bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  QString FCurSearch;
-  int FOldItemIndex = -1;
   TColor FOldSelectedColor = clNone;
   bool FDestroying = false;
 };

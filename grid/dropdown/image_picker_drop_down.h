@@ -1,0 +1,71 @@
+// A drop-down whose value is one of its image items (TExImagePickerDropDown):
+// the pop-up lists the items' pictures with captions in Columns columns, the
+// edit area shows the chosen item's picture, centred. Items come from the
+// Items collection or from the picture files of a folder.
+#pragma once
+
+#include <memory>
+
+#include "grid/dropdown/header_footer_settings.h"
+#include "grid/dropdown/selector_picker.h"
+
+class TPicture;
+
+class TImageItem : public TCollectionItem {
+public:
+  explicit TImageItem(TCollection* Collection);
+  ~TImageItem() override;
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& Value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  TPicture* Image() const { return FImage.get(); }
+  void SetImage(const TPicture* Value);
+  bool FEnabled = true;
+  QString Hint;
+  void Assign(const TPersistent* Source) override;
+
+private:
+  void Changed();
+  QString FCaption;
+  int FImageIndex = -1;
+  std::unique_ptr<TPicture> FImage;
+};
+
+using TImageItems = TNotifyingCollection<TImageItem>;
+
+class TExImagePickerDropDown : public TSelectorPickerDropDown {
+public:
+  explicit TExImagePickerDropDown(TComponent* AOwner);
+  ~TExImagePickerDropDown() override;
+
+  TImageItems* Items() const { return FItems.get(); }
+  void SetItems(const TImageItems* Value) { FItems->Assign(Value); }
+  // A new index repaints, raises OnChange, then OnSelect.
+  void SetItemIndex(int Value) override;
+  int ItemCount() const override { return FItems->Count(); }
+  // The chosen item's image index (-1 without one); setting it chooses the
+  // first item with that index, or none.
+  int ImageIndex() const;
+  void SetImageIndex(int Value);
+  // Appends one item per entry that matches the folder and file mask (folders
+  // too); a file that does not load leaves an empty item.
+  void AddImagesFromFolder(const QString& AFolder, bool SetImageCaption);
+  std::function<void(TObject* Sender, TCanvas* Canvas, TRect R)> OnDrawSelectedImage;
+  TDrawItemEvent OnDrawItem;
+  void PaintSelectedImage(TCanvas* Canvas);
+
+protected:
+  void CreateDropDownForm() override;
+  void BeforeDropDown() override;
+  void UpdateDropDownSize() override { SizeSelectorForm(); }
+  void DoHideDropDown(bool Cancelled) override;
+  void HandleMouseWheelDown() override;
+  void HandleMouseWheelUp() override;
+  void WMKeyDown(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void PrepareItemSelector() override;
+
+private:
+  std::unique_ptr<TImageItems> FItems;
+};
