@@ -100,7 +100,9 @@ void TExDetailDropDown::CreateDropDownForm() {
   if (!FItemSelector) return;
   FItemSelector->OnDrawItem = [this](TObject*, TCanvas* C, TRect R, int Index) { DrawSelectorItem(C, R, Index); };
   FItemSelector->OnItemSize = [this](TObject*, TSize& S) {
-    const int w = DropDownWidth() > 0 ? DropDownWidth() : (FDropDownForm ? FDropDownForm->Width() : Width());
+    // (A pop-up not sized yet is as wide as the edit.)
+    int w = DropDownWidth() > 0 ? DropDownWidth() : (FDropDownForm ? FDropDownForm->Width() : 0);
+    if (w <= 0) w = Width();
     S.cx = w - (FItemSelector->VertScrollVisible() ? VerticalScrollBarWidth() : 0) - 2 - 4;
     S.cy = ItemHeight;
   };
@@ -135,7 +137,9 @@ void TExDetailDropDown::BeforeDropDown() {
 
 void TExDetailDropDown::DoShowDropDown() {
   TSelectorPickerDropDown::DoShowDropDown();
-  if (FItemSelector && FDropDownForm && FDropDownForm->Visible() && FItemSelector->CanFocus()) FItemSelector->SetFocus();
+  if (!FItemSelector || !FDropDownForm || !FDropDownForm->Visible()) return;
+  FItemSelector->UpdateSelectorPanel();  // the rows fit the pop-up's width now known
+  if (FItemSelector->CanFocus()) FItemSelector->SetFocus();
 }
 
 void TExDetailDropDown::UpdateDropDownSize() {

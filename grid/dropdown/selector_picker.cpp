@@ -86,7 +86,7 @@ void TSelectorPickerDropDown::SizeSelectorForm() {
   FItemSelector->GetSelectorPanelSize(w, h);
   // (The pop-up's border is added: the base sizes the pop-up to the control.)
   if (DropDownWidth() < 1) FItemSelector->SetWidth(w + 2 * b);
-  if (DropDownHeight() < 1) FItemSelector->SetHeight(h);
+  if (DropDownHeight() < 1) FItemSelector->SetHeight(h + 2 * b);
   TExCustomDropDown::UpdateDropDownSize();
   // (Before the pop-up shows, the scroll bar is known from the sizes.)
   if (FItemSelector->VertScrollVisible() || h > FDropDownForm->Height() - 2 * b - hf)

@@ -1,5 +1,5 @@
 // A window with the drop-down controls (track bar, memo, plain, calculator,
-// time, multi-column and colour) for looking at them on a real display. Skipped unless
+// time, multi-column, colour, detail and image) for looking at them on a real display. Skipped unless
 // DROPDOWN_DEMO_SECONDS is set; then the window stays up for that many seconds
 // (for screenshots and scripted input).
 #include <gtest/gtest.h>
@@ -9,12 +9,17 @@
 
 #include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/color_picker_drop_down.h"
+#include "grid/dropdown/detail_drop_down.h"
+#include "grid/dropdown/image_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
 #include "grid/dropdown/time_picker_drop_down.h"
 #include "grid/dropdown/track_bar_drop_down.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/shapes.h"
 
 TEST(DropDownDemo, Window) {
   const int seconds = qEnvironmentVariableIntValue("DROPDOWN_DEMO_SECONDS");
@@ -107,6 +112,37 @@ TEST(DropDownDemo, Window) {
     color->SetLabelPosition(lpLeftCenter);
     color->SetLabelMargin(6);
   }
+
+  auto* detail = new TExDetailDropDown(&form);
+  detail->SetParent(&form);
+  detail->SetBounds(440, 230, 160, 21);
+  auto* images = new TExImagePickerDropDown(&form);
+  images->SetParent(&form);
+  images->SetBounds(440, 280, 160, 21);
+  const TColor swatches[] = {0x0000FF, 0x00A000, 0xFF0000, 0x00C0FF};
+  const char* fruit[] = {"Apple", "Pear", "Plum", "Orange"};
+  for (int i = 0; i < 4; ++i) {
+    TPicture p;
+    p.Bitmap()->SetSize(16, 16);
+    p.Bitmap()->Canvas()->Brush()->SetColor(swatches[i]);
+    p.Bitmap()->Canvas()->FillRect(Rect(0, 0, 16, 16));
+    p.Bitmap()->Canvas()->ReleasePainter();
+    TDetailItem* d = detail->Items()->Add();
+    d->SetCaption(QString::fromLatin1(fruit[i]));
+    d->SetImage(&p);
+    d->Notes = QStringLiteral("A note on <b>%1</b>").arg(QString::fromLatin1(fruit[i]));
+    TImageItem* im = images->Items()->Add();
+    im->SetCaption(QString::fromLatin1(fruit[i]));
+    im->SetImage(&p);
+  }
+  detail->SetItemIndex(1);
+  images->SetItemIndex(2);
+  detail->SetLabelCaption(QStringLiteral("Detail:"));
+  detail->SetLabelPosition(lpLeftCenter);
+  detail->SetLabelMargin(6);
+  images->SetLabelCaption(QStringLiteral("Image:"));
+  images->SetLabelPosition(lpLeftCenter);
+  images->SetLabelMargin(6);
 
   form.Show();
   QElapsedTimer timer;
