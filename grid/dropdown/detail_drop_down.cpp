@@ -11,37 +11,15 @@
 
 // --- items ---
 
-TDetailItem::TDetailItem(TCollection* Collection)
-    : TCollectionItem(Collection), FImage(std::make_unique<TPicture>()) {}
-
-TDetailItem::~TDetailItem() = default;
-
 void TDetailItem::Changed() {
   if (auto* items = dynamic_cast<TDetailItems*>(Collection())) items->DoChange();
 }
 
-void TDetailItem::SetCaption(const QString& Value) {
-  if (FCaption == Value) return;
-  FCaption = Value;
-  Changed();
-}
-
-void TDetailItem::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Changed();
-}
-
-void TDetailItem::SetImage(const TPicture* Value) { FImage->Assign(Value); }
-
 void TDetailItem::Assign(const TPersistent* Source) {
   auto* s = dynamic_cast<const TDetailItem*>(Source);
   if (!s) return TCollectionItem::Assign(Source);
-  SetCaption(s->FCaption);
-  SetImageIndex(s->FImageIndex);
-  FImage->Assign(s->FImage.get());
+  AssignPicture(*s);
   Notes = s->Notes;
-  FEnabled = s->FEnabled;
   Tag = s->Tag;
   ItemObject = s->ItemObject;
 }

@@ -10,29 +10,16 @@
 #include "grid/dropdown/header_footer_settings.h"
 #include "grid/dropdown/selector_picker.h"
 
-class TPicture;
-
-class TDetailItem : public TCollectionItem {
+class TDetailItem : public TPictureItem {
 public:
-  explicit TDetailItem(TCollection* Collection);
-  ~TDetailItem() override;
-  QString Caption() const { return FCaption; }
-  void SetCaption(const QString& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  TPicture* Image() const { return FImage.get(); }
-  void SetImage(const TPicture* Value);
-  bool FEnabled = true;
+  using TPictureItem::TPictureItem;
   QString Notes;
   TObject* ItemObject = nullptr;  // not owned
   int Tag = 0;
   void Assign(const TPersistent* Source) override;
 
-private:
-  void Changed();
-  QString FCaption;
-  int FImageIndex = -1;
-  std::unique_ptr<TPicture> FImage;
+protected:
+  void Changed() override;
 };
 
 class TDetailItems : public TNotifyingCollection<TDetailItem> {

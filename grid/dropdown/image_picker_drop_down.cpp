@@ -10,36 +10,14 @@
 
 // --- items ---
 
-TImageItem::TImageItem(TCollection* Collection)
-    : TCollectionItem(Collection), FImage(std::make_unique<TPicture>()) {}
-
-TImageItem::~TImageItem() = default;
-
 void TImageItem::Changed() {
   if (auto* items = dynamic_cast<TImageItems*>(Collection())) items->DoChange();
 }
 
-void TImageItem::SetCaption(const QString& Value) {
-  if (FCaption == Value) return;
-  FCaption = Value;
-  Changed();
-}
-
-void TImageItem::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Changed();
-}
-
-void TImageItem::SetImage(const TPicture* Value) { FImage->Assign(Value); }
-
 void TImageItem::Assign(const TPersistent* Source) {
   auto* s = dynamic_cast<const TImageItem*>(Source);
   if (!s) return TCollectionItem::Assign(Source);
-  SetCaption(s->FCaption);
-  SetImageIndex(s->FImageIndex);
-  FImage->Assign(s->FImage.get());
-  FEnabled = s->FEnabled;
+  AssignPicture(*s);
   Hint = s->Hint;
 }
 

@@ -9,27 +9,14 @@
 #include "grid/dropdown/header_footer_settings.h"
 #include "grid/dropdown/selector_picker.h"
 
-class TPicture;
-
-class TImageItem : public TCollectionItem {
+class TImageItem : public TPictureItem {
 public:
-  explicit TImageItem(TCollection* Collection);
-  ~TImageItem() override;
-  QString Caption() const { return FCaption; }
-  void SetCaption(const QString& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  TPicture* Image() const { return FImage.get(); }
-  void SetImage(const TPicture* Value);
-  bool FEnabled = true;
+  using TPictureItem::TPictureItem;
   QString Hint;
   void Assign(const TPersistent* Source) override;
 
-private:
-  void Changed();
-  QString FCaption;
-  int FImageIndex = -1;
-  std::unique_ptr<TPicture> FImage;
+protected:
+  void Changed() override;
 };
 
 using TImageItems = TNotifyingCollection<TImageItem>;

@@ -2,8 +2,35 @@
 
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/style_presets.h"
+#include "platform/ui/shapes.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/timer.h"
+
+TPictureItem::TPictureItem(TCollection* Collection)
+    : TCollectionItem(Collection), FImage(std::make_unique<TPicture>()) {}
+
+TPictureItem::~TPictureItem() = default;
+
+void TPictureItem::SetCaption(const QString& Value) {
+  if (FCaption == Value) return;
+  FCaption = Value;
+  Changed();
+}
+
+void TPictureItem::SetImageIndex(int Value) {
+  if (FImageIndex == Value) return;
+  FImageIndex = Value;
+  Changed();
+}
+
+void TPictureItem::SetImage(const TPicture* Value) { FImage->Assign(Value); }
+
+void TPictureItem::AssignPicture(const TPictureItem& s) {
+  SetCaption(s.FCaption);
+  SetImageIndex(s.FImageIndex);
+  FImage->Assign(s.FImage.get());
+  FEnabled = s.FEnabled;
+}
 
 TSelectorPickerDropDown::TSelectorPickerDropDown(TComponent* AOwner)
     : TExCustomDropDown(AOwner), FItemAppearance(std::make_unique<TItemAppearance>(this)) {

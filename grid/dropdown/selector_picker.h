@@ -9,8 +9,37 @@
 
 #include "grid/dropdown/ex_drop_down.h"
 #include "grid/dropdown/item_selector.h"
+#include "platform/rtl/collection.h"
 
 class TTimer;
+class TPicture;
+
+// An item of a list picker: a caption, an image-list index and an own picture.
+// A changed caption or image index is told to the item's collection.
+class TPictureItem : public TCollectionItem {
+public:
+  explicit TPictureItem(TCollection* Collection);
+  ~TPictureItem() override;
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& Value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  TPicture* Image() const { return FImage.get(); }
+  void SetImage(const TPicture* Value);
+  bool FEnabled = true;
+
+protected:
+  // Copies the caption and image index (through the setters), the picture and
+  // the enabled flag.
+  void AssignPicture(const TPictureItem& Source);
+  // Raises the collection's change notice.
+  virtual void Changed() = 0;
+
+private:
+  QString FCaption;
+  int FImageIndex = -1;
+  std::unique_ptr<TPicture> FImage;
+};
 
 class TSelectorPickerDropDown : public TExCustomDropDown {
 public:
