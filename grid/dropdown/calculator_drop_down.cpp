@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "grid/dropdown/drop_down_form.h"
-#include "grid/dropdown/dropdown_drawing.h"
 #include "grid/dropdown/ex_button.h"
+#include "grid/dropdown/entry_rules.h"
 #include "platform/rtl/float_text.h"
 #include "platform/rtl/locale_settings.h"
 
@@ -15,10 +15,7 @@ const QString kError = QStringLiteral("Error");
 
 // A display text read as a number: thousand separators removed, locale
 // separators; 0 when it does not read.
-long double DisplayNumber(const QString& text) {
-  double v = 0;
-  return TryTextToFloat(StripThousandChars(text), v) ? v : 0.0;
-}
+long double DisplayNumber(const QString& text) { return EntryTextToFloat(text); }
 
 QChar DecimalSep() { return FormatSettings().DecimalSeparator; }
 
