@@ -14,18 +14,6 @@
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_item.h"
 
-namespace {
-
-// Where column c lands when the column at From moves to To (all real indexes).
-int FollowMove(int c, int From, int To) {
-  if (c == From) return To;
-  if (From < To && c > From && c <= To) return c - 1;
-  if (To < From && c >= To && c < From) return c + 1;
-  return c;
-}
-
-}  // namespace
-
 void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   // 1.
   const int RF = DisplToRealCol(FromIndex), RT = DisplToRealCol(ToIndex);
@@ -76,17 +64,7 @@ void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   // 8.
   if (FFloatingFooter->Visible()) HostRepaintFooterPanel();
   // 9.
-  auto* twin = dynamic_cast<TExStringGrid*>(FSyncGrid->Grid());
-  if (twin && twin != this && FSyncGrid->MoveColumn && !FSyncedMove) {
-    twin->FSyncedMove = true;
-    try {
-      twin->MoveColumn(FromIndex, ToIndex);
-    } catch (...) {
-      twin->FSyncedMove = false;
-      throw;
-    }
-    twin->FSyncedMove = false;
-  }
+  if (FSyncGrid->MoveColumn) MoveSyncedTwin(&TExStringGrid::MoveColumn, FromIndex, ToIndex);
 }
 
 void TExStringGrid::RowMoved(int FromIndex, int ToIndex) {
@@ -107,15 +85,20 @@ void TExStringGrid::RowMoved(int FromIndex, int ToIndex) {
   // 4.
   if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
   // 5.
+  if (FSyncGrid->MoveRow) MoveSyncedTwin(&TExStringGrid::MoveRow, FromIndex, ToIndex);
+}
+
+// The synchronised grid repeats the move, unless this grid is itself being moved
+// by it (so two grids synchronised on each other move once each).
+void TExStringGrid::MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int FromIndex, int ToIndex) {
   auto* twin = dynamic_cast<TExStringGrid*>(FSyncGrid->Grid());
-  if (twin && twin != this && FSyncGrid->MoveRow && !FSyncedMove) {
-    twin->FSyncedMove = true;
-    try {
-      twin->MoveRow(FromIndex, ToIndex);
-    } catch (...) {
-      twin->FSyncedMove = false;
-      throw;
-    }
+  if (!twin || twin == this || FSyncedMove) return;
+  twin->FSyncedMove = true;
+  try {
+    (twin->*Move)(FromIndex, ToIndex);
+  } catch (...) {
     twin->FSyncedMove = false;
+    throw;
   }
+  twin->FSyncedMove = false;
 }

@@ -172,38 +172,24 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     }
     return;
   }
-  // 24. Cell buttons: the release raises OnButtonClick.
-  if (HasButton(RC, R)) {
+  // 24. - 25. Cell buttons (the release raises OnButtonClick) and expand buttons
+  // (the release toggles the row's height): a press on the button pushes it.
+  auto pressOnButton = [&](const TRect& button) {
     HideInplaceEdit();
     if (!IsFixed(C, R)) {
       FForceSel = true;
       SelectCell(C, R);
       FForceSel = false;
     }
-    if (PtInRect(GetCellButtonRect(C, R), TPoint{X, Y})) {
-      PushButton(C, R, true);
-      FPushedCellButton = {C, R};
-      SetMouseCapture(true);
-      if (OnClickCell) OnClickCell(this, R, C);
-      return;
-    }
-  }
-  // 25. Expand buttons: the release toggles the row's height.
-  if (HasExpand(RC, R)) {
-    HideInplaceEdit();
-    if (!IsFixed(C, R)) {
-      FForceSel = true;
-      SelectCell(C, R);
-      FForceSel = false;
-    }
-    if (PtInRect(GetExpandButtonRect(C, R), TPoint{X, Y})) {
-      PushButton(C, R, true);
-      FPushedCellButton = {C, R};
-      SetMouseCapture(true);
-      if (OnClickCell) OnClickCell(this, R, C);
-      return;
-    }
-  }
+    if (!PtInRect(button, TPoint{X, Y})) return false;
+    PushButton(C, R, true);
+    FPushedCellButton = {C, R};
+    SetMouseCapture(true);
+    if (OnClickCell) OnClickCell(this, R, C);
+    return true;
+  };
+  if (HasButton(RC, R) && pressOnButton(GetCellButtonRect(C, R))) return;
+  if (HasExpand(RC, R) && pressOnButton(GetExpandButtonRect(C, R))) return;
   // 26. A merged cell: the class library selects its base cell.
   if (IsMergedCell(RC, R) && !IsFixed(C, R) && !OnMouseDown) {
     X = CR.Left + 2;

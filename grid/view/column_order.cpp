@@ -77,6 +77,13 @@ int TExStringGrid::ColumnByHeader(const QString& AValue) {
 
 // --- moving in code ---
 
+int FollowMove(int Index, int From, int To) {
+  if (Index == From) return To;
+  if (From < To && Index > From && Index <= To) return Index - 1;
+  if (To < From && Index >= To && Index < From) return Index + 1;
+  return Index;
+}
+
 void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount()) return;
   // 1.
@@ -86,9 +93,7 @@ void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   // 3. Controls placed in cells follow their columns.
   for (int i = 0; i < FControlList->Count(); ++i) {
     int& x = FControlList->Controls(i)->X;
-    if (x == FromIndex) x = ToIndex;
-    else if (ToIndex < FromIndex && x >= ToIndex && x < FromIndex) ++x;
-    else if (ToIndex >= FromIndex && x > FromIndex && x <= ToIndex) --x;
+    x = FollowMove(x, FromIndex, ToIndex);
   }
   // 4.
   CellControlsUpdate(false);
@@ -101,9 +106,7 @@ void TExStringGrid::MoveRow(int FromIndex, int ToIndex) {
   TBaseGrid::MoveRow(FromIndex, ToIndex);
   for (int i = 0; i < FControlList->Count(); ++i) {
     int& y = FControlList->Controls(i)->Y;
-    if (y == FromIndex) y = ToIndex;
-    else if (ToIndex < FromIndex && y >= ToIndex && y < FromIndex) ++y;
-    else if (ToIndex >= FromIndex && y > FromIndex && y <= ToIndex) --y;
+    y = FollowMove(y, FromIndex, ToIndex);
   }
   CellControlsUpdate(false);
 }

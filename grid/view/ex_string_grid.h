@@ -70,6 +70,8 @@
 // glCustom leaves S unchanged.
 void GridLookToString(TGridLook Value, QString& S);
 void GridLookDisplayName(TGridLook Value, QString& S);
+// Where the column or row at Index lands when the one at From moves to To.
+int FollowMove(int Index, int From, int To);
 
 // The grid's colour presets (same order as the suite styles).
 enum TExGridStyle {
@@ -1703,6 +1705,7 @@ protected:
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   bool FSyncedMove = false;  // being moved by the synchronised grid
+  void MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int FromIndex, int ToIndex);
   bool SelectCell(int ACol, int ARow) override;
   bool IsFixed(int ACol, int ARow) override;
   void GetCellColors(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,
