@@ -4,8 +4,14 @@
 // rows' texts, the sort column and sort indexes), and the synchronised grid
 // follows. The class library's move has moved the widths or heights, the current
 // cell and the selection before it notifies.
+//
+// Dragging a header with EnhRowColMove: the grid shows the drag button with the
+// header's text under the mouse and arrows at the target border, and moves the
+// column or row itself at the release. (The translucent picture of the moved
+// cells is not made; the drag button stands for it.)
 #include <algorithm>
 
+#include "grid/base/arrow_window.h"
 #include "grid/base/int_list.h"
 #include "grid/base/sort_index_list.h"
 #include "grid/base/sync_grid.h"
@@ -13,6 +19,7 @@
 #include "grid/data/sort_settings.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_item.h"
+#include "grid/view/scroll_control.h"
 
 void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   // 1.
@@ -101,4 +108,125 @@ void TExStringGrid::MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int Fr
     throw;
   }
   twin->FSyncedMove = false;
+}
+
+// --- the drag the grid draws itself ---
+
+void TExStringGrid::TrackEnhancedMove(int X, int Y, int C, int R) {
+  const bool colDrag = GridState() == gsColMoving, rowDrag = GridState() == gsRowMoving;
+  if (!colDrag && !rowDrag) return;
+  // The handlers may stop the move.
+  bool allow = true;
+  if (colDrag && OnColumnMove) OnColumnMove(this, Movecell, allow);
+  if (rowDrag && OnRowMove) OnRowMove(this, Movecell, allow);
+  if (!allow) {
+    CancelMoving();
+    return;
+  }
+  if (!EnhRowColMove || RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || Movecell < 0) return;
+  // 1.
+  if (OnStartBlockFocus) OnStartBlockFocus(this);
+  if (!FMoveButton) FMoveButton = std::make_unique<THeaderDragButton>(this);
+  // 2. The drag button carries the header's text.
+  int w = FMoveButton->Width(), h = FMoveButton->Height();
+  if (colDrag && Movecell >= FixedCols() && R >= 0) {
+    FMoveButton->SetCaption(GetCellEx(RealColIndex(Movecell), 0));
+    w = ColWidths(Movecell);
+    h = RowHeights(R);
+  } else if (rowDrag && Movecell >= FixedRows() && C >= 0) {
+    FMoveButton->SetCaption(GetCellEx(0, Movecell));
+    h = RowHeights(Movecell);
+    w = ColWidths(C);
+  }
+  // 3.
+  const TPoint P = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
+  FMoveButton->SetBounds(P.X, P.Y, w, h);
+  FMoveButton->Invalidate();
+  // 4. - 5. The arrows mark the previous target's border on the side the column
+  // or row would land.
+  auto arrowAt = [this](std::unique_ptr<TArrowWindow>& a, TArrowDirection d, TPoint client, bool shown) {
+    if (!a) {
+      a = std::make_unique<TArrowWindow>(nullptr);
+      a->Init(this, d);
+    }
+    const TPoint s = ClientToScreen(client);
+    a->SetBounds(s.X, s.Y, a->Width(), a->Height());
+    a->SetVisible(shown);
+  };
+  if (colDrag) {
+    const int T = FMoveColInd;
+    if (T >= FixedCols() && C >= 0) {
+      const TRect tr = CellRect(T, 0);
+      const int border = T < Movecell ? tr.Left : tr.Right;
+      const bool shown = T - LeftCol() < VisibleColCount();
+      arrowAt(ArwU, arrUp, {border - 5, tr.Bottom}, shown);
+      arrowAt(ArwD, arrDown, {border - 5, tr.Top - 8}, shown);
+    }
+    FMoveColInd = C;
+    FMoveRowInd = 0;
+    if (OnColumnMoving) OnColumnMoving(this, C, allow);
+  } else {
+    const int T = FMoveRowInd;
+    if (!(FFloatingFooter->HoldsLastRow() && T == RowCount() - 1) && T >= FixedRows() && R >= 0) {
+      const TRect tr = CellRect(0, T);
+      const int border = T < Movecell ? tr.Top : tr.Bottom;
+      const bool shown = T - TopRow() < VisibleRowCount();
+      arrowAt(ArwL, arrLeft, {tr.Left - 10, border - 5}, shown);
+      arrowAt(ArwR, arrRight, {tr.Right, border - 5}, shown);
+    }
+    FMoveColInd = 0;
+    FMoveRowInd = R;
+    if (OnRowMoving) OnRowMoving(this, R, allow);
+  }
+  // 6. Past the fixed cells or the grid's edge the view follows by one.
+  if (colDrag && FixedCols() + VisibleColCount() < ColCount()) {
+    int fixedWidth = 0;
+    for (int c = 0; c < FixedCols(); ++c) fixedWidth += ColWidths(c);
+    if (X < fixedWidth && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
+    else if (X > Width() && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+  }
+  if (rowDrag && FixedRows() + VisibleRowCount() < RowCount()) {
+    int fixedHeight = 0;
+    for (int r = 0; r < FixedRows(); ++r) fixedHeight += RowHeights(r);
+    if (Y < fixedHeight && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+    else if (Y > Height() && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
+  }
+  // 7.
+  FMoveButton->SetEnabled(true);
+  FMoveButton->SetVisible(true);
+  // 8. The cursor says whether the target takes the column or row.
+  if (!FMoveShown) FMoveOwnCursor = Cursor();
+  FMoveShown = true;
+  FMoveAllowed = allow;
+  SetCursor(allow ? crDrag : crNoDrop);
+}
+
+bool TExStringGrid::EndEnhancedMove(int C, int R) {
+  // The arrows go at every release.
+  for (TArrowWindow* a : {ArwU.get(), ArwD.get(), ArwL.get(), ArwR.get()})
+    if (a) a->SetVisible(false);
+  const bool colDrag = GridState() == gsColMoving, rowDrag = GridState() == gsRowMoving;
+  if (!EnhRowColMove || !FMoveShown || (!colDrag && !rowDrag)) return false;
+  // 1.
+  if (FMoveButton) {
+    FMoveButton->SetEnabled(false);
+    FMoveButton->SetVisible(false);
+  }
+  if (OnEndBlockFocus) OnEndBlockFocus(this);
+  // 2.
+  const bool drop = FMoveAllowed;
+  FMoveShown = false;
+  SetCursor(FMoveOwnCursor);
+  // 4. The class library's move ends here: it moves nothing itself.
+  CancelMoving();
+  // 3.
+  if (!drop) {
+    if (colDrag) RepaintRow(0);
+    else RepaintCol(0);
+  } else if (colDrag && Movecell >= 0 && C >= FixedCols() && C != Movecell) {
+    MoveColumn(Movecell, C);
+  } else if (rowDrag && Movecell >= 0 && R >= FixedRows() && R != Movecell) {
+    MoveRow(Movecell, R);
+  }
+  return true;
 }

@@ -64,7 +64,9 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   }
   // 9. Borders of fixed columns and rows.
   TrackFixedSizing(X, Y, C >= 0 && R >= 0);
-  // 10-12. (The selection handle and drags come with their features.)
+  // 10-11. (The selection handle and drags come with their features.)
+  // 12. A column or row being moved.
+  TrackEnhancedMove(X, Y, C, R);
   // 13. The select mode of the next press (kept while a selection is dragged).
   if (FMouseSelectStart < 0) {
     FMouseSelectMode = msNormal;

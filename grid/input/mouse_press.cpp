@@ -93,6 +93,7 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   }
   // 7.
   SearchInc.clear();
+  FMoveColInd = FMoveRowInd = -1;
   FSelectionClick = false;
   FPushedCellButton = {-1, -1};
   const int keepLeft = LeftCol(), keepTop = TopRow();
@@ -274,6 +275,11 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     exitStep();
     FMouseSelectStart = C;
   }
+  Movecell = -1;
+  if (R < FixedRows() && C >= FixedCols()) Movecell = C;
+  else if (C < FixedCols() && R >= FixedRows()) Movecell = R;
+  MoveOfsX = X - CR.Left;
+  MoveOfsY = Y - CR.Top;
   // 33.
   bool editable = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
   CanEditCell(RC, R, editable);

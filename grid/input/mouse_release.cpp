@@ -93,7 +93,8 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     if (C >= FixedCols() && C < ColCount() - FFixedRightCols && FDeselectState) SetColSelect(C, false);
     FDeselectState = false;
   }
-  // U13. (Enhanced row and column moves come with the moving feature.)
+  // U13. The end of a column or row drag the grid draws itself.
+  EndEnhancedMove(C, R);
   // U14.
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;

@@ -111,6 +111,7 @@ class TPicture;
 class TFocusHelper;
 class TGridFocusWindow;
 class TScrollControl;
+class TArrowWindow;
 class THeaderDragButton;
 class THintWindow;
 // In-place editing: the editor controls (grid/input).
@@ -418,9 +419,11 @@ public:
   TRowAllowEvent OnRowSize;
   TSizingEvent OnRowSizing;
   TRowEvent OnEndRowSize;
-  TColumnMovedEvent OnColumnMove;
+  // While a column or row is dragged: OnColumnMove / OnRowMove may stop the drag;
+  // OnColumnMoving / OnRowMoving refuse the target under the mouse.
+  TColAllowEvent OnColumnMove;
   TColAllowEvent OnColumnMoving;
-  TColumnMovedEvent OnRowMove;
+  TRowAllowEvent OnRowMove;
   TRowAllowEvent OnRowMoving;
   TNotifyEvent OnResize;
   // fixed cells and headers
@@ -1705,6 +1708,16 @@ protected:
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   bool FSyncedMove = false;  // being moved by the synchronised grid
+  // A header drag (grid/input/column_row_moving.cpp): the column or row picked
+  // up, the press point inside its cell, the target shown by the arrows.
+  int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0, FMoveColInd = -1, FMoveRowInd = -1;
+  bool FMoveAllowed = true, FMoveShown = false;
+  TCursor FMoveOwnCursor = crDefault;
+  std::unique_ptr<TArrowWindow> ArwU, ArwD, ArwL, ArwR;
+  // The drag button, arrows and target while the mouse moves; the end of the
+  // drag at the left release (true: the grid ended it and moved what it moves).
+  void TrackEnhancedMove(int X, int Y, int C, int R);
+  bool EndEnhancedMove(int C, int R);
   void MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int FromIndex, int ToIndex);
   bool SelectCell(int ACol, int ARow) override;
   bool IsFixed(int ACol, int ARow) override;

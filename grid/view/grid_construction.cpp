@@ -7,6 +7,7 @@
 #include "grid/view/grid_error.h"
 #include "grid/view/grid_unit.h"
 #include "grid/view/scroll_control.h"
+#include "grid/base/arrow_window.h"
 #include "platform/ui/form.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/window_timer.h"
@@ -143,6 +144,10 @@ TExStringGrid::~TExStringGrid() {
   // The grid-drawn scroll bars go first.
   RemoveScrollControls();
   FMoveButton.reset();
+  ArwU.reset();
+  ArwD.reset();
+  ArwL.reset();
+  ArwR.reset();
   // 1. Balloons end with the grid; so does its focus frame.
   if (!Designing()) BalloonDone();
   if (FocusFrameGrid == this) FocusFrameGrid = nullptr;

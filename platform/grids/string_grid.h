@@ -174,6 +174,11 @@ protected:
   // After a column (row) moved: the base moves the cells and raises the event.
   virtual void ColumnMoved(int FromIndex, int ToIndex);
   virtual void RowMoved(int FromIndex, int ToIndex);
+  // Ends a column or row move without moving anything (the descendant ended it).
+  void CancelMoving() {
+    gridState_ = gsNormal;
+    moveFrom_ = moveTo_ = -1;
+  }
   // Decides whether a press at X, Y starts sizing a column or a row: a point
   // within 3 pixels of a column border in the fixed rows (goColSizing) or of a
   // row border in the fixed columns (goRowSizing).
