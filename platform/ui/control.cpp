@@ -492,10 +492,15 @@ void TControl::ApplyFont() {
   if (!w) return;
   w->setFont(ToQFont(font_));
   QPalette pal = w->palette();
+  // The font colour is the text of an enabled control; a disabled one shows its
+  // text in the system's grey, as the window system draws disabled controls.
   const QColor text = ToQColor(font_.Color());
-  pal.setColor(QPalette::WindowText, text);
-  pal.setColor(QPalette::Text, text);
-  pal.setColor(QPalette::ButtonText, text);
+  const QColor grey = ToQColor(clGrayText);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    pal.setColor(QPalette::Active, role, text);
+    pal.setColor(QPalette::Inactive, role, text);
+    pal.setColor(QPalette::Disabled, role, grey);
+  }
   w->setPalette(pal);
 }
 

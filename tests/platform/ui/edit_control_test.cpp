@@ -310,3 +310,25 @@ TEST_F(EditFixture, WordWrapBreaksLongLinesAtTheWidth) {
 }
 
 }  // namespace
+
+// A disabled edit shows its text greyed (an address field greyed by a DHCP choice
+// must look unavailable), and shows it in its font colour again once enabled.
+TEST_F(EditFixture, DisabledTextIsDrawnGrey) {
+  edit->SetBounds(0, 0, 120, 24);
+  Select("WWWWWW", 0, 0);  // no highlighted selection: the text in its own colours
+  const auto darkest = [&] {
+    const QImage image = edit->Widget()->grab().toImage();
+    int best = 255 * 3;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 4; x < image.width() - 4; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (y > 3 && y < image.height() - 4) best = std::min(best, c.red() + c.green() + c.blue());
+      }
+    return best;
+  };
+  EXPECT_LT(darkest(), 3 * 60);
+  edit->SetEnabled(false);
+  EXPECT_GT(darkest(), 3 * 90);
+  edit->SetEnabled(true);
+  EXPECT_LT(darkest(), 3 * 60);
+}
