@@ -5,6 +5,7 @@
 #include <set>
 
 #include "grid/base/text_kinds.h"
+#include "grid/base/undo_redo.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
   SetGridLineWidth(1);

@@ -23,18 +23,7 @@ public:
   using TStringGrid::TStringGrid;
 };
 
-// The undo and redo component a grid can have attached; its list and operations
-// live with the undo feature. The grid tells it which grid it serves and forgets
-// it when it is freed.
-class TExGridUndoRedo : public TComponent {
-public:
-  using TComponent::TComponent;
-  TBaseGrid* Grid() const { return grid_; }
-  void SetGrid(TBaseGrid* grid) { grid_ = grid; }
-
-private:
-  TBaseGrid* grid_ = nullptr;
-};
+class TExGridUndoRedo;  // grid/base/undo_redo.h
 
 enum TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
 enum THoverRowCell { hcNormal, hcFixed, hcSelected };
@@ -45,6 +34,8 @@ using TGetDisplTextEvent = std::function<void(TObject* Sender, int ACol, int ARo
 using TGetDisplWideTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 
 class TBaseGrid : public TObjStringGrid {
+  friend class TExGridUndoRedo;  // moves the cursor to a real column's display column
+
 public:
   explicit TBaseGrid(TComponent* AOwner);
   ~TBaseGrid() override;

@@ -2,6 +2,9 @@
 // cell (OnCellValidate) with its refusal, and the two end signals: OnEditingDone
 // at once and OnEditCellDone through the posted "GridEditDone" message.
 #include "grid/base/cell_checker.h"
+#include "grid/base/html_entities.h"
+#include "grid/base/text_kinds.h"
+#include "grid/base/undo_redo.h"
 #include "grid/input/grid_combo.h"
 #include "grid/input/inplace_editor.h"
 #include "grid/view/ex_string_grid.h"
@@ -119,8 +122,12 @@ void TExStringGrid::RestoreCellFromCache() {
 
 // --- validation ---
 
-bool TExStringGrid::ValidateCell(const QString& NewValue) {
+bool TExStringGrid::ValidateCell(const QString& EditorValue) {
   if (!FEditing || FValidating) return true;
+  // A mini-HTML cell edited without its tags and left as it was keeps its tags.
+  const bool untouched = !EditWithTags && ClassifyCellText(FOldCellText, EnableHTML) == ctkHtml &&
+                         EditorValue == StripHtmlToText(FOldCellText);
+  const QString NewValue = untouched ? FOldCellText : EditorValue;
   // 1.
   FEditing = false;
   FValidating = true;
@@ -149,6 +156,8 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
       // 10-13.
       if (valid) CalcFooterColumn(ac);
       if (FCellChecker && FCellChecker->AutoMarkError) value = FCellChecker->MarkError(ac, ar, value);
+      // 12. The undo entry: real column, row, the text before and the text after.
+      if (valid && UndoRedo()) UndoRedo()->RegisterChange(ac, ar, FOldCellText, value);
       if (valid && changed) CellsChangedHook(TRect{ac, ar, ac, ar});
       // 14.
       FNavigation->AdvanceOnEnter = advanceOnEnter;
@@ -211,7 +220,9 @@ QString TExStringGrid::GetEditText(int ACol, int ARow) {
   FNoEditChange = true;
   const int rc = RealColIndex(ACol);
   const TPoint base = BaseCell(rc, ARow);
-  return TBaseGrid::GetEditText(base.X, base.Y);
+  const QString text = TBaseGrid::GetEditText(base.X, base.Y);
+  if (EditWithTags || ClassifyCellText(text, EnableHTML) != ctkHtml) return text;
+  return StripHtmlToText(text);
 }
 
 void TExStringGrid::SetEditText(int ACol, int ARow, const QString& Value) {

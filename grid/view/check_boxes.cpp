@@ -4,6 +4,7 @@
 // box. The state lives in the graphic (plain and tri-state boxes, radio
 // buttons), in the cell text (data and column check boxes: the check texts) or
 // in the row selection (row check boxes in column 0).
+#include "grid/base/undo_redo.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/exceptions.h"
 
@@ -217,6 +218,8 @@ bool TExStringGrid::ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse) {
   }
   // 5. The new state.
   bool state = false;
+  bool textChanged = false;
+  QString oldText;
   switch (g->CellType) {
     case ctCheckBox:
       g->CellBoolean = !g->CellBoolean;
@@ -236,18 +239,20 @@ bool TExStringGrid::ToggleCheckBoxHook(int ACol, int ARow, bool ByMouse) {
       SetRowSelect(ARow, state);
       break;
     default: {
-      const bool wasChecked = GetCellEx(ACol, ARow) == CheckText(ACol, ARow, true);
-      state = !wasChecked;
+      oldText = GetCellEx(ACol, ARow);
+      state = oldText != CheckText(ACol, ARow, true);
       SetCellEx(ACol, ARow, CheckText(ACol, ARow, state));
+      textChanged = true;
       break;
     }
   }
   // 6.
   RepaintCell(RealToDisplCol(ACol), ARow);
   CheckBoxChangeHook(ACol, ARow, state);
-  // 7. - 8. (Group checking and the text undo of data boxes come with the
-  //    grouping and undo features; plain and tri-state boxes keep no text to
-  //    undo.)
+  // 7. (Group checking comes with the grouping feature.)
+  // 8. Boxes whose state is the cell's text can be undone: the text before and
+  //    after. Plain, tri-state and row boxes keep their state outside the text.
+  if (textChanged && UndoRedo()) UndoRedo()->RegisterChange(ACol, ARow, oldText, GetCellEx(ACol, ARow));
   return true;
 }
 

@@ -2,6 +2,7 @@
 // answer from the grid's own settings and then raise the matching event; the
 // others raise their event or do the small step their slot names.
 #include "grid/base/text_kinds.h"
+#include "grid/base/undo_redo.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_unit.h"
 #include "platform/rtl/strings.h"
@@ -22,7 +23,21 @@ void TExStringGrid::EditorValueToCell(int ACol, int ARow, const QString& Value) 
   SetCellEx(DisplToRealCol(ACol), ARow, Value);
 }
 
-void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+// ACol is a display column; the cell is written, and registered for undo, by its
+// real column, so that undo restores the right cell also with hidden columns.
+void TExStringGrid::PasteCell(int ACol, int ARow, const QString& Value) {
+  const int c = DisplToRealCol(ACol);
+  const QString before = GetCellEx(c, ARow);
+  if (HasCheckBox(c, ARow)) {
+    QString checkTrue;
+    GetCheckTrue(c, ARow, checkTrue);
+    ChangeCheckBoxState(c, ARow, Value == checkTrue);
+  } else {
+    SetCellEx(c, ARow, Value);
+  }
+  if (UndoRedo()) UndoRedo()->RegisterChange(c, ARow, before, GetCellEx(c, ARow));
+  if (c != ACol) RepaintCell(ACol, ARow);
+}
 
 void TExStringGrid::CancelCellEdit() { SetCellEx(RealCol(), Row(), OriginalCellValue); }
 
