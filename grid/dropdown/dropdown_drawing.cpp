@@ -7,6 +7,8 @@
 
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_list.h"
+#include "grid/base/html_render.h"
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
@@ -90,12 +92,32 @@ void DrawRectBackground(TCanvas* Canvas, TRect R, TColor Color, TColor ColorTo, 
   Canvas->Pen()->SetWidth(1);
 }
 
-void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int /*ImageIndex*/) {
-  if (!Canvas || Caption.isEmpty()) return;
+void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int ImageIndex, TCustomImageList* Images) {
+  if (!Canvas) return;
+  unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_CENTER;
+  if (ImageIndex >= 0 && Images) {
+    Images->Draw(Canvas, R.Left + 4, R.Top + (R.Height() - Images->Height()) / 2, ImageIndex);
+    R.Left += Images->Width() + 8;
+    flags &= ~DT_CENTER;
+  }
+  if (Caption.isEmpty()) return;
   const TBrushStyle style = Canvas->Brush()->Style();
   Canvas->Brush()->SetStyle(bsClear);
-  Canvas->DrawText(Caption, R, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_CENTER);
+  Canvas->DrawText(Caption, R, flags);
   Canvas->Brush()->SetStyle(style);
+}
+
+void HtmlTextSize(TCanvas* Canvas, const QString& Text, TRect R, TCustomImageList* Images, bool Draw,
+                  const void* WindowHandle, TSize& Size) {
+  Size = {0, 0};
+  if (!Canvas || Text.isEmpty()) return;
+  THtmlDrawInput in;
+  in.Images = Images;
+  in.MeasureOnly = !Draw;
+  in.WindowHandle = WindowHandle;
+  THtmlDrawOutput out;
+  DrawHtmlCellText(Canvas, Text, R, in, out);
+  Size = {out.TextExtentX, out.TextExtentY};
 }
 
 void DrawTransparentGlyph(TCanvas* Canvas, TBitmap* Bitmap, TColor BackColor, TRect R) {

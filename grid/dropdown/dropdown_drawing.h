@@ -14,6 +14,7 @@
 
 class TCanvas;
 class TBitmap;
+class TCustomImageList;
 
 // Rounds to the nearest integer, halves to the even neighbour (the processor's
 // default rounding, which every computed coordinate and colour here uses).
@@ -40,9 +41,15 @@ void DrawRectBackground(TCanvas* Canvas, TRect R, TColor Color, TColor ColorTo, 
                         TGradientDirection Direction);
 
 // One caption line in R, vertically centred with an end ellipsis: centred
-// without an image, left-aligned after one. (There is no image list in this
-// program, so the image part is never drawn: ImageIndex is ignored.)
-void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int ImageIndex);
+// without an image, left-aligned after image ImageIndex of Images (drawn 4
+// pixels from the left, vertically centred).
+void DrawCaptionText(TCanvas* Canvas, TRect R, const QString& Caption, int ImageIndex,
+                     TCustomImageList* Images = nullptr);
+
+// Draws (Draw) or only measures a mini-HTML text in R with the image list;
+// Size is its width and height, (0, 0) for an empty text.
+void HtmlTextSize(TCanvas* Canvas, const QString& Text, TRect R, TCustomImageList* Images, bool Draw,
+                  const void* WindowHandle, TSize& Size);
 
 // The glyph copied into R with the colour of its pixel (0, 0) replaced by
 // BackColor.

@@ -100,7 +100,7 @@ void TExButton::DrawButton(TCanvas* Canvas) {
   DrawRectBackground(Canvas, ClientRect(), F, T, B, 1, FAppearance->Gradient());
   Canvas->Brush()->SetStyle(bsClear);
   Canvas->SetFont(FAppearance->Font());
-  DrawCaptionText(Canvas, ClientRect(), Caption(), FImageIndex);
+  DrawCaptionText(Canvas, ClientRect(), Caption(), FImageIndex, FImages);
 }
 
 void TExButton::Paint() {

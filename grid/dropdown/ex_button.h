@@ -14,6 +14,7 @@
 
 class TExCustomDropDown;
 class TTimer;
+class TCustomImageList;
 
 class TExButtonAppearance : public TPersistent {
 public:
@@ -84,7 +85,7 @@ public:
   bool Down() const { return FDown; }
   TExButtonState State() const { return FState; }
   void SizeToContent();
-  void SetImages(void* Images) { FImages = Images; }
+  void SetImages(TCustomImageList* Images) { FImages = Images; }
   void SetExDropDown(TExCustomDropDown* DropDown) { FExDropDown = DropDown; }
   void Click() override;
   // The face, second and border colours the button paints now.
@@ -125,6 +126,6 @@ private:
   bool FDragging = false;
   TTimer* FUnHotTimer = nullptr;
   bool FInternalClick = false;
-  void* FImages = nullptr;
+  TCustomImageList* FImages = nullptr;
   TExCustomDropDown* FExDropDown = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "platform/ui/control.h"
 
 class TExButton;
+class TCustomImageList;
 
 // A list of untyped references with checked indexed access.
 class TDbgList {
@@ -36,7 +37,7 @@ class TExBar : public TCustomControl {
 public:
   ~TExBar() override;
 
-  void* Images = nullptr;
+  TCustomImageList* Images = nullptr;
   TExCustomDropDown* ExDropDown() const { return FExDropDown; }
   void SetExDropDown(TExCustomDropDown* DropDown);
   void InitButtons();

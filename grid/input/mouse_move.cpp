@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "grid/view/ex_string_grid.h"
+#include "grid/view/grid_unit.h"
+#include "platform/ui/application.h"
 #include "platform/ui/art_cursors.h"
 
 void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
@@ -80,8 +82,21 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     else if (C >= 0 && C < FixedCols() && R >= FixedRows() && R <= RowCount() - 1 && ma.RowSelect && !onBorder)
       FMouseSelectMode = msRow;
   }
+  // 14. Links of plain and mini-HTML cells (html_cells.cpp).
+  const bool validCell = C >= 0 && R >= 0 && C < ColCount() && R < RowCount();
+  FOverLink = validCell && HoverHtmlCell(C, R, RealColIndex(C), X, Y);
+  if (!validCell) LeaveHtmlLinks(C, R);
+  // 15.
   if (GridState() != gsColSizing && GridState() != gsRowSizing) ShowSelectModeCursor(C, R, X, Y);
-  // 14-17. (Links, hints and the selection rectangle come with their features.)
+  // 16. The hint of another cell goes.
+  if (FLastHintX >= 0 && FLastHintY >= 0) {
+    const TPoint b = validCell ? BaseCell(RealColIndex(C), R) : TPoint{-1, -1};
+    if (!validCell || RealToDisplCol(b.X) != FLastHintX || b.Y != FLastHintY) {
+      Application->CancelHint();
+      FLastHintX = FLastHintY = -1;
+    }
+  }
+  // 17. (The selection rectangle comes with its feature.)
   // 18. A selection being resized keeps its top-left cell and follows the mouse
   // with its bottom-right one.
   if (FMouseResize) {
@@ -138,6 +153,14 @@ void TExStringGrid::CMMouseLeave(TMessage& Message) {
     HoverRowIdx = -1;
     if (old < RowCount()) RepaintRow(old);
   }
+  FOverLink = false;
+  LeaveHtmlLinks(-1, -1);
+  if (FHoverCell.X >= 0) {
+    const TGridCoord old = FHoverCell;
+    FHoverCell = {-1, -1};
+    FHoverLink = -1;
+    RepaintCell(old.X, old.Y);
+  }
 }
 
 void TExStringGrid::ResetFixedCellHighlight() {
@@ -168,6 +191,8 @@ void TExStringGrid::ShowSelectModeCursor(int C, int R, int X, int Y) {
     want = colSplit ? crHSplit : crVSplit;
   else if (FMouseSelectMode != msNormal)
     want = FMouseSelectMode == msRow ? crSelectRow : FMouseSelectMode == msColumn ? crSelectColumn : crSelectAll;
+  else if (FOverLink)
+    want = LinkCursor;
   else if (C >= 0 && R >= 0)
     want = GetCellCursorHook(RealColIndex(C), R, X, Y, own);
   if (want == own) {

@@ -7,11 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "grid/base/cell_refs.h"
 #include "grid/base/text_kinds.h"
-#include "grid/base/url_text.h"
 #include "grid/view/ex_string_grid.h"
-#include "platform/os/process.h"
 #include "platform/ui/messages.h"
 
 namespace {
@@ -228,27 +225,9 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
       ClearColSelect();
     }
   }
-  // 31. Links in plain cell texts (links and CONTROL tags inside mini-HTML texts
-  // come with the mini-HTML layout). Only web and mail addresses are opened.
-  {
-    const QString T = GetGridCell(RC, R);
-    if (URLShow && ClassifyCellText(T, EnableHTML) != 1 && IsUrl(T)) {
-      bool autoHandle = true;
-      if (OnAnchorClick) OnAnchorClick(this, R, C, T, autoHandle);
-      if (!autoHandle) return;
-      if (T.toUpper().contains(QStringLiteral("CELL://"))) {
-        int col = -1, row = -1;
-        if (ParseRowColRef(T.mid(7), col, row) && col >= 0 && row >= 0 && col < ColCount() && row < RowCount()) {
-          SetRow(row);
-          SetCol(col);
-          ClampInView({col, row});
-        }
-        return;
-      }
-      ShellOpenUrl(T);
-      return;
-    }
-  }
+  // 31. Links and CONTROL tags (html_cells.cpp). Only web and mail addresses
+  // are opened; CELL:// jumps to a cell.
+  if (ClickHtmlCell(C, R, RC, X, Y)) return;
   // 32. Selection from fixed cells.
   auto exitStep = [this] {
     DoExit();

@@ -29,6 +29,11 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   FMouseSelectMode = msNormal;
   FMouseDownMove = false;
   FMouseSelectStart = -1;
+  // A held button of a mini-HTML cell comes up.
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(RealToDisplCol(FCtrlXY.X), FCtrlXY.Y);
+  }
   // U2.
   EndFixedSizing(X, Y);
   // U3. (The pressed look of fixed cells comes with its feature.)

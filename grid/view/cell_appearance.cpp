@@ -287,10 +287,12 @@ TPoint TExStringGrid::MeasureCellText(int RCol, int DCol, int ARow, bool VS, boo
   }
   if (VS) r.Right -= 17;
   TPoint size;
-  // 5. - 6. (Mini-HTML and rich text are measured as their plain text here.)
-  if (kind == ctkHtml) text = StripHtmlToText(text);
+  // 5. Mini-HTML text, measured by its layout.
+  // 6. (Rich text is measured as its plain text.)
   if (kind == ctkRichText) text = RtfToPlainText(text);
-  if (SB) {
+  if (kind == ctkHtml) {
+    size = MeasureHtmlCell(RCol, ARow, canvas, r, SB, text);
+  } else if (SB) {
     // 7. Word-wrapped height at the cell's width.
     InflateRect(r, -2, -2);
     if (EditorMode() && RCol == RealCol() && ARow == Row() && text.endsWith(u'\n')) text += u'w';

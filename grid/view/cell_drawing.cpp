@@ -363,8 +363,9 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
       P.SortIndicatorOffset = P.GraphicWidth;
   }
   if (P.RealCol == 0 && FNumNodes > 0 && !IsNode(P.Row)) r.Left += GetRowIndent(P.Row);
-  // 12. - 13. Mini-HTML and rich text are shown as their plain text.
-  if (kind == ctkHtml) text = StripHtmlToText(text);
+  // 12. Mini-HTML text.
+  if (kind == ctkHtml) return DrawHtmlCell(P, r, text);
+  // 13. Rich text is shown as its plain text.
   if (kind == ctkRichText) text = RtfToPlainText(text);
   // 14. Plain text.
   DrawPlainCellText(P, r, text, errFrom, errLen);

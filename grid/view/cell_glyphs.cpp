@@ -14,6 +14,8 @@
 #include "platform/theme/visual_styles.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_data.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -64,10 +66,29 @@ TCellGraphic* TExStringGrid::GetCellGraphicLayout(int ACol, int ARow, TCellVAlig
       Height = b->Height();
     }
   };
+  TCustomImageList* images = GetGridImages();
   switch (g->CellType) {
     case ctBitmap: bitmapSize(g->CellBitmap); break;
-    case ctIcon: bitmapSize(g->CellIcon); break;
-    case ctDataImage: DrawText = false; break;
+    case ctIcon:
+      if (auto* icon = dynamic_cast<TIcon*>(g->CellIcon)) {
+        Width = icon->Width();
+        Height = icon->Height();
+      }
+      break;
+    case ctImageList:
+    case ctDataImage:
+      if (images) {
+        Width = images->Width();
+        Height = images->Height();
+      }
+      DrawText = g->CellType != ctDataImage;
+      break;
+    case ctImages:
+      if (auto* list = dynamic_cast<TIntList*>(g->CellBitmap); list && images) {
+        Width = g->CellBoolean ? list->Count() * images->Width() : images->Width();
+        Height = g->CellBoolean ? images->Height() : list->Count() * images->Height();
+      }
+      break;
     case ctCheckBox:
     case ctTriStateCheckBox: Width = Height = FControlLook->CheckSize; break;
     case ctDataCheckBox:
@@ -81,7 +102,8 @@ TCellGraphic* TExStringGrid::GetCellGraphicLayout(int ACol, int ARow, TCellVAlig
     case ctProgress:
     case ctRangeIndicator:
     case ctXPProgress: DrawText = false; break;
-    case ctPicture: {
+    case ctPicture:
+    case ctFilePicture: {
       TPoint size{0, 0};
       CalcCellGraphicSize(ACol, ARow, 0, size);
       Width = size.X;
@@ -217,6 +239,7 @@ TPoint TExStringGrid::PlaceRotatedText(TCanvas* Canvas, TRect R, int Angle, TAli
 void TExStringGrid::DrawOtherGraphic(TCellPaint& P, const TRect& r, const TRect& at) {
   TCellGraphic* g = P.Graphic;
   TCanvas* c = P.Canvas;
+  if (DrawImageGraphic(P, at)) return;
   switch (g->CellType) {
     case ctRotated: {
       // The cell's text in a font turned by the graphic's angle, clipped to the

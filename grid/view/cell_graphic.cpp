@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/base/file_picture.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/image_data.h"
 #include "platform/ui/shapes.h"
 
 TCellGraphic::~TCellGraphic() { FreeOwned(); }
@@ -135,6 +137,36 @@ void TCellGraphic::SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val) {
   CellVAlign = val;
 }
 
+void TCellGraphic::SetIcon(TIcon* aicon, TCellHAlign hal, TCellVAlign val) {
+  CellType = ctIcon;
+  CellIcon = aicon;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                                  TCellHAlign hal, TCellVAlign val) {
+  CellType = ctFilePicture;
+  CellBitmap = APicture;
+  CellTransparent = Transparent;
+  CellAngle = StretchMode;
+  CellIndex = padding;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
+void TCellGraphic::SetMultiImage(int Col, int Row, int dir, TCellHAlign hal, TCellVAlign val,
+                                 TImageChangeEvent Notifier) {
+  CellType = ctImages;
+  CellBoolean = dir == 0;
+  auto* list = new TIntList(Col, Row);
+  list->OnChange = std::move(Notifier);
+  CellBitmap = list;
+  CellCreated = true;
+  CellHAlign = hal;
+  CellVAlign = val;
+}
+
 void TCellGraphic::SetAngle(int16_t AAngle) {
   CellType = ctRotated;
   int a = AAngle;
@@ -178,9 +210,15 @@ TPoint TCellGraphic::FitPictureSize(int w, int h, int cw, int rh, int padding, T
 }
 
 TPoint TCellGraphic::GetPictureSize(int cw, int rh, bool) const {
-  if (CellType != ctPicture) return {0, 0};
-  auto* picture = dynamic_cast<TPicture*>(CellBitmap);
-  if (!picture) return {0, 0};
-  return FitPictureSize(picture->Width(), picture->Height(), cw, rh, CellIndex,
-                        static_cast<TStretchMode>(CellAngle));
+  int w = 0, h = 0;
+  if (auto* picture = dynamic_cast<TPicture*>(CellBitmap); picture && CellType == ctPicture) {
+    w = picture->Width();
+    h = picture->Height();
+  } else if (auto* file = dynamic_cast<TFilePicture*>(CellBitmap); file && CellType == ctFilePicture) {
+    w = file->Width();
+    h = file->Height();
+  } else {
+    return {0, 0};
+  }
+  return FitPictureSize(w, h, cw, rh, CellIndex, static_cast<TStretchMode>(CellAngle));
 }

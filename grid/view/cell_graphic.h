@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "grid/base/cell_properties.h"
+#include "grid/base/int_list.h"
 #include "grid/view/grid_types.h"
 #include "platform/ui/graphics.h"
 
@@ -15,6 +16,8 @@
 
 class TBitmap;
 class TPicture;
+class TIcon;
+class TFilePicture;
 
 // A string list a cell graphic owns: a balloon's title and text, the items of
 // a radio group the grid made.
@@ -80,6 +83,12 @@ public:
                   TCellVAlign val);
   void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
   void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
+  void SetIcon(TIcon* aicon, TCellHAlign hal, TCellVAlign val);
+  void SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                      TCellHAlign hal, TCellVAlign val);
+  // Kind ctImages: a new owned index list for cell (Col, Row) whose changes go
+  // to Notifier; dir 0 lays the images side by side.
+  void SetMultiImage(int Col, int Row, int dir, TCellHAlign hal, TCellVAlign val, TImageChangeEvent Notifier);
   // Kind ctRotated; the angle brought into 0..360.
   void SetAngle(int16_t AAngle);
 

@@ -8,6 +8,8 @@
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_data.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -78,7 +80,28 @@ void TExStringGrid::CalcCellGraphicSize(int ACol, int ARow, int Extra, TPoint& S
         Size.Y = over || !withText ? b->Height() : 0;
       }
       break;
+    case ctIcon:
+      if (auto* icon = dynamic_cast<TIcon*>(g->CellIcon)) {
+        Size.X = beside || !withText ? icon->Width() : 0;
+        Size.Y = icon->Height();
+      }
+      break;
+    case ctImageList:
+    case ctDataImage:
+      if (TCustomImageList* images = GetGridImages()) {
+        Size.X = beside || !withText ? images->Width() : 0;
+        Size.Y = over || !withText ? images->Height() : 0;
+      }
+      break;
+    case ctImages:
+      if (auto* list = dynamic_cast<TIntList*>(g->CellBitmap); list && GetGridImages()) {
+        const TCustomImageList* images = GetGridImages();
+        Size.X = g->CellBoolean ? list->Count() * images->Width() : images->Width();
+        Size.Y = g->CellBoolean ? images->Height() : list->Count() * images->Height();
+      }
+      break;
     case ctPicture:
+    case ctFilePicture:
       Size = g->GetPictureSize(ColWidths(RealToDisplCol(ACol)) - 1 - TotalXOffset(),
                                RowHeights(ARow) - 1 - TotalYOffset() - Extra, withText);
       break;
@@ -135,6 +158,24 @@ void TExStringGrid::CalcCellGraphicPrintSize(int ACol, int ARow, int X, int Y, d
     case ctBitmap:
       if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap)) Size = {b->Width(), b->Height()};
       break;
+    case ctIcon:
+      if (auto* icon = dynamic_cast<TIcon*>(g->CellIcon)) Size = {icon->Width(), icon->Height()};
+      break;
+    case ctImageList:
+      if (TCustomImageList* images = GetGridImages()) {
+        const bool beside = g->CellHAlign == haBeforeText || g->CellHAlign == haAfterText;
+        Size = {beside || GetCellEx(ACol, ARow).isEmpty() ? images->Width() : 0, images->Height()};
+      }
+      break;
+    case ctDataImage:
+      if (TCustomImageList* images = GetGridImages()) Size = {images->Width(), images->Height()};
+      break;
+    case ctImages: {
+      TPoint screen{0, 0};
+      CalcCellGraphicSize(ACol, ARow, 0, screen);
+      Size = screen;
+      break;
+    }
     case ctCheckBox:
     case ctDataCheckBox:
     case ctVirtCheckBox:
@@ -149,7 +190,8 @@ void TExStringGrid::CalcCellGraphicPrintSize(int ACol, int ARow, int X, int Y, d
       Size = screen;
       break;
     }
-    case ctPicture: {
+    case ctPicture:
+    case ctFilePicture: {
       const double scale = Scale == 0 ? 1 : Scale;
       Size = g->GetPictureSize(static_cast<int>(std::nearbyint(X / scale)), static_cast<int>(std::nearbyint(Y / scale)),
                                false);

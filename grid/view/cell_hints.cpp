@@ -2,7 +2,9 @@
 // normal cells, a text too large for its cell, and the application's own text
 // from OnGridHint, each later one replacing an earlier one; where the hint shows
 // and in which hint window.
+#include "grid/base/html_render.h"
 #include "grid/base/text_kinds.h"
+#include "grid/view/html_hint_window.h"
 #include "grid/view/ex_string_grid.h"
 
 namespace {
@@ -37,7 +39,18 @@ void TExStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo) {
     } else {
       HintInfo.HintPos = {HintInfo.CursorPos.X, r.Bottom + 6};
     }
-    // 2.3 (Anchor hints come with mini-HTML drawing.)
+    // 2.3 The anchor under the mouse: its title, or its reference.
+    if (AnchorHint && ClassifyCellText(GetCellEx(rc, row), EnableHTML) == ctkHtml) {
+      THtmlDrawOutput hit;
+      if (HtmlCellHitTest(col, row, HintInfo.CursorPos.X, HintInfo.CursorPos.Y, hit) &&
+          !hit.AnchorValue.isEmpty() && hit.ControlType.isEmpty()) {
+        QString anchor = hit.AnchorTitle.isEmpty() ? hit.AnchorValue : hit.AnchorTitle;
+        if (OnAnchorHint) OnAnchorHint(this, row, rc, anchor);
+        HintStr = anchor;
+        FLastAnchorHint = anchor;
+        HintInfo.HintPos = {HintInfo.CursorPos.X + 8, HintInfo.CursorPos.Y - 16};
+      }
+    }
     // 2.4 The text of a normal cell.
     const bool normal = col >= FixedCols() && col < ColCount() - FFixedRightCols && row >= FixedRows() &&
                         row < RowCount() - FFixedFooters;
@@ -67,6 +80,7 @@ void TExStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo) {
     // 2.7 Mini-HTML and packed wide hints show in the mini-HTML window.
     const int kind = ClassifyCellText(HintStr, true);
     if ((kind == ctkHtml || kind == ctkPackedWide) && UseInternalHintClass) {
+      THTMLHintWindow::RegisterClass();
       HintInfo.HintWindowClass = hwcHTML;
       HintInfo.HintData = this;
     }

@@ -60,6 +60,7 @@
 #include "grid/view/size_while_typing.h"
 #include "grid/view/tree_settings.h"
 #include "grid/base/color_tones.h"
+#include "grid/base/suite_style.h"
 #include "grid/base/draw_routines.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hint_info.h"
@@ -108,6 +109,13 @@ public:
 
 class TExStringGridCheck;
 class TPicture;
+class TCustomImageList;
+class TPictureContainer;
+class THTMLPictureCache;
+class TIcon;
+class TFilePicture;
+struct THtmlDrawInput;
+struct THtmlDrawOutput;
 class TFocusHelper;
 class TGridFocusWindow;
 class TScrollControl;
@@ -122,7 +130,7 @@ class TGridCheckBox;
 class TGridButton;
 class TForm;
 
-class TExStringGrid : public TBaseGrid, public TGridSettingsHost {
+class TExStringGrid : public TBaseGrid, public TGridSettingsHost, public ISuiteStyle, public ISuiteTones {
 public:
   explicit TExStringGrid(TComponent* AOwner);
   ~TExStringGrid() override;
@@ -298,8 +306,8 @@ public:
   int ZoomFactor = 0;
   bool EditDisable = false;
   QString EditMask;
-  TObject* GridImages = nullptr;
-  TObject* Container = nullptr;
+  TCustomImageList* GridImages = nullptr;  // pictures of image cells and of IMG SRC="IDX:n"
+  TPictureContainer* Container = nullptr;  // named pictures of mini-HTML texts
   TPopupMenu* FixedDropDownMenu = nullptr;
 
   // ===================== events =====================
@@ -578,7 +586,7 @@ public:
   virtual bool CanShowFixedDropDown(int ACol);
   virtual void StartBlockFocusHook();
   virtual void EndBlockFocusHook();
-  virtual TObject* GetGridImages() { return GridImages; }
+  virtual TCustomImageList* GetGridImages() { return GridImages; }
   virtual void ExportNotification() {}
   virtual void ImportNotification() {}
   virtual int GetVersionNr();
@@ -634,8 +642,8 @@ public:
   // The sort column's header cell (real column).
   bool IsSortHeaderCell(int RCol, int ARow);
   virtual void SetStyle(TExGridStyle AStyle);
-  void SetComponentStyle(TSuiteStyle AStyle);
-  void SetColorTones(const TColorTones& ATones);
+  void SetComponentStyle(TSuiteStyle AStyle) override;
+  void SetColorTones(const TColorTones& ATones) override;
   void SetTheme(TXPColorScheme Scheme);
   void ApplyOfficeTheme();
   // Whether the look draws the one-pixel window border.
@@ -2030,4 +2038,67 @@ protected:
   TGridSpin* FEditSpin = nullptr;
   TGridCheckBox* EditCheck = nullptr;
   TGridButton* GridButton = nullptr;
+
+  // ===================== mini-HTML cells, image cells (grid/view/html_cells.cpp, image_cells.cpp) =====================
+public:
+  // Pictures of mini-HTML texts loaded by address.
+  THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
+  // The in-place editor shows a mini-HTML cell's text with its tags.
+  bool EditWithTags = false;
+  // Image-index, data-image and multi-image cells (only with GridImages), icons
+  // and pictures named by file.
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow);
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+  // The index list of a multi-image cell; nullptr for other cells.
+  TIntList* GetCellImages(int ACol, int ARow);
+  // The sort key of a picture cell: bitmap or icon reference, image index; -1 otherwise.
+  intptr_t GetCellImageKey(int ACol, int ARow);
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow);
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                      int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  void RemoveFilePicture(int ACol, int ARow);
+  // Lays out the mini-HTML text of display cell (ACol, ARow) for the point
+  // (X, Y) in client coordinates, as the mouse and the hints see it; true on an
+  // anchor, a picture inside one or an in-text control.
+  bool HtmlCellHitTest(int ACol, int ARow, int X, int Y, THtmlDrawOutput& Out);
+  // The anchor under the mouse (numbered from 1; -1 none) and its cell.
+  int HoverLinkNumber() const { return FHoverLink; }
+  TGridCoord HoverLinkCell() const { return FHoverCell; }
+  QString MouseAnchor() const { return FAnchor; }
+  TOfficeTheme OfficeTheme() const { return FOfficeTheme; }
+
+protected:
+  // What every use of the mini-HTML renderer by this grid shares.
+  void FillHtmlInput(THtmlDrawInput& In);
+  // The text step's mini-HTML branch (step 12) and the measure's (step 5).
+  void DrawHtmlCell(TCellPaint& P, TRect r, const QString& Text);
+  TPoint MeasureHtmlCell(int RCol, int ARow, TCanvas* Canvas, TRect r, bool SB, const QString& Text);
+  // The press on a mini-HTML cell's anchor or control (true: handled).
+  bool ClickHtmlCell(int C, int R, int RC, int X, int Y);
+  // The move over a mini-HTML cell's links (true: over a link).
+  bool HoverHtmlCell(int C, int R, int RC, int X, int Y);
+  // Leaving mini-HTML links and hover cells.
+  void LeaveHtmlLinks(int C, int R);
+  // The text rectangle a mini-HTML cell is laid out in for the mouse.
+  TRect HtmlTextRect(int C, int R, int RC);
+  // Draws an image-list, icon, multi-image or file-picture graphic (true: it was one).
+  bool DrawImageGraphic(TCellPaint& P, const TRect& at);
+  void MultiImageChanged(int ACol, int ARow);
+  std::unique_ptr<THTMLPictureCache> FImageCache;
+  QString FAnchor, FLastAnchorHint;
+  TGridCoord FHoverCell{-1, -1};
+  bool FCtrlDown = false;
+  TGridCoord FCtrlXY{-1, -1};
+  bool FOverLink = false;
+  TOfficeTheme FOfficeTheme = otUnknown;
 };

@@ -3,6 +3,8 @@
 // another grid, resizing, and the tri-state check box members.
 #include "grid/base/cell_checker.h"
 #include "grid/base/focus_window.h"
+#include "grid/base/html_picture.h"
+#include "platform/ui/image_list.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_error.h"
 #include "grid/view/grid_unit.h"
@@ -96,6 +98,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
   FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
   FColumnOrder = std::make_unique<TIntList>(0, 0);
   FSharedGraphic = std::make_unique<TCellGraphic>();
+  FImageCache = std::make_unique<THTMLPictureCache>();
   FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
   VODGradientTo = ColorToRGB(clBtnFace);
 
@@ -243,6 +246,11 @@ void TExStringGrid::Loaded() {
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
   UpdateSearchPanel();
   ApplyScrollBarAlways(false);
+  // 10. Follow the office theme.
+  if (FAutoThemeAdapt && !Designing()) {
+    ApplyOfficeTheme();
+    GetThemeNotifier(this)->RegisterWindow(reinterpret_cast<intptr_t>(this));
+  }
   // 11. The base column sizes for stretching and the column order.
   FOrigColSizes->Clear();
   for (int c = 0; c < ColCount(); ++c) FOrigColSizes->Add(ColWidths(c));

@@ -407,5 +407,13 @@ void TExStringGrid::SetTheme(TXPColorScheme Scheme) {
 }
 
 void TExStringGrid::ApplyOfficeTheme() {
-  // The desktop never reports an office theme here (always unknown): nothing to apply.
+  if (Designing()) return;
+  const TOfficeTheme theme = DetectOfficeTheme();
+  if (theme == FOfficeTheme) return;
+  static constexpr TSuiteStyle kStyles[] = {tsOffice2003Blue,   tsOffice2003Silver, tsOffice2003Olive,
+                                            tsOffice2003Classic, tsOffice2007Luna,   tsOffice2007Silver,
+                                            tsOffice2007Obsidian, tsOffice2010Blue,  tsOffice2010Silver,
+                                            tsOffice2010Black};
+  if (theme != otUnknown) SetComponentStyle(kStyles[theme]);
+  FOfficeTheme = theme;
 }

@@ -217,7 +217,15 @@ void TExStringGrid::SetFlat(bool Value) {
 void TExStringGrid::SetAutoThemeAdapt(bool Value) {
   if (!Store(FAutoThemeAdapt, Value)) return;
   FSearchFooter->SetAutoThemeAdapt(Value);
-  if (Value) Invalidate();
+  if (Value) {
+    ApplyOfficeTheme();
+    Invalidate();
+  }
+  if (Designing() || Loading() || !Parent()) return;
+  if (Value)
+    GetThemeNotifier(this)->RegisterWindow(reinterpret_cast<intptr_t>(this));
+  else
+    GetThemeNotifier(this)->UnRegisterWindow(reinterpret_cast<intptr_t>(this));
 }
 
 void TExStringGrid::SetSpreadSheet(bool Value) {

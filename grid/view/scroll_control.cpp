@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grid/base/html_entities.h"
+#include "grid/base/html_render.h"
 #include "grid/view/ex_string_grid.h"
 
 namespace {
@@ -148,11 +148,23 @@ void THeaderDragButton::Paint() {
   if (FGrid) FGrid->PaintCell(c, 0, 0, r, TGridDrawState{gdFixed});
   c->Brush()->SetStyle(bsClear);
   if (FGrid) c->SetFont(FGrid->FixedFont());
-  // Formatted captions are shown as their plain text, as the grid's cells show
-  // mini-HTML today.
-  const QString caption = Caption().contains(QStringLiteral("</")) ? StripHtmlToText(Caption()) : Caption();
   TRect box = r;
-  c->DrawText(caption, box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+  if (Caption().contains(QStringLiteral("</"))) {
+    // A formatted caption is drawn as mini-HTML.
+    THtmlDrawInput in;
+    if (FGrid) {
+      in.Images = FGrid->GetGridImages();
+      in.PictureContainer = FGrid->Container;
+      in.PictureCache = FGrid->ImageCache();
+      in.UrlColor = FGrid->URLColor;
+    }
+    in.WordWrap = false;
+    THtmlDrawOutput out;
+    InflateRect(box, -2, -2);
+    DrawHtmlCellText(c, Caption(), box, in, out);
+  } else {
+    c->DrawText(Caption(), box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+  }
   // The frame of the bordered pop-up.
   c->Brush()->SetColor(clBtnShadow);
   c->FrameRect(r);

@@ -3,7 +3,7 @@
 // focus frame around the edited cell and the sizing hint.
 #include "grid/base/alpha_blur.h"
 #include "grid/base/focus_window.h"
-#include "grid/base/html_entities.h"
+#include "grid/view/html_hint_window.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_unit.h"
 #include "platform/ui/canvas.h"
@@ -144,19 +144,17 @@ void TExStringGrid::HideFocusFrame() {
 
 void TExStringGrid::ShowSizingHint(bool Column, int Value, int HintCol, int HintRow) {
   if (!FScrollHintWnd) {
-    FScrollHintWnd = new THintWindow(this);
+    FScrollHintWnd = new THTMLHintWindow(this);
     FScrollHintWnd->SetParent(this);
   }
   const QString text = (Column ? QStringLiteral("cw=<b>") : QStringLiteral("rh=<b>")) + QString::number(Value) +
                        QStringLiteral("</b>");
   FScrollHintWnd->SetColor(HintColor);
-  FScrollHintWnd->Font()->SetStyle({fsBold});
   LastSizingHint = text;
-  const QString shown = StripHtmlToText(text);
-  TRect r = FScrollHintWnd->CalcHintRect(kSizingHintWidth, shown);
+  TRect r = FScrollHintWnd->CalcHintRect(kSizingHintWidth, text);
   const TPoint at = ClientToScreen(CellRect(HintCol, HintRow).TopLeft());
   OffsetRect(r, at.X, at.Y);
-  FScrollHintWnd->ActivateHint(r, shown);
+  FScrollHintWnd->ActivateHint(r, text);
   FScrollHintShow = true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/application.h"
 
+#include "platform/ui/popup_window.h"
+
 #include <QApplication>
 #include <QToolTip>
 
@@ -71,4 +73,7 @@ void TScreen::SetCursor(TCursor value) {
   }
 }
 
-void TApplication::CancelHint() { QToolTip::hideText(); }
+void TApplication::CancelHint() {
+  QToolTip::hideText();
+  HideClassHint();
+}

@@ -30,6 +30,7 @@
 #include "platform/ui/drag_drop.h"
 #include "platform/ui/form.h"
 #include "platform/ui/hint_info.h"
+#include "platform/ui/popup_window.h"
 #include "platform/ui/widget_host.h"
 
 namespace {
@@ -355,7 +356,11 @@ bool ShowHint(WidgetHost* host, TControl* c, QHelpEvent* e) {
   AliveGuard guard(host);
   c->Perform(CM_HINTSHOW, 0, reinterpret_cast<intptr_t>(&request));
   if (!guard.Alive()) return true;
+  HideClassHint();
   if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else if (info.HintWindowClass != hwcStandard &&
+             ShowClassHint(info.HintWindowClass, info.HintPos, info.HintMaxWidth, text, info.HintData)) {
     QToolTip::hideText();
   } else {
     QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), text, host->AsWidget());
@@ -377,6 +382,7 @@ bool Route(WidgetHost* host, QEvent* e) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
+      if (e->type() != QEvent::MouseMove) HideClassHint();
       return DispatchMouse(host, c, static_cast<QMouseEvent*>(e));
     case QEvent::Wheel:
       return DispatchWheel(host, c, static_cast<QWheelEvent*>(e));
@@ -393,6 +399,7 @@ bool Route(WidgetHost* host, QEvent* e) {
       return guard.Alive() ? host->BaseEvent(e) : true;
     }
     case QEvent::Leave: {
+      HideClassHint();
       AliveGuard guard(host);
       host->mouseInside = false;
       c->Perform(CM_MOUSELEAVE);

@@ -164,6 +164,58 @@ void THintWindow::Paint() {
   c->DrawText(Caption(), r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }
 
+// ----- hint windows of other classes -----
+
+namespace {
+
+struct TClassHint {
+  std::function<THintWindow*()> maker;
+  std::unique_ptr<THintWindow> window;
+};
+
+std::vector<std::pair<int, TClassHint>>& ClassHints() {
+  static std::vector<std::pair<int, TClassHint>> hints;
+  return hints;
+}
+
+THintWindow* gShownClassHint = nullptr;
+
+}  // namespace
+
+void RegisterHintWindowClass(int WindowClass, std::function<THintWindow*()> Maker) {
+  for (auto& [cls, hint] : ClassHints())
+    if (cls == WindowClass) {
+      if (gShownClassHint == hint.window.get()) gShownClassHint = nullptr;
+      hint.window.reset();
+      hint.maker = std::move(Maker);
+      return;
+    }
+  ClassHints().push_back({WindowClass, TClassHint{std::move(Maker), nullptr}});
+}
+
+bool ShowClassHint(int WindowClass, TPoint ScreenPos, int MaxWidth, const QString& Hint, TObject* Data) {
+  for (auto& [cls, hint] : ClassHints()) {
+    if (cls != WindowClass || !hint.maker) continue;
+    if (!hint.window) hint.window.reset(hint.maker());
+    if (!hint.window) return false;
+    if (gShownClassHint && gShownClassHint != hint.window.get()) HideClassHint();
+    TRect r = hint.window->CalcHintRectData(MaxWidth > 0 ? MaxWidth : 1008, Hint, Data);
+    OffsetRect(r, ScreenPos.X, ScreenPos.Y);
+    hint.window->ActivateHintData(r, Hint, Data);
+    gShownClassHint = hint.window.get();
+    return true;
+  }
+  return false;
+}
+
+THintWindow* ShownClassHint() { return gShownClassHint; }
+
+void HideClassHint() {
+  if (!gShownClassHint) return;
+  gShownClassHint->ReleaseHandle();
+  gShownClassHint = nullptr;
+}
+
 // ----- edit balloon tip -----
 
 namespace {

@@ -62,15 +62,32 @@ class THintWindow : public TPopupWindow {
 public:
   explicit THintWindow(TComponent* AOwner);
   // The window's size for the text within MaxWidth pixels (a rectangle at 0, 0).
-  TRect CalcHintRect(int MaxWidth, const QString& AHint);
+  virtual TRect CalcHintRect(int MaxWidth, const QString& AHint);
+  virtual TRect CalcHintRectData(int MaxWidth, const QString& AHint, TObject* AData) {
+    return CalcHintRect(MaxWidth, AHint);
+  }
   // Shows the text in the screen rectangle.
-  void ActivateHint(const TRect& ScreenRect, const QString& AHint);
+  virtual void ActivateHint(const TRect& ScreenRect, const QString& AHint);
+  // As ActivateHint, with the object the control handed over with its hint.
+  virtual void ActivateHintData(const TRect& ScreenRect, const QString& AHint, TObject* AData) {
+    ActivateHint(ScreenRect, AHint);
+  }
   void ReleaseHandle() { Hide(); }
   QString HintText() const { return Caption(); }
 
 protected:
   void Paint() override;
 };
+
+// Hint windows of the other classes a control can ask for (HintInfo's window
+// class): a maker registered for the class makes the window the class library
+// shows such hints in; classes without a maker use the plain tool tip.
+void RegisterHintWindowClass(int WindowClass, std::function<THintWindow*()> Maker);
+// Shows the hint in the window of that class; false when the class has no maker.
+bool ShowClassHint(int WindowClass, TPoint ScreenPos, int MaxWidth, const QString& Hint, TObject* Data);
+// The class hint window showing now (nullptr: none), and hiding it.
+THintWindow* ShownClassHint();
+void HideClassHint();
 
 // The balloon tip of an edit control (EM_SHOWBALLOONTIP): a title, a text and an
 // icon (0 none, 1 information, 2 warning, 3 error) pointing at the control.

@@ -120,7 +120,7 @@ TEST(SizingHint, ShowsTheProspectiveWidthWhileSizingAndGoesAtTheRelease) {
   EXPECT_EQ(t.g->LastSizingHint, QStringLiteral("cw=<b>%1</b>").arg(header.Width() + 20));
   ASSERT_NE(t.g->SizingHintWindow(), nullptr);
   EXPECT_TRUE(t.g->SizingHintWindow()->Visible());
-  EXPECT_EQ(t.g->SizingHintWindow()->HintText(), QStringLiteral("cw=%1").arg(header.Width() + 20));
+  EXPECT_EQ(t.g->SizingHintWindow()->HintText(), QStringLiteral("cw=<b>%1</b>").arg(header.Width() + 20));
   const TPoint corner = t.g->ClientToScreen(header.TopLeft());
   EXPECT_EQ(t.g->SizingHintWindow()->Left(), corner.X);
   EXPECT_EQ(t.g->SizingHintWindow()->Top(), corner.Y);
