@@ -7,6 +7,7 @@
 #include "controls/button/fade_button.h"
 #include "gateway/ethercat_slave_checks.h"
 #include "gateway/ethercat_slave_variables.h"
+#include "gateway/gateway_editors.h"
 #include "grid/input/grid_combo.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/strings.h"
@@ -78,22 +79,11 @@ TEditorTableSpec Variable_Table(bool slaveToMaster) {
 }
 
 TTableEditorSpec Make_Spec() {
-  TTableEditorSpec s{.FormName = "FEtherCATSlave",
-                     .ClientWidth = TFEtherCATSlave::kClient_Width,
-                     .ClientHeight = TFEtherCATSlave::kClient_Height,
-                     .Caption = 1000,
-                     .Description = 1001,
-                     .ButtonCaptions = {1002, 1003, 1004, 1005, 1006, 1007},
-                     .ButtonHints = {1008, 1009, 1010, 1011, 1012, 1013}};
-  s.Path = &File_EtherCAT_Slave;
-  s.RowPrefix = kEC_Error_Row_Text;
+  static_assert(kText_EC_Surplus_Rows == kText_EC_Lost_Rows + 1 && kText_EC_Not_Saved == kText_EC_Lost_Rows + 2);
+  TTableEditorSpec s = Gateway_Editor_Spec("FEtherCATSlave", TFEtherCATSlave::kClient_Width, 1000, 1008,
+                                           &File_EtherCAT_Slave, kEC_Error_Row_Text, kText_EC_Lost_Rows);
   s.Hints = THintColumns::Real;
-  s.BoldCode = true;
-  s.ShowHints = false;  // but Copy and Paste Row, below
   s.StringGrid = true;
-  s.LostRowsText = kText_EC_Lost_Rows;
-  s.SurplusText = kText_EC_Surplus_Rows;
-  s.NotSavedText = kText_EC_Not_Saved;
   s.Tables = {Variable_Table(true), Variable_Table(false)};
   return s;
 }

@@ -21,7 +21,6 @@ public:
   ~TFEtherCATSlave() override;
 
   static constexpr int kClient_Width = 1200;
-  static constexpr int kClient_Height = 337;
 
   TTabSheet* TS_SlaveToMaster = nullptr;
   TTabSheet* TS_MasterToSlave = nullptr;

@@ -4,6 +4,7 @@
 #include "app/state/comon.h"
 #include "app/table_editor/table_editor_grids.h"
 #include "controls/button/fade_button.h"
+#include "gateway/gateway_editors.h"
 #include "gateway/modbus_tcp_master_checks.h"
 #include "grid/view/column_grid.h"
 #include "platform/rtl/strings.h"
@@ -45,69 +46,56 @@ TEditorTableSpec Rule_Table(const char* sheet, int caption, const char* grid, QL
   return t;
 }
 
+// The columns both tables open with, titles and hints counting on from `title` and
+// `hint`: N, Enable, IP address, port, ID, the type of the rule's data (`types`),
+// address and number of points.
+QList<TEditorColumnSpec> Rule_Head(int title, int hint, const QStringList& types) {
+  return {{.Title = title, .Width = 40},
+          Check(title + 1, hint, 50, 0xB0D8FF),
+          Text(title + 2, hint + 1, 101, 0xFEFAE0),
+          Text(title + 3, hint + 2, 45, 0xFEFAE0),
+          Text(title + 4, hint + 3, 55, 0xFEFAE0),
+          List(title + 5, hint + 4, 100, 0xFEFAE0, TColumnItems::Choices, types),
+          Text(title + 6, hint + 5, 55, 0xFEFAE0),
+          Text(title + 7, hint + 6, 45, 0xFEFAE0)};
+}
+
+// The byte position in the data area and the start bit, `width` wide each.
+QList<TEditorColumnSpec> Rule_Place(int title, int hint, int width) {
+  return {List(title, hint, width, 0xF4D6FC, TColumnItems::Positions),
+          List(title + 1, hint + 1, width, 0xF4D6FC, TColumnItems::Choices, kBits)};
+}
+
 // The columns as the form designs them: title and hint texts, width, tint.
 TEditorTableSpec Read_Table() {
-  return Rule_Table("TS_Modbus_Read", 1806, "ECG_Modbus_Read", {
-      {.Title = 1808, .Width = 40},
-      Check(1809, 1869, 50, 0xB0D8FF),
-      Text(1810, 1870, 101, 0xFEFAE0),
-      Text(1811, 1871, 45, 0xFEFAE0),
-      Text(1812, 1872, 55, 0xFEFAE0),
-      List(1813, 1873, 100, 0xFEFAE0, TColumnItems::Choices, kRead_Types),
-      Text(1814, 1874, 55, 0xFEFAE0),
-      Text(1815, 1875, 45, 0xFEFAE0),
-      Text(1816, 1876, 60, 0xA8FFA8),
-      Text(1817, 1877, 64, 0xA8FFA8),
-      List(1818, 1878, 60, 0xF4D6FC, TColumnItems::Positions),
-      List(1819, 1879, 60, 0xF4D6FC, TColumnItems::Choices, kBits),
-      Check(1820, 1880, 40, 0xA8FFFF),
-      Check(1900, 1902, 80, 0xA8FFFF),
-      List(1862, 1881, 120, 0xFFD5D5, TColumnItems::None),  // Topic: the topic list is empty in this model
-      Text(1821, 1882, 140, 0xFFFFFF),
-  });
+  return Rule_Table("TS_Modbus_Read", 1806, "ECG_Modbus_Read",
+                    Rule_Head(1808, 1869, kRead_Types)
+                        << Text(1816, 1876, 60, 0xA8FFA8) << Text(1817, 1877, 64, 0xA8FFA8)
+                        << Rule_Place(1818, 1878, 60) << Check(1820, 1880, 40, 0xA8FFFF)
+                        << Check(1900, 1902, 80, 0xA8FFFF)
+                        // Topic: the topic list is empty in this model
+                        << List(1862, 1881, 120, 0xFFD5D5, TColumnItems::None) << Text(1821, 1882, 140, 0xFFFFFF));
 }
 
 TEditorTableSpec Write_Table() {
-  return Rule_Table("TS_Modbus_Write", 1807, "ECG_Modbus_Write", {
-      {.Title = 1822, .Width = 40},
-      Check(1823, 1883, 50, 0xB0D8FF),
-      Text(1824, 1884, 101, 0xFEFAE0),
-      Text(1825, 1885, 45, 0xFEFAE0),
-      Text(1826, 1886, 55, 0xFEFAE0),
-      List(1827, 1887, 100, 0xFEFAE0, TColumnItems::Choices, kWrite_Types),
-      Text(1828, 1888, 55, 0xFEFAE0),
-      Text(1829, 1889, 45, 0xFEFAE0),
-      Text(1830, 1890, 60, 0xA8FFA8),
-      Check(1831, 1891, 66, 0xA8FFA8),
-      Check(1832, 1892, 56, 0xA8FFA8),
-      Text(1833, 1893, 62, 0xA8FFA8),
-      List(1834, 1894, 55, 0xF4D6FC, TColumnItems::Positions),
-      List(1835, 1895, 55, 0xF4D6FC, TColumnItems::Choices, kBits),
-      Check(1836, 1896, 40, 0xA8FFFF),
-      Check(1901, 1903, 80, 0xA8FFFF),
-      Text(1837, 1897, 150, 0xFFFFFF),
-  });
+  return Rule_Table("TS_Modbus_Write", 1807, "ECG_Modbus_Write",
+                    Rule_Head(1822, 1883, kWrite_Types)
+                        << Text(1830, 1890, 60, 0xA8FFA8) << Check(1831, 1891, 66, 0xA8FFA8)
+                        << Check(1832, 1892, 56, 0xA8FFA8) << Text(1833, 1893, 62, 0xA8FFA8)
+                        << Rule_Place(1834, 1894, 55) << Check(1836, 1896, 40, 0xA8FFFF)
+                        << Check(1901, 1903, 80, 0xA8FFFF) << Text(1837, 1897, 150, 0xFFFFFF));
 }
 
 TTableEditorSpec Make_Spec() {
+  static_assert(kText_MB_Surplus_Rows == kText_MB_Lost_Rows + 1 && kText_MB_Not_Saved == kText_MB_Lost_Rows + 2);
+  TTableEditorSpec s = Gateway_Editor_Spec("FModbus_TCP_Master_Set_Access", TFModbus_TCP_Master_Set_Access::kClient_Width,
+                                           1800, 1863, &File_ModbusTCPM_SetAccess, kMB_Error_Row_Text,
+                                           kText_MB_Lost_Rows);
   // The captions of Copy Row and Paste Row are not in the language list.
-  TTableEditorSpec s{.FormName = "FModbus_TCP_Master_Set_Access",
-                     .ClientWidth = TFModbus_TCP_Master_Set_Access::kClient_Width,
-                     .ClientHeight = TFModbus_TCP_Master_Set_Access::kClient_Height,
-                     .Caption = 1800,
-                     .Description = 1801,
-                     .ButtonCaptions = {1802, 1803, 1804, 1805, 0, 0},
-                     .ButtonHints = {1863, 1864, 1865, 1866, 1867, 1868}};
-  s.Path = &File_ModbusTCPM_SetAccess;
-  s.RowPrefix = kMB_Error_Row_Text;
+  s.ButtonCaptions[4] = s.ButtonCaptions[5] = 0;
   s.KeepOtherHints = true;
   s.Editing = false;  // the grid adds it on the first editable check-box cell
-  s.BoldCode = true;
-  s.ShowHints = false;
   s.FontName.clear();
-  s.LostRowsText = kText_MB_Lost_Rows;
-  s.SurplusText = kText_MB_Surplus_Rows;
-  s.NotSavedText = kText_MB_Not_Saved;
   s.Tables = {Read_Table(), Write_Table()};
   return s;
 }

@@ -19,7 +19,6 @@ public:
   ~TFModbus_TCP_Master_Set_Access() override;
 
   static constexpr int kClient_Width = 1150;
-  static constexpr int kClient_Height = 337;
 
   TTabSheet* TS_Modbus_Read = nullptr;
   TTabSheet* TS_Modbus_Write = nullptr;

@@ -23,8 +23,6 @@ TFParGen* FParGen = nullptr;
 
 namespace {
 
-constexpr TColor kForm_Color = 0xEDF7F8;
-
 // The choice control of the layouts named like `sender`, if any.
 const TParGenChoiceControl* Choice_Control(TObject* sender) {
   const auto* c = dynamic_cast<TComponent*>(sender);
@@ -48,7 +46,7 @@ constexpr struct {
 
 }  // namespace
 
-TFParGen::TFParGen(TComponent* AOwner, int model) : TForm(AOwner), model_(model) {
+TFParGen::TFParGen(TComponent* AOwner, int model) : TFramedForm(AOwner), model_(model) {
   SetName(QStringLiteral("FParGen"));
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
@@ -69,16 +67,8 @@ TFParGen::TFParGen(TComponent* AOwner, int model) : TForm(AOwner), model_(model)
 }
 
 void TFParGen::Make_Title_And_Buttons() {
-  const TFormTitle title = Make_Form_Title(this, kForm_Color, 200, 420, false);
-  P_Title = title.Panel;
-  L_SW_Code = title.Code;
-  L_SW_Desc = title.Desc;
-
-  P_Button = Make_Button_Panel(this, kForm_Color);
-  Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), 236, 105);
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_Cancel"), 347, 105);
-  Btn_Cancel->SetModalResult(mrCancel);
+  Make_Title(200, 420, false, false);
+  Make_OK_Cancel(236, 347, 105, [this](TObject* s) { Btn_OKClick(s); });
 }
 
 void TFParGen::Make_Panel(TParGenPanel panel) {
@@ -205,11 +195,8 @@ void TFParGen::FormResize(TObject*) {
 
 void TFParGen::Place_Areas() {
   if (!P_Title || !CPG) return;
-  const int w = ClientWidth();
-  const int h = ClientHeight();
-  P_Title->SetBounds(0, 0, w, kTitle_Height);
-  P_Button->SetBounds(0, h - kButtons_Height, w, kButtons_Height);
-  CPG->SetBounds(0, kTitle_Height, w, std::max(0, h - kTitle_Height - kButtons_Height));
+  const int middle = Place_Frame();
+  CPG->SetBounds(0, kTitle_Height, ClientWidth(), middle);
 }
 
 bool TFParGen::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {

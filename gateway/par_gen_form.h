@@ -5,9 +5,9 @@
 // widget-free tables beside it (par_gen_*.h).
 #pragma once
 
+#include "app/table_editor/form_frame.h"
 #include "gateway/par_gen_file.h"
 #include "gateway/par_gen_panels.h"
-#include "platform/ui/form.h"
 
 #include <array>
 #include <vector>
@@ -23,7 +23,7 @@ class TPanel;
 struct TParGenChoices;
 struct TParGenPanelLayout;
 
-class TFParGen : public TForm {
+class TFParGen : public TFramedForm {
 public:
   // `model`: the family member whose panels the form shows and lays out; the
   // program always shows its own (tests look at the others' panels).
@@ -31,18 +31,11 @@ public:
 
   static constexpr int kClient_Width = 460;
   static constexpr int kClient_Height = 700;
-  static constexpr int kTitle_Height = 69;
-  static constexpr int kButtons_Height = 40;
   // ParGen.xml could not be written (the cause follows on the next line).
   static constexpr int kText_ParGen_Not_Saved = 1688;
 
-  TPanel* P_Title = nullptr;
-  TLabel* L_SW_Code = nullptr;
-  TLabel* L_SW_Desc = nullptr;
+  // P_Title with L_SW_Code and L_SW_Desc, P_Button with Btn_OK and Btn_Cancel: the frame's.
   TCategoryPanelGroup* CPG = nullptr;
-  TPanel* P_Button = nullptr;
-  TFadeButton* Btn_OK = nullptr;
-  TFadeButton* Btn_Cancel = nullptr;
 
   // The category panel of `panel`.
   TCategoryPanel* Panel(TParGenPanel panel) const { return panels_[panel]; }

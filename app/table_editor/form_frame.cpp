@@ -6,6 +6,8 @@
 #include "platform/ui/page_control.h"
 #include "platform/ui/shapes.h"
 
+#include <algorithm>
+
 namespace {
 
 TLabel* makeLabel(TForm* form, TPanel* parent, const QString& name, int top, int width, int height) {
@@ -71,4 +73,28 @@ TTwoSheets Make_Two_Sheets(TForm* form, const QString& first, const QString& sec
   sheets.Second->SetName(second);
   sheets.Second->SetPageControl(sheets.Pages);
   return sheets;
+}
+
+void TFramedForm::Make_Title(int codeWidth, int descWidth, bool greyCode, bool editorLook) {
+  const TFormTitle title = Make_Form_Title(this, kForm_Color, codeWidth, descWidth, greyCode);
+  if (editorLook) Set_Editor_Title_Look(title);
+  P_Title = title.Panel;
+  L_SW_Code = title.Code;
+  L_SW_Desc = title.Desc;
+}
+
+void TFramedForm::Make_OK_Cancel(int okLeft, int cancelLeft, int width, TNotifyEvent onOK) {
+  if (!P_Button) P_Button = Make_Button_Panel(this, kForm_Color);
+  Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), okLeft, width);
+  Btn_OK->OnClick = std::move(onOK);
+  Btn_Cancel = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_Cancel"), cancelLeft, width);
+  Btn_Cancel->SetModalResult(mrCancel);
+}
+
+int TFramedForm::Place_Frame() {
+  const int w = ClientWidth();
+  const int h = ClientHeight();
+  P_Title->SetBounds(0, 0, w, kTitle_Height);
+  P_Button->SetBounds(0, std::max(kTitle_Height, h - kButtons_Height), w, kButtons_Height);
+  return std::max(0, h - kTitle_Height - kButtons_Height);
 }

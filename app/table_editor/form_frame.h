@@ -32,6 +32,37 @@ TPanel* Make_Button_Panel(TForm* form, TColor color);
 // A push button named `name` on the button panel, 28 pixels high at top 6.
 TFadeButton* Make_Panel_Button(TForm* form, TPanel* panel, const QString& name, int left, int width);
 
+// A form framed as the program's editors are: the title panel P_Title (L_SW_Code,
+// L_SW_Desc) along the top, the button panel P_Button with OK and Cancel along the
+// bottom, the form's own controls in between. A derived form builds the title with
+// Make_Title and its buttons with Make_OK_Cancel (or its own), and lays the two
+// panels out with Place_Frame.
+class TFramedForm : public TForm {
+public:
+  static constexpr int kTitle_Height = 69;
+  static constexpr int kButtons_Height = 40;
+  static constexpr TColor kForm_Color = 0xEDF7F8;
+
+  TPanel* P_Title = nullptr;
+  TLabel* L_SW_Code = nullptr;
+  TLabel* L_SW_Desc = nullptr;
+  TPanel* P_Button = nullptr;
+  TFadeButton* Btn_OK = nullptr;
+  TFadeButton* Btn_Cancel = nullptr;
+
+protected:
+  using TForm::TForm;
+  // The title panel (Make_Form_Title; `editorLook`: as the sibling models' editors
+  // show it, Set_Editor_Title_Look).
+  void Make_Title(int codeWidth, int descWidth, bool greyCode, bool editorLook);
+  // The button panel, when there is none yet, with OK at `okLeft`, its click running
+  // `onOK`, and Cancel (modal result Cancel) at `cancelLeft`, both `width` wide.
+  void Make_OK_Cancel(int okLeft, int cancelLeft, int width, TNotifyEvent onOK);
+  // The title panel across the top and the button panel across the bottom of the
+  // client area; answers the height left between them.
+  int Place_Frame();
+};
+
 struct TTwoSheets {
   TPageControl* Pages = nullptr;  // PageControl1
   TTabSheet* First = nullptr;

@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-TTableEditor::TTableEditor(TComponent* AOwner, const TTableEditorSpec& spec) : TForm(AOwner), spec_(spec) {
+TTableEditor::TTableEditor(TComponent* AOwner, const TTableEditorSpec& spec) : TFramedForm(AOwner), spec_(spec) {
   SetName(spec_.FormName);
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
@@ -39,20 +39,12 @@ TTableEditor::~TTableEditor() = default;
 // Building
 
 void TTableEditor::Make_Title_And_Buttons() {
-  const TFormTitle title = Make_Form_Title(this, kForm_Color, 300, 900, true);
-  P_Title = title.Panel;
-  L_SW_Code = title.Code;
-  L_SW_Desc = title.Desc;
-  if (!spec_.BoldCode) Set_Editor_Title_Look(title);
-
-  P_Button = Make_Button_Panel(this, kForm_Color);
+  Make_Title(300, 900, true, !spec_.BoldCode);
   if (spec_.RowButtons) {
+    P_Button = Make_Button_Panel(this, kForm_Color);
     Make_Row_Buttons(this, P_Button);
   } else {
-    Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), 16, 110);
-    Btn_Cancel = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_Cancel"), 134, 110);
-    Btn_Cancel->SetModalResult(mrCancel);
-    Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+    Make_OK_Cancel(16, 134, 110, [this](TObject* s) { Btn_OKClick(s); });
   }
   for (TFadeButton* button : Row_Buttons(this))
     if (button) button->SetShowHint(spec_.ShowHints);
@@ -437,10 +429,7 @@ void TTableEditor::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TTableEditor::Place_Areas() {
   if (!P_Title || !P_Button || Grids.size() != size_t(spec_.Tables.size())) return;
   const int w = ClientWidth();
-  const int h = ClientHeight();
-  const int middle = std::max(0, h - kTitle_Height - kButtons_Height);
-  P_Title->SetBounds(0, 0, w, kTitle_Height);
-  P_Button->SetBounds(0, std::max(kTitle_Height, h - kButtons_Height), w, kButtons_Height);
+  const int middle = Place_Frame();
   if (!PageControl1) {
     Grids.front()->SetBounds(0, kTitle_Height, w, middle);
     return;

@@ -33,9 +33,9 @@
 // Enter moves to the next cell (option), header hints by display or real column.
 #pragma once
 
+#include "app/table_editor/form_frame.h"
 #include "app/table_editor/table_editor_spec.h"
 #include "platform/rtl/string_list.h"
-#include "platform/ui/form.h"
 
 #include <QString>
 #include <deque>
@@ -51,27 +51,19 @@ class TPageControl;
 class TPanel;
 class TTabSheet;
 
-class TTableEditor : public TForm {
+class TTableEditor : public TFramedForm {
 public:
   TTableEditor(TComponent* AOwner, const TTableEditorSpec& spec);
   ~TTableEditor() override;
 
-  static constexpr int kTitle_Height = 69;
-  static constexpr int kButtons_Height = 40;
   // What a page takes of the page control: the tab row above, a frame around.
   static constexpr int kSheet_Top = 28;
   static constexpr int kSheet_Frame = 6;
-  static constexpr TColor kForm_Color = 0xEDF7F8;
 
   const TTableEditorSpec& Spec() const { return spec_; }
   int Table_Count() const { return int(Grids.size()); }
 
-  TPanel* P_Title = nullptr;
-  TLabel* L_SW_Code = nullptr;
-  TLabel* L_SW_Desc = nullptr;
-  TPanel* P_Button = nullptr;
-  TFadeButton* Btn_OK = nullptr;
-  TFadeButton* Btn_Cancel = nullptr;
+  // P_Title, L_SW_Code, L_SW_Desc, P_Button, Btn_OK and Btn_Cancel: the frame's.
   TFadeButton* Btn_DelRow = nullptr;  // the row buttons: nullptr without them
   TFadeButton* Btn_InsRow = nullptr;
   TFadeButton* Btn_CopyRow = nullptr;

@@ -5,6 +5,15 @@
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
+void Set_Frame_Texts(TTableEditorSpec& spec, int first, int firstHint) {
+  spec.Caption = first;
+  spec.Description = first + 1;
+  for (int i = 0; i < 6; ++i) {
+    spec.ButtonCaptions[i] = first + 2 + i;
+    spec.ButtonHints[i] = firstHint + i;
+  }
+}
+
 void Set_Message_Texts(TTableEditorSpec& spec, int first) {
   spec.LostRowsText = first;
   spec.SurplusText = first + 1;

@@ -126,6 +126,11 @@ struct TTableEditorSpec {
   QList<TEditorTableSpec> Tables;
 };
 
+// The frame texts in an editor's usual block: the form caption `first`, L_SW_Desc
+// `first + 1`, the captions of OK, Cancel, Delete, Insert, Copy and Paste Row from
+// `first + 2`, and their hints from `firstHint`.
+void Set_Frame_Texts(TTableEditorSpec& spec, int first, int firstHint);
+
 // The four message texts from `first` on, in the order of the fields: lost rows,
 // surplus rows, not saved, failed load (the layout of an editor's own block).
 void Set_Message_Texts(TTableEditorSpec& spec, int first);
@@ -165,6 +170,14 @@ bool Editor_Row_Used(const TEditorTableSpec& table, const TEditorTable& cells, i
 // Whether a used row is checked: without Enable column always; else when its
 // Enable text, trimmed (and upper-cased where the table says so), is "Y".
 bool Editor_Row_Enabled(const TEditorTableSpec& table, const TEditorTable& cells, int row);
+
+// A row check bound to one set of rules: Check(Rules, table, row, run) as a
+// TRowCheck, so that tables which differ only in their rules (columns, limits,
+// texts) share one check routine.
+template <const auto& Rules, auto Check>
+std::optional<TRowCheckFailure> Check_With(const TEditorTable& table, int row, TRowCheckRun& run) {
+  return Check(Rules, table, row, run);
+}
 
 // The checks of one table: its Check on every used, enabled row from row 1, in
 // order; the first failure with its row.

@@ -56,14 +56,6 @@ std::optional<TRowCheckFailure> Check_Frame(const TCANFrameRules& rules, const T
   return std::nullopt;
 }
 
-std::optional<TRowCheckFailure> Check_Receive(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Frame(kReceive_Rules, t, row, run);
-}
-
-std::optional<TRowCheckFailure> Check_Transmit(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Frame(kTransmit_Rules, t, row, run);
-}
-
 // The transmit Time read without default, then "0" when it was missing and the
 // row's OnTimer, as just read, is exactly "Y".
 void Read_Transmit_Row(const TXMLNode& element, const TEditorTableLayout& layout, TEditorTable& cells, int row) {
@@ -84,61 +76,61 @@ TEditorColumnSpec Byte_Column(int title, int hint, int k) {
           .Items = TColumnItems::None_And_Positions};
 }
 
-TEditorTableSpec Receive_Table() {
-  TEditorTableSpec t{.Grid = QStringLiteral("ECG_CAN_Receive"), .Rows = 512};
-  t.Columns = {
-      {.Title = 2408, .Width = 40},
-      {.Title = 2409, .Hint = 2429, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"Enable", "Y"}},
-      {.Title = 2410, .Hint = 2430, .Width = 90, .Attribute = {"COBID", ""}},
-      {.Title = 2411, .Hint = 2431, .Width = 90, .Editor = edComboList, .Attribute = {"CAN_Type", ""},
-       .Items = TColumnItems::Choices, .Choices = kTypes},
-      {.Title = 2412, .Hint = 2432, .Width = 70, .Attribute = {"Dim", ""}},
-      {.Title = 2413, .Hint = 2434, .Width = 75, .Attribute = {"TimeOut", "0"}},
-  };
-  for (int k = 0; k < 8; ++k) t.Columns.append(Byte_Column(2414, 2435, k));
-  t.Columns.append({.Title = 2422, .Hint = 2443, .Width = 185, .Attribute = {"Mnemonic", ""}});
+// A table of 512 frames: `head` the columns up to the bytes (Enable, CobID, Type,
+// Dim and the table's own), then the eight byte positions and the Mnemonic. The key
+// is the CobID, trimmed; Enable is upper-cased before it is compared.
+TEditorTableSpec Frame_Table(const char* grid, QList<TEditorColumnSpec> head, int byteTitle, int byteHint,
+                             const TEditorColumnSpec& mnemonic, int area, int deleteText, TRowCheck check) {
+  TEditorTableSpec t{.Grid = QString::fromLatin1(grid), .Rows = 512};
+  t.Columns = std::move(head);
+  for (int k = 0; k < 8; ++k) t.Columns.append(Byte_Column(byteTitle, byteHint, k));
+  t.Columns.append(mnemonic);
   t.KeyColumn = 2;
   t.EnableColumn = 1;
   t.EnableUpperCase = true;
-  t.Area = 2000;
-  t.DeleteQuestion = 2458;
-  t.Check = Check_Receive;
+  t.Area = area;
+  t.DeleteQuestion = deleteText;
+  t.Check = check;
   return t;
 }
 
+TEditorTableSpec Receive_Table() {
+  return Frame_Table(
+      "ECG_CAN_Receive",
+      {{.Title = 2408, .Width = 40},
+       {.Title = 2409, .Hint = 2429, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"Enable", "Y"}},
+       {.Title = 2410, .Hint = 2430, .Width = 90, .Attribute = {"COBID", ""}},
+       {.Title = 2411, .Hint = 2431, .Width = 90, .Editor = edComboList, .Attribute = {"CAN_Type", ""},
+        .Items = TColumnItems::Choices, .Choices = kTypes},
+       {.Title = 2412, .Hint = 2432, .Width = 70, .Attribute = {"Dim", ""}},
+       {.Title = 2413, .Hint = 2434, .Width = 75, .Attribute = {"TimeOut", "0"}}},
+      2414, 2435, {.Title = 2422, .Hint = 2443, .Width = 185, .Attribute = {"Mnemonic", ""}}, 2000, 2458,
+      Check_With<kReceive_Rules, Check_Frame>);
+}
+
 TEditorTableSpec Transmit_Table() {
-  TEditorTableSpec t{.Grid = QStringLiteral("ECG_CAN_Transmit"), .Rows = 512};
-  t.Columns = {
-      {.Title = 2508, .Width = 40},
-      {.Title = 2509, .Hint = 2531, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"Enable", "Y"}},
-      {.Title = 2510, .Hint = 2532, .Width = 90, .Attribute = {"COBID", ""}},
-      {.Title = 2511, .Hint = 2533, .Width = 90, .Editor = edComboList, .Attribute = {"CAN_Type", "2.0A (11 bits)"},
-       .Items = TColumnItems::Choices, .Choices = kTypes},
-      {.Title = 2512, .Hint = 2534, .Width = 70, .Attribute = {"Dim", ""}},
-      {.Title = 2513, .Hint = 2535, .Width = 65, .Editor = edDataCheckBox, .Attribute = {"OnChange", "Y"}},
-      {.Title = 2562, .Hint = 2563, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"OnCMD", "N"}},
-      {.Title = 2514, .Hint = 2536, .Width = 55, .Editor = edDataCheckBox, .Attribute = {"OnTimer", "N"}},
-      {.Title = 2515, .Hint = 2537, .Width = 70, .Attribute = {"Time", ""}},
-  };
-  for (int k = 0; k < 8; ++k) t.Columns.append(Byte_Column(2516, 2538, k));
-  t.Columns.append({.Title = 2524, .Hint = 2546, .Width = 110, .Attribute = {"Mnemonic", ""}});
-  t.KeyColumn = 2;
-  t.EnableColumn = 1;
-  t.EnableUpperCase = true;
-  t.Area = 2500;
-  t.DeleteQuestion = 2561;
-  t.Check = Check_Transmit;
+  TEditorTableSpec t = Frame_Table(
+      "ECG_CAN_Transmit",
+      {{.Title = 2508, .Width = 40},
+       {.Title = 2509, .Hint = 2531, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"Enable", "Y"}},
+       {.Title = 2510, .Hint = 2532, .Width = 90, .Attribute = {"COBID", ""}},
+       {.Title = 2511, .Hint = 2533, .Width = 90, .Editor = edComboList, .Attribute = {"CAN_Type", "2.0A (11 bits)"},
+        .Items = TColumnItems::Choices, .Choices = kTypes},
+       {.Title = 2512, .Hint = 2534, .Width = 70, .Attribute = {"Dim", ""}},
+       {.Title = 2513, .Hint = 2535, .Width = 65, .Editor = edDataCheckBox, .Attribute = {"OnChange", "Y"}},
+       {.Title = 2562, .Hint = 2563, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"OnCMD", "N"}},
+       {.Title = 2514, .Hint = 2536, .Width = 55, .Editor = edDataCheckBox, .Attribute = {"OnTimer", "N"}},
+       {.Title = 2515, .Hint = 2537, .Width = 70, .Attribute = {"Time", ""}}},
+      2516, 2538, {.Title = 2524, .Hint = 2546, .Width = 110, .Attribute = {"Mnemonic", ""}}, 2500, 2561,
+      Check_With<kTransmit_Rules, Check_Frame>);
   t.Reader = Read_Transmit_Row;
   return t;
 }
 
 TTableEditorSpec Frame_Editor(int first, int firstHint, const QString& name, int width, const QString& root,
                               QString* path, int rowPrefix, int messages, TEditorTableSpec table) {
-  TTableEditorSpec s{.FormName = name, .ClientWidth = width, .Caption = first, .Description = first + 1};
-  for (int i = 0; i < 6; ++i) {
-    s.ButtonCaptions[i] = first + 2 + i;
-    s.ButtonHints[i] = firstHint + i;
-  }
+  TTableEditorSpec s{.FormName = name, .ClientWidth = width};
+  Set_Frame_Texts(s, first, firstHint);
   s.Root = root;
   s.Version = QStringLiteral("1.000");
   s.Path = path;

@@ -38,12 +38,6 @@ std::optional<TRowCheckFailure> Check_PDO(const TPDORules& r, const TEditorTable
   return std::nullopt;
 }
 
-std::optional<TRowCheckFailure> Check_Receive_PDO(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_PDO(kReceive_PDO, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_Transmit_PDO(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_PDO(kTransmit_PDO, t, row, run);
-}
 
 // The number of address bytes an SDO entry of `nByte` bytes uses: 1, 2 or 4.
 int SDO_Bytes(const QString& nByte) {
@@ -87,19 +81,6 @@ std::optional<TRowCheckFailure> Check_SDO(const TSDORules& r, const TEditorTable
   return std::nullopt;
 }
 
-std::optional<TRowCheckFailure> Check_Client_Read(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_SDO(kClient_Read, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_Client_Write(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_SDO(kClient_Write, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_Server_Read(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_SDO(kServer_Read, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_Server_Write(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_SDO(kServer_Write, t, row, run);
-}
-
 // --- Descriptions -----------------------------------------------------------
 
 TEditorColumnSpec Plain(int title, int hint, int width, const char* attribute) {
@@ -136,12 +117,8 @@ TEditorTableSpec Table(const char* group, const char* sheet, int caption, const 
 // `messages`.
 TTableEditorSpec Editor(const char* name, int width, int first, int firstHint, const char* root, QString* path,
                         int rowPrefix, int messages) {
-  TTableEditorSpec s{.FormName = QString::fromLatin1(name), .ClientWidth = width, .Caption = first,
-                     .Description = first + 1};
-  for (int i = 0; i < 6; ++i) {
-    s.ButtonCaptions[i] = first + 2 + i;
-    s.ButtonHints[i] = firstHint + i;
-  }
+  TTableEditorSpec s{.FormName = QString::fromLatin1(name), .ClientWidth = width};
+  Set_Frame_Texts(s, first, firstHint);
   s.Root = QString::fromLatin1(root);
   s.Version = QStringLiteral("1.003");
   s.Path = path;
@@ -152,11 +129,11 @@ TTableEditorSpec Editor(const char* name, int width, int first, int firstHint, c
 
 TTableEditorSpec Make_PDO_Spec() {
   TTableEditorSpec s = Editor("FSet_PDO_Access", 798, 2600, 2608, "PDO_CANopen", &File_PDO_CANopen, 2668, 2692);
-  TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, Check_Receive_PDO);
+  TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, (Check_With<kReceive_PDO, Check_PDO>));
   receive.Columns = {{.Title = 2616, .Width = 40}, Plain(2617, 2643, 60, "COB-ID"), Plain(2618, 2644, 70, "Dimension")};
   Add_Addresses(receive.Columns, 2619, 2645, 8);
   receive.Columns.append({Plain(2627, 2653, 65, "TimeOut"), Plain(2628, 2654, 150, "Mnemonic")});
-  TEditorTableSpec transmit = Table("Transmit_PDO", "TS_Transmit_PDO", 2615, "sgb", 30, 2691, Check_Transmit_PDO);
+  TEditorTableSpec transmit = Table("Transmit_PDO", "TS_Transmit_PDO", 2615, "sgb", 30, 2691, (Check_With<kTransmit_PDO, Check_PDO>));
   transmit.Columns = {{.Title = 2629, .Width = 40}, Plain(2630, 2655, 60, "COB-ID"), Plain(2631, 2656, 70, "Dimension")};
   Add_Addresses(transmit.Columns, 2632, 2657, 8);
   transmit.Columns.append({Plain(2640, 2665, 70, "Send_Time"), Check_Box(2641, 2666, 70, "On_Change"),
@@ -168,12 +145,12 @@ TTableEditorSpec Make_PDO_Spec() {
 TTableEditorSpec Make_SDO_Client_Spec() {
   TTableEditorSpec s = Editor("FSet_SDO_Client_Access", 863, 2700, 2708, "SDO_Client_CANopen", &File_SDO_Client_CANopen,
                               2760, 2783);
-  TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, Check_Client_Read);
+  TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, (Check_With<kClient_Read, Check_SDO>));
   read.Columns = {{.Title = 2716, .Width = 40},       Plain(2717, 2739, 70, "Device_ID"), Plain(2718, 2740, 60, "Index"),
                   Plain(2719, 2741, 65, "SubIndex"), Plain(2720, 2742, 55, "NByte"),     Plain(2721, 2743, 65, "Poll_Time")};
   Add_Addresses(read.Columns, 2722, 2744, 4);
   read.Columns.append({Plain(2780, 2781, 65, "TimeOut"), Plain(2726, 2748, 150, "Mnemonic")});
-  TEditorTableSpec write = Table("SDO_Write", "TS_SDO_Write", 2715, "sgb", 256, 2779, Check_Client_Write);
+  TEditorTableSpec write = Table("SDO_Write", "TS_SDO_Write", 2715, "sgb", 256, 2779, (Check_With<kClient_Write, Check_SDO>));
   write.Columns = {{.Title = 2727, .Width = 40},       Plain(2728, 2749, 70, "Device_ID"), Plain(2729, 2750, 60, "Index"),
                    Plain(2730, 2751, 65, "SubIndex"), Plain(2731, 2752, 55, "NByte"),     Plain(2732, 2753, 65, "Poll_Time"),
                    Check_Box(2733, 2754, 70, "On_Change")};
@@ -194,8 +171,8 @@ TTableEditorSpec Make_SDO_Server_Spec() {
     int First_Title;
     int First_Hint;
     TRowCheck Check;
-  } tables[] = {{"SDO_Read", "TS_SDO_Read", 2814, "sga", 2816, 2834, Check_Server_Read},
-                {"SDO_Write", "TS_SDO_Write", 2815, "sgb", 2825, 2842, Check_Server_Write}};
+  } tables[] = {{"SDO_Read", "TS_SDO_Read", 2814, "sga", 2816, 2834, (Check_With<kServer_Read, Check_SDO>)},
+                {"SDO_Write", "TS_SDO_Write", 2815, "sgb", 2825, 2842, (Check_With<kServer_Write, Check_SDO>)}};
   for (const auto& d : tables) {
     TEditorTableSpec t = Table(d.Group, d.Sheet, d.Caption, d.Grid, 500, 2865, d.Check);
     t.Columns = {{.Title = d.First_Title, .Width = 40}, Plain(d.First_Title + 1, d.First_Hint, 60, "Index"),

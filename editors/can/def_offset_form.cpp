@@ -19,7 +19,6 @@ TFDefOffset* FDefOffset = nullptr;
 
 namespace {
 
-constexpr TColor kForm_Color = 0xEDF7F8;
 constexpr int kRow_Height = 21;
 constexpr int kSlave_Widths[] = {100, 100, 100, 160};
 constexpr int kByte_Widths[] = {60, 90, 300};
@@ -46,7 +45,7 @@ TLabel* New_Label(TComponent* owner, TWinControl* parent, const QString& name) {
 
 }  // namespace
 
-TFDefOffset::TFDefOffset(TComponent* AOwner) : TForm(AOwner) {
+TFDefOffset::TFDefOffset(TComponent* AOwner) : TFramedForm(AOwner) {
   SetName(QStringLiteral("FDefOffset"));
   SetColor(kForm_Color);
   SetPosition(poScreenCenter);
@@ -62,11 +61,7 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TForm(AOwner) {
 TFDefOffset::~TFDefOffset() = default;
 
 void TFDefOffset::Make_Controls() {
-  const TFormTitle title = Make_Form_Title(this, kForm_Color, 300, 440, true);
-  Set_Editor_Title_Look(title);
-  P_Title = title.Panel;
-  L_SW_Code = title.Code;
-  L_SW_Desc = title.Desc;
+  Make_Title(300, 440, true, true);
 
   Panel1 = Make_Button_Panel(this, kForm_Color);
   Panel1->SetName(QStringLiteral("Panel1"));
@@ -96,13 +91,9 @@ void TFDefOffset::Make_Controls() {
   ECG_ByteIN = Make_Byte_Grid(TabSheet1, QStringLiteral("ECG_ByteIN"));
   ECG_ByteOUT = Make_Byte_Grid(TabSheet2, QStringLiteral("ECG_ByteOUT"));
 
-  P_Button = Make_Button_Panel(this, kForm_Color);
-  Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), 16, 110);
-  Btn_Cancel = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_Cancel"), 134, 110);
+  Make_OK_Cancel(16, 134, 110, [this](TObject* s) { bitbtn1Click(s); });
   Btn_OK->SetShowHint(true);
   Btn_Cancel->SetShowHint(true);
-  Btn_Cancel->SetModalResult(mrCancel);
-  Btn_OK->OnClick = [this](TObject* s) { bitbtn1Click(s); };
 }
 
 TExColumnGrid* TFDefOffset::Make_Byte_Grid(TTabSheet* Page, const QString& Name) {
@@ -285,7 +276,7 @@ void TFDefOffset::Place_Areas() {
   if (!P_Title || !Panel1 || !Panel3 || !P_Button || !ECG_ByteOUT) return;
   const int w = ClientWidth();
   const int h = ClientHeight();
-  P_Title->SetBounds(0, 0, w, kTitle_Height);
+  Place_Frame();
   Panel1->SetBounds(0, kTitle_Height, w, kSlaves_Height);
   Label1->SetBounds(8, 4, w - 16, 16);
   ECG_DN_Slaves->SetBounds(8, 22, std::max(0, w - 16), kSlaves_Height - 26);
@@ -297,5 +288,4 @@ void TFDefOffset::Place_Areas() {
   PageControl1->SetBounds(8, 42, std::max(0, w - 16), std::max(0, lowerHeight - 46));
   for (TExColumnGrid* grid : {ECG_ByteIN, ECG_ByteOUT})
     grid->SetBounds(0, 0, std::max(0, PageControl1->Width() - 6), std::max(0, PageControl1->Height() - 28));
-  P_Button->SetBounds(0, std::max(kTitle_Height, h - kButtons_Height), w, kButtons_Height);
 }

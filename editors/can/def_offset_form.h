@@ -10,30 +10,25 @@
 // opens on the slaves read, and OK asks before it overwrites the file (default No).
 #pragma once
 
+#include "app/table_editor/form_frame.h"
 #include "editors/can/device_net_offsets.h"
-#include "platform/ui/form.h"
 
 class TExColumnGrid;
-class TFadeButton;
 class TLabel;
 class TPageControl;
 class TPanel;
 class TTabSheet;
 
-class TFDefOffset : public TForm {
+class TFDefOffset : public TFramedForm {
 public:
   explicit TFDefOffset(TComponent* AOwner);
   ~TFDefOffset() override;
 
   static constexpr int kClient_Width = 482;
   static constexpr int kClient_Height = 610;
-  static constexpr int kTitle_Height = 69;
   static constexpr int kSlaves_Height = 162;
-  static constexpr int kButtons_Height = 40;
 
-  TPanel* P_Title = nullptr;
-  TLabel* L_SW_Code = nullptr;
-  TLabel* L_SW_Desc = nullptr;
+  // P_Title with L_SW_Code and L_SW_Desc, P_Button with Btn_OK and Btn_Cancel: the frame's.
   TPanel* Panel1 = nullptr;
   TLabel* Label1 = nullptr;
   TExColumnGrid* ECG_DN_Slaves = nullptr;
@@ -45,9 +40,6 @@ public:
   TTabSheet* TabSheet2 = nullptr;
   TExColumnGrid* ECG_ByteIN = nullptr;
   TExColumnGrid* ECG_ByteOUT = nullptr;
-  TPanel* P_Button = nullptr;
-  TFadeButton* Btn_OK = nullptr;
-  TFadeButton* Btn_Cancel = nullptr;
 
   // The slaves and their bytes (List_Slaves_DN) with the slave grid's texts.
   TDNetOffsets Model;

@@ -12,11 +12,8 @@ std::optional<TRowCheckFailure> Check_Slave(const TEditorTable& t, int row, TRow
 }
 
 TTableEditorSpec Make_Spec() {
-  TTableEditorSpec s{.FormName = QStringLiteral("FDNet"), .ClientWidth = 745, .Caption = 2900, .Description = 2901};
-  for (int i = 0; i < 6; ++i) {
-    s.ButtonCaptions[i] = 2902 + i;
-    s.ButtonHints[i] = 2908 + i;
-  }
+  TTableEditorSpec s{.FormName = QStringLiteral("FDNet"), .ClientWidth = 745};
+  Set_Frame_Texts(s, 2900, 2908);
   s.Root = QStringLiteral("DNET_Net");
   s.Version = QStringLiteral("1.000");
   s.Path = &File_DNETM_Net;

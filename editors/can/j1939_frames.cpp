@@ -115,19 +115,6 @@ std::optional<TRowCheckFailure> Check_Transmit(const TTransmitRules& r, const TE
   return std::nullopt;
 }
 
-std::optional<TRowCheckFailure> Check_J1939_Receive(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Receive(kJ1939_Receive, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_NMEA_Receive(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Receive(kNMEA_Receive, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_J1939_Transmit(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Transmit(kJ1939_Transmit, t, row, run);
-}
-std::optional<TRowCheckFailure> Check_NMEA_Transmit(const TEditorTable& t, int row, TRowCheckRun& run) {
-  return Check_Transmit(kNMEA_Transmit, t, row, run);
-}
-
 // --- Reading a J1939 sending row ----------------------------------------------
 
 constexpr int kJT_NByte = 5;
@@ -195,12 +182,8 @@ template <size_t N>
 TTableEditorSpec Frame_Editor(const char* name, int width, const TFrameTexts& texts, const char* root,
                               const char* version, QString* path, int rows, int keyColumn, int area,
                               const TFrameColumn (&columns)[N], TRowCheck check, TRowReader reader) {
-  TTableEditorSpec s{.FormName = QString::fromLatin1(name), .ClientWidth = width, .Caption = texts.First,
-                     .Description = texts.First + 1};
-  for (int i = 0; i < 6; ++i) {
-    s.ButtonCaptions[i] = texts.First + 2 + i;
-    s.ButtonHints[i] = texts.Button_Hints + i;
-  }
+  TTableEditorSpec s{.FormName = QString::fromLatin1(name), .ClientWidth = width};
+  Set_Frame_Texts(s, texts.First, texts.Button_Hints);
   s.Root = QString::fromLatin1(root);
   s.Version = QString::fromLatin1(version);
   s.Path = path;
@@ -235,14 +218,14 @@ TTableEditorSpec Frame_Editor(const char* name, int width, const TFrameTexts& te
 
 const TTableEditorSpec Receive_J1939_Spec =
     Frame_Editor("FReceiveJ1939", 876, {3500, 3508, 3514, 3525, 3535, 3547, 3548}, "Receive_J1939", "1.000",
-                 &File_J1939_Rec_Frames, 512, 2, 1440, kJ1939_Receive_Columns, Check_J1939_Receive, nullptr);
+                 &File_J1939_Rec_Frames, 512, 2, 1440, kJ1939_Receive_Columns, (Check_With<kJ1939_Receive, Check_Receive>), nullptr);
 const TTableEditorSpec Transmit_J1939_Spec =
     Frame_Editor("FTransmitJ1939", 800, {3600, 3608, 3614, 3625, 3635, 3643, 3644}, "Transmit_J1939", "1.000",
-                 &File_J1939_Send_Frames, 512, kPriority, 512, kJ1939_Transmit_Columns, Check_J1939_Transmit,
+                 &File_J1939_Send_Frames, 512, kPriority, 512, kJ1939_Transmit_Columns, (Check_With<kJ1939_Transmit, Check_Transmit>),
                  Read_J1939_Transmit_Row);
 const TTableEditorSpec Receive_NMEA_Spec =
     Frame_Editor("FReceiveNMEA", 810, {3900, 3908, 3914, 3923, 3931, 3943, 3944}, "Receive_NMEA_2000", "1.001",
-                 &File_NMEA_Rec_Frames, 62, 1, 512, kNMEA_Receive_Columns, Check_NMEA_Receive, nullptr);
+                 &File_NMEA_Rec_Frames, 62, 1, 512, kNMEA_Receive_Columns, (Check_With<kNMEA_Receive, Check_Receive>), nullptr);
 const TTableEditorSpec Transmit_NMEA_Spec =
     Frame_Editor("FTransmitNMEA", 810, {4000, 4008, 4014, 4025, 4035, 4042, 4043}, "Receive_NMEA_2000", "1.001",
-                 &File_NMEA_Send_Frames, 62, kPriority, 512, kNMEA_Transmit_Columns, Check_NMEA_Transmit, nullptr);
+                 &File_NMEA_Send_Frames, 62, kPriority, 512, kNMEA_Transmit_Columns, (Check_With<kNMEA_Transmit, Check_Transmit>), nullptr);
