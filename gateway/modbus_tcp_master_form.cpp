@@ -88,9 +88,9 @@ TEditorTableSpec Write_Table() {
 
 TTableEditorSpec Make_Spec() {
   static_assert(kText_MB_Surplus_Rows == kText_MB_Lost_Rows + 1 && kText_MB_Not_Saved == kText_MB_Lost_Rows + 2);
-  TTableEditorSpec s = Gateway_Editor_Spec("FModbus_TCP_Master_Set_Access", TFModbus_TCP_Master_Set_Access::kClient_Width,
-                                           1800, 1863, &File_ModbusTCPM_SetAccess, kMB_Error_Row_Text,
-                                           kText_MB_Lost_Rows);
+  TTableEditorSpec s =
+      Gateway_Editor_Spec("FModbus_TCP_Master_Set_Access", TFModbus_TCP_Master_Set_Access::kClient_Width, 1800, 1863,
+                          &File_ModbusTCPM_SetAccess, kMB_Error_Row_Text, kText_MB_Lost_Rows);
   // The captions of Copy Row and Paste Row are not in the language list.
   s.ButtonCaptions[4] = s.ButtonCaptions[5] = 0;
   s.KeepOtherHints = true;

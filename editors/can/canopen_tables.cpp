@@ -81,6 +81,13 @@ std::optional<TRowCheckFailure> Check_SDO(const TSDORules& r, const TEditorTable
   return std::nullopt;
 }
 
+constexpr TRowCheck Check_Receive_PDO = Check_With<kReceive_PDO, Check_PDO>;
+constexpr TRowCheck Check_Transmit_PDO = Check_With<kTransmit_PDO, Check_PDO>;
+constexpr TRowCheck Check_Client_Read = Check_With<kClient_Read, Check_SDO>;
+constexpr TRowCheck Check_Client_Write = Check_With<kClient_Write, Check_SDO>;
+constexpr TRowCheck Check_Server_Read = Check_With<kServer_Read, Check_SDO>;
+constexpr TRowCheck Check_Server_Write = Check_With<kServer_Write, Check_SDO>;
+
 // --- Descriptions -----------------------------------------------------------
 
 TEditorColumnSpec Plain(int title, int hint, int width, const char* attribute) {
@@ -129,11 +136,11 @@ TTableEditorSpec Editor(const char* name, int width, int first, int firstHint, c
 
 TTableEditorSpec Make_PDO_Spec() {
   TTableEditorSpec s = Editor("FSet_PDO_Access", 798, 2600, 2608, "PDO_CANopen", &File_PDO_CANopen, 2668, 2692);
-  TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, (Check_With<kReceive_PDO, Check_PDO>));
+  TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, Check_Receive_PDO);
   receive.Columns = {{.Title = 2616, .Width = 40}, Plain(2617, 2643, 60, "COB-ID"), Plain(2618, 2644, 70, "Dimension")};
   Add_Addresses(receive.Columns, 2619, 2645, 8);
   receive.Columns.append({Plain(2627, 2653, 65, "TimeOut"), Plain(2628, 2654, 150, "Mnemonic")});
-  TEditorTableSpec transmit = Table("Transmit_PDO", "TS_Transmit_PDO", 2615, "sgb", 30, 2691, (Check_With<kTransmit_PDO, Check_PDO>));
+  TEditorTableSpec transmit = Table("Transmit_PDO", "TS_Transmit_PDO", 2615, "sgb", 30, 2691, Check_Transmit_PDO);
   transmit.Columns = {{.Title = 2629, .Width = 40}, Plain(2630, 2655, 60, "COB-ID"), Plain(2631, 2656, 70, "Dimension")};
   Add_Addresses(transmit.Columns, 2632, 2657, 8);
   transmit.Columns.append({Plain(2640, 2665, 70, "Send_Time"), Check_Box(2641, 2666, 70, "On_Change"),
@@ -145,12 +152,12 @@ TTableEditorSpec Make_PDO_Spec() {
 TTableEditorSpec Make_SDO_Client_Spec() {
   TTableEditorSpec s = Editor("FSet_SDO_Client_Access", 863, 2700, 2708, "SDO_Client_CANopen", &File_SDO_Client_CANopen,
                               2760, 2783);
-  TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, (Check_With<kClient_Read, Check_SDO>));
+  TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, Check_Client_Read);
   read.Columns = {{.Title = 2716, .Width = 40},       Plain(2717, 2739, 70, "Device_ID"), Plain(2718, 2740, 60, "Index"),
                   Plain(2719, 2741, 65, "SubIndex"), Plain(2720, 2742, 55, "NByte"),     Plain(2721, 2743, 65, "Poll_Time")};
   Add_Addresses(read.Columns, 2722, 2744, 4);
   read.Columns.append({Plain(2780, 2781, 65, "TimeOut"), Plain(2726, 2748, 150, "Mnemonic")});
-  TEditorTableSpec write = Table("SDO_Write", "TS_SDO_Write", 2715, "sgb", 256, 2779, (Check_With<kClient_Write, Check_SDO>));
+  TEditorTableSpec write = Table("SDO_Write", "TS_SDO_Write", 2715, "sgb", 256, 2779, Check_Client_Write);
   write.Columns = {{.Title = 2727, .Width = 40},       Plain(2728, 2749, 70, "Device_ID"), Plain(2729, 2750, 60, "Index"),
                    Plain(2730, 2751, 65, "SubIndex"), Plain(2731, 2752, 55, "NByte"),     Plain(2732, 2753, 65, "Poll_Time"),
                    Check_Box(2733, 2754, 70, "On_Change")};
@@ -171,8 +178,8 @@ TTableEditorSpec Make_SDO_Server_Spec() {
     int First_Title;
     int First_Hint;
     TRowCheck Check;
-  } tables[] = {{"SDO_Read", "TS_SDO_Read", 2814, "sga", 2816, 2834, (Check_With<kServer_Read, Check_SDO>)},
-                {"SDO_Write", "TS_SDO_Write", 2815, "sgb", 2825, 2842, (Check_With<kServer_Write, Check_SDO>)}};
+  } tables[] = {{"SDO_Read", "TS_SDO_Read", 2814, "sga", 2816, 2834, Check_Server_Read},
+                {"SDO_Write", "TS_SDO_Write", 2815, "sgb", 2825, 2842, Check_Server_Write}};
   for (const auto& d : tables) {
     TEditorTableSpec t = Table(d.Group, d.Sheet, d.Caption, d.Grid, 500, 2865, d.Check);
     t.Columns = {{.Title = d.First_Title, .Width = 40}, Plain(d.First_Title + 1, d.First_Hint, 60, "Index"),

@@ -115,6 +115,11 @@ std::optional<TRowCheckFailure> Check_Transmit(const TTransmitRules& r, const TE
   return std::nullopt;
 }
 
+constexpr TRowCheck Check_J1939_Receive = Check_With<kJ1939_Receive, Check_Receive>;
+constexpr TRowCheck Check_NMEA_Receive = Check_With<kNMEA_Receive, Check_Receive>;
+constexpr TRowCheck Check_J1939_Transmit = Check_With<kJ1939_Transmit, Check_Transmit>;
+constexpr TRowCheck Check_NMEA_Transmit = Check_With<kNMEA_Transmit, Check_Transmit>;
+
 // --- Reading a J1939 sending row ----------------------------------------------
 
 constexpr int kJT_NByte = 5;
@@ -218,14 +223,14 @@ TTableEditorSpec Frame_Editor(const char* name, int width, const TFrameTexts& te
 
 const TTableEditorSpec Receive_J1939_Spec =
     Frame_Editor("FReceiveJ1939", 876, {3500, 3508, 3514, 3525, 3535, 3547, 3548}, "Receive_J1939", "1.000",
-                 &File_J1939_Rec_Frames, 512, 2, 1440, kJ1939_Receive_Columns, (Check_With<kJ1939_Receive, Check_Receive>), nullptr);
+                 &File_J1939_Rec_Frames, 512, 2, 1440, kJ1939_Receive_Columns, Check_J1939_Receive, nullptr);
 const TTableEditorSpec Transmit_J1939_Spec =
     Frame_Editor("FTransmitJ1939", 800, {3600, 3608, 3614, 3625, 3635, 3643, 3644}, "Transmit_J1939", "1.000",
-                 &File_J1939_Send_Frames, 512, kPriority, 512, kJ1939_Transmit_Columns, (Check_With<kJ1939_Transmit, Check_Transmit>),
+                 &File_J1939_Send_Frames, 512, kPriority, 512, kJ1939_Transmit_Columns, Check_J1939_Transmit,
                  Read_J1939_Transmit_Row);
 const TTableEditorSpec Receive_NMEA_Spec =
     Frame_Editor("FReceiveNMEA", 810, {3900, 3908, 3914, 3923, 3931, 3943, 3944}, "Receive_NMEA_2000", "1.001",
-                 &File_NMEA_Rec_Frames, 62, 1, 512, kNMEA_Receive_Columns, (Check_With<kNMEA_Receive, Check_Receive>), nullptr);
+                 &File_NMEA_Rec_Frames, 62, 1, 512, kNMEA_Receive_Columns, Check_NMEA_Receive, nullptr);
 const TTableEditorSpec Transmit_NMEA_Spec =
     Frame_Editor("FTransmitNMEA", 810, {4000, 4008, 4014, 4025, 4035, 4042, 4043}, "Receive_NMEA_2000", "1.001",
-                 &File_NMEA_Send_Frames, 62, kPriority, 512, kNMEA_Transmit_Columns, (Check_With<kNMEA_Transmit, Check_Transmit>), nullptr);
+                 &File_NMEA_Send_Frames, 62, kPriority, 512, kNMEA_Transmit_Columns, Check_NMEA_Transmit, nullptr);

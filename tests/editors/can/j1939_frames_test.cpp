@@ -191,3 +191,43 @@ TEST_F(J1939Frames, FilesAreReadGuardedWithTheOlderSendingRule) {
                   .startsWith("<Receive_NMEA_2000>\n  <row Priority=\"1\" PGN=\"\" SA=\"\" FP=\"N\" TP_NByte=\"\""));
   EXPECT_TRUE(QString::fromUtf8(ReadFileWhole(File_NMEA_Send_Frames)).endsWith("<!--SW_VERSION = 1.001-->\n"));
 }
+
+TEST_F(J1939Frames, WhatEachTableWritesReadsBackCellForCell) {
+  const struct {
+    const TTableEditorSpec* Spec;
+    QString* Path;
+    QStringList Row;
+    const char* Head;
+    const char* Version;
+  } tables[] = {
+      {&Receive_J1939_Spec, &File_J1939_Rec_Frames, kJ1939_Receive,
+       "<Receive_J1939>\n  <row DP=\"0\" PGN=\"0xFEF1\" SA=\"239\" TP=\"N\" TP_Start=\"\" TP_NByte=\"\" Delete=\"N\" "
+       "OnRequest=\"N\" OnReq_Time=\"1000\" Mnemonic=\"r\" />",
+       "1.000"},
+      {&Transmit_J1939_Spec, &File_J1939_Send_Frames, kJ1939_Transmit, "<Transmit_J1939>\n  <row Priority=\"3\"",
+       "1.000"},
+      {&Receive_NMEA_Spec, &File_NMEA_Rec_Frames, kNMEA_Receive,
+       "<Receive_NMEA_2000>\n  <row PGN=\"0x1F801\" SA=\"239\" TP=\"N\" FP=\"N\" TP_Start=\"\" TP_NByte=\"\" "
+       "Delete=\"N\" Mnemonic=\"r\" />",
+       "1.001"},
+      {&Transmit_NMEA_Spec, &File_NMEA_Send_Frames, kNMEA_Transmit, "<Receive_NMEA_2000>\n  <row Priority=\"7\"",
+       "1.001"},
+  };
+  for (const auto& table : tables) {
+    EditorTables t(*table.Spec);
+    t.SetRow(0, 1, table.Row);
+    // A used row that fails its checks is written as it stands, blanks and all.
+    QStringList odd = table.Row;
+    odd.last() = " a & b ";
+    odd[1] = "x";
+    t.SetRow(0, 2, odd);
+    t.Save(*table.Path);
+    const QString text = QString::fromUtf8(ReadFileWhole(*table.Path));
+    EXPECT_TRUE(text.startsWith(table.Head)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("<!--SW_VERSION = %1-->\n").arg(table.Version))) << text.toStdString();
+    EXPECT_EQ(text.count("<row "), 2);
+    EditorTables again(*table.Spec);
+    EXPECT_TRUE(again.Load(*table.Path).Failure.isEmpty());
+    for (int row = 1; row <= 3; ++row) EXPECT_EQ(again.Row(0, row), t.Row(0, row)) << table.Head << row;
+  }
+}
