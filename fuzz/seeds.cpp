@@ -4,10 +4,19 @@
 // use (made of the default texts), the payloads of a drag from the grid. The text
 // targets get typical cell, field and pasted texts.
 //   fuzz_seeds <folder>
+#include "app/editor_file/editor_table.h"
 #include "app/language/default_texts.h"
+#include "app/table_editor/table_editor_spec.h"
 #include "app/settings/settings_file.h"
 #include "app/state/comon.h"
+#include "editors/can/can_frames.h"
+#include "editors/can/canopen_tables.h"
+#include "editors/can/device_net.h"
+#include "editors/can/device_net_offsets.h"
+#include "editors/can/dmx_values.h"
+#include "editors/can/j1939_frames.h"
 #include "fuzz/fuzz_support.h"
+#include "platform/xml/xml_document.h"
 #include "gateway/ethercat_slave_file.h"
 #include "gateway/modbus_tcp_master_file.h"
 #include "gateway/par_gen_file.h"
@@ -17,6 +26,8 @@
 
 #include <QStringEncoder>
 #include <functional>
+#include <memory>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -204,6 +215,65 @@ void Drop_Seeds() {
   SetAcceptRtfDrop(false);
 }
 
+// --- The CAN-family editors' files, as the editors write them. ---
+
+// An editor's file with `rows` filled in its first table (the others empty).
+QByteArray Editor_File(const TTableEditorSpec& spec, const QList<QStringList>& rows) {
+  std::vector<std::unique_ptr<TTextTable>> owned;
+  std::vector<const TEditorTable*> tables;
+  for (const TEditorTableSpec& t : spec.Tables) {
+    owned.push_back(std::make_unique<TTextTable>(int(t.Columns.size()), t.Rows + 1));
+    for (int row = 1; row < owned.back()->RowCount(); ++row) Reset_Editor_Row(t, *owned.back(), row);
+    tables.push_back(owned.back().get());
+  }
+  for (int r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < rows[r].size(); ++c) owned.front()->SetCell(c + 1, r + 1, rows[r][c]);
+  return Saved(QStringLiteral("seed_editor.xml"), [&](const QString& p) {
+    TXMLDocument doc;
+    Write_Editor_File(doc, p, Editor_File_Layout(spec), tables);
+  });
+}
+
+// Two rows of every column of the first table: "Y" in check-box columns, else a
+// number the column's checks are likely to take.
+QList<QStringList> Sample_Rows(const TTableEditorSpec& spec) {
+  QList<QStringList> rows;
+  for (int r = 1; r <= 2; ++r) {
+    QStringList row;
+    const auto& columns = spec.Tables.front().Columns;
+    for (int c = 1; c < columns.size(); ++c)
+      row << (columns[c].Editor == edDataCheckBox ? QStringLiteral("Y") : QString::number(r));
+    rows << row;
+  }
+  return rows;
+}
+
+void CAN_Editor_Seeds() {
+  const QByteArray pdo = Editor_File(PDO_Spec, {{"0x181", "2", "0", "1", "", "", "", "", "", "", "0", "In"}});
+  const QByteArray sdo = Editor_File(SDO_Server_Spec, {{"0x2000", "1", "2", "0", "1", "", "", "Out"},
+                                                      {"0x2000", "0", "4", "2", "3", "4", "5", "Word"}});
+  const QByteArray net = Editor_File(DNet_Spec, {{"3", "2", "1", "Valves"}, {"7", "0", "2", "Drive"}});
+  std::vector<TSlave_DN> slaves(2);
+  slaves[0].ID = 3;
+  slaves[0].SL_ByteIN = {"0", "None"};
+  slaves[0].SL_ByteIN_M = {"a", ""};
+  slaves[0].SL_ByteOUT = {"5"};
+  slaves[0].SL_ByteOUT_M = {"b"};
+  slaves[1].ID = 7;
+  slaves[1].SL_ByteOUT = {"6", "None"};
+  slaves[1].SL_ByteOUT_M = {"", "c"};
+  const QByteArray offsets =
+      Saved(QStringLiteral("seed_offsets.xml"), [&](const QString& p) { Save_Offset_Slave_DN(p, slaves); });
+  const TTableEditorSpec* const editors[] = {
+      &Receive_CAN_Spec,    &Transmit_CAN_Spec, &DNet_Spec,          &DMX_Spec,
+      &PDO_Spec,            &SDO_Client_Spec,   &SDO_Server_Spec,    &Receive_J1939_Spec,
+      &Transmit_J1939_Spec, &Receive_NMEA_Spec, &Transmit_NMEA_Spec,
+  };
+  for (const TTableEditorSpec* spec : editors)
+    Seed("can_editor_files_fuzz", spec->FormName + QStringLiteral(".bin"),
+         Editor_File(*spec, Sample_Rows(*spec)) + '\f' + pdo + '\f' + sdo + '\f' + net + '\f' + offsets);
+}
+
 // --- Pasted clipboard texts. ---
 
 void Paste_Seeds() {
@@ -241,6 +311,7 @@ int main(int argc, char** argv) {
   Settings_Seeds();
   Language_Seeds();
   Gateway_Seeds();
+  CAN_Editor_Seeds();
   Text_Seeds();
   Drop_Seeds();
   Paste_Seeds();
