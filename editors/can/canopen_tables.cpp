@@ -98,12 +98,13 @@ TEditorColumnSpec Check_Box(int title, int hint, int width, const char* attribut
   return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = {attribute}};
 }
 
-// `count` address columns "Add B1" .., attributes Address_B1 ...
-void Add_Addresses(QList<TEditorColumnSpec>& columns, int title, int hint, int count) {
+// `count` address columns "Add B1" .. or "Add Byte1" .., `width` wide, attributes
+// Address_B1 ...
+void Add_Addresses(QList<TEditorColumnSpec>& columns, int title, int hint, int count, int width) {
   for (int k = 0; k < count; ++k)
     columns.append({.Title = title + k,
                     .Hint = hint + k,
-                    .Width = 60,
+                    .Width = width,
                     .Attribute = {QStringLiteral("Address_B%1").arg(k + 1)}});
 }
 
@@ -138,12 +139,12 @@ TTableEditorSpec Make_PDO_Spec() {
   TTableEditorSpec s = Editor("FSet_PDO_Access", 798, 2600, 2608, "PDO_CANopen", &File_PDO_CANopen, 2668, 2692);
   TEditorTableSpec receive = Table("Receive_PDO", "TS_Receive_PDO", 2614, "sga", 30, 2691, Check_Receive_PDO);
   receive.Columns = {{.Title = 2616, .Width = 40}, Plain(2617, 2643, 60, "COB-ID"), Plain(2618, 2644, 70, "Dimension")};
-  Add_Addresses(receive.Columns, 2619, 2645, 8);
+  Add_Addresses(receive.Columns, 2619, 2645, 8, 60);
   receive.Columns.append({Plain(2627, 2653, 65, "TimeOut"), Plain(2628, 2654, 150, "Mnemonic")});
   TEditorTableSpec transmit = Table("Transmit_PDO", "TS_Transmit_PDO", 2615, "sgb", 30, 2691, Check_Transmit_PDO);
   transmit.Columns = {{.Title = 2629, .Width = 40}, Plain(2630, 2655, 60, "COB-ID"), Plain(2631, 2656, 70, "Dimension")};
-  Add_Addresses(transmit.Columns, 2632, 2657, 8);
-  transmit.Columns.append({Plain(2640, 2665, 70, "Send_Time"), Check_Box(2641, 2666, 70, "On_Change"),
+  Add_Addresses(transmit.Columns, 2632, 2657, 8, 60);
+  transmit.Columns.append({Plain(2640, 2665, 70, "Send_Time"), Check_Box(2641, 2666, 80, "On_Change"),
                            Plain(2642, 2667, 150, "Mnemonic")});
   s.Tables = {receive, transmit};
   return s;
@@ -155,14 +156,14 @@ TTableEditorSpec Make_SDO_Client_Spec() {
   TEditorTableSpec read = Table("SDO_Read", "TS_SDO_Read", 2714, "sga", 256, 2779, Check_Client_Read);
   read.Columns = {{.Title = 2716, .Width = 40},       Plain(2717, 2739, 70, "Device_ID"), Plain(2718, 2740, 60, "Index"),
                   Plain(2719, 2741, 65, "SubIndex"), Plain(2720, 2742, 55, "NByte"),     Plain(2721, 2743, 65, "Poll_Time")};
-  Add_Addresses(read.Columns, 2722, 2744, 4);
-  read.Columns.append({Plain(2780, 2781, 65, "TimeOut"), Plain(2726, 2748, 150, "Mnemonic")});
+  Add_Addresses(read.Columns, 2722, 2744, 4, 70);
+  read.Columns.append({Plain(2780, 2781, 65, "TimeOut"), Plain(2726, 2748, 135, "Mnemonic")});
   TEditorTableSpec write = Table("SDO_Write", "TS_SDO_Write", 2715, "sgb", 256, 2779, Check_Client_Write);
   write.Columns = {{.Title = 2727, .Width = 40},       Plain(2728, 2749, 70, "Device_ID"), Plain(2729, 2750, 60, "Index"),
                    Plain(2730, 2751, 65, "SubIndex"), Plain(2731, 2752, 55, "NByte"),     Plain(2732, 2753, 65, "Poll_Time"),
-                   Check_Box(2733, 2754, 70, "On_Change")};
-  Add_Addresses(write.Columns, 2734, 2755, 4);
-  write.Columns.append(Plain(2738, 2759, 150, "Mnemonic"));
+                   Check_Box(2733, 2754, 80, "On_Change")};
+  Add_Addresses(write.Columns, 2734, 2755, 4, 70);
+  write.Columns.append(Plain(2738, 2759, 125, "Mnemonic"));
   s.Tables = {read, write};
   return s;
 }
@@ -185,7 +186,7 @@ TTableEditorSpec Make_SDO_Server_Spec() {
     t.Columns = {{.Title = d.First_Title, .Width = 40}, Plain(d.First_Title + 1, d.First_Hint, 60, "Index"),
                  Plain(d.First_Title + 2, d.First_Hint + 1, 65, "SubIndex"),
                  Plain(d.First_Title + 3, d.First_Hint + 2, 55, "NByte")};
-    Add_Addresses(t.Columns, d.First_Title + 4, d.First_Hint + 3, 4);
+    Add_Addresses(t.Columns, d.First_Title + 4, d.First_Hint + 3, 4, 70);
     t.Columns.append(Plain(d.First_Title + 8, d.First_Hint + 7, 200, "Mnemonic"));
     s.Tables.append(t);
   }
