@@ -45,7 +45,8 @@ void Write_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, const T
   for (int row = 1; row < table.RowCount() && Editor_Row_Used(layout, table, row); ++row) {
     TXMLNode element = group.AddChild(layout.RowName);
     for (qsizetype i = 0; i < layout.Attributes.size(); ++i)
-      element.SetAttribute(layout.Attributes[i].Name, table.Cell(int(i) + 1, row));
+      if (!layout.Attributes[i].Name.isEmpty())
+        element.SetAttribute(layout.Attributes[i].Name, table.Cell(int(i) + 1, row));
   }
 }
 
@@ -84,6 +85,10 @@ TXMLNode Find_Editor_Group(TXMLNode root, const TEditorTableLayout& layout) {
 void Read_Editor_Row(TXMLNode element, const TEditorTableLayout& layout, TEditorTable& table, int row, bool strict) {
   for (qsizetype a = 0; a < layout.Attributes.size(); ++a) {
     const TEditorAttribute& attr = layout.Attributes[a];
+    if (attr.Name.isEmpty()) {
+      table.SetCell(int(a) + 1, row, attr.Default);
+      continue;
+    }
     if (strict && !attr.Guarded && !element.HasAttribute(attr.Name)) {
       if (layout.GroupPath.isEmpty())
         throw EMissingAttribute(QStringLiteral("Row %1 has no attribute \"%2\".").arg(row).arg(attr.Name));

@@ -18,6 +18,8 @@
 // One attribute of a row element, the cell of one column. A guarded attribute was
 // added to its editor after the first layout: files written before lack it, so a
 // missing one reads as `Default`. A bare attribute is always written by the editor.
+// A column without a name is not in the file: it is never written, and reading a
+// row sets its cell to `Default`.
 struct TEditorAttribute {
   TEditorAttribute(const char* name) : Name(QString::fromUtf8(name)) {}
   TEditorAttribute(const QString& name) : Name(name) {}

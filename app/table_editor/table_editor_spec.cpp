@@ -52,6 +52,7 @@ TEditorLoad Load_Editor_Tables(const TTableEditorSpec& spec, const QString& path
       const TEditorTableSpec& table = spec.Tables[qsizetype(t)];
       const TEditorTableLayout layout = Editor_Table_Layout(spec, int(t));
       const TXMLNode group = Find_Editor_Group(root, layout);
+      if (!group && table.GroupOptional) continue;
       if (!group) throw EFileError(QStringLiteral("The element \"%1\" is missing.").arg(table.Group));
       const QList<TXMLNode> rows = group.ChildElements();
       TEditorTable& cells = *tables[t];
@@ -89,7 +90,8 @@ bool Editor_Row_Used(const TEditorTableSpec& table, const TEditorTable& cells, i
 
 bool Editor_Row_Enabled(const TEditorTableSpec& table, const TEditorTable& cells, int row) {
   if (table.EnableColumn <= 0) return true;
-  QString enable = Trim(cells.Cell(table.EnableColumn, row));
+  QString enable = cells.Cell(table.EnableColumn, row);
+  if (table.EnableTrimmed) enable = Trim(enable);
   if (table.EnableUpperCase) enable = UpperCase(enable);
   return enable == u"Y";
 }
@@ -113,6 +115,7 @@ std::optional<TRowCheckFailure> Check_Editor_Tables(const TTableEditorSpec& spec
   for (size_t t = 0; t < count; ++t)
     if (std::optional<TRowCheckFailure> failure = Check_Editor_Table(spec.Tables[qsizetype(t)], *tables[t]))
       return failure;
+  if (spec.AfterRows && count == size_t(spec.Tables.size())) return spec.AfterRows(tables);
   return std::nullopt;
 }
 

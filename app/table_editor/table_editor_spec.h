@@ -80,11 +80,18 @@ struct TEditorTableSpec {
   bool KeyTrimmed = true;  // the key is tested trimmed, or as it stands
   int EnableColumn = 0;    // the Enable check-box column; 0: none, every used row is checked
   bool EnableUpperCase = false;  // the Enable text is upper-cased before it is compared with "Y"
+  bool EnableTrimmed = true;     // the Enable text is trimmed before it is compared
   int Area = 0;            // size of the area the position lists index, set at every show
   int DeleteQuestion = 0;  // language text before the row number in the delete question
   TRowCheck Check = nullptr;
   TRowReader Reader = nullptr;
+  // A file without the table's element loads the table empty instead of stopping.
+  bool GroupOptional = false;
 };
+
+// The checks that look at the rows of all tables together (duplicates over rows),
+// run after every table's rows passed; the first failure, nothing when all pass.
+using TTablesCheck = std::optional<TRowCheckFailure> (*)(const std::vector<const TEditorTable*>& tables);
 
 // Which column index a header hint is taken by: the display column, the real
 // column (hidden columns counted), or no header hints at all.
@@ -124,6 +131,7 @@ struct TTableEditorSpec {
   int NotSavedText = 0;    // the file could not be written; the system's reason follows
   int FailedLoadText = 0;  // OK's question after a load that stopped: %1 file, %2 reason
   QList<TEditorTableSpec> Tables;
+  TTablesCheck AfterRows = nullptr;
 };
 
 // The frame texts in an editor's usual block: the form caption `first`, L_SW_Desc
@@ -168,7 +176,7 @@ void Reset_Editor_Row(const TEditorTableSpec& table, TEditorTable& cells, int ro
 // The key test of the table's rows (trimmed or as it stands; every row without key).
 bool Editor_Row_Used(const TEditorTableSpec& table, const TEditorTable& cells, int row);
 // Whether a used row is checked: without Enable column always; else when its
-// Enable text, trimmed (and upper-cased where the table says so), is "Y".
+// Enable text, trimmed and upper-cased where the table says so, is "Y".
 bool Editor_Row_Enabled(const TEditorTableSpec& table, const TEditorTable& cells, int row);
 
 // A row check bound to one set of rules: Check(Rules, table, row, run) as a
@@ -182,7 +190,7 @@ std::optional<TRowCheckFailure> Check_With(const TEditorTable& table, int row, T
 // The checks of one table: its Check on every used, enabled row from row 1, in
 // order; the first failure with its row.
 std::optional<TRowCheckFailure> Check_Editor_Table(const TEditorTableSpec& table, const TEditorTable& cells);
-// Every table in table order; the first failure of the first failing table.
+// Every table in table order, then the description's AfterRows; the first failure.
 std::optional<TRowCheckFailure> Check_Editor_Tables(const TTableEditorSpec& spec,
                                                     const std::vector<const TEditorTable*>& tables);
 
