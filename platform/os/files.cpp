@@ -81,6 +81,24 @@ void WriteFileWhole(const QString& path, const QByteArray& data) {
     throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
 }
 
+void CopyFileWhole(const QString& from, const QString& to) {
+  QFile in(from);
+  if (!in.open(QIODevice::ReadOnly))
+    throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(from, in.errorString()));
+  QSaveFile out(to);
+  if (!out.open(QIODevice::WriteOnly))
+    throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(to, out.errorString()));
+  char buffer[65536];
+  for (;;) {
+    const qint64 n = in.read(buffer, sizeof buffer);
+    if (n < 0) throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(from, in.errorString()));
+    if (n == 0) break;
+    if (out.write(buffer, n) != n)
+      throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(to, out.errorString()));
+  }
+  if (!out.commit()) throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(to, out.errorString()));
+}
+
 bool IsPlainFileName(const QString& name) {
   if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
   for (const QChar c : name) {

@@ -35,6 +35,11 @@ QByteArray ReadFileWhole(const QString& path, qsizetype maxSize);
 // a failed write never leaves a half-written file. Raises EFileError when it cannot.
 void WriteFileWhole(const QString& path, const QByteArray& data);
 
+// Copies a whole file over `to` (replaced whole through a temporary file, so a
+// failed copy leaves the old file as it was). Raises EFileError naming the file
+// when `from` cannot be read or `to` cannot be written.
+void CopyFileWhole(const QString& from, const QString& to);
+
 // True for a name that is one plain entry of a folder: false for "." and "..", and
 // for a name holding "/", "\" or a control character, which would lead elsewhere.
 bool IsPlainFileName(const QString& name);

@@ -91,10 +91,12 @@ void TXMLNode::RemoveChildren() {
 TXMLDocument::TXMLDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
 TXMLDocument::~TXMLDocument() = default;
 
-void TXMLDocument::LoadFromFile(const QString& path) {
+void TXMLDocument::LoadFromFile(const QString& path) { LoadFromFile(path, kMax_Input_File_Size); }
+
+void TXMLDocument::LoadFromFile(const QString& path, qsizetype maxSize) {
   doc_->reset();
   // Files come from outside: one beyond the size cap is refused before parsing.
-  const QByteArray bytes = ReadFileWhole(path, kMax_Input_File_Size);
+  const QByteArray bytes = ReadFileWhole(path, maxSize);
   pugi::xml_parse_result r = doc_->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParseOptions);
   if (r) return;
   doc_->reset();

@@ -66,6 +66,8 @@ public:
   // file cannot be read, is larger than kMax_Input_File_Size or is not well-formed;
   // the document is then empty.
   void LoadFromFile(const QString& path);
+  // Same, for a file allowed to be up to `maxSize` bytes.
+  void LoadFromFile(const QString& path, qsizetype maxSize);
   // Same, from text in memory.
   void LoadFromText(const QString& text);
 
