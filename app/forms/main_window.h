@@ -35,6 +35,9 @@ public:
   void Create_ESI_File();
   // The CANopen EDS step: the save dialog, then the sheet (no overwrite question).
   void Build_EDS_File();
+  // The SNMP MIB step: the save dialog, the overwrite question, then the module
+  // made of the project's SNMP_Trap.xml.
+  void Create_MIB_File();
   // The BACnet type of the project's ParGen.xml (its element BACnet_Type as a
   // number); 0 when the file is missing, broken or holds no number.
   int Get_Type_BACnet();

@@ -14,6 +14,7 @@
 #include "app/shell/version_check.h"
 #include "app/state/comon.h"
 #include "editors/can/eds_writer.h"
+#include "editors/network/mib_writer.h"
 #include "gateway/bank2_device_image.h"
 #include "gateway/boot_form.h"
 #include "gateway/esi_writer.h"
@@ -52,10 +53,10 @@ void TFFabricoreFirmWare::Btn_Click(TObject* Sender) {
       case saCreate_ESI_File: Create_ESI_File(); break;
       case saUpdate_Device: Update_Device(); break;
       case saBuild_EDS_File: Build_EDS_File(); break;
-      // The writers of the other models' files (EDE, MIB, GSDML) are not built into
-      // this program yet; their buttons are hidden in this model.
+      case saCreate_MIB_File: Create_MIB_File(); break;
+      // The writers of the other models' files (EDE, GSDML) are not built into this
+      // program yet; their buttons are hidden in this model.
       case saBACnet_EDE_File:
-      case saCreate_MIB_File:
       case saPROFINET_XML:
         break;
     }
@@ -118,6 +119,26 @@ void TFFabricoreFirmWare::Build_EDS_File() {
   // A fault (a project file that cannot be read, an object entry given twice)
   // reaches the step's error box and writes nothing.
   for (const QString& note : Create_EDS_File(SaveEDS->FileName)) MessageDlg(note, mtWarning, {mbOK});
+}
+
+void TFFabricoreFirmWare::Create_MIB_File() {
+  // 1. and 2. The file name, starting in the project folder.
+  SaveMIB->InitialDir = Project_Folder;
+  SaveMIB->FileName.clear();
+  if (!SaveMIB->Execute()) return;
+  const QString name = SaveMIB->FileName;
+  // 3. Overwrite only when the user agrees.
+  if (FileExists(name) && MessageDlg(Lang_Text(kText_File_Exists), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  // 4. A project file that cannot be read reaches the step's error box and writes
+  // nothing; a module that leaves rows out says so after it is written.
+  const QStringList notes = Load_SNMP_Trap_Rows(File_SNMP_Trap);
+  try {
+    Write_SNMP_MIB_File(name);
+  } catch (const Exception& e) {
+    MessageDlg(Lang_Text(kText_File_Not_Written) + u'\n' + e.Message, mtError, {mbOK});
+    return;
+  }
+  for (const QString& note : notes) MessageDlg(note, mtWarning, {mbOK});
 }
 
 int TFFabricoreFirmWare::Get_Type_BACnet() {

@@ -13,6 +13,11 @@
 #include "editors/can/device_net_form.h"
 #include "editors/can/dmx_form.h"
 #include "editors/can/j1939_forms.h"
+#include "editors/network/iec61850_client_form.h"
+#include "editors/network/iec61850_variables_form.h"
+#include "editors/network/mqtt_template_dialog.h"
+#include "editors/network/mqtt_topic_form.h"
+#include "editors/network/snmp_forms.h"
 #include "gateway/boot_form.h"
 #include "gateway/ethercat_slave_form.h"
 #include "gateway/modbus_tcp_master_form.h"
@@ -62,6 +67,12 @@ const TFormCreator kForm_Creators[] = {
     {u"TFTransmitJ1939", [] { makeForm(FTransmitJ1939); }},
     {u"TFReceiveNMEA", [] { makeForm(FReceiveNMEA); }},
     {u"TFTransmitNMEA", [] { makeForm(FTransmitNMEA); }},
+    {u"TFIEC_61850_Access", [] { makeForm(FIEC_61850_Access); }},
+    {u"TFIEC61850_Variables", [] { makeForm(FIEC61850_Variables); }},
+    {u"TFMQTT_Set_Topic", [] { makeForm(FMQTT_Set_Topic); }},
+    {u"TFTopicTemplate", [] { makeForm(FTopicTemplate); }},
+    {u"TFSNMPManagerAccess", [] { makeForm(FSNMPManagerAccess); }},
+    {u"TFSNMP_Trap_Access", [] { makeForm(FSNMP_Trap_Access); }},
 };
 
 std::vector<TForm*>& madeForms() {

@@ -883,14 +883,14 @@ const char16_t* const kTexts[] = {
     u"!! Start Byte must be between 0 and 63",
     u"!! Num Byte must be between 1 and 64",
     u"!! Start Byte plus Num Byte must be minor of 64",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"Error! The file could not be saved.",  // 3268: IEC 61850 client editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the form shows, and the entries that were not loaded are lost. Save anyway?",  // 3269: IEC 61850 client editor, %1 file, %2 reason
+    u"The SCL file %1 is missing from the catalog folder %2. It stays in the device list, marked missing, so that the entries of the devices after it keep their device.",  // 3270: IEC 61850 client editor, %1 file, %2 folder
+    u"(missing)",  // 3271: IEC 61850 client editor: mark of a device whose SCL file is missing
+    u"The SCL file %1 could not be copied into the catalog folder %2, so no device was added.",  // 3272: IEC 61850 client editor, %1 file, %2 folder
+    u"The SCL file %1 of the catalog folder cannot be used (%2). It stays in the device list, marked missing, so that the entries of the devices after it keep their device.",  // 3273: IEC 61850 client editor, %1 file, %2 reason
+    u"These data set members no longer match the SCL files and were left out; their settings will not be saved:\n%1",  // 3274: IEC 61850 client editor, %1 members
+    u"The device %1 cannot be removed: rows of the Variables or DataSet table use it. Remove those rows first.",  // 3275: IEC 61850 client editor, %1 device
     u" ",
     u" ",
     u" ",
@@ -962,10 +962,10 @@ const char16_t* const kTexts[] = {
     u"Swap Word",
     u"Enable/Disable the possibility to swap the Byte",
     u"Enable/Disable the possibility to swap the Word",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Name, so the variables below it will not be saved. Save anyway?",  // 3346: IEC 61850 server variables editor, %1 page or form, %2 row
+    u"%1 holds more variables than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3347: IEC 61850 server variables editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3348: IEC 61850 server variables editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the variables that were not loaded are lost. Save anyway?",  // 3349: IEC 61850 server variables editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -1496,10 +1496,10 @@ const char16_t* const kTexts[] = {
     u"DALI Instance",
     u"DALI Value",
     u"DALI Sensor",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Topic, so the topics below it will not be saved. Save anyway?",  // 3875: MQTT editor, %1 page or form, %2 row
+    u"%1 holds more topics than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 3876: MQTT editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3877: MQTT editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the topics that were not loaded are lost. Save anyway?",  // 3878: MQTT editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

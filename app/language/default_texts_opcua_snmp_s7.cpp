@@ -802,10 +802,10 @@ const char16_t* const kTexts[] = {
     u"Error in rows ",
     u" and ",
     u"!! Same IP Address, Version and OID used",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no IP Address, so the requests below it will not be saved. Save anyway?",  // 4689: SNMP manager editor, %1 page or form, %2 row
+    u"%1 holds more requests than the table can show: %2 row(s) were not loaded and will not be saved.",  // 4690: SNMP manager editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 4691: SNMP manager editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the requests that were not loaded are lost. Save anyway?",  // 4692: SNMP manager editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -901,10 +901,10 @@ const char16_t* const kTexts[] = {
     u"Select the Data Conversion from Int to Float",
     u"!! [SNMP Read] Conversion must be selected",
     u"!! [SNMP Write] Conversion must be selected",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Community Name, so the objects below it will not be saved. Save anyway?",  // 4787: SNMP trap editor, %1 page or form, %2 row
+    u"%1 holds more objects than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 4788: SNMP trap editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 4789: SNMP trap editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the objects that were not loaded are lost. Save anyway?",  // 4790: SNMP trap editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
