@@ -298,6 +298,77 @@ void Paste_Seeds() {
     Seed("clipboard_paste_fuzz", QStringLiteral("paste%1.bin").arg(++n), QByteArray(p.settings, 6) + p.texts);
 }
 
+// --- Pictures and mini-HTML texts. ---
+
+// A GIF file of `frames` frames of w x h pixels, each of one colour, its image
+// data coded the simple way (a clear code before every pixel).
+QByteArray Gif_Seed(int w, int h, int frames) {
+  auto word = [](QByteArray& b, int v) {
+    b.append(static_cast<char>(v & 0xFF));
+    b.append(static_cast<char>((v >> 8) & 0xFF));
+  };
+  QByteArray b("GIF89a");
+  word(b, w);
+  word(b, h);
+  b.append("\x81\x00\x00", 3);
+  b.append("\xFF\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x00\xFF", 12);
+  for (int f = 0; f < frames; ++f) {
+    b.append("\x21\xF9\x04", 3);
+    b.append(static_cast<char>(f == 1 ? 9 : 0));
+    word(b, 10 * (f + 1));
+    b.append("\x00\x00\x2C", 3);
+    word(b, f);
+    word(b, 0);
+    word(b, w - f);
+    word(b, h);
+    b.append('\0');
+    QByteArray bits;
+    uint32_t acc = 0;
+    int n = 0;
+    auto put = [&](int code) {
+      acc |= static_cast<uint32_t>(code) << n;
+      n += 3;
+      while (n >= 8) {
+        bits.append(static_cast<char>(acc & 0xFF));
+        acc >>= 8;
+        n -= 8;
+      }
+    };
+    for (int i = 0; i < (w - f) * h; ++i) {
+      put(4);
+      put(1 + f % 3);
+    }
+    put(5);
+    if (n > 0) bits.append(static_cast<char>(acc & 0xFF));
+    b.append('\x02');
+    for (int i = 0; i < bits.size(); i += 255) {
+      const QByteArray block = bits.mid(i, 255);
+      b.append(static_cast<char>(block.size()));
+      b.append(block);
+    }
+    b.append('\0');
+  }
+  b.append('\x3B');
+  return b;
+}
+
+void Html_Seeds() {
+  Seed("html_picture_fuzz", QStringLiteral("three_frames.gif"), Gif_Seed(6, 4, 3));
+  Seed("html_picture_fuzz", QStringLiteral("one_frame.gif"), Gif_Seed(3, 3, 1));
+  const char* texts[] = {
+      "<B>bold</B> <I>it</I> <A HREF=\"http://x\" TITLE=\"t\">link</A> &amp; &lt;tag&gt; text<BR>next",
+      "<UL><LI>one<LI>two</UL><P ALIGN=\"CENTER\" INDENT=\"8\" BGCOLOR=\"#CCE8FF\">centre</P>",
+      "<IMG SRC=\"pic\" WIDTH=\"9\" ALIGN=\"MIDDLE\"><IMG SRC=\"IDX:1\"><IMG SRC=\"pic\" ALT=\"IDX:0\">",
+      "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\"><CONTROL TYPE=\"EDIT\" ID=\"e\" "
+      "VALUE=\"v\" WIDTH=\"50\" HEIGHT=\"30\"><CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"40\">",
+      "<FONT FACE=\"Arial\" SIZE=\"3\" COLOR=\"clred\" BGCOLOR=\"clyellow\">f</FONT><HI>h</HI><SUB>2</SUB>"
+      "<SUP>3</SUP><SHAD>s</SHAD><E>e</E><R A=\"90\">r</R><Z>z</Z><IND X=\"40\">i<BODY BGCOLOR=\"clgreen\">",
+  };
+  int n = 0;
+  for (const char* t : texts)
+    Seed("html_render_fuzz", QStringLiteral("text%1.bin").arg(++n), QByteArray("\x30\x08\x05", 3) + t);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -315,5 +386,6 @@ int main(int argc, char** argv) {
   Text_Seeds();
   Drop_Seeds();
   Paste_Seeds();
+  Html_Seeds();
   return 0;
 }

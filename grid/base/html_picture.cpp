@@ -153,6 +153,8 @@ void THTMLPicture::DecodeData() {
   if (frame && FFrameWidth > 0 && FFrameHeight > 0 && FPicture.Width() == FMaxWidth &&
       FPicture.Height() == FMaxHeight && (FFrameWidth != FMaxWidth || FFrameHeight != FMaxHeight))
     FPicture.Crop(Bounds(FFrameXPos, FFrameYPos, FFrameWidth, FFrameHeight));
+  // A frame that lies outside the animation's screen leaves nothing to show.
+  if (FPicture.Empty()) FIsEmpty = true;
 }
 
 // --- sizes and drawing ---

@@ -36,7 +36,7 @@ std::vector<int> EmbeddedBitmapSizes(const QByteArray& fontFile) {
     if (offset > size || length > size - offset || length < kStrikeHeader) return sizes;
     const int64_t strikes = std::min<int64_t>(Read32(fontFile, offset + 4), (length - kStrikeHeader) / kStrike);
     for (int64_t s = 0; s < strikes; ++s)
-      sizes.push_back(static_cast<unsigned char>(fontFile[offset + kStrikeHeader + s * kStrike + kPpemY]));
+      sizes.push_back(static_cast<unsigned char>(fontFile.at(static_cast<qsizetype>(offset + kStrikeHeader + s * kStrike + kPpemY))));
     break;
   }
   std::sort(sizes.begin(), sizes.end());

@@ -13,9 +13,10 @@
 
 namespace {
 
-// Pictures larger than this are refused: a picture file names its own size, and
-// a hostile one could ask for gigabytes.
-constexpr int kMaxPixels = 16 * 1024 * 1024;
+// Pictures larger than this are refused: a picture file names its own size, and a
+// small hostile one could ask for gigabytes (or, animated, for a huge decode per
+// frame). Cell pictures are far smaller.
+constexpr int kMaxPixels = 4 * 1024 * 1024;
 
 uint32_t Le32(const QByteArray& b, int at) {
   if (at + 4 > b.size()) return 0;
@@ -50,6 +51,7 @@ bool TImageData::Decode(const QByteArray& bytes) {
   if (!buffer.open(QIODevice::ReadOnly)) return false;
   QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
+  reader.setAllocationLimit(kMaxPixels * 4 / (1024 * 1024));  // megabytes of 32-bit pixels
   const QSize size = reader.size();
   if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > kMaxPixels) return false;
   QImage decoded;

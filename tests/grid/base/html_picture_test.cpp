@@ -222,6 +222,22 @@ TEST(HtmlPicture, BadDataGivesAnEmptyPicture) {
   }
   EXPECT_EQ(q.Frame(), 1);
   EXPECT_FALSE(q.Step());
+  // A frame that decodes to nothing (found by fuzzing): an empty picture, not one
+  // that claims to hold something.
+  const QByteArray nothing("\x47\x49\x46\x38\x39\x61\x03\x00\x03\x00\x81\x00\x00\xFF\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x00\xFF\x21\xF9\x04\x00\x0A\x40\x00\x00\x2C\x00\x85\x00\x00\x00\x03\x00\x03\x00\x00\x02\x08\x0C\xC3\x30\x0C\xC3\x30\x4C\x01\x00\x3B", 56);
+  THTMLPicture o;
+  try {
+    o.LoadFromStream(&nothing);
+  } catch (const Exception&) {
+  }
+  EXPECT_EQ(o.Empty(), !o.HasPicture());
+  // A small file that names a huge picture is refused (found by fuzzing: every
+  // animation step decoded it anew).
+  const QByteArray huge = MakeGif(5000, 5000, {{0, 0, 1, 1, 10, 1, 0, false}, {0, 0, 1, 1, 10, 2, 0, false}});
+  THTMLPicture h;
+  EXPECT_THROW(h.LoadFromStream(&huge), Exception);
+  EXPECT_TRUE(h.Empty());
+  EXPECT_FALSE(h.Step());
   // A metafile has no reader here: an empty picture, no error.
   QByteArray wmf("\xD7\xCD\xC6\x9A", 4);
   wmf.append(QByteArray(40, '\0'));
