@@ -15,6 +15,11 @@
 #include "editors/can/device_net_offsets.h"
 #include "editors/can/dmx_values.h"
 #include "editors/can/j1939_frames.h"
+#include "editors/network/iec61850_client_model.h"
+#include "editors/network/iec61850_variables.h"
+#include "editors/network/mqtt_topics.h"
+#include "editors/network/snmp_manager.h"
+#include "editors/network/snmp_traps.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/xml/xml_document.h"
 #include "gateway/ethercat_slave_file.h"
@@ -23,6 +28,7 @@
 #include "grid/base/drag_drop_objects.h"
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/exceptions.h"
 
 #include <QStringEncoder>
 #include <functional>
@@ -156,6 +162,69 @@ void Gateway_Seeds() {
   Seed("gateway_files_fuzz", QStringLiteral("project.bin"), parGen + '\f' + etherCAT + '\f' + modbus);
   Seed("gateway_files_fuzz", QStringLiteral("variant.bin"), Par_Gen_File(true) + '\f' + etherCAT + '\f');
   Seed("gateway_files_fuzz", QStringLiteral("tables_only.bin"), '\f' + etherCAT + '\f' + modbus);
+}
+
+// --- The network editors' files and SCL files. ---
+
+// The editor's file with the given rows (per table, columns 1..) as its form writes it.
+QByteArray Editor_File(const TTableEditorSpec& spec, const QList<QList<QStringList>>& rows) {
+  std::vector<std::unique_ptr<TTextTable>> owned;
+  std::vector<const TEditorTable*> tables;
+  for (qsizetype t = 0; t < spec.Tables.size(); ++t) {
+    owned.push_back(std::make_unique<TTextTable>(int(spec.Tables[t].Columns.size()), 4));
+    for (int row = 1; row < 4; ++row) Reset_Editor_Row(spec.Tables[t], *owned.back(), row);
+    for (int r = 0; t < rows.size() && r < rows[t].size(); ++r)
+      for (int c = 0; c < rows[t][r].size(); ++c) owned.back()->SetCell(c + 1, r + 1, rows[t][r][c]);
+    tables.push_back(owned.back().get());
+  }
+  return Saved(QStringLiteral("seed_editor.xml"), [&](const QString& p) {
+    TXMLDocument doc;
+    Write_Editor_File(doc, p, Editor_File_Layout(spec), tables);
+  });
+}
+
+void Network_Seeds() {
+  const QByteArray mqtt = Editor_File(
+      MQTT_Set_Topic_Spec,
+      {{{"plant/temp", "N", "1", "Int", "4", "0", "", "", "$VALUE$", "Y", "", "Y", "1000", "", "N", "N", "t"}},
+       {{"plant/set", "Y", "0", "Float", "8", "10", "", "", "TCP", "", "$VALUE$", "N", "N", "s"}}});
+  const QByteArray manager = Editor_File(
+      SNMP_Manager_Spec, {{{"Y", "192.168.1.10", "3", "public", "1.3.6.1.2.1.1.3", "Int", "Get", "N", "N", "Y", "1000",
+                            "0", "4", "None", "N", "admin", "authpass1", "privpass1", "Auth Priv", "SHA", "AES", "m"}}});
+  const QByteArray trap = Editor_File(
+      SNMP_Trap_Spec,
+      {{{"Y", "public", "Int", "Y", "N", "Y", "1000", "0", "3", "16", "temp", "192.168.1.5", "None", "m"},
+        {"N", "public", "String", "N", "N", "N", "", "4", "0", "8", "label", "192.168.1.5", "None", ""}},
+       {{"Y", "private", "Int", "8", "0", "16", "setpoint", "Float", "w"}}});
+  const QByteArray variables = Editor_File(
+      IEC61850_Variables_Spec, {{{"Y", "Power", "Int", "4", "N", "0", "", "None", "None", "N", "N", "kW"},
+                                 {"Y", "Trip", "Digital (Bit)", "1", "Y", "4", "3", "None", "1,5", "N", "N", ""}}});
+  Seed("network_files_fuzz", QStringLiteral("all.bin"), mqtt + '\f' + manager + '\f' + trap + '\f' + variables);
+  Seed("network_files_fuzz", QStringLiteral("trap_only.bin"), "\f\f" + trap + '\f');
+
+  // An SCL file of the tests, when the tree is at hand, and the client file.
+  QByteArray scl = "<SCL><IED name=\"D\"><AccessPoint><Server><LDevice inst=\"L\"><LN0 lnClass=\"LLN0\" "
+                   "lnType=\"N\"><DataSet name=\"S\"><FCDA ldInst=\"L\" lnClass=\"LLN0\" doName=\"A\"/></DataSet>"
+                   "<GSEControl name=\"G\" datSet=\"S\"/></LN0></LDevice></Server></AccessPoint></IED>"
+                   "<DataTypeTemplates><LNodeType id=\"N\"><DO name=\"A\" type=\"T\"/></LNodeType><DOType id=\"T\">"
+                   "<DA name=\"v\" bType=\"Struct\" type=\"V\" fc=\"MX\"/></DOType><DAType id=\"V\"><BDA name=\"f\" "
+                   "bType=\"FLOAT32\"/></DAType></DataTypeTemplates></SCL>";
+  try {
+    scl = ReadFileWhole(QStringLiteral("tests/editors/network/data/plant.icd"));
+  } catch (const Exception&) {
+  }
+  TIEC_Client_File client;
+  client.ICD_Files = {"plant.icd"};
+  client.DA_Items = {{"0", "INT32", "MX", "IED1LD0/MMXU1.TotW.mag.i", "0", "4", "192.168.1.20", "102", "N", "N", "Y",
+                      "500", "10", "", "Read", "None", "none", "power"}};
+  client.DataSets = {{{"0", "IED1LD0/LLN0.DS1", "GC1", "Y", "", "", "", ""},
+                      {{"Struct", "IED1LD0/MMXU1.TotW.mag", "1", "0", "None", "1", "m"},
+                       {"FLOAT32", "IED1LD0/MMXU1.TotW.mag.f", "2", "", "", "", ""}}}};
+  const QByteArray clientFile = Saved(QStringLiteral("seed_client.xml"), [&](const QString& p) {
+    Write_IEC_Client_File(p, client, {"IED1"});
+  });
+  Seed("scl_files_fuzz", QStringLiteral("plant.bin"), scl + '\f' + clientFile);
+  Seed("scl_files_fuzz", QStringLiteral("scl_only.bin"), scl);
 }
 
 // --- Field and cell texts. ---
@@ -383,6 +452,7 @@ int main(int argc, char** argv) {
   Language_Seeds();
   Gateway_Seeds();
   CAN_Editor_Seeds();
+  Network_Seeds();
   Text_Seeds();
   Drop_Seeds();
   Paste_Seeds();
