@@ -21,6 +21,16 @@ void Set_Message_Texts(TTableEditorSpec& spec, int first) {
   spec.FailedLoadText = first + 3;
 }
 
+TEditorColumnSpec Check_Box_Column(int title, int hint, int width, TEditorAttribute attribute) {
+  return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = std::move(attribute)};
+}
+
+TEditorColumnSpec Choice_Column(int title, int hint, int width, TEditorAttribute attribute, const QStringList& choices,
+                                TEditorType editor) {
+  return {.Title = title, .Hint = hint, .Width = width, .Editor = editor, .Attribute = std::move(attribute),
+          .Items = TColumnItems::Choices, .Choices = choices};
+}
+
 TEditorTableLayout Editor_Table_Layout(const TTableEditorSpec& spec, int table) {
   const TEditorTableSpec& t = spec.Tables[table];
   TEditorTableLayout layout;

@@ -55,6 +55,13 @@ struct TEditorColumnSpec {
   bool ReadOnly = false;  // a plain grid puts it back at every showing
 };
 
+// A check-box column ("Y" ticked, "N" not) of the file's `attribute`.
+TEditorColumnSpec Check_Box_Column(int title, int hint, int width, TEditorAttribute attribute);
+// A pick-list column offering `choices` (edComboList), or an editable list of them
+// (edComboEdit).
+TEditorColumnSpec Choice_Column(int title, int hint, int width, TEditorAttribute attribute, const QStringList& choices,
+                                TEditorType editor = edComboList);
+
 // The state a row check carries from one row of a table to the next.
 struct TRowCheckRun {
   int32_t Area = 0;   // the table's area size

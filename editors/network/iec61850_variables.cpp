@@ -24,31 +24,21 @@ std::optional<TRowCheckFailure> Check_Variable(const TEditorTable& t, int row, T
   return std::nullopt;
 }
 
-TEditorColumnSpec Check_Box(int title, int hint, int width, const char* attribute, const char* def = "N") {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = {attribute, def}};
-}
-
-TEditorColumnSpec List(int title, int hint, int width, const char* attribute, const QStringList& items,
-                       TEditorType editor = edComboList) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = editor, .Attribute = {attribute, ""},
-          .Items = TColumnItems::Choices, .Choices = items};
-}
-
 TEditorTableSpec Variables_Table() {
   TEditorTableSpec t{.Grid = QStringLiteral("ECG"), .Rows = 50};
   t.Columns = {
       {.Title = 3314, .Width = 40},
-      Check_Box(3315, 3322, 55, "Enable", "Y"),
+      Check_Box_Column(3315, 3322, 55, {"Enable", "Y"}),
       {.Title = 3316, .Hint = 3323, .Width = 180, .Attribute = {"Name", ""}},
-      List(3317, 3324, 100, "Type", {"Int", "Float", "Digital (Bit)"}),
+      Choice_Column(3317, 3324, 100, {"Type", ""}, {"Int", "Float", "Digital (Bit)"}),
       {.Title = 3318, .Hint = 3325, .Width = 60, .Attribute = {"Length", ""}},
-      Check_Box(3319, 3326, 75, "ReadOnly"),
+      Check_Box_Column(3319, 3326, 75, {"ReadOnly", "N"}),
       {.Title = 3320, .Hint = 3327, .Width = 65, .Attribute = {"Position", ""}},
-      List(3332, 3335, 65, "StartBit", {"0", "1", "2", "3", "4", "5", "6", "7"}),
-      List(3333, 3336, 100, "Conversion", {"None", "Int to Float", "Float to Int"}),
-      List(3334, 3337, 95, "MultiplicationFactor", {"None"}, edComboEdit),
-      Check_Box(3342, 3344, 50, "Swap"),
-      Check_Box(3343, 3345, 75, "SwapWord"),
+      Choice_Column(3332, 3335, 65, {"StartBit", ""}, {"0", "1", "2", "3", "4", "5", "6", "7"}),
+      Choice_Column(3333, 3336, 100, {"Conversion", ""}, {"None", "Int to Float", "Float to Int"}),
+      Choice_Column(3334, 3337, 95, {"MultiplicationFactor", ""}, {"None"}, edComboEdit),
+      Check_Box_Column(3342, 3344, 50, {"Swap", "N"}),
+      Check_Box_Column(3343, 3345, 75, {"SwapWord", "N"}),
       {.Title = 3321, .Hint = 3328, .Width = 210, .Attribute = {"Mnemonic", ""}},
   };
   t.KeyColumn = kIECV_Name;

@@ -83,37 +83,27 @@ QStringList Channels() {
   return items;
 }
 
-TEditorColumnSpec Check_Box(int title, int hint, int width, TEditorAttribute attribute) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = std::move(attribute)};
-}
-
-TEditorColumnSpec List(int title, int hint, int width, TEditorAttribute attribute, const QStringList& items,
-                       TEditorType editor = edComboList) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = editor, .Attribute = std::move(attribute),
-          .Items = TColumnItems::Choices, .Choices = items};
-}
-
 TEditorTableSpec Publish_Table() {
   TEditorTableSpec t{.Group = QStringLiteral("MQTT_Publish"), .Sheet = QStringLiteral("TS_MQTT_Publish"),
                      .SheetCaption = 3733, .Grid = QStringLiteral("ECG_Pub"), .Rows = 1024};
   t.Columns = {
       {.Title = 3714, .Width = 40},
       {.Title = 3715, .Hint = 3719, .Width = 210, .Attribute = {"Topic"}},
-      Check_Box(3716, 3720, 60, {"Retained"}),
-      List(3717, 3721, 45, {"QoS"}, kQoS),
-      List(3737, 3740, 80, {"DataType", ""}, kData_Types),
+      Check_Box_Column(3716, 3720, 60, {"Retained"}),
+      Choice_Column(3717, 3721, 45, {"QoS"}, kQoS),
+      Choice_Column(3737, 3740, 80, {"DataType", ""}, kData_Types),
       {.Title = 3738, .Hint = 3741, .Width = 75, .Attribute = {"Dimension", ""}},
       {.Title = 3739, .Hint = 3742, .Width = 65, .Attribute = {"Position", ""}},
       {.Title = 3762, .Hint = 3764, .Width = 110, .Attribute = {"IPAddress", ""}},
       {.Title = 3763, .Hint = 3765, .Width = 150, .Attribute = {"InputTemplate", ""}},
-      List(3735, 3736, 170, {"Template", ""}, kTemplates, edComboEdit),
-      Check_Box(3781, 3782, 70, {"OnChange", "N"}),
-      Check_Box(3783, 3786, 60, {"", ""}),
-      Check_Box(3784, 3787, 65, {"OnTimer", "N"}),
+      Choice_Column(3735, 3736, 170, {"Template", ""}, kTemplates, edComboEdit),
+      Check_Box_Column(3781, 3782, 70, {"OnChange", "N"}),
+      Check_Box_Column(3783, 3786, 60, {"", ""}),
+      Check_Box_Column(3784, 3787, 65, {"OnTimer", "N"}),
       {.Title = 3785, .Hint = 3788, .Width = 70, .Attribute = {"Time", ""}},
-      List(3790, 3791, 60, {"", ""}, Channels()),
-      Check_Box(3793, 3795, 50, {"", "N"}),
-      Check_Box(3794, 3796, 70, {"", "N"}),
+      Choice_Column(3790, 3791, 60, {"", ""}, Channels()),
+      Check_Box_Column(3793, 3795, 50, {"", "N"}),
+      Check_Box_Column(3794, 3796, 70, {"", "N"}),
       {.Title = 3718, .Hint = 3722, .Width = 120, .Attribute = {"Mnemonic"}},
   };
   t.KeyColumn = kPub_Topic;
@@ -130,18 +120,18 @@ TEditorTableSpec Subscribe_Table() {
   t.Columns = {
       {.Title = 3724, .Width = 40},
       {.Title = 3725, .Hint = 3729, .Width = 300, .Attribute = {"Topic"}},
-      Check_Box(3726, 3730, 60, {"Retained"}),
-      List(3727, 3731, 45, {"QoS"}, kQoS),
-      List(3743, 3747, 80, {"DataType", ""}, kData_Types),
+      Check_Box_Column(3726, 3730, 60, {"Retained"}),
+      Choice_Column(3727, 3731, 45, {"QoS"}, kQoS),
+      Choice_Column(3743, 3747, 80, {"DataType", ""}, kData_Types),
       {.Title = 3744, .Hint = 3748, .Width = 75, .Attribute = {"Dimension", ""}},
       {.Title = 3745, .Hint = 3749, .Width = 65, .Attribute = {"Position", ""}},
       {.Title = 3766, .Hint = 3770, .Width = 110, .Attribute = {"IPAddress", ""}},
       {.Title = 3767, .Hint = 3771, .Width = 60, .Attribute = {"Port", ""}},
-      List(3768, 3772, 60, {"EthType", ""}, {"TCP", "UDP"}),
+      Choice_Column(3768, 3772, 60, {"EthType", ""}, {"TCP", "UDP"}),
       {.Title = 3769, .Hint = 3773, .Width = 150, .Attribute = {"InputTemplate", ""}},
-      List(3746, 3750, 250, {"Template", ""}, kTemplates, edComboEdit),
-      Check_Box(3793, 3797, 50, {"", "N"}),
-      Check_Box(3794, 3798, 70, {"", "N"}),
+      Choice_Column(3746, 3750, 250, {"Template", ""}, kTemplates, edComboEdit),
+      Check_Box_Column(3793, 3797, 50, {"", "N"}),
+      Check_Box_Column(3794, 3798, 70, {"", "N"}),
       {.Title = 3728, .Hint = 3732, .Width = 200, .Attribute = {"Mnemonic"}},
   };
   t.KeyColumn = kSub_Topic;

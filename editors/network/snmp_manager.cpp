@@ -70,42 +70,32 @@ std::optional<TRowCheckFailure> Check_Duplicates(const std::vector<const TEditor
   return std::nullopt;
 }
 
-TEditorColumnSpec Check_Box(int title, int hint, int width, const char* attribute) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = {attribute, "N"}};
-}
-
-TEditorColumnSpec List(int title, int hint, int width, TEditorAttribute attribute, const QStringList& items,
-                       TEditorType editor = edComboList) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = editor, .Attribute = std::move(attribute),
-          .Items = TColumnItems::Choices, .Choices = items};
-}
-
 TEditorTableSpec Request_Table() {
   TEditorTableSpec t{.Grid = QStringLiteral("ECG_SNMP"), .Rows = 512};
   t.Columns = {
       {.Title = 4608, .Width = 40},
       {.Title = 4609, .Hint = 4623, .Width = 50, .Editor = edDataCheckBox, .Attribute = {"Enable", "Y"}},
       {.Title = 4610, .Hint = 4624, .Width = 105, .Attribute = {"IP_Address", ""}},
-      List(4611, 4625, 55, {"Version", ""}, {"1", "2", "3"}),
-      List(4612, 4626, 110, {"Community_String", ""}, {"Crumet", "Dalvisk"}, edComboEdit),
+      Choice_Column(4611, 4625, 55, {"Version", ""}, {"1", "2", "3"}),
+      Choice_Column(4612, 4626, 110, {"Community_String", ""}, {"Crumet", "Dalvisk"}, edComboEdit),
       {.Title = 4613, .Hint = 4627, .Width = 150, .Attribute = {"OID", ""}},
-      List(4614, 4628, 55, {"Type", ""}, {"String", "Int"}),
-      List(4615, 4629, 50, {"Mode", ""}, {"Get", "Set", "Trap"}),
-      Check_Box(4616, 4630, 70, "On_Change"),
-      Check_Box(4617, 4631, 60, "On_Command"),
-      Check_Box(4618, 4632, 65, "On_Timer"),
+      Choice_Column(4614, 4628, 55, {"Type", ""}, {"String", "Int"}),
+      Choice_Column(4615, 4629, 50, {"Mode", ""}, {"Get", "Set", "Trap"}),
+      Check_Box_Column(4616, 4630, 70, {"On_Change", "N"}),
+      Check_Box_Column(4617, 4631, 60, {"On_Command", "N"}),
+      Check_Box_Column(4618, 4632, 65, {"On_Timer", "N"}),
       {.Title = 4619, .Hint = 4633, .Width = 70, .Attribute = {"Time", ""}},
       {.Title = 4620, .Hint = 4634, .Width = 65, .Editor = edComboList, .Attribute = {"Position", ""},
        .Items = TColumnItems::Positions},
       {.Title = 4621, .Hint = 4635, .Width = 75, .Attribute = {"Number_Bytes", ""}},
-      List(4654, 4655, 90, {"ConvertFrom", "None"}, {"None", "Float", "Float * 10", "Float * 100"}),
-      Check_Box(4660, 4661, 55, "Cancel"),
+      Choice_Column(4654, 4655, 90, {"ConvertFrom", "None"}, {"None", "Float", "Float * 10", "Float * 100"}),
+      Check_Box_Column(4660, 4661, 55, {"Cancel", "N"}),
       {.Title = 4662, .Hint = 4668, .Width = 90, .Attribute = {"User", ""}},
       {.Title = 4663, .Hint = 4669, .Width = 90, .Attribute = {"Auth_Pass", ""}},
       {.Title = 4664, .Hint = 4670, .Width = 90, .Attribute = {"Priv_Pass", ""}},
-      List(4665, 4671, 110, {"Security_Level", ""}, {"NoAuth NoPriv", "Auth NoPriv", "Auth Priv"}),
-      List(4666, 4672, 75, {"Auth_Mode", ""}, {"MD5", "SHA"}),
-      List(4667, 4673, 75, {"Priv_Mode", ""}, {"DES", "AES"}),
+      Choice_Column(4665, 4671, 110, {"Security_Level", ""}, {"NoAuth NoPriv", "Auth NoPriv", "Auth Priv"}),
+      Choice_Column(4666, 4672, 75, {"Auth_Mode", ""}, {"MD5", "SHA"}),
+      Choice_Column(4667, 4673, 75, {"Priv_Mode", ""}, {"DES", "AES"}),
       {.Title = 4622, .Hint = 4636, .Width = 150, .Attribute = {"Mnemonic", ""}},
   };
   t.KeyColumn = kSNMPM_IP;

@@ -81,16 +81,6 @@ const QStringList kCommunities = {"Crumet", "Dalvisk"};
 const QStringList kConversions = {"None", "Float", "Float * 10", "Float * 100", "Float / 10", "Float / 100"};
 const QStringList kBits = {"0", "1", "2", "3", "4", "5", "6", "7"};
 
-TEditorColumnSpec Check_Box(int title, int hint, int width, TEditorAttribute attribute) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = edDataCheckBox, .Attribute = std::move(attribute)};
-}
-
-TEditorColumnSpec List(int title, int hint, int width, TEditorAttribute attribute, const QStringList& items,
-                       TEditorType editor = edComboList) {
-  return {.Title = title, .Hint = hint, .Width = width, .Editor = editor, .Attribute = std::move(attribute),
-          .Items = TColumnItems::Choices, .Choices = items};
-}
-
 TEditorColumnSpec Position(int title, int hint) {
   return {.Title = title, .Hint = hint, .Width = 65, .Editor = edComboList, .Attribute = {"Position", ""},
           .Items = TColumnItems::Positions};
@@ -111,19 +101,19 @@ TEditorTableSpec Read_Table() {
                      .SheetCaption = 4708, .Grid = QStringLiteral("ECG_SNMP_Read"), .Rows = 256};
   t.Columns = {
       {.Title = 4716, .Width = 40},
-      Check_Box(4717, 4739, 50, {"Enable", "Y"}),
-      List(4718, 4740, 115, {"Community_Name", ""}, kCommunities, edComboEdit),
-      List(4719, 4741, 60, {"Type", ""}, kTypes),
-      Check_Box(4720, 4742, 75, {"On_Change", "N"}),
-      Check_Box(4721, 4743, 60, {"On_Command", "N"}),
-      Check_Box(4722, 4744, 70, {"On_Timer", "N"}),
+      Check_Box_Column(4717, 4739, 50, {"Enable", "Y"}),
+      Choice_Column(4718, 4740, 115, {"Community_Name", ""}, kCommunities, edComboEdit),
+      Choice_Column(4719, 4741, 60, {"Type", ""}, kTypes),
+      Check_Box_Column(4720, 4742, 75, {"On_Change", "N"}),
+      Check_Box_Column(4721, 4743, 60, {"On_Command", "N"}),
+      Check_Box_Column(4722, 4744, 70, {"On_Timer", "N"}),
       {.Title = 4723, .Hint = 4745, .Width = 75, .Attribute = {"Time", ""}},
       Position(4724, 4746),
-      List(4725, 4747, 65, {"Bit", ""}, kBits),
+      Choice_Column(4725, 4747, 65, {"Bit", ""}, kBits),
       {.Title = 4726, .Hint = 4748, .Width = 105, .Attribute = {"NumBits", ""}},
       {.Title = 4727, .Hint = 4749, .Width = 120, .Attribute = {"Description", ""}},
       {.Title = 4728, .Hint = 4750, .Width = 105, .Attribute = {"IP_Address", ""}},
-      List(4781, 4783, 95, {"Conversion", "None"}, kConversions),
+      Choice_Column(4781, 4783, 95, {"Conversion", "None"}, kConversions),
       {.Title = 4729, .Hint = 4751, .Width = 150, .Attribute = {"Mnemonic", ""}},
   };
   Set_Table_Rules(t);
@@ -136,14 +126,14 @@ TEditorTableSpec Write_Table() {
                      .SheetCaption = 4709, .Grid = QStringLiteral("ECG_SNMP_Write"), .Rows = 256};
   t.Columns = {
       {.Title = 4730, .Width = 40},
-      Check_Box(4731, 4752, 50, {"Enable", "Y"}),
-      List(4732, 4753, 115, {"Community_Name", ""}, kCommunities, edComboEdit),
-      List(4733, 4754, 60, {"Type", ""}, kTypes),
+      Check_Box_Column(4731, 4752, 50, {"Enable", "Y"}),
+      Choice_Column(4732, 4753, 115, {"Community_Name", ""}, kCommunities, edComboEdit),
+      Choice_Column(4733, 4754, 60, {"Type", ""}, kTypes),
       Position(4734, 4755),
-      List(4735, 4756, 65, {"Bit", ""}, kBits),
+      Choice_Column(4735, 4756, 65, {"Bit", ""}, kBits),
       {.Title = 4736, .Hint = 4757, .Width = 105, .Attribute = {"NumBits", ""}},
       {.Title = 4737, .Hint = 4758, .Width = 120, .Attribute = {"Description", ""}},
-      List(4782, 4784, 95, {"Conversion", "None"}, kConversions),
+      Choice_Column(4782, 4784, 95, {"Conversion", "None"}, kConversions),
       {.Title = 4738, .Hint = 4759, .Width = 150, .Attribute = {"Mnemonic", ""}},
   };
   Set_Table_Rules(t);

@@ -10,6 +10,12 @@
 #include <memory>
 #include <vector>
 
+// The row's cells (columns 1, 2, ...) with the cell of column `col` replaced.
+inline QStringList With_Cell(QStringList row, int col, const QString& text) {
+  row[col - 1] = text;
+  return row;
+}
+
 class EditorTables {
 public:
   explicit EditorTables(const TTableEditorSpec& spec);

@@ -15,6 +15,7 @@
 #include "platform/ui/list_controls.h"
 #include "platform/ui/page_control.h"
 #include "platform/ui/tree_view.h"
+#include "tests/editors/editor_tables.h"
 #include "tests/support/project_fixture.h"
 #include "tests/support/qstring_print.h"
 #include "tests/support/scripted_ui.h"
@@ -84,11 +85,7 @@ protected:
 }  // namespace
 
 TEST_F(IEC61850Client, VariablesChecksNameTheFirstFaultyRowAndItsReason) {
-  auto with = [](QStringList row, int col, const QString& text) {
-    row[col - 1] = text;
-    return row;
-  };
-  const QStringList visString = with(with(with(kInt32, kDA_bType, "VisString255"), kDA_StartByte, "200"), kDA_NumByte, "55");
+  const QStringList visString = With_Cell(With_Cell(With_Cell(kInt32, kDA_bType, "VisString255"), kDA_StartByte, "200"), kDA_NumByte, "55");
   const QString p = "Error row 2";
   struct Case {
     const char* name;
@@ -96,25 +93,25 @@ TEST_F(IEC61850Client, VariablesChecksNameTheFirstFaultyRowAndItsReason) {
     QString message;
   } cases[] = {
       {"passes", kInt32, ""},
-      {"new INT32 row: its IP address first", with(with(kInt32, kDA_IPAddress, ""), kDA_MoltFact, ""),
+      {"new INT32 row: its IP address first", With_Cell(With_Cell(kInt32, kDA_IPAddress, ""), kDA_MoltFact, ""),
        p + "!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-      {"empty mult fact", with(kInt32, kDA_MoltFact, ""), p + "!! Mult. Factor must be a valid Float"},
-      {"NONE in capitals", with(kInt32, kDA_MoltFact, " NONE"), ""},
-      {"factor 0,5", with(kInt32, kDA_MoltFact, "0,5"), ""},
-      {"port 65536", with(kInt32, kDA_Port, "65536"), p + "!! Port must be between 0 and 65535"},
-      {"timer without time", with(kInt32, kDA_Time, ""), p + "!! Time must be between 1 and 100000000 ms"},
-      {"no timer, no time", with(with(kInt32, kDA_OnTimer, "N"), kDA_Time, ""), ""},
-      {"position 1400", with(kInt32, kDA_Position, "1400"), p + "!! Position must be between 0 and 1399"},
-      {"new VisString255 row: its start byte first", with(with(visString, kDA_StartByte, ""), kDA_IPAddress, ""),
+      {"empty mult fact", With_Cell(kInt32, kDA_MoltFact, ""), p + "!! Mult. Factor must be a valid Float"},
+      {"NONE in capitals", With_Cell(kInt32, kDA_MoltFact, " NONE"), ""},
+      {"factor 0,5", With_Cell(kInt32, kDA_MoltFact, "0,5"), ""},
+      {"port 65536", With_Cell(kInt32, kDA_Port, "65536"), p + "!! Port must be between 0 and 65535"},
+      {"timer without time", With_Cell(kInt32, kDA_Time, ""), p + "!! Time must be between 1 and 100000000 ms"},
+      {"no timer, no time", With_Cell(With_Cell(kInt32, kDA_OnTimer, "N"), kDA_Time, ""), ""},
+      {"position 1400", With_Cell(kInt32, kDA_Position, "1400"), p + "!! Position must be between 0 and 1399"},
+      {"new VisString255 row: its start byte first", With_Cell(With_Cell(visString, kDA_StartByte, ""), kDA_IPAddress, ""),
        p + "!! Start Byte must be between 0 and 254"},
       {"200 and 55 bytes", visString, ""},
-      {"200 and 56 bytes", with(visString, kDA_NumByte, "56"), p + "!! Start Byte plus Num Byte must be minor of 255"},
-      {"256 bytes", with(visString, kDA_NumByte, "256"), p + "!! Num Byte must be between 1 and 255"},
-      {"Octet64 of 64 from 0", with(with(with(kInt32, kDA_bType, "Octet64"), kDA_StartByte, "0"), kDA_NumByte, "64"), ""},
-      {"Octet64 of 2 from 63", with(with(with(kInt32, kDA_bType, "OCTET64"), kDA_StartByte, "63"), kDA_NumByte, "2"),
+      {"200 and 56 bytes", With_Cell(visString, kDA_NumByte, "56"), p + "!! Start Byte plus Num Byte must be minor of 255"},
+      {"256 bytes", With_Cell(visString, kDA_NumByte, "256"), p + "!! Num Byte must be between 1 and 255"},
+      {"Octet64 of 64 from 0", With_Cell(With_Cell(With_Cell(kInt32, kDA_bType, "Octet64"), kDA_StartByte, "0"), kDA_NumByte, "64"), ""},
+      {"Octet64 of 2 from 63", With_Cell(With_Cell(With_Cell(kInt32, kDA_bType, "OCTET64"), kDA_StartByte, "63"), kDA_NumByte, "2"),
        p + "!! Start Byte plus Num Byte must be minor of 64"},
-      {"INT32 sizes never checked", with(with(kInt32, kDA_StartByte, "x"), kDA_NumByte, ""), ""},
-      {"row without bType skipped", with(with(kInt32, kDA_bType, ""), kDA_Port, "x"), ""},
+      {"INT32 sizes never checked", With_Cell(With_Cell(kInt32, kDA_StartByte, "x"), kDA_NumByte, ""), ""},
+      {"row without bType skipped", With_Cell(With_Cell(kInt32, kDA_bType, ""), kDA_Port, "x"), ""},
   };
   for (const Case& c : cases) {
     TTextTable t(kDA_Columns, 4);

@@ -30,11 +30,6 @@ protected:
 // MultiplicationFactor, Swap, SwapWord, Mnemonic.
 const QStringList kRow = {"Y", "Power", "Int", "4", "N", "1437", "", "None", "None", "N", "N", "kW"};
 
-QStringList With(QStringList row, int col, const QString& text) {
-  row[col - 1] = text;
-  return row;
-}
-
 }  // namespace
 
 TEST_F(IEC61850Variables, ChecksNameTheFirstFaultyRowAndItsReason) {
@@ -46,21 +41,21 @@ TEST_F(IEC61850Variables, ChecksNameTheFirstFaultyRowAndItsReason) {
     QString message;
   } cases[] = {
       {"passes", ",", kRow, ""},
-      {"position 1438", ",", With(kRow, kIECV_Position, "1438"), p + "!! Position must be between 0 and 1437"},
-      {"length 0", ",", With(kRow, kIECV_Length, "0"), p + "!! Length must be between 1 and 4"},
-      {"length 5", ",", With(kRow, kIECV_Length, "5"), p + "!! Length must be between 1 and 4"},
-      {"empty length", ",", With(kRow, kIECV_Length, ""), p + "!! Length must be between 1 and 4"},
-      {"bit without start bit", ",", With(kRow, kIECV_Type, "Digital (Bit)"), p + "!! Start Bit must be Selected "},
-      {"bit with start bit", ",", With(With(kRow, kIECV_Type, "Digital (Bit)"), kIECV_StartBit, "7"), ""},
+      {"position 1438", ",", With_Cell(kRow, kIECV_Position, "1438"), p + "!! Position must be between 0 and 1437"},
+      {"length 0", ",", With_Cell(kRow, kIECV_Length, "0"), p + "!! Length must be between 1 and 4"},
+      {"length 5", ",", With_Cell(kRow, kIECV_Length, "5"), p + "!! Length must be between 1 and 4"},
+      {"empty length", ",", With_Cell(kRow, kIECV_Length, ""), p + "!! Length must be between 1 and 4"},
+      {"bit without start bit", ",", With_Cell(kRow, kIECV_Type, "Digital (Bit)"), p + "!! Start Bit must be Selected "},
+      {"bit with start bit", ",", With_Cell(With_Cell(kRow, kIECV_Type, "Digital (Bit)"), kIECV_StartBit, "7"), ""},
       {"int without start bit", ",", kRow, ""},
-      {"no conversion", ",", With(kRow, kIECV_Conversion, " "), p + "!! Conversion must be Selected "},
-      {"factor none", ",", With(kRow, kIECV_MultFactor, " none "), ""},
-      {"factor 1,5 with comma", ",", With(kRow, kIECV_MultFactor, "1,5"), ""},
-      {"factor 1.5 with comma", ",", With(kRow, kIECV_MultFactor, "1.5"), ""},
-      {"factor 1,5 with point", ".", With(kRow, kIECV_MultFactor, "1,5"), ""},
-      {"factor of letters", ".", With(kRow, kIECV_MultFactor, "abc"), p + "!! Molt. Factor must be a valid Float"},
-      {"empty factor", ",", With(kRow, kIECV_MultFactor, ""), p + "!! Molt. Factor must be a valid Float"},
-      {"disabled row unchecked", ",", With(With(kRow, kIECV_Enable, "N"), kIECV_Length, "9"), ""},
+      {"no conversion", ",", With_Cell(kRow, kIECV_Conversion, " "), p + "!! Conversion must be Selected "},
+      {"factor none", ",", With_Cell(kRow, kIECV_MultFactor, " none "), ""},
+      {"factor 1,5 with comma", ",", With_Cell(kRow, kIECV_MultFactor, "1,5"), ""},
+      {"factor 1.5 with comma", ",", With_Cell(kRow, kIECV_MultFactor, "1.5"), ""},
+      {"factor 1,5 with point", ".", With_Cell(kRow, kIECV_MultFactor, "1,5"), ""},
+      {"factor of letters", ".", With_Cell(kRow, kIECV_MultFactor, "abc"), p + "!! Molt. Factor must be a valid Float"},
+      {"empty factor", ",", With_Cell(kRow, kIECV_MultFactor, ""), p + "!! Molt. Factor must be a valid Float"},
+      {"disabled row unchecked", ",", With_Cell(With_Cell(kRow, kIECV_Enable, "N"), kIECV_Length, "9"), ""},
   };
   for (const Case& c : cases) {
     SetUserDecimalSetting(QString::fromLatin1(c.separator));
@@ -68,8 +63,8 @@ TEST_F(IEC61850Variables, ChecksNameTheFirstFaultyRowAndItsReason) {
     t.SetRow(0, 1, kRow);
     t.SetRow(0, 2, kRow);
     t.SetRow(0, 3, c.row);
-    t.SetRow(0, 4, With(kRow, kIECV_Name, " "));
-    t.SetRow(0, 5, With(kRow, kIECV_Length, "9"));
+    t.SetRow(0, 4, With_Cell(kRow, kIECV_Name, " "));
+    t.SetRow(0, 5, With_Cell(kRow, kIECV_Length, "9"));
     EXPECT_EQ(t.Check(), c.message) << c.name;
   }
 }
@@ -86,7 +81,7 @@ TEST_F(IEC61850Variables, TheFileIsReadGuardedAndWrittenAsTheTableShows) {
             "<IEC61850_Variables>\n  <row Enable=\"Y\" Name=\"a\" Type=\"\" Length=\"2\" ReadOnly=\"N\" Position=\"\" "
             "StartBit=\"\" Conversion=\"\" MultiplicationFactor=\"\" Swap=\"N\" SwapWord=\"N\" Mnemonic=\"\" />\n"
             "</IEC61850_Variables>\n<!--SW_VERSION = 1.000-->\n");
-  t.SetRow(0, 2, With(kRow, kIECV_Enable, "N"));
+  t.SetRow(0, 2, With_Cell(kRow, kIECV_Enable, "N"));
   t.Save(File_IEC61850_Variables);
   EditorTables again(IEC61850_Variables_Spec);
   again.Load(File_IEC61850_Variables);

@@ -33,11 +33,6 @@ const QStringList kPublish = {"plant/temp", "N", "1", "Int", "4", "0", "", "", "
 // InputTemplate, Template, Swap, Swap Word, Mnemonic.
 const QStringList kSubscribe = {"plant/set", "N", "0", "Float", "8", "1499", "", "", "", "", "", "N", "N", "setpoint"};
 
-QStringList With(QStringList row, int col, const QString& text) {
-  row[col - 1] = text;
-  return row;
-}
-
 }  // namespace
 
 TEST_F(MQTTTopics, ChecksNameTheFirstFaultyRowAndItsReason) {
@@ -49,33 +44,33 @@ TEST_F(MQTTTopics, ChecksNameTheFirstFaultyRowAndItsReason) {
   } cases[] = {
       {"publish passes", 0, kPublish, ""},
       {"subscribe passes", 1, kSubscribe, ""},
-      {"no data type", 0, With(kPublish, kPub_DataType, " "), "Error row 3!! [MQTT Publish] Data Type must be selected"},
-      {"int of 3 bytes", 0, With(kPublish, kPub_Dimension, "3"),
+      {"no data type", 0, With_Cell(kPublish, kPub_DataType, " "), "Error row 3!! [MQTT Publish] Data Type must be selected"},
+      {"int of 3 bytes", 0, With_Cell(kPublish, kPub_Dimension, "3"),
        "Error row 3!! [MQTT Publish] Dimension must be equal to 1 or 2 or 4 or 8"},
-      {"lower-case int of 8", 0, With(With(kPublish, kPub_DataType, "int"), kPub_Dimension, "8"), ""},
-      {"float of 2 bytes", 1, With(kSubscribe, kSub_Dimension, "2"),
+      {"lower-case int of 8", 0, With_Cell(With_Cell(kPublish, kPub_DataType, "int"), kPub_Dimension, "8"), ""},
+      {"float of 2 bytes", 1, With_Cell(kSubscribe, kSub_Dimension, "2"),
        "Error row 3!! [MQTT Subscribe] Dimension must be equal to 4 or 8"},
-      {"string of 0 bytes", 0, With(With(kPublish, kPub_DataType, "String"), kPub_Dimension, "0"),
+      {"string of 0 bytes", 0, With_Cell(With_Cell(kPublish, kPub_DataType, "String"), kPub_Dimension, "0"),
        "Error row 3!! [MQTT Publish] Dimension must be major of 0"},
-      {"string of 200 bytes", 0, With(With(kPublish, kPub_DataType, "String"), kPub_Dimension, "200"), ""},
-      {"publish position 1499", 0, With(kPublish, kPub_Position, "1499"), ""},
-      {"publish position 1500", 0, With(kPublish, kPub_Position, "1500"),
+      {"string of 200 bytes", 0, With_Cell(With_Cell(kPublish, kPub_DataType, "String"), kPub_Dimension, "200"), ""},
+      {"publish position 1499", 0, With_Cell(kPublish, kPub_Position, "1499"), ""},
+      {"publish position 1500", 0, With_Cell(kPublish, kPub_Position, "1500"),
        "Error row 3!! [MQTT Publish] Position must be beetween 0 and 1499"},
-      {"subscribe position 1500", 1, With(kSubscribe, kSub_Position, "$5DC"),
+      {"subscribe position 1500", 1, With_Cell(kSubscribe, kSub_Position, "$5DC"),
        "Error row 3!! [MQTT Subscribe] Position must be beetween 0 and 1499"},
-      {"one dollar in the template", 0, With(kPublish, kPub_Template, "v=$VALUE"),
+      {"one dollar in the template", 0, With_Cell(kPublish, kPub_Template, "v=$VALUE"),
        "Error row 3!! [MQTT Publish] Template not Correct, Check the Keywords"},
-      {"two keywords", 0, With(kPublish, kPub_Template, "$TOPIC$ $VALUE$"), ""},
-      {"subscribe template", 1, With(kSubscribe, kSub_Template, "$"),
+      {"two keywords", 0, With_Cell(kPublish, kPub_Template, "$TOPIC$ $VALUE$"), ""},
+      {"subscribe template", 1, With_Cell(kSubscribe, kSub_Template, "$"),
        "Error row 3!! [MQTT Subscribe] Template not Correct, Check the Keywords"},
-      {"time 999999999", 0, With(kPublish, kPub_Time, "999999999"), ""},
-      {"time 1000000000", 0, With(kPublish, kPub_Time, "1000000000"),
+      {"time 999999999", 0, With_Cell(kPublish, kPub_Time, "999999999"), ""},
+      {"time 1000000000", 0, With_Cell(kPublish, kPub_Time, "1000000000"),
        "Error row 3!! [MQTT Publish] Time(ms) must be between 1 and 1000000000"},
-      {"no timer, any time", 0, With(With(kPublish, kPub_OnTimer, "N"), kPub_Time, "x"), ""},
+      {"no timer, any time", 0, With_Cell(With_Cell(kPublish, kPub_OnTimer, "N"), kPub_Time, "x"), ""},
       // Hidden in layout 1: neither checked nor changed.
-      {"hidden IP address", 0, With(kPublish, kPub_IPAddress, "300.1.1.1"), ""},
-      {"hidden input template", 0, With(kPublish, kPub_InputTemplate, "$"), ""},
-      {"hidden port", 1, With(kSubscribe, kSub_Port, "70000"), ""},
+      {"hidden IP address", 0, With_Cell(kPublish, kPub_IPAddress, "300.1.1.1"), ""},
+      {"hidden input template", 0, With_Cell(kPublish, kPub_InputTemplate, "$"), ""},
+      {"hidden port", 1, With_Cell(kSubscribe, kSub_Port, "70000"), ""},
   };
   for (const Case& c : cases) {
     EditorTables t(MQTT_Set_Topic_Spec);
@@ -84,14 +79,14 @@ TEST_F(MQTTTopics, ChecksNameTheFirstFaultyRowAndItsReason) {
     t.SetRow(c.table, 2, good);
     t.SetRow(c.table, 3, c.row);
     // Below the first blank Topic nothing is checked.
-    t.SetRow(c.table, 4, With(good, 1, " "));
-    t.SetRow(c.table, 5, With(good, 5, "0"));
+    t.SetRow(c.table, 4, With_Cell(good, 1, " "));
+    t.SetRow(c.table, 5, With_Cell(good, 5, "0"));
     EXPECT_EQ(t.Check(), c.message) << c.name;
   }
   // The publish table is checked first.
   EditorTables both(MQTT_Set_Topic_Spec);
-  both.SetRow(0, 2, With(kPublish, kPub_Position, "-1"));
-  both.SetRow(1, 1, With(kSubscribe, kSub_Position, "-1"));
+  both.SetRow(0, 2, With_Cell(kPublish, kPub_Position, "-1"));
+  both.SetRow(1, 1, With_Cell(kSubscribe, kSub_Position, "-1"));
   both.SetRow(0, 1, kPublish);
   EXPECT_EQ(both.Check(), "Error row 2!! [MQTT Publish] Position must be beetween 0 and 1499");
   EXPECT_TRUE(Error_In_Topic_Template("$"));
@@ -111,7 +106,7 @@ TEST_F(MQTTTopics, TheFileCarriesHiddenColumnsButNotTheColumnsWithoutAttribute) 
                                       "N", "m"}));
   EXPECT_EQ(t.Row(1, 1).mid(1), QStringList(14, QString()));
   t.SetRow(0, 1, kPublish);
-  t.SetRow(1, 1, With(kSubscribe, 9, "UDP"));
+  t.SetRow(1, 1, With_Cell(kSubscribe, 9, "UDP"));
   t.Save(File_MQTT_Set_Topic);
   EXPECT_EQ(QString::fromUtf8(ReadFileWhole(File_MQTT_Set_Topic)),
             "<MQTT_Set_Topic>\n  <MQTT_Publish>\n    <row Topic=\"plant/temp\" Retained=\"N\" QoS=\"1\" DataType=\"Int\" "

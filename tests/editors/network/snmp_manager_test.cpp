@@ -29,11 +29,6 @@ const QStringList kGet = {"Y", "192.168.1.10", "2", "public", "1.3.6.1.2.1.1.3",
 const QStringList kV3 = {"Y", "10.0.0.2", "3", "", "1.3.6.1.4.1.1", "Int", "Set", "", "", "", "", "1439", "244",
                          "Float", "", "admin", "authpass1", "privpass1", "Auth Priv", "SHA", "AES", "v3"};
 
-QStringList With(QStringList row, int col, const QString& text) {
-  row[col - 1] = text;
-  return row;
-}
-
 }  // namespace
 
 TEST_F(SNMPManager, ChecksNameTheFirstFaultyRowAndItsReason) {
@@ -45,51 +40,51 @@ TEST_F(SNMPManager, ChecksNameTheFirstFaultyRowAndItsReason) {
   } cases[] = {
       {"get passes", kGet, ""},
       {"version 3 passes", kV3, ""},
-      {"address part 256", With(kGet, kSNMPM_IP, "192.168.1.256"),
+      {"address part 256", With_Cell(kGet, kSNMPM_IP, "192.168.1.256"),
        p + "!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-      {"OID dot first", With(kGet, kSNMPM_OID, ".1.3"), p + "!! OID string cannot start with a \".\""},
-      {"OID dot last", With(kGet, kSNMPM_OID, "1.3."), p + "!! OID string cannot finish with a \".\""},
-      {"OID two dots", With(kGet, kSNMPM_OID, "1..3"), p + "!! OID string cannot contains two or more consecutive \".\""},
-      {"OID letter", With(kGet, kSNMPM_OID, "1.a"), p + "!! OID string can contains only number and \".\""},
-      {"OID empty", With(kGet, kSNMPM_OID, ""), p + "!! OID string can contains only number and \".\""},
-      {"OID 62 characters", With(kGet, kSNMPM_OID, "1" + QString(".1").repeated(30) + "1"),
+      {"OID dot first", With_Cell(kGet, kSNMPM_OID, ".1.3"), p + "!! OID string cannot start with a \".\""},
+      {"OID dot last", With_Cell(kGet, kSNMPM_OID, "1.3."), p + "!! OID string cannot finish with a \".\""},
+      {"OID two dots", With_Cell(kGet, kSNMPM_OID, "1..3"), p + "!! OID string cannot contains two or more consecutive \".\""},
+      {"OID letter", With_Cell(kGet, kSNMPM_OID, "1.a"), p + "!! OID string can contains only number and \".\""},
+      {"OID empty", With_Cell(kGet, kSNMPM_OID, ""), p + "!! OID string can contains only number and \".\""},
+      {"OID 62 characters", With_Cell(kGet, kSNMPM_OID, "1" + QString(".1").repeated(30) + "1"),
        p + "!! OID string is too much length"},
-      {"OID component 4294967296", With(kGet, kSNMPM_OID, "1.4294967296"),
+      {"OID component 4294967296", With_Cell(kGet, kSNMPM_OID, "1.4294967296"),
        p + "!! OID string cannot contains number major of $FFFFFFFF between two \".\""},
-      {"OID component 4294967295", With(kGet, kSNMPM_OID, "1.4294967295"), ""},
-      {"get without timer", With(kGet, kSNMPM_OnTimer, "N"), p + "!! If Mode equal to Get, OnTimer must be selected"},
-      {"set without timer or time", With(With(With(kGet, kSNMPM_Mode, "Set"), kSNMPM_OnTimer, "N"), kSNMPM_Time, ""), ""},
-      {"time 100000000", With(kGet, kSNMPM_Time, "100000000"), ""},
-      {"time 100000001", With(kGet, kSNMPM_Time, "100000001"), p + "!! Time must be between 1 and 100000000 ms"},
-      {"empty time", With(kGet, kSNMPM_Time, ""), p + "!! Time must be between 1 and 100000000 ms"},
-      {"245 bytes", With(kGet, kSNMPM_NumBytes, "245"), p + "!! Number bytes must be between 0 and 244"},
-      {"0 bytes", With(kGet, kSNMPM_NumBytes, "0"), ""},
-      {"position 1440", With(kGet, kSNMPM_Position, "1440"), p + "!! Position must be between 0 and 1439"},
-      {"trap position 1439", With(With(kGet, kSNMPM_Mode, "Trap"), kSNMPM_Position, "1439"), ""},
-      {"no conversion", With(kGet, kSNMPM_Conversion, " "), p + "!! Conversion not selected"},
-      {"v3 empty user", With(kV3, kSNMPM_User, ""), p + "!! User string can not be empty"},
-      {"v3 user of 16", With(kV3, kSNMPM_User, "abcdefghijklmnop"), p + "!! User string is too much length"},
-      {"v3 auth of 7", With(kV3, kSNMPM_AuthPass, "short12"), p + "!! Auth Pass string must have at least 8 characters"},
-      {"v3 priv with a blank", With(kV3, kSNMPM_PrivPass, "priv pass"),
+      {"OID component 4294967295", With_Cell(kGet, kSNMPM_OID, "1.4294967295"), ""},
+      {"get without timer", With_Cell(kGet, kSNMPM_OnTimer, "N"), p + "!! If Mode equal to Get, OnTimer must be selected"},
+      {"set without timer or time", With_Cell(With_Cell(With_Cell(kGet, kSNMPM_Mode, "Set"), kSNMPM_OnTimer, "N"), kSNMPM_Time, ""), ""},
+      {"time 100000000", With_Cell(kGet, kSNMPM_Time, "100000000"), ""},
+      {"time 100000001", With_Cell(kGet, kSNMPM_Time, "100000001"), p + "!! Time must be between 1 and 100000000 ms"},
+      {"empty time", With_Cell(kGet, kSNMPM_Time, ""), p + "!! Time must be between 1 and 100000000 ms"},
+      {"245 bytes", With_Cell(kGet, kSNMPM_NumBytes, "245"), p + "!! Number bytes must be between 0 and 244"},
+      {"0 bytes", With_Cell(kGet, kSNMPM_NumBytes, "0"), ""},
+      {"position 1440", With_Cell(kGet, kSNMPM_Position, "1440"), p + "!! Position must be between 0 and 1439"},
+      {"trap position 1439", With_Cell(With_Cell(kGet, kSNMPM_Mode, "Trap"), kSNMPM_Position, "1439"), ""},
+      {"no conversion", With_Cell(kGet, kSNMPM_Conversion, " "), p + "!! Conversion not selected"},
+      {"v3 empty user", With_Cell(kV3, kSNMPM_User, ""), p + "!! User string can not be empty"},
+      {"v3 user of 16", With_Cell(kV3, kSNMPM_User, "abcdefghijklmnop"), p + "!! User string is too much length"},
+      {"v3 auth of 7", With_Cell(kV3, kSNMPM_AuthPass, "short12"), p + "!! Auth Pass string must have at least 8 characters"},
+      {"v3 priv with a blank", With_Cell(kV3, kSNMPM_PrivPass, "priv pass"),
        p + "!! Priv Pass string can contains only number and letters"},
-      {"v3 no level", With(kV3, kSNMPM_Security, ""), p + "!! Security Level must be selected"},
-      {"v3 auth priv without priv mode", With(kV3, kSNMPM_PrivMode, " "), p + "!! Priv Mode must be selected"},
-      {"v3 auth nopriv without auth mode", With(With(kV3, kSNMPM_Security, " auth nopriv"), kSNMPM_AuthMode, ""),
+      {"v3 no level", With_Cell(kV3, kSNMPM_Security, ""), p + "!! Security Level must be selected"},
+      {"v3 auth priv without priv mode", With_Cell(kV3, kSNMPM_PrivMode, " "), p + "!! Priv Mode must be selected"},
+      {"v3 auth nopriv without auth mode", With_Cell(With_Cell(kV3, kSNMPM_Security, " auth nopriv"), kSNMPM_AuthMode, ""),
        p + "!! Auth Mode must be selected"},
-      {"v3 noauth needs no mode", With(With(With(kV3, kSNMPM_Security, "NoAuth NoPriv"), kSNMPM_AuthMode, ""),
+      {"v3 noauth needs no mode", With_Cell(With_Cell(With_Cell(kV3, kSNMPM_Security, "NoAuth NoPriv"), kSNMPM_AuthMode, ""),
                                        kSNMPM_PrivMode, ""),
        ""},
-      {"v2 without credentials", With(kV3, kSNMPM_Version, "2"), ""},
-      {"lower-case enable unchecked", With(With(kGet, kSNMPM_Enable, "y"), kSNMPM_OID, "x"), ""},
+      {"v2 without credentials", With_Cell(kV3, kSNMPM_Version, "2"), ""},
+      {"lower-case enable unchecked", With_Cell(With_Cell(kGet, kSNMPM_Enable, "y"), kSNMPM_OID, "x"), ""},
   };
   for (const Case& c : cases) {
     EditorTables t(SNMP_Manager_Spec);
     // Rows 1 and 2 ask for other objects than row 3, so no two requests are the same.
-    t.SetRow(0, 1, With(kGet, kSNMPM_OID, "1.3.6.1.2.1.1.1"));
-    t.SetRow(0, 2, With(kV3, kSNMPM_OID, "1.3.6.1.4.1.9"));
+    t.SetRow(0, 1, With_Cell(kGet, kSNMPM_OID, "1.3.6.1.2.1.1.1"));
+    t.SetRow(0, 2, With_Cell(kV3, kSNMPM_OID, "1.3.6.1.4.1.9"));
     t.SetRow(0, 3, c.row);
-    t.SetRow(0, 4, With(kGet, kSNMPM_IP, " "));  // ends the used rows
-    t.SetRow(0, 5, With(kGet, kSNMPM_OID, "x"));
+    t.SetRow(0, 4, With_Cell(kGet, kSNMPM_IP, " "));  // ends the used rows
+    t.SetRow(0, 5, With_Cell(kGet, kSNMPM_OID, "x"));
     EXPECT_EQ(t.Check(), c.message) << c.name;
   }
 }
@@ -98,13 +93,13 @@ TEST_F(SNMPManager, TwoEnabledRequestsForTheSameObjectOfTheSameAgentAreRefused) 
   EditorTables t(SNMP_Manager_Spec);
   t.SetRow(0, 1, kGet);
   t.SetRow(0, 2, kV3);
-  t.SetRow(0, 3, With(kGet, kSNMPM_OID, "1.3.6.1.2.1.1.5"));
+  t.SetRow(0, 3, With_Cell(kGet, kSNMPM_OID, "1.3.6.1.2.1.1.5"));
   t.SetRow(0, 4, kV3);
-  t.SetRow(0, 5, With(kGet, kSNMPM_IP, " 192.168.1.10 "));
+  t.SetRow(0, 5, With_Cell(kGet, kSNMPM_IP, " 192.168.1.10 "));
   EXPECT_EQ(t.Check(), "Error in rows 1 and 5!! Same IP Address, Version and OID used");
-  t.SetRow(0, 1, With(kGet, kSNMPM_Enable, "N"));
+  t.SetRow(0, 1, With_Cell(kGet, kSNMPM_Enable, "N"));
   EXPECT_EQ(t.Check(), "Error in rows 2 and 4!! Same IP Address, Version and OID used");
-  t.SetRow(0, 4, With(kV3, kSNMPM_OID, "1.3.6.1.4.1.2"));
+  t.SetRow(0, 4, With_Cell(kV3, kSNMPM_OID, "1.3.6.1.4.1.2"));
   EXPECT_EQ(t.Check(), "");
 }
 
@@ -115,7 +110,7 @@ TEST_F(SNMPManager, TheFileIsReadGuardedAndWrittenAsTheTableShows) {
   EXPECT_EQ(t.Row(0, 1), (QStringList{"1", "Y", "1.2.3.4", "", "", "1.3", "", "", "N", "N", "N", "", "", "", "None",
                                       "N", "", "", "", "", "", "", ""}));
   t.SetRow(0, 1, kV3);
-  t.SetRow(0, 2, With(kGet, kSNMPM_Enable, "N"));
+  t.SetRow(0, 2, With_Cell(kGet, kSNMPM_Enable, "N"));
   t.Save(File_SNMP_Manager);
   const QString text = QString::fromUtf8(ReadFileWhole(File_SNMP_Manager));
   EXPECT_TRUE(text.startsWith("<SNMP_Manager_Access>\n  <row Enable=\"Y\" IP_Address=\"10.0.0.2\" Version=\"3\" "

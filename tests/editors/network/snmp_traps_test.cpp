@@ -29,12 +29,7 @@ const QStringList kRead = {"Y", "public", "Int", "Y", "N", "Y", "1000", "0", "3"
 // Enable, Community, Type, Position, Bit, NumBits, Description, Conversion, Mnemonic.
 const QStringList kWrite = {"Y", "private", "String", "8", "0", "16", "label", "None", "w"};
 
-QStringList With(QStringList row, int col, const QString& text) {
-  row[col - 1] = text;
-  return row;
-}
-
-QStringList Described(const QStringList& row, int col, int n) { return With(row, col, QStringLiteral("d%1").arg(n)); }
+QStringList Described(const QStringList& row, int col, int n) { return With_Cell(row, col, QStringLiteral("d%1").arg(n)); }
 
 }  // namespace
 
@@ -48,38 +43,38 @@ TEST_F(SNMPTraps, ChecksNameTheFirstFaultyRowAndItsReason) {
   } cases[] = {
       {"read passes", 0, kRead, ""},
       {"write passes", 1, kWrite, ""},
-      {"community with a trailing blank", 0, With(kRead, kTrapR_Community, "public "),
+      {"community with a trailing blank", 0, With_Cell(kRead, kTrapR_Community, "public "),
        p + "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
            "\"0\"..\"9\")"},
-      {"no type", 1, With(kWrite, kTrapW_Type, " "), p + "!! [SNMP Write] Type must be selected"},
-      {"timer with time 0", 0, With(kRead, kTrapR_Time, "0"),
+      {"no type", 1, With_Cell(kWrite, kTrapW_Type, " "), p + "!! [SNMP Write] Type must be selected"},
+      {"timer with time 0", 0, With_Cell(kRead, kTrapR_Time, "0"),
        p + "!! [SNMP Read] Time must be between 1 and 1000000000 ms"},
-      {"timer with time 1000000000", 0, With(kRead, kTrapR_Time, "1000000000"), ""},
-      {"no timer, empty time", 0, With(With(kRead, kTrapR_OnTimer, "N"), kTrapR_Time, ""), ""},
-      {"lower-case timer checked", 0, With(With(kRead, kTrapR_OnTimer, "y"), kTrapR_Time, ""),
+      {"timer with time 1000000000", 0, With_Cell(kRead, kTrapR_Time, "1000000000"), ""},
+      {"no timer, empty time", 0, With_Cell(With_Cell(kRead, kTrapR_OnTimer, "N"), kTrapR_Time, ""), ""},
+      {"lower-case timer checked", 0, With_Cell(With_Cell(kRead, kTrapR_OnTimer, "y"), kTrapR_Time, ""),
        p + "!! [SNMP Read] Time must be between 1 and 1000000000 ms"},
-      {"no position", 0, With(kRead, kTrapR_Position, ""), p + "!! [SNMP Read] Position must be selected"},
-      {"no start bit", 1, With(kWrite, kTrapW_Bit, ""), p + "!! [SNMP Write] Start Bit must be selected"},
-      {"string from bit 3", 0, With(With(kRead, kTrapR_Type, "String"), kTrapR_NumBits, "16"),
+      {"no position", 0, With_Cell(kRead, kTrapR_Position, ""), p + "!! [SNMP Read] Position must be selected"},
+      {"no start bit", 1, With_Cell(kWrite, kTrapW_Bit, ""), p + "!! [SNMP Write] Start Bit must be selected"},
+      {"string from bit 3", 0, With_Cell(With_Cell(kRead, kTrapR_Type, "String"), kTrapR_NumBits, "16"),
        p + "!! [SNMP Read] Start Bit must be 0 if Type is String"},
       {"int from bit 3", 0, kRead, ""},
-      {"int of 65 bits", 0, With(kRead, kTrapR_NumBits, "65"),
+      {"int of 65 bits", 0, With_Cell(kRead, kTrapR_NumBits, "65"),
        p + "!! [SNMP Read] Num Bits/Bytes must be between 1 and 64 bits"},
-      {"lower-case int of 64 bits", 0, With(kRead, kTrapR_Type, "int"), ""},
-      {"string of 17 bytes", 1, With(kWrite, kTrapW_NumBits, "17"),
+      {"lower-case int of 64 bits", 0, With_Cell(kRead, kTrapR_Type, "int"), ""},
+      {"string of 17 bytes", 1, With_Cell(kWrite, kTrapW_NumBits, "17"),
        p + "!! [SNMP Write] Num Bits/Bytes must be between 1 and 16 bytes"},
-      {"other type is a string", 1, With(With(kWrite, kTrapW_Type, "Counter"), kTrapW_NumBits, "16"), ""},
-      {"description Temp1", 0, With(kRead, kTrapR_Description, "Temp1"),
+      {"other type is a string", 1, With_Cell(With_Cell(kWrite, kTrapW_Type, "Counter"), kTrapW_NumBits, "16"), ""},
+      {"description Temp1", 0, With_Cell(kRead, kTrapR_Description, "Temp1"),
        p + "!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
            "\"0\"..\"9\"). First character must be a letter and must be lowercase"},
-      {"description temp_1", 1, With(kWrite, kTrapW_Description, "temp_1"),
+      {"description temp_1", 1, With_Cell(kWrite, kTrapW_Description, "temp_1"),
        p + "!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
            "\"0\"..\"9\"). First character must be a letter and must be lowercase"},
-      {"address part 300", 0, With(kRead, kTrapR_IP, "10.0.0.300"),
+      {"address part 300", 0, With_Cell(kRead, kTrapR_IP, "10.0.0.300"),
        p + "!! [SNMP Read] IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-      {"no conversion", 1, With(kWrite, kTrapW_Conversion, ""), p + "!! [SNMP Write] Conversion must be selected"},
-      {"disabled row unchecked", 0, With(With(kRead, kTrapR_Enable, "N"), kTrapR_Position, ""), ""},
-      {"enable with a blank skipped", 0, With(With(kRead, kTrapR_Enable, "Y "), kTrapR_Position, ""), ""},
+      {"no conversion", 1, With_Cell(kWrite, kTrapW_Conversion, ""), p + "!! [SNMP Write] Conversion must be selected"},
+      {"disabled row unchecked", 0, With_Cell(With_Cell(kRead, kTrapR_Enable, "N"), kTrapR_Position, ""), ""},
+      {"enable with a blank skipped", 0, With_Cell(With_Cell(kRead, kTrapR_Enable, "Y "), kTrapR_Position, ""), ""},
   };
   for (const Case& c : cases) {
     EditorTables t(SNMP_Trap_Spec);
@@ -88,8 +83,8 @@ TEST_F(SNMPTraps, ChecksNameTheFirstFaultyRowAndItsReason) {
     t.SetRow(c.table, 1, Described(good, desc, 1));
     t.SetRow(c.table, 2, Described(good, desc, 2));
     t.SetRow(c.table, 3, c.row);
-    t.SetRow(c.table, 4, With(good, kTrapR_Community, " "));  // ends the used rows
-    t.SetRow(c.table, 5, With(good, kTrapR_Community, "bad name"));
+    t.SetRow(c.table, 4, With_Cell(good, kTrapR_Community, " "));  // ends the used rows
+    t.SetRow(c.table, 5, With_Cell(good, kTrapR_Community, "bad name"));
     EXPECT_EQ(t.Check(), c.message) << c.name;
   }
 }
@@ -97,22 +92,22 @@ TEST_F(SNMPTraps, ChecksNameTheFirstFaultyRowAndItsReason) {
 TEST_F(SNMPTraps, DescriptionsOfEnabledRowsMustDifferOverBothTables) {
   EditorTables t(SNMP_Trap_Spec);
   t.SetRow(0, 1, kRead);
-  t.SetRow(1, 1, With(kWrite, kTrapW_Description, "temp1"));
+  t.SetRow(1, 1, With_Cell(kWrite, kTrapW_Description, "temp1"));
   EXPECT_EQ(t.Check(), "Error!! The Descriptions must be all differents");
-  t.SetRow(1, 1, With(With(kWrite, kTrapW_Description, "temp1"), kTrapW_Enable, "N"));
+  t.SetRow(1, 1, With_Cell(With_Cell(kWrite, kTrapW_Description, "temp1"), kTrapW_Enable, "N"));
   EXPECT_EQ(t.Check(), "");
   // Two empty descriptions are equal too.
-  t.SetRow(0, 1, With(kRead, kTrapR_Description, ""));
-  t.SetRow(1, 2, With(kWrite, kTrapW_Description, ""));
+  t.SetRow(0, 1, With_Cell(kRead, kTrapR_Description, ""));
+  t.SetRow(1, 2, With_Cell(kWrite, kTrapW_Description, ""));
   EXPECT_EQ(t.Check(), "Error!! The Descriptions must be all differents");
 }
 
 TEST_F(SNMPTraps, ColumnZeroNumbersTheEnabledRows) {
   EditorTables t(SNMP_Trap_Spec);
   t.SetRow(0, 1, kRead);
-  t.SetRow(0, 2, With(kRead, kTrapR_Enable, "N"));
-  t.SetRow(0, 3, With(kRead, kTrapR_Enable, "y"));
-  t.SetRow(0, 4, With(kRead, kTrapR_Enable, " Y"));
+  t.SetRow(0, 2, With_Cell(kRead, kTrapR_Enable, "N"));
+  t.SetRow(0, 3, With_Cell(kRead, kTrapR_Enable, "y"));
+  t.SetRow(0, 4, With_Cell(kRead, kTrapR_Enable, " Y"));
   Index_Row_Build(t.Table(0));
   EXPECT_EQ(t.Row(0, 1)[0], "1");
   EXPECT_EQ(t.Row(0, 2)[0], "");
@@ -131,7 +126,7 @@ TEST_F(SNMPTraps, TheFileIsReadGuardedAndWrittenWhole) {
   EditorTables t(SNMP_Trap_Spec);
   EXPECT_TRUE(t.Load(File_SNMP_Trap).Failure.isEmpty());
   EXPECT_EQ(t.Row(0, 1), (QStringList{"1", "Y", "c", "", "N", "N", "N", "", "", "", "", "a", "", "None", ""}));
-  t.SetRow(0, 2, With(kRead, kTrapR_Enable, "N"));
+  t.SetRow(0, 2, With_Cell(kRead, kTrapR_Enable, "N"));
   t.SetRow(1, 1, kWrite);
   t.Save(File_SNMP_Trap);
   EXPECT_EQ(QString::fromUtf8(ReadFileWhole(File_SNMP_Trap)),
