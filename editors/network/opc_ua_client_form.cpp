@@ -42,6 +42,7 @@ constexpr int kNot_Added_Text = 4221;
 // height until the user moves the splitter.
 constexpr int kServer_Area_Height = 230;
 constexpr int kSplitter_Height = 4;
+constexpr int kMin_Area_Height = 80;
 constexpr int kArea_Title_Height = 26;  // the label above each area's grid or pages
 constexpr int kServer_Button_Top = 2;
 
@@ -68,7 +69,7 @@ TEditorTableSpec Variable_Table(bool read) {
       {.Title = title + 2, .Hint = hint + 1, .Width = 170, .Attribute = {"DisplayName"}},
       {.Title = title + 3, .Hint = hint + 2, .Width = 90, .Editor = edComboList, .Attribute = {"NodeType"},
        .Items = TColumnItems::Choices, .Choices = kNode_Types},
-      {.Title = title + 4, .Hint = hint + 3, .Width = 170, .Attribute = {"NodeID"}},
+      {.Title = title + 4, .Hint = hint + 3, .Width = 260, .Attribute = {"NodeID"}},
       {.Title = title + 5, .Hint = hint + 4, .Width = 90, .Editor = edComboList, .Attribute = {"VarType"},
        .Items = TColumnItems::Choices, .Choices = Var_Type_Names()},
       {.Title = title + 6, .Hint = hint + 5, .Width = 110, .Attribute = {"NameSpaceIndex"}},
@@ -214,10 +215,11 @@ void TFOPC_UA_Client_Access::Make_Server_Area() {
   Splitter1->SetName(QStringLiteral("Splitter1"));
   Splitter1->SetParent(this);
   Splitter1->SetColor(kForm_Color);
-  Splitter1->SetMinSize(80);
+  Splitter1->SetMinSize(kMin_Area_Height);
   Splitter1->OnMoved = [this](TObject*) {
     Splitter_Top = Splitter1->Top();
     Place_Client_Areas();
+    Splitter_Top = Splitter1->Top();  // where the areas' limits left it
   };
 }
 
@@ -582,8 +584,10 @@ void TFOPC_UA_Client_Access::Place_Client_Areas() {
   const int top = kTitle_Height;
   const int bottom = std::max(top, ClientHeight() - kButtons_Height);
   const int room = bottom - top;
+  // Each area keeps at least kMin_Area_Height where the room allows.
   int server_height = Splitter_Top > 0 ? Splitter_Top - top : kServer_Area_Height;
-  server_height = std::clamp(server_height, 0, std::max(0, room - kSplitter_Height));
+  const int highest = std::max(0, room - kSplitter_Height - kMin_Area_Height);
+  server_height = std::clamp(server_height, std::min(kMin_Area_Height, highest), highest);
   P_OPC_UA_Server_List->SetBounds(0, top, w, server_height);
   ECG_OPC_UA_Server->SetBounds(0, kArea_Title_Height, w, std::max(0, server_height - kArea_Title_Height));
   Splitter1->SetBounds(0, top + server_height, w, kSplitter_Height);

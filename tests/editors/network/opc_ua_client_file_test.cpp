@@ -83,7 +83,7 @@ const char* const kTwo_Servers_File =
     "Start=\"0\" Length=\"0\" OnChange=\"0\" OnCMD=\"0\" OnTimer=\"0\" Time=\"100\" Position=\"0\" Mnemonic=\"\" />\n"
     "        </OPC_UA_Read_Var>\n"
     "        <OPC_UA_Write_Var>\n"
-    "          <Variable Enable=\"1\" DisplayName=\"Setpoint\" NodeType=\"String\" NodeID=\"ns=2;s=Set&lt;point&gt;\" "
+    "          <Variable Enable=\"1\" DisplayName=\"Setpoint\" NodeType=\"String\" NodeID=\"ns=2;s=Set&lt;point>\" "
     "VarType=\"Int16\" NameSpaceIndex=\"0\" VarArray=\"Var\" Start=\"0\" Length=\"0\" OnChange=\"1\" OnCMD=\"0\" "
     "OnTimer=\"1\" Time=\"100\" Position=\"10\" Mnemonic=\"\" />\n"
     "        </OPC_UA_Write_Var>\n"
@@ -127,7 +127,7 @@ QStringList Dump(const TOPC_UA_Server_List& list) {
 TEST_F(OPC_UA_Client_File, TwoServersAreWrittenAsTheNestedFileAndReadBack) {
   const TOPC_UA_Server_List servers = Two_Servers();
   Save_OPC_UA_Client(File_OPC_UA_Client, servers);
-  EXPECT_EQ(QString::fromUtf8(ReadFileWhole(File_OPC_UA_Client)), QString::fromUtf8(kTwo_Servers_File));
+  EXPECT_EQ(ReadFileWhole(File_OPC_UA_Client).toStdString(), std::string(kTwo_Servers_File));
 
   TOPC_UA_Server_List loaded;
   const TEditorLoad load = Load_OPC_UA_Client(File_OPC_UA_Client, loaded);

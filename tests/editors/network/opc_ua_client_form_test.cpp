@@ -17,6 +17,8 @@
 #include "platform/ui/labels.h"
 #include "platform/ui/list_controls.h"
 #include "platform/ui/page_control.h"
+#include "platform/ui/shapes.h"
+#include "platform/ui/splitter.h"
 #include "tests/editors/network/opc_ua_standin.h"
 #include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
@@ -129,6 +131,16 @@ TEST_F(OPC_UA_Client_Form, TwoServersShownAndSavedUnchanged) {
   EXPECT_EQ(QString::fromUtf8(ReadFileWhole(File_OPC_UA_Client)), expectedText);
   EXPECT_EQ(form->TS_OPC_UA_Var_Read->Caption(), "Variables in Read");
   EXPECT_EQ(form->Btn_AutoPosition->Caption(), "Auto Pos");
+  // The splitter shares the room between servers and variables, keeping some for each.
+  EXPECT_EQ(form->ClientWidth(), 1150);
+  EXPECT_EQ(form->ClientHeight(), 660);
+  const int pages = form->PC_OPC_UA_Vars->Height();
+  form->Splitter1->MoveTo(form->Splitter1->Top() + 100);
+  EXPECT_EQ(form->PC_OPC_UA_Vars->Height(), pages - 100);
+  EXPECT_EQ(form->P_OPC_UA_Server_List->Top() + form->P_OPC_UA_Server_List->Height(), form->Splitter1->Top());
+  form->Splitter1->MoveTo(10000);
+  EXPECT_EQ(form->P_OPC_UA_Var_List->Height(), 80);
+  EXPECT_EQ(form->P_OPC_UA_Var_List->Top() + 80, 660 - 40);
 }
 
 TEST_F(OPC_UA_Client_Form, VariableGridsBelongToTheServerTheyShow) {
