@@ -152,7 +152,7 @@ TEST_F(OPC_UA_Scan, AnEmptyBrowseShowsOneEmptyRowAndNothingToPick) {
 
 TEST_F(OPC_UA_Scan, CancelDuringASlowBrowseReturnsAtOnce) {
   OPC_UA_StandIn library;
-  library.Describe({"delay_ms=3000", "var=0|numeric|1|0|3|late"});
+  library.Describe({"delay_ms=1500", "var=0|numeric|1|0|3|late"});
   ScriptedUi ui;
   ui.ExpectModal("TFOPC_UA_Scan_Server", [&](TForm*) {
     ASSERT_TRUE(Pump_Until([&] { return dialog->Scanning(); }));
@@ -170,7 +170,7 @@ TEST_F(OPC_UA_Scan, CancelDuringASlowBrowseReturnsAtOnce) {
 
 TEST_F(OPC_UA_Scan, ABrowseThatDoesNotAnswerInTimeEndsWithAMessage) {
   OPC_UA_StandIn library;
-  library.Describe({"delay_ms=2000", "var=0|numeric|1|0|3|late"});
+  library.Describe({"delay_ms=800", "var=0|numeric|1|0|3|late"});
   dialog->Scan_Time_Out_Ms = 150;
   ScriptedUi ui;
   ui.ExpectModal("TFOPC_UA_Scan_Server", [&](TForm*) {
