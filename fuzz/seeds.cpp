@@ -9,6 +9,7 @@
 #include "app/table_editor/table_editor_spec.h"
 #include "app/settings/settings_file.h"
 #include "app/state/comon.h"
+#include "app/table_editor/table_editor_spec.h"
 #include "editors/can/can_frames.h"
 #include "editors/can/canopen_tables.h"
 #include "editors/can/device_net.h"
@@ -20,6 +21,9 @@
 #include "editors/network/mqtt_topics.h"
 #include "editors/network/snmp_manager.h"
 #include "editors/network/snmp_traps.h"
+#include "editors/network/opc_ua_client_file.h"
+#include "editors/network/opc_ua_server_variables.h"
+#include "editors/network/tls_known_cert.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/xml/xml_document.h"
 #include "gateway/ethercat_slave_file.h"
@@ -225,6 +229,77 @@ void Network_Seeds() {
   });
   Seed("scl_files_fuzz", QStringLiteral("plant.bin"), scl + '\f' + clientFile);
   Seed("scl_files_fuzz", QStringLiteral("scl_only.bin"), scl);
+}
+
+// --- The OPC UA client, OPC UA server and TLS files, as their editors write them,
+// joined by form feeds. ---
+
+QByteArray OPC_UA_Client_File() {
+  TOPC_UA_Server_List servers;
+  const char* const rows[][7] = {
+      // Node type, identifier, data type, Var/Array, Start, Length, Position
+      {"Numeric", "4294967295", "Int32", "Variable", "0", "0", "0"},
+      {"String", "ns=2;s=Tank & <Level>", "String", "Variable", "2", "8", "4"},
+      {"Guid", "6ba7b810-9dad-11d1-80b4-00c04fd430c8", "Double", "Array", "0", "4", "24"},
+      {"ByteString", "AQID", "DateTime", "Variable", "0", "0", "56"},
+  };
+  for (int s = 0; s < 2; ++s) {
+    servers.push_back(std::make_unique<TOPC_UA_Server>());
+    TOPC_UA_Server& server = *servers.back();
+    server.Enable = s == 0;
+    server.ServerAddress = QStringLiteral("opc.tcp://127.0.0.1:%1").arg(4840 + s);
+    server.Authorization = s == 0 ? QStringLiteral("Username and Password") : QStringLiteral("Certificate");
+    server.UserName = QStringLiteral("operator");
+    server.Password = QStringLiteral("secret");
+    server.Certificate = QStringLiteral("-----BEGIN CERTIFICATE-----\r\nMIIB\r\n-----END CERTIFICATE-----");
+    server.SecurityType = QStringLiteral("Sign");
+    server.SecurityPolicy = QStringLiteral("Basic 256");
+    for (const auto& r : rows) {
+      for (const bool read : {true, false}) {
+        auto v = std::make_unique<TOPC_UA_Variable>();
+        v->Enable = true;
+        v->DispalyName = QStringLiteral("Var %1").arg(QString::fromLatin1(r[0]));
+        v->SetNodeType(QString::fromLatin1(r[0]));
+        v->SetNodeID(QString::fromLatin1(r[1]));
+        v->SetVarType(QString::fromLatin1(r[2]));
+        v->nameSpaceIndex = 2;
+        v->VarArray = QString::fromLatin1(r[3]);
+        v->Start = QString::fromLatin1(r[4]);
+        v->Len = QString::fromLatin1(r[5]);
+        v->OnChange = QStringLiteral("Y");
+        v->OnCMD = QStringLiteral("N");
+        v->OnTimer = QStringLiteral("Y");
+        v->Time = QStringLiteral("100");
+        v->Position = QString::fromLatin1(r[6]);
+        (read ? server.Var_List_R : server.Var_List_W).push_back(std::move(v));
+      }
+    }
+  }
+  return Saved(QStringLiteral("seed_OPC_UA_Client.xml"), [&](const QString& p) { Save_OPC_UA_Client(p, servers); });
+}
+
+QByteArray Table_File(const TTableEditorSpec& spec, const QString& name, const QList<QStringList>& rows) {
+  const TEditorTableSpec& t = spec.Tables.front();
+  TTextTable table(int(t.Columns.size()), t.Rows + 1);
+  for (int row = 1; row <= t.Rows; ++row) Reset_Editor_Row(t, table, row);
+  for (int row = 1; row <= rows.size(); ++row)
+    for (int col = 1; col <= rows[row - 1].size(); ++col) table.SetCell(col, row, rows[row - 1][col - 1]);
+  return Saved(name, [&](const QString& p) {
+    TXMLDocument doc;
+    Write_Editor_File(doc, p, Editor_File_Layout(spec), {&table});
+  });
+}
+
+void OPC_UA_Seeds() {
+  const QByteArray client = OPC_UA_Client_File();
+  const QByteArray server = Table_File(OPC_UA_Server_Spec, QStringLiteral("seed_OPC_UA_Server.xml"),
+                                       {{"Y", "Int16", "0", "2", "Level", "Read Only", "m"},
+                                        {"N", "String", "2", "32", "Tag", "Read/Write", ""}});
+  const QByteArray tls = Table_File(TLS_Known_Cert_Spec, QStringLiteral("seed_TLS_Known_Cert.xml"),
+                                    {{"Y", "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----", "CA"},
+                                     {"N", "second", ""}});
+  Seed("opc_ua_files_fuzz", QStringLiteral("files.bin"), client + '\f' + server + '\f' + tls);
+  Seed("opc_ua_files_fuzz", QStringLiteral("client_only.bin"), client);
 }
 
 // --- Field and cell texts. ---
@@ -453,6 +528,7 @@ int main(int argc, char** argv) {
   Gateway_Seeds();
   CAN_Editor_Seeds();
   Network_Seeds();
+  OPC_UA_Seeds();
   Text_Seeds();
   Drop_Seeds();
   Paste_Seeds();

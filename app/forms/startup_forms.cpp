@@ -18,6 +18,11 @@
 #include "editors/network/mqtt_template_dialog.h"
 #include "editors/network/mqtt_topic_form.h"
 #include "editors/network/snmp_forms.h"
+#include "editors/network/opc_ua_add_server_form.h"
+#include "editors/network/opc_ua_client_form.h"
+#include "editors/network/opc_ua_scan_form.h"
+#include "editors/network/opc_ua_server_form.h"
+#include "editors/network/tls_known_cert_form.h"
 #include "gateway/boot_form.h"
 #include "gateway/ethercat_slave_form.h"
 #include "gateway/modbus_tcp_master_form.h"
@@ -73,6 +78,11 @@ const TFormCreator kForm_Creators[] = {
     {u"TFTopicTemplate", [] { makeForm(FTopicTemplate); }},
     {u"TFSNMPManagerAccess", [] { makeForm(FSNMPManagerAccess); }},
     {u"TFSNMP_Trap_Access", [] { makeForm(FSNMP_Trap_Access); }},
+    {u"TFTLS_Server_Known_Cert", [] { makeForm(FTLS_Server_Known_Cert); }},
+    {u"TFOPC_UA_Add_Server", [] { makeForm(FOPC_UA_Add_Server); }},
+    {u"TFOPC_UA_Client_Access", [] { makeForm(FOPC_UA_Client_Access); }},
+    {u"TFOPC_UA_Scan_Server", [] { makeForm(FOPC_UA_Scan_Server); }},
+    {u"TFOPC_UA_Server_Access", [] { makeForm(FOPC_UA_Server_Access); }},
 };
 
 std::vector<TForm*>& madeForms() {

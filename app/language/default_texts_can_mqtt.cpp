@@ -1039,10 +1039,10 @@ const char16_t* const kTexts[] = {
     u"Insert the TLS Certificate",
     u"Insert a Description of TLS Certificate",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Certificate, so the rows below it will not be saved. Save anyway?",  // 3422: TLS certificates editor, %1 page or form, %2 row
+    u"%1 holds more rows than the table can show: %2 row(s) were not loaded and will not be saved.",  // 3423: TLS certificates editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 3424: TLS certificates editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the rows that were not loaded are lost. Save anyway?",  // 3425: TLS certificates editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

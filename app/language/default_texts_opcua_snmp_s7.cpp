@@ -326,11 +326,11 @@ const char16_t* const kTexts[] = {
     u"Error in Server Number %d in Read Variable %d!! The String and ByteString cannot be Array",
     u"Error in Server Number %d in Read Variable %d!! Start byte is Wrong",
     u"Error in Server Number %d in Read Variable %d!! Length is Wrong",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Display Name, so the variables below it will not be saved. Save anyway?",  // 4217: OPC UA client editor, %1 page or form, %2 row
+    u"%1 holds more variables than a table can show: %2 variable(s) were not loaded and will not be saved.",  // 4218: OPC UA client editor, %1 file, %2 variables
+    u"Error! The file could not be saved.",  // 4219: OPC UA client editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the editor shows, and the servers and variables that were not loaded are lost. Save anyway?",  // 4220: OPC UA client editor, %1 file, %2 reason
+    u"%d scanned variable(s) were not added: a list holds at most %d variables.",  // 4221: OPC UA client editor, variables not added, list size
     u" ",
     u" ",
     u" ",
@@ -543,7 +543,7 @@ const char16_t* const kTexts[] = {
     u"Unselect All Variables of OPC UA Server in Write",
     u"Error DLL not Found!!",
     u"Error Functions in DLL not Found!!",
-    u" ",
+    u"Error!! The OPC UA Server did not answer within %d seconds",  // 4432: OPC UA scan dialog, seconds
     u" ",
     u" ",
     u" ",
@@ -643,10 +643,10 @@ const char16_t* const kTexts[] = {
     u"Are you sure to delete the Row number %d",
     u"R/W",
     u"Select the access of Var, Read Only or Read/Write for OPC UA Server Variable",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Type, so the variables below it will not be saved. Save anyway?",  // 4531: OPC UA server variables editor, %1 page or form, %2 row
+    u"%1 holds more variables than the table can show: %2 row(s) were not loaded and will not be saved.",  // 4532: OPC UA server variables editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 4533: OPC UA server variables editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the variables that were not loaded are lost. Save anyway?",  // 4534: OPC UA server variables editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

@@ -3,29 +3,17 @@
 // text.
 #pragma once
 
+#include "app/routines/opc_ua_search.h"
+
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 
-// One browsed OPC UA variable, laid out as the outside OPC UA browse library
-// returns it.
-struct opcua_structure {
-  uint16_t nameSpaceIndex;
-  uint16_t identifierType;  // 0 numeric, 3 string, 4 GUID, 5 byte string
-  uint32_t numeric;
-  const char* stringname;
-  uint32_t stringLength;
-  uint32_t guide1;
-  uint16_t guide2;
-  uint16_t guide3;
-  uint8_t guide4[8];
-  const char* byteString;
-  uint32_t byteStringLength;
-  const char* displayName;
-  uint32_t displayNameLength;
-  int32_t dataType;
-  uint8_t accessLevel;
-  uint8_t spare[3];
-};
+// The records of the outside browse library, in the layout its header states.
+static_assert(sizeof(opcua_server_to_discover) == 56 && offsetof(opcua_server_to_discover, security_type) == 48);
+static_assert(sizeof(opcua_structure) == 80 && offsetof(opcua_structure, guide4) == 28 &&
+              offsetof(opcua_structure, byteString) == 40 && offsetof(opcua_structure, displayName) == 56 &&
+              offsetof(opcua_structure, dataType) == 68 && offsetof(opcua_structure, accessLevel) == 72);
 
 QString OPC_UA_Id_Type_Name(int type);          // "" for an unknown type
 int OPC_UA_Id_Type_Code(const QString& text);   // letter case ignored; 0 for an unknown name

@@ -89,8 +89,9 @@ public:
   void FormCreate(TObject* Sender);
   virtual void Set_Lang();
   void FormShow(TObject* Sender);
-  // The checks of OK; the first failure is shown in an error box.
-  bool Controllo_dati();
+  // The checks of OK; the first failure is shown in an error box. A member whose
+  // messages are not "Error row " + number + reason shows its own.
+  virtual bool Controllo_dati();
 
   virtual void Btn_OKClick(TObject* Sender);
   virtual void Btn_DelRowClick(TObject* Sender);

@@ -67,6 +67,12 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner, new Hosted<
   });
 }
 
+TPageControl::~TPageControl() {
+  QObject::disconnect(Tabs(this), &QTabWidget::currentChanged, nullptr, nullptr);
+  for (TTabSheet* page : pages_) page->page_control_ = nullptr;
+  pages_.clear();
+}
+
 TTabSheet* TPageControl::Pages(int index) const {
   if (index < 0 || index >= PageCount()) throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
   return pages_[static_cast<size_t>(index)];

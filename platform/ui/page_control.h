@@ -32,6 +32,8 @@ private:
 class TPageControl : public TWinControl {
 public:
   explicit TPageControl(TComponent* AOwner);
+  // The pages go with the control (its children); they no longer report to it.
+  ~TPageControl() override;
 
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Pages(int index) const;
