@@ -89,7 +89,8 @@ public:
   void FormCreate(TObject* Sender);
   virtual void Set_Lang();
   void FormShow(TObject* Sender);
-  // The checks of OK; the first failure is shown in an error box.
+  // The checks of OK; the first failure is shown in an error box (a failure with
+  // reason text 0 is shown by none).
   bool Controllo_dati();
 
   virtual void Btn_OKClick(TObject* Sender);
@@ -133,6 +134,9 @@ protected:
   // The error box of a load that stopped.
   QString Load_Box;
   void Place_Areas();
+  // The form's own copy of one table's description: a member whose key column
+  // follows a project setting read at each showing sets it here (before the reset).
+  TEditorTableSpec& Table_Spec(int table) { return spec_.Tables[table]; }
 
 private:
   void Make_Title_And_Buttons();
@@ -144,5 +148,5 @@ private:
   bool Confirm_Failed_Load();
   bool Confirm_Lost_Rows();
 
-  const TTableEditorSpec& spec_;
+  TTableEditorSpec spec_;  // a copy: Table_Spec may change it per showing
 };
