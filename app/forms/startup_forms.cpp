@@ -18,6 +18,15 @@
 #include "editors/network/mqtt_template_dialog.h"
 #include "editors/network/mqtt_topic_form.h"
 #include "editors/network/snmp_forms.h"
+#include "editors/fieldbus/bacnet_client_form.h"
+#include "editors/fieldbus/bacnet_server_form.h"
+#include "editors/fieldbus/bacnet_unit_form.h"
+#include "editors/fieldbus/ede_import_form.h"
+#include "editors/fieldbus/eds_dialog.h"
+#include "editors/fieldbus/ethernetip_form.h"
+#include "editors/fieldbus/modbus_rtu_form.h"
+#include "editors/fieldbus/profinet_file_name_form.h"
+#include "editors/fieldbus/s7_form.h"
 #include "gateway/boot_form.h"
 #include "gateway/ethercat_slave_form.h"
 #include "gateway/modbus_tcp_master_form.h"
@@ -54,7 +63,12 @@ const TFormCreator kForm_Creators[] = {
     {u"TFParGen", [] { makeForm(FParGen); }},
     {u"TFEtherCATSlave", [] { makeForm(FEtherCATSlave); }},
     {u"TFBoot", [] { makeForm(FBoot); }},
+    {u"TFSetAccess", [] { makeForm(FSetAccess); }},
     {u"TFModbus_TCP_Master_Set_Access", [] { makeForm(FModbus_TCP_Master_Set_Access); }},
+    {u"TFBACnetAccess", [] { makeForm(FBACnetAccess); }},
+    {u"TFImportEDEFile", [] { makeForm(FImportEDEFile); }},
+    {u"TFBACnet_Eng_Unit", [] { makeForm(FBACnet_Eng_Unit); }},
+    {u"TFBACnetSlaveSetAccess", [] { makeForm(FBACnetSlaveSetAccess); }},
     {u"TFReceiveCAN", [] { makeForm(FReceiveCAN); }},
     {u"TFTransmitCAN", [] { makeForm(FTransmitCAN); }},
     {u"TFSet_PDO_Access", [] { makeForm(FSet_PDO_Access); }},
@@ -73,6 +87,10 @@ const TFormCreator kForm_Creators[] = {
     {u"TFTopicTemplate", [] { makeForm(FTopicTemplate); }},
     {u"TFSNMPManagerAccess", [] { makeForm(FSNMPManagerAccess); }},
     {u"TFSNMP_Trap_Access", [] { makeForm(FSNMP_Trap_Access); }},
+    {u"TFProfinetFileName", [] { makeForm(FProfinetFileName); }},
+    {u"TFEtherNEtIP_EDS", [] { makeForm(FEtherNEtIP_EDS); }},
+    {u"TFEtherNetIP_Master_Access", [] { makeForm(FEtherNetIP_Master_Access); }},
+    {u"TFS7_Protocol_Set_Access", [] { makeForm(FS7_Protocol_Set_Access); }},
 };
 
 std::vector<TForm*>& madeForms() {
