@@ -1,8 +1,9 @@
 // Writes the seed inputs of every fuzz target into <folder>/<target>/, with the
 // program's own writers wherever the program writes such a file: the settings file,
 // the three gateway project files, and language files in the format translators
-// use (made of the default texts), the payloads of a drag from the grid. The text
-// targets get typical cell, field and pasted texts.
+// use (made of the default texts), the payloads of a drag from the grid, EDE files
+// (one of the EDE writer's) and EDS connection sections. The text targets get
+// typical cell, field and pasted texts.
 //   fuzz_seeds <folder>
 #include "app/editor_file/editor_table.h"
 #include "app/language/default_texts.h"
@@ -24,6 +25,7 @@
 #include "editors/network/opc_ua_client_file.h"
 #include "editors/network/opc_ua_server_variables.h"
 #include "editors/network/tls_known_cert.h"
+#include "editors/fieldbus/ede_writer.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/xml/xml_document.h"
 #include "gateway/ethercat_slave_file.h"
@@ -511,6 +513,44 @@ void Html_Seeds() {
   int n = 0;
   for (const char* t : texts)
     Seed("html_render_fuzz", QStringLiteral("text%1.bin").arg(++n), QByteArray("\x30\x08\x05", 3) + t);
+// --- EDS connection sections and EDE files (the program's own among them). ---
+
+void Fieldbus_Seeds() {
+  Seed("eds_connections_fuzz", QStringLiteral("one_line.eds"),
+       "[Device]\r\nVendCode = 1;\r\n[Connection Manager]\r\n"
+       "Connection1 = 0x04010002, 0x44640405, , 0, , , 0, , , , , , \"Exclusive Owner\", \"\", "
+       "\"20 04 24 01 2C 96 2C 64\";\r\n");
+  Seed("eds_connections_fuzz", QStringLiteral("lines.eds"),
+       "[Connection Manager]\n  Revision = 1; $ object\n  Connection1 =\n    0x04010002, $ trigger\n"
+       "    0x00003300,\n    ,0,,\n    ,0,,\n    ,,\n    ,,\n    \"In $1, fast\",\n    \"Connection help\",\n"
+       "    \"20 04 25 00 96 00\"\n    \"2C 96 24 02 2C 64\";\n"
+       "  Connection2 = 0x02010002, 0x44640305, , 0, , , 0, , , , , , \"B\", \"\", "
+       "\"20 04 26 00 01 00 01 00 2C 70 2C 71\"; Connection3 = x;\n[Assembly]\n");
+
+  Project_Folder = PathJoin(Fuzz_Folder(), QStringLiteral("seed_project"));
+  ForceDirectories(Project_Folder);
+  Set_Files();
+  Project_Name = QStringLiteral("Plant");
+  WriteFileWhole(File_ParGen, "<Par_Gen><BACnet_DEV_IDE>77</BACnet_DEV_IDE></Par_Gen>");
+  WriteFileWhole(File_BACnet_Slave,
+                 "<BACnet_to_Modbus><BACnet_in_Read>"
+                 "<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Mnemonic=\"Room\"/>"
+                 "<row Data_Type=\"Binary Value\" Eng_Unit=\"95\" Mnemonic=\"Run\"/>"
+                 "</BACnet_in_Read><BACnet_in_Write>"
+                 "<row Data_Type=\"Multi State Value\" Eng_Unit=\"95\" Mnemonic=\"Mode\"/>"
+                 "</BACnet_in_Write></BACnet_to_Modbus>");
+  const QString ede = PathJoin(Project_Folder, QStringLiteral("objects.csv"));
+  Create_EDE_File(ede);
+  Seed("ede_import_fuzz", QStringLiteral("ours.csv"), ReadFileWhole(ede));
+  const QString remote = QStringLiteral(
+      "PROJECT_NAME;Remote;;\nVERSION_OF_REFERENCEFILE;1;;\nTIMESTAMP_OF_LAST_CHANGE;x;;\n"
+      "AUTHOR_OF_LAST_CHANGE;y;;\nVERSION_OF_LAYOUT;2;;\n#\n#mandatory;mandatory\n# keyname\n"
+      "k1;5;T\u00e4mp;0;1;Room;20.5;0;100;N;N;;;;62;addr;\n"
+      "k2;5;Valve;1;2;Valve position;0;0;100;y;Y;90;10;;98;;\n"
+      "k3;5;Device;8;5;The device;;;;N;N;;;;;;\nk5;5;Count;23;0;Counter\n");
+  Seed("ede_import_fuzz", QStringLiteral("remote.csv"), EncodeWindows1252(remote));
+  QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+  Seed("ede_import_fuzz", QStringLiteral("remote16.csv"), utf16.encode(remote));
 }
 
 }  // namespace
@@ -533,5 +573,6 @@ int main(int argc, char** argv) {
   Drop_Seeds();
   Paste_Seeds();
   Html_Seeds();
+  Fieldbus_Seeds();
   return 0;
 }

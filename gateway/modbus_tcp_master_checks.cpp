@@ -22,54 +22,13 @@ const TModbusRuleLimits Modbus_Write_Limits{
     {1850, 1851, 1852, 1853, 1854, 1855, 1856, 1857, 1858, 1859, 1860},
 };
 
-namespace {
-
-enum { tIP, tPort, tSlaveID, tType, tAddress, tNPoint, tPollTime, tMaxError, tPosition, tBit, tLastByte };
-
-bool In_Range(const QString& text, int64_t min, int64_t max) {
-  const int64_t v = StrToIntDef(text, -1);
-  return v >= min && v <= max;
-}
-
-bool Is_Bit_Type(const QString& type, const TModbusRuleLimits& limits) {
-  const QString t = UpperCase(Trim(type));
-  for (const char16_t* bitType : limits.BitTypes)
-    if (bitType != nullptr && t == QStringView(bitType)) return true;
-  return false;
-}
-
-}  // namespace
-
 std::optional<TRowCheckFailure> Check_Modbus_Rule(const TModbusRuleCells& cells, const TModbusRuleLimits& limits,
                                                   int32_t nByte) {
-  auto fail = [&](int which, QString appended = {}) {
-    return std::optional<TRowCheckFailure>(TRowCheckFailure{0, limits.Texts[which], std::move(appended)});
-  };
-  if (Check_IP_Address(cells.IP_Address)) return fail(tIP);
-  if (!In_Range(cells.Port, 0, 65535)) return fail(tPort);
-  if (!In_Range(cells.Slave_ID, 1, 247)) return fail(tSlaveID);
-  if (cells.Type.isEmpty()) return fail(tType);
-  const bool bits = Is_Bit_Type(cells.Type, limits);
-  if (!In_Range(cells.Address, 0, 65535)) return fail(tAddress);
-  const int32_t maxPoints = bits ? limits.MaxPointsBits : limits.MaxPointsRegisters;
-  if (!In_Range(cells.NPoint, 1, maxPoints)) return fail(tNPoint, IntToStr(maxPoints));
-  if (!In_Range(cells.PollTime, limits.MinPollTime, 100000000)) return fail(tPollTime);
-  if (!In_Range(cells.MaxError, 0, 100000000)) return fail(tMaxError);
-  if (!In_Range(cells.Position, 0, int64_t(nByte) - 1)) return fail(tPosition, IntToStr(int64_t(nByte) - 1));
-
-  // The rule's last byte in the data array must lie inside it.
-  const int64_t position = StrToIntDef(cells.Position, -1);
-  const int64_t points = StrToIntDef(cells.NPoint, -1);
-  int64_t lastByte = 0;
-  if (bits) {
-    if (cells.Bit.isEmpty()) return fail(tBit);
-    const int64_t startBit = StrToIntDef(cells.Bit, 0);
-    lastByte = position + (points + startBit - 1) / 8;
-  } else {
-    lastByte = position + 2 * points - 1;
-  }
-  if (lastByte >= nByte) return fail(tLastByte);
-  return std::nullopt;
+  auto fail = [&](int which) { return std::optional<TRowCheckFailure>(TRowCheckFailure{0, limits.Texts[which]}); };
+  if (Check_IP_Address(cells.IP_Address)) return fail(kMBT_IP);
+  const int64_t port = StrToIntDef(cells.Port, -1);
+  if (port < 0 || port > 65535) return fail(kMBT_Port);
+  return Check_Modbus_Request(cells, limits, nByte);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/editor_file/row_check_failure.h"
+#include "app/routines/modbus_requests.h"
 
 #include <optional>
 
@@ -21,34 +22,6 @@ inline constexpr int kText_MB_Not_Saved = 1906;
 // True when the text is NOT a valid dotted address of four parts 0 to 255.
 bool Check_IP_Address(const QString& text);
 
-// The cells one rule's checks look at.
-struct TModbusRuleCells {
-  QString IP_Address;
-  QString Port;
-  QString Slave_ID;
-  QString Type;
-  QString Address;
-  QString NPoint;
-  QString PollTime;
-  QString MaxError;
-  QString Position;
-  QString Bit;
-};
-
-// What differs between the Read and the Write table: which types move bits, the
-// limits, where the last three checked columns are, and the texts in check order.
-struct TModbusRuleLimits {
-  const char16_t* BitTypes[2];  // upper case; a null entry ends the list
-  int32_t MaxPointsBits;
-  int32_t MaxPointsRegisters;
-  int32_t MinPollTime;
-  int MaxErrorCol;
-  int PositionCol;
-  int BitCol;
-  // IP address, port, slave id, type, address, NPoint, poll time, max error,
-  // position, start bit, last byte.
-  int Texts[11];
-};
 extern const TModbusRuleLimits Modbus_Read_Limits;
 extern const TModbusRuleLimits Modbus_Write_Limits;
 

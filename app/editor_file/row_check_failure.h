@@ -9,7 +9,7 @@
 
 struct TRowCheckFailure {
   int Row = 0;
-  int TextIndex = 0;
+  int TextIndex = 0;  // 0: the check fails without a message
   QString Appended;  // e.g. the upper limit after "... must be between 1 and "
   bool RowPrefix = true;  // false: no "Error row " and no row number before the reason
 

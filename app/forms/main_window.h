@@ -38,6 +38,11 @@ public:
   // The SNMP MIB step: the save dialog, the overwrite question, then the module
   // made of the project's SNMP_Trap.xml.
   void Create_MIB_File();
+  // The BACnet EDE step: the save dialog (".csv" added unless the name ends so),
+  // the overwrite question (Yes, No, Cancel), then the EDE file.
+  void BACnet_EDE_File();
+  // The PROFINET step: the GSDML file name dialog, then the GSDML file.
+  void PROFINET_XML();
   // The BACnet type of the project's ParGen.xml (its element BACnet_Type as a
   // number); 0 when the file is missing, broken or holds no number.
   int Get_Type_BACnet();

@@ -15,11 +15,14 @@
 #include "app/state/comon.h"
 #include "editors/can/eds_writer.h"
 #include "editors/network/mib_writer.h"
+#include "editors/fieldbus/ede_writer.h"
+#include "editors/fieldbus/profinet_file_name_form.h"
 #include "gateway/bank2_device_image.h"
 #include "gateway/boot_form.h"
 #include "gateway/esi_writer.h"
 #include "platform/os/files.h"
 #include "platform/rtl/numbers.h"
+#include "platform/rtl/strings.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialogs.h"
@@ -54,11 +57,8 @@ void TFFabricoreFirmWare::Btn_Click(TObject* Sender) {
       case saUpdate_Device: Update_Device(); break;
       case saBuild_EDS_File: Build_EDS_File(); break;
       case saCreate_MIB_File: Create_MIB_File(); break;
-      // The writers of the other models' files (EDE, GSDML) are not built into this
-      // program yet; their buttons are hidden in this model.
-      case saBACnet_EDE_File:
-      case saPROFINET_XML:
-        break;
+      case saBACnet_EDE_File: BACnet_EDE_File(); break;
+      case saPROFINET_XML: PROFINET_XML(); break;
     }
   } catch (const Exception& e) {
     Application->HandleException(e.Message);
@@ -139,6 +139,25 @@ void TFFabricoreFirmWare::Create_MIB_File() {
     return;
   }
   for (const QString& note : notes) MessageDlg(note, mtWarning, {mbOK});
+}
+
+void TFFabricoreFirmWare::BACnet_EDE_File() {
+  SD1->InitialDir = Project_Folder;
+  SD1->FileName.clear();
+  if (!SD1->Execute()) return;
+  QString name = SD1->FileName;
+  if (UpperCase(name.right(4)) != u".CSV") name += QStringLiteral(".csv");
+  if (FileExists(name) &&
+      MessageDlg(Lang_Text(kText_File_Exists), mtConfirmation, {mbYes, mbNo, mbCancel}) != mrYes)
+    return;
+  // A fault (a project file that cannot be read, a text that would break its line)
+  // reaches the step's error box and writes nothing.
+  Create_EDE_File(name);
+}
+
+void TFFabricoreFirmWare::PROFINET_XML() {
+  if (!FProfinetFileName || FProfinetFileName->ShowModal() != mrOk) return;
+  Create_GSDML_File(FProfinetFileName->Name_File_XML);
 }
 
 int TFFabricoreFirmWare::Get_Type_BACnet() {

@@ -23,6 +23,15 @@
 #include "editors/network/opc_ua_scan_form.h"
 #include "editors/network/opc_ua_server_form.h"
 #include "editors/network/tls_known_cert_form.h"
+#include "editors/fieldbus/bacnet_client_form.h"
+#include "editors/fieldbus/bacnet_server_form.h"
+#include "editors/fieldbus/bacnet_unit_form.h"
+#include "editors/fieldbus/ede_import_form.h"
+#include "editors/fieldbus/eds_dialog.h"
+#include "editors/fieldbus/ethernetip_form.h"
+#include "editors/fieldbus/modbus_rtu_form.h"
+#include "editors/fieldbus/profinet_file_name_form.h"
+#include "editors/fieldbus/s7_form.h"
 #include "gateway/boot_form.h"
 #include "gateway/ethercat_slave_form.h"
 #include "gateway/modbus_tcp_master_form.h"
@@ -59,7 +68,12 @@ const TFormCreator kForm_Creators[] = {
     {u"TFParGen", [] { makeForm(FParGen); }},
     {u"TFEtherCATSlave", [] { makeForm(FEtherCATSlave); }},
     {u"TFBoot", [] { makeForm(FBoot); }},
+    {u"TFSetAccess", [] { makeForm(FSetAccess); }},
     {u"TFModbus_TCP_Master_Set_Access", [] { makeForm(FModbus_TCP_Master_Set_Access); }},
+    {u"TFBACnetAccess", [] { makeForm(FBACnetAccess); }},
+    {u"TFImportEDEFile", [] { makeForm(FImportEDEFile); }},
+    {u"TFBACnet_Eng_Unit", [] { makeForm(FBACnet_Eng_Unit); }},
+    {u"TFBACnetSlaveSetAccess", [] { makeForm(FBACnetSlaveSetAccess); }},
     {u"TFReceiveCAN", [] { makeForm(FReceiveCAN); }},
     {u"TFTransmitCAN", [] { makeForm(FTransmitCAN); }},
     {u"TFSet_PDO_Access", [] { makeForm(FSet_PDO_Access); }},
@@ -83,6 +97,10 @@ const TFormCreator kForm_Creators[] = {
     {u"TFOPC_UA_Client_Access", [] { makeForm(FOPC_UA_Client_Access); }},
     {u"TFOPC_UA_Scan_Server", [] { makeForm(FOPC_UA_Scan_Server); }},
     {u"TFOPC_UA_Server_Access", [] { makeForm(FOPC_UA_Server_Access); }},
+    {u"TFProfinetFileName", [] { makeForm(FProfinetFileName); }},
+    {u"TFEtherNEtIP_EDS", [] { makeForm(FEtherNEtIP_EDS); }},
+    {u"TFEtherNetIP_Master_Access", [] { makeForm(FEtherNetIP_Master_Access); }},
+    {u"TFS7_Protocol_Set_Access", [] { makeForm(FS7_Protocol_Set_Access); }},
 };
 
 std::vector<TForm*>& madeForms() {

@@ -805,10 +805,10 @@ const char16_t* const kTexts[] = {
     u"SwapWord",
     u"Enable or Disable the Swap Word of Data",
     u"Enable or Disable the Swap Word of Data",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Slave ID, so the rules below it will not be saved. Save anyway?",  // 1794: Modbus RTU editor, %1 page, %2 row
+    u"%1 holds more rules than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 1795: Modbus RTU editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 1796: Modbus RTU editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the rules that were not loaded are lost. Save anyway?",  // 1797: Modbus RTU editor, %1 file, %2 reason
     u" ",
     u" ",
     // 1800: Modbus TCP master rules
@@ -1107,11 +1107,11 @@ const char16_t* const kTexts[] = {
     u"Enable",
     u"Channels",
     u"Channels",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no key, so the rules below it will not be saved. Save anyway?",  // 2094: BACnet client editor, %1 page, %2 row
+    u"%1 holds more rules than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 2095: BACnet client editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2096: BACnet client editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the rules that were not loaded are lost. Save anyway?",  // 2097: BACnet client editor, %1 file, %2 reason
+    u"Not every object found a free row: %1 read and %2 write object(s) were not imported.",  // 2098: BACnet client editor, EDE import, %1 read, %2 write objects left out
     u" ",
     // 2100: EDE import dialog
     u"Import BACnet EDE File",
@@ -1276,13 +1276,13 @@ const char16_t* const kTexts[] = {
     u"!! [BACnet in Write] Too many bytes to save starting from the Position indicate",
     u"Error!! Too many Requests. Max requests ",
     u"Are you sure to delete the Row number ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no Data Type, so the objects below it will not be saved. Save anyway?",  // 2261: BACnet server editor, %1 page, %2 row
+    u"%1 holds more objects than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 2262: BACnet server editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 2263: BACnet server editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the objects that were not loaded are lost. Save anyway?",  // 2264: BACnet server editor, %1 file, %2 reason
+    u"Error! The EDE file was not written: the %3 of row %2 of \"%1\" holds a \";\" or a line break, which would break its line.",  // 2265: EDE writer, %1 table, %2 row, %3 attribute
+    u"Error! The EDE file was not written: the device instance (\"%1\" of ParGen.xml) holds a \";\" or a line break, which would break every line.",  // 2266: EDE writer, %1 element
+    u"Error! The EDE file was not written: the project name holds a \";\" or a line break, which would break its line.",  // 2267: EDE writer
     u" ",
     u" ",
     u" ",

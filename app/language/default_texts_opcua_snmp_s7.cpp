@@ -924,7 +924,7 @@ const char16_t* const kTexts[] = {
     u"OK",
     u"Cancel",
     u"File already exists! Do you want to overwrite the file?",
-    u" ",
+    u"Error! The user part of the file name must not hold \"/\", \"\\\" or \"..\".",  // 4809: GSDML file name dialog
     u" ",
     u" ",
     u" ",
@@ -1077,10 +1077,10 @@ const char16_t* const kTexts[] = {
     u"!! Dimension Header O > T must be between 0 and 7. Default Value 4",
     u"Import EDS",
     u"Import a slave EtherNet/IP from EDS File",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no IP Address, so the slaves below it will not be saved. Save anyway?",  // 4961: EtherNet/IP editor, %1 form, %2 row
+    u"%1 holds more slaves than the table can show: %2 row(s) were not loaded and will not be saved.",  // 4962: EtherNet/IP editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 4963: EtherNet/IP editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the table shows, and the slaves that were not loaded are lost. Save anyway?",  // 4964: EtherNet/IP editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",
@@ -1343,10 +1343,10 @@ const char16_t* const kTexts[] = {
     u"!! [S7comm Read] Slot must be between 0 and 31",
     u"!! [S7comm Write] Rack must be between 0 and 3",
     u"!! [S7comm Write] Slot must be between 0 and 31",
-    u" ",
-    u" ",
-    u" ",
-    u" ",
+    u"%1: row %2 has no PLC Address, so the requests below it will not be saved. Save anyway?",  // 5225: S7 editor, %1 page, %2 row
+    u"%1 holds more requests than the tables can show: %2 row(s) were not loaded and will not be saved.",  // 5226: S7 editor, %1 file, %2 rows
+    u"Error! The file could not be saved.",  // 5227: S7 editor
+    u"%1 was not read completely (%2). Saving now replaces it with what the tables show, and the requests that were not loaded are lost. Save anyway?",  // 5228: S7 editor, %1 file, %2 reason
     u" ",
     u" ",
     u" ",

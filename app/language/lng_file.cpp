@@ -4,25 +4,13 @@
 #include "platform/rtl/numbers.h"
 #include "platform/rtl/strings.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 constexpr char16_t kPilcrow = u'\u00B6';  // marks the ends of a text that keeps its blanks
 
-QString DecodeWith(QStringConverter::Encoding encoding, const QByteArray& bytes) {
-  QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-  return decoder.decode(bytes);
-}
-
 }  // namespace
 
-QString Decode_Language_File(const QByteArray& bytes) {
-  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeWith(QStringConverter::Utf8, bytes.mid(3));
-  if (bytes.startsWith("\xFF\xFE")) return DecodeWith(QStringConverter::Utf16LE, bytes.mid(2));
-  if (bytes.startsWith("\xFE\xFF")) return DecodeWith(QStringConverter::Utf16BE, bytes.mid(2));
-  return DecodeWindows1252(bytes);
-}
+QString Decode_Language_File(const QByteArray& bytes) { return DecodeTextFile(bytes); }
 
 bool TLanguage_Lines::Next(QString& line) {
   const qsizetype n = text_.size();

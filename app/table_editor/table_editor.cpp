@@ -275,7 +275,8 @@ std::optional<TRowCheckFailure> TTableEditor::Check_Tables() {
 bool TTableEditor::Controllo_dati() {
   const std::optional<TRowCheckFailure> failure = Check_Tables();
   if (!failure) return true;
-  MessageDlg(Row_Check_Message(*failure, Row_Prefix_Text()), mtError, {mbOK});
+  // A failure without a reason text fails without a box.
+  if (failure->TextIndex != 0) MessageDlg(Row_Check_Message(*failure, Row_Prefix_Text()), mtError, {mbOK});
   return false;
 }
 

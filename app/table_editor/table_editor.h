@@ -89,8 +89,9 @@ public:
   void FormCreate(TObject* Sender);
   virtual void Set_Lang();
   void FormShow(TObject* Sender);
-  // The checks of OK; the first failure is shown in an error box. A member whose
-  // messages are not "Error row " + number + reason shows its own.
+  // The checks of OK; the first failure is shown in an error box (a failure with
+  // reason text 0 is shown by none). A member whose messages are not
+  // "Error row " + number + reason shows its own.
   virtual bool Controllo_dati();
 
   virtual void Btn_OKClick(TObject* Sender);
@@ -134,6 +135,9 @@ protected:
   // The error box of a load that stopped.
   QString Load_Box;
   void Place_Areas();
+  // The form's own copy of one table's description: a member whose key column
+  // follows a project setting read at each showing sets it here (before the reset).
+  TEditorTableSpec& Table_Spec(int table) { return spec_.Tables[table]; }
 
 private:
   void Make_Title_And_Buttons();
@@ -145,5 +149,5 @@ private:
   bool Confirm_Failed_Load();
   bool Confirm_Lost_Rows();
 
-  const TTableEditorSpec& spec_;
+  TTableEditorSpec spec_;  // a copy: Table_Spec may change it per showing
 };

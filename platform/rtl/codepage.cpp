@@ -1,5 +1,6 @@
 #include "platform/rtl/codepage.h"
 
+#include <QStringDecoder>
 #include <cstdint>
 
 namespace {
@@ -25,7 +26,19 @@ int ByteOfChar(char16_t c) {
   return -1;
 }
 
+QString DecodeWith(QStringConverter::Encoding encoding, const QByteArray& bytes) {
+  QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+  return decoder.decode(bytes);
+}
+
 }  // namespace
+
+QString DecodeTextFile(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeWith(QStringConverter::Utf8, bytes.mid(3));
+  if (bytes.startsWith("\xFF\xFE")) return DecodeWith(QStringConverter::Utf16LE, bytes.mid(2));
+  if (bytes.startsWith("\xFE\xFF")) return DecodeWith(QStringConverter::Utf16BE, bytes.mid(2));
+  return DecodeWindows1252(bytes);
+}
 
 QString DecodeWindows1252(const QByteArray& bytes) {
   QString text(bytes.size(), Qt::Uninitialized);

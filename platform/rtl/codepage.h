@@ -11,6 +11,10 @@
 // Windows does.
 QString DecodeWindows1252(const QByteArray& bytes);
 
+// The text of a file that comes from outside: UTF-8, UTF-16 LE or UTF-16 BE by its
+// byte-order mark (which is dropped); without a mark the ANSI code page, 1252.
+QString DecodeTextFile(const QByteArray& bytes);
+
 // Characters with no byte in 1252 become '?' (one per character, a surrogate
 // pair counts as one); *lossless tells whether that happened.
 QByteArray EncodeWindows1252(const QString& text, bool* lossless = nullptr);

@@ -25,6 +25,11 @@ QScreen* NearestScreen(TPoint p) {
 }
 }  // namespace
 
+int TScreenMetrics::PrimaryScreenWidth() const {
+  QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->geometry().width() : 0;
+}
+
 int TScreenMetrics::PrimaryScreenHeight() const {
   QScreen* s = QGuiApplication::primaryScreen();
   return s ? s->geometry().height() : 0;

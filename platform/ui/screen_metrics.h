@@ -1,7 +1,8 @@
-// The screen as window placement sees it: the primary screen's height (stands
-// for the system metric SM_CYSCREEN) and the work area of the monitor nearest
-// to a point (the monitor's rectangle less task bars and docks). Placement code
-// asks the current metrics, so tests can install a fake screen.
+// The screen as window placement sees it: the primary screen's width and height
+// (stand for the system metrics SM_CXSCREEN and SM_CYSCREEN) and the work area of
+// the monitor nearest to a point (the monitor's rectangle less task bars and
+// docks). Placement code asks the current metrics, so tests can install a fake
+// screen.
 #pragma once
 
 #include "platform/ui/graphics.h"
@@ -9,6 +10,7 @@
 class TScreenMetrics {
 public:
   virtual ~TScreenMetrics() = default;
+  virtual int PrimaryScreenWidth() const;
   virtual int PrimaryScreenHeight() const;
   virtual TRect WorkAreaNear(TPoint p) const;
 };

@@ -1,15 +1,19 @@
 // The project steps with a project: editor forms shown by name, the device images
-// of Update Device, the ESI file with its overwrite question, and forms not built
-// into the program yet.
+// of Update Device, the ESI file with its overwrite question, the other models'
+// EDS, EDE and GSDML files, and forms not built into the program yet.
 #include "app/forms/form_registry.h"
+#include "app/language/language.h"
 #include "app/shell/projects.h"
 #include "app/state/comon.h"
 #include "controls/button/fade_button.h"
+#include "editors/fieldbus/ede_writer.h"
+#include "editors/fieldbus/profinet_file_name_form.h"
 #include "gateway/bank2_device_image.h"
 #include "gateway/boot_form.h"
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/edit.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace {
@@ -146,6 +150,58 @@ TEST_F(ProjectSteps, TheEdsStepWritesTheSheetWithoutAnOverwriteQuestionOrRefuses
                    mrOk, mtError);
   ClickButton(Main()->Step_Button("Btn_CANopen_EDS"));
   EXPECT_EQ(ReadFileWhole(eds), QByteArray("old"));
+}
+
+TEST_F(ProjectSteps, TheEdeStepAddsItsExtensionAndAsksBeforeReplacingAFile) {
+  StartWithProject();
+  WriteFileWhole(File_BACnet_Slave, "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Analog Input\" "
+                                    "Eng_Unit=\"62\" Mnemonic=\"Temp\"/></BACnet_in_Read></BACnet_to_Modbus>");
+  const QString csv = Path("PROJECTS/Plant/objects.csv");
+  ui.ExpectFileDialog(true, Path("PROJECTS/Plant/objects"), [&](const TFileDialogRequest& r) {
+    EXPECT_EQ(r.InitialDir, Project_Folder);
+    EXPECT_EQ(r.Filter, "CSV (MS-DOS) (*.csv)|*.csv");
+  });
+  ClickButton(Main()->Step_Button("Btn_BACnet_EDE_File"));
+  EXPECT_TRUE(ReadFileWhole(csv).startsWith("PROJECT_NAME; Zerfal--Plant;;;;;;\r\n"));
+  EXPECT_TRUE(ReadFileWhole(csv).endsWith("\r\n_Temp_0;;Temp;0;0;Temp;62;\r\n"));
+  // An existing file: only Yes replaces it; a name ending in ".CSV" keeps its case.
+  const QString upper = Path("PROJECTS/Plant/OLD.CSV");
+  for (int answer : {int(mrNo), int(mrCancel), int(mrYes)}) {
+    WriteFileWhole(upper, "old");
+    ui.ExpectFileDialog(true, upper);
+    ui.ExpectMessage(Lang_Text(1105), answer, mtConfirmation, TMsgDlgButtons{mbYes, mbNo, mbCancel});
+    ClickButton(Main()->Step_Button("Btn_BACnet_EDE_File"));
+    EXPECT_EQ(ReadFileWhole(upper) == QByteArray("old"), answer != mrYes) << answer;
+  }
+  // A Mnemonic that would break its line: the step's error box, nothing written.
+  WriteFileWhole(File_BACnet_Slave, "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Analog Input\" "
+                                    "Eng_Unit=\"62\" Mnemonic=\"a;b\"/></BACnet_in_Read></BACnet_to_Modbus>");
+  QFile::remove(csv);
+  ui.ExpectFileDialog(true, csv);
+  ui.ExpectMessage(Lang_Text(kText_EDE_Row_Refused).arg("BACnet_in_Read").arg(1).arg("Mnemonic"), mrOk, mtError);
+  ClickButton(Main()->Step_Button("Btn_BACnet_EDE_File"));
+  EXPECT_FALSE(FileExists(csv));
+  // Cancelled: nothing.
+  ui.ExpectFileDialog(true, QString());
+  ClickButton(Main()->Step_Button("Btn_BACnet_EDE_File"));
+}
+
+TEST_F(ProjectSteps, TheProfinetStepNamesTheFileThenSavesIt) {
+  StartWithProject();
+  ui.ExpectModal("TFProfinetFileName", [](TForm* f) {
+    auto* dialog = static_cast<TFProfinetFileName*>(f);
+    dialog->E_XML_User->SetText("Line2");
+    dialog->Btn_OK->Click();
+  });
+  QString proposed;
+  ui.ExpectFileDialog(true, Path("PROJECTS/Plant/whatever.xml"),
+                      [&](const TFileDialogRequest& r) { proposed = r.FileName; });
+  ClickButton(Main()->Step_Button("Btn_PROFINET_XML"));
+  EXPECT_TRUE(proposed.startsWith("GSDML-V2.25-Zerfal-_Line2-")) << proposed.toStdString();
+  EXPECT_TRUE(ReadFileWhole(Path("PROJECTS/Plant/" + proposed)).contains("DNS_CompatibleName=\"SERIAL\""));
+  // Cancel in the name dialog: no save dialog.
+  ui.ExpectModal("TFProfinetFileName", [](TForm* f) { f->SetModalResult(mrCancel); });
+  ClickButton(Main()->Step_Button("Btn_PROFINET_XML"));
 }
 
 TEST_F(ProjectSteps, TheBACnetTypeIsReadFromParGen) {

@@ -392,3 +392,47 @@ TEST_F(TableEditorBase, RowsBeyondTheGridsAreReportedOnceAndNotLoaded) {
     F().Btn_Cancel->Click();
   });
 }
+
+namespace {
+
+// A member whose check may fail without a message and whose first table's key
+// column is set at each showing.
+class TFKeyed : public TTableEditor {
+public:
+  explicit TFKeyed(TComponent* AOwner) : TTableEditor(AOwner, kToy) {}
+  bool Silent = false;
+  int Key = 2;
+
+protected:
+  void Prepare_Show() override {
+    TTableEditor::Prepare_Show();
+    Table_Spec(0).KeyColumn = Key;
+  }
+  std::optional<TRowCheckFailure> Check_Tables() override {
+    if (Silent) return Row_Fault(0);
+    return TTableEditor::Check_Tables();
+  }
+};
+
+}  // namespace
+
+TEST_F(TableEditorBase, AFailureWithoutTextShowsNoBoxAndAKeySetAtShowingDecidesTheRowsSaved) {
+  std::unique_ptr<TFKeyed> form(Create<TFKeyed>(nullptr));
+  ScriptedUi ui;
+  form->Silent = true;
+  ui.ExpectModal("TFKeyed", [&](TForm*) {
+    form->Btn_OK->Click();
+    EXPECT_EQ(form->ModalResult(), mrNone);
+    form->Btn_Cancel->Click();
+  });
+  EXPECT_EQ(form->ShowModal(), mrCancel);
+  EXPECT_FALSE(FileExists(Toy_Path));
+  // Keyed on Count, which every new row holds: all six rows are checked and saved.
+  form->Silent = false;
+  form->Key = 3;
+  ui.ExpectModal("TFKeyed", [&](TForm*) { form->Btn_OK->Click(); });
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(File().count("<row "), 6);
+  EXPECT_EQ(form->Spec().Tables[0].KeyColumn, 3);
+  EXPECT_EQ(kToy.Tables[0].KeyColumn, 2);  // the description itself is unchanged
+}
