@@ -43,8 +43,9 @@ QString CsvField(const QString& Text, const TCsvDialect& d) {
     if (d.JavaCSV) return QStringLiteral("^");
     return d.QuoteEmptyCells ? QStringLiteral("\"\"") : QString();
   }
+  // Leading blanks of an unquoted field are dropped on reading: such a text is quoted too.
   const bool quote = d.AlwaysQuotes || lineBreak || t.contains(d.Delimiter) || t.contains(u'"') ||
-                     (d.JavaCSV && t == QLatin1String("^"));
+                     t.startsWith(u' ') || (d.JavaCSV && t == QLatin1String("^"));
   return quote ? u'"' + t + u'"' : t;
 }
 

@@ -1,9 +1,10 @@
 // Delimiter-separated text as the grid writes and reads it. Two dialects: the
 // usual one, where a line break inside a field becomes character 11 (vertical
 // tab), and the JavaCSV one, where it becomes "~" and an empty field is written
-// "^". In both, a field holding the delimiter, a double quote or a line break is
-// enclosed in double quotes with its inner quotes doubled, so that every record
-// stays on one line and reads back as it was written.
+// "^". In both, a field holding the delimiter, a double quote or a line break (or
+// starting with a blank, which reading would drop) is enclosed in double quotes
+// with its inner quotes doubled, so that every record stays on one line and reads
+// back as it was written.
 #pragma once
 
 #include <QChar>
