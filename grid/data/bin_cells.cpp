@@ -24,6 +24,7 @@
 #include "platform/os/files.h"
 #include "platform/rtl/component_stream.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/image_data.h"
 #include "platform/ui/shapes.h"
 
 static_assert(kAlignmentNames.size() == taCenter + 1);
@@ -164,8 +165,8 @@ void TExStringGrid::SaveRectToBinStream(TRect Rect, QIODevice& Stream) {
                 cell.Bitmap = imageFile(b->Image(), "BMP");
               break;
             case ctIcon:
-              if (auto* b = dynamic_cast<TBitmap*>(g->CellIcon); b && !b->Empty())
-                cell.Icon = imageFile(b->Image(), "ICO");
+              if (auto* icon = dynamic_cast<TIcon*>(g->CellIcon); icon && !icon->Empty())
+                cell.Icon = imageFile(icon->Data().Image(), "ICO");
               break;
             case ctRadio:
               if (const TStringList* items = g->Strings())
@@ -350,10 +351,13 @@ void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream) {
           g->CellBitmap = newBitmap(p.Image);
           g->CellCreated = true;
           break;
-        case ctIcon:
-          g->CellIcon = newBitmap(p.Image);
+        case ctIcon: {
+          auto* icon = new TIcon();
+          if (!p.Image.isNull()) icon->Data().SetImage(p.Image);
+          g->CellIcon = icon;
           g->CellCreated = true;
           break;
+        }
         case ctRadio: {
           auto* items = new TCellStrings();
           for (const QString& item : c.Strings) items->Add(item);
@@ -364,7 +368,9 @@ void TExStringGrid::LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream) {
         case ctImages: {
           auto* list = new TIntList(rc, tr);
           list->SetStrValue(c.Strings.join(u','));
+          list->OnChange = [this](TObject*, int col, int row) { MultiImageChanged(col, row); };
           g->CellBitmap = list;
+          g->CellCreated = true;
           break;
         }
         case ctPicture: {

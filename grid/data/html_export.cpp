@@ -16,6 +16,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strings.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -79,6 +80,12 @@ QString TExStringGrid::SaveToHTMLString(const QString& Dir) {
     return QStringLiteral("<img src= ") + kQ + QStringLiteral("file://") + file + kQ + u'>';
   };
   // The content of a cell by its graphic.
+  TCustomImageList* images = GetGridImages();
+  auto listImage = [&](int index) {
+    TBitmap b;
+    images->GetBitmap(index, &b);
+    return saveCellImage(b.Image());
+  };
   auto cellContent = [&](int rc, int r, const QString& text) {
     if (!hs.ExportImages) return text;
     TCellGraphic* g = GetCellGraphic(rc, r);
@@ -87,8 +94,25 @@ QString TExStringGrid::SaveToHTMLString(const QString& Dir) {
       case ctBitmap:
         if (auto* b = dynamic_cast<TBitmap*>(g->CellBitmap); b && !b->Empty()) return text + saveCellImage(b->Image());
         return text;
+      case ctImageList:
+        if (images && g->CellIndex >= 0 && g->CellIndex < images->Count()) return listImage(g->CellIndex) + text;
+        return text;
+      case ctDataImage: {
+        // The text is the index of the picture and is not shown.
+        bool ok = false;
+        const int index = GetCellEx(rc, r).toInt(&ok);
+        if (images && ok && index >= 0 && index < images->Count()) return listImage(index);
+        return QString();
+      }
       case ctNode: return u'+' + text;
-      case ctDataImage: return QString();  // an index into an image list the grid does not have
+      case ctImages: {
+        auto* list = dynamic_cast<TIntList*>(g->CellBitmap);
+        if (!images || !list) return text;
+        QString out;
+        for (int i = 0; i < list->Count(); ++i)
+          if ((*list)[i] >= 0 && (*list)[i] < images->Count()) out += listImage((*list)[i]);
+        return out + text;
+      }
       case ctPicture:
       case ctInterface:
         if (auto* p = dynamic_cast<TPicture*>(g->CellBitmap); p && !p->Bitmap()->Empty())

@@ -16,6 +16,7 @@
 #include "platform/rtl/component_stream.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_data.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -152,6 +153,13 @@ TEST(BinCells, RoundTripKeepsMergesLooksAndGraphics) {
   filePic->SetFilename(file);
   fp->CellBitmap = filePic;
   g.AddRotated(1, 4, 90, "turned");
+  TIcon* icon = g.CreateIcon(1, 5, haRight, vaBottom);
+  QImage dot(3, 3, QImage::Format_ARGB32);
+  dot.fill(QColor(0, 0, 255, 255));
+  icon->Data().SetImage(dot);
+  g.AddMultiImage(2, 5, 0, haLeft, vaTop);
+  g.GetCellImages(2, 5)->Add(3);
+  g.GetCellImages(2, 5)->Add(1);
 
   const QByteArray bytes = Saved(g, Rect(0, 0, 5, 5));
   TExStringGrid h(nullptr);
@@ -202,6 +210,12 @@ TEST(BinCells, RoundTripKeepsMergesLooksAndGraphics) {
   EXPECT_TRUE(h.IsRotated(1, 4, angle));
   EXPECT_EQ(angle, 90);
   EXPECT_EQ(h.GetCellEx(1, 4), "turned");
+  auto* loadedIcon = dynamic_cast<TIcon*>(h.GetCellGraphic(1, 5)->CellIcon);
+  ASSERT_NE(loadedIcon, nullptr);
+  EXPECT_EQ(loadedIcon->Width(), 3);
+  EXPECT_EQ(loadedIcon->Data().Image().pixelColor(1, 1), QColor(Qt::blue));
+  ASSERT_NE(h.GetCellImages(2, 5), nullptr);
+  EXPECT_EQ(h.GetCellImages(2, 5)->StrValue(), "3,1");
 
   // Written again, the loaded grid gives the same bytes (apart from its own ID).
   QByteArray again = Saved(h, Rect(0, 0, 5, 5));
