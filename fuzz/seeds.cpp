@@ -32,6 +32,12 @@
 #include "gateway/modbus_tcp_master_file.h"
 #include "gateway/par_gen_file.h"
 #include "grid/base/drag_drop_objects.h"
+#include "grid/data/cell_stream.h"
+#include "grid/data/csv_format.h"
+#include "grid/data/office_files.h"
+#include "grid/data/text_cells_format.h"
+#include "grid/data/text_file.h"
+#include "grid/data/xml_cells.h"
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
@@ -551,6 +557,74 @@ void Fieldbus_Seeds() {
   Seed("ede_import_fuzz", QStringLiteral("remote.csv"), EncodeWindows1252(remote));
   QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
   Seed("ede_import_fuzz", QStringLiteral("remote16.csv"), utf16.encode(remote));
+// --- The grid's own files, as its writers make them. ---
+
+void Grid_File_Seeds() {
+  // The first byte picks the reader: 0 cell stream, 1 text cell file, 2 text
+  // cell stream, 3 CSV, 4 XML, 5 settings; the higher bits its options.
+  QByteArray stream;
+  TCellStreamWriter w(stream);
+  w.WriteHeader({3, 2, "64,64,64", "24,24", true, 12345});
+  TStreamedCell cell;
+  cell.Text = QStringLiteral("caf\u00e9 \u4e2d");
+  w.WriteCell(cell);
+  cell.Col = 1;
+  cell.Text = "merged";
+  cell.HasProp = true;
+  cell.Props.CellSpanX = 1;
+  cell.Props.FontName = "Arial";
+  cell.Props.FontStyle = 3;
+  cell.HasGraphic = true;
+  cell.Graphic.CellType = 9;  // a radio group
+  cell.Graphic.CellValue = 2.5;
+  cell.Strings = QStringList({"one", "two"});
+  w.WriteCell(cell);
+  cell.Col = 2;
+  cell.Graphic.CellType = 11;  // image indexes
+  cell.Strings = QStringList({"1", "3"});
+  w.WriteCell(cell);
+  Seed("grid_files_fuzz", QStringLiteral("stream.bin"), QByteArray(1, '\0') + stream);
+  Seed("grid_files_fuzz", QStringLiteral("textfile.bin"),
+       QByteArray(1, '\1') + EncodeTextLines({"3,2", "cw 0,64", "cw 1,80", "0,0,x", "1,1,a\x09\x08" "b"}, teAnsi));
+  Seed("grid_files_fuzz", QStringLiteral("textstream.bin"),
+       QByteArray(1, '\2') + EncodeTextCellStream({"2,2", "cw 0,64", "0,0,a", "1,1,b"}) + QByteArray("x\0\r\0\n\0", 6));
+  TCsvDialect csv;
+  const QStringList fields = {"plain", "a,b", "say \"hi\"", "two\r\nlines", ""};
+  QStringList lines;
+  for (int row = 0; row < 3; ++row) {
+    QStringList written;
+    for (const QString& f : fields) written.append(CsvField(f, csv));
+    lines.append(written.join(u','));
+  }
+  Seed("grid_files_fuzz", QStringLiteral("csv.bin"), QByteArray(1, '\3') + EncodeTextLines(lines, teUtf8Bom));
+  csv.JavaCSV = true;
+  csv.Delimiter = u';';
+  lines.clear();
+  for (const QString& f : fields) lines.append(CsvField(f, csv) + u';' + CsvField(f, csv));
+  Seed("grid_files_fuzz", QStringLiteral("java.bin"), QByteArray(1, '\x0B') + EncodeTextLines(lines, teAnsi));
+  const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<list>\r\n<row id=\"1\">\r\n"
+                                     "<FIELD0>") + XmlEscape("a & b <c>") + QStringLiteral("</FIELD0>\r\n<FIELD1>$amp;</FIELD1>\r\n"
+                                     "<n><m x=\"2\">t</m></n>\r\n</row>\r\n</list>\r\n");
+  Seed("grid_files_fuzz", QStringLiteral("xml.bin"), QByteArray(1, '\x0C') + EncodeXmlDocument(xml, "ISO-8859-1"));
+  Seed("grid_files_fuzz", QStringLiteral("states.bin"),
+       QByteArray("\x05" "4#64,80,64,20#1,0,2,3#1,0,1,1\n"
+                  "Color=clWindow\r\nFont.Style=fsBold,fsItalic\r\nFont.Size=10\r\nLook=glXP\r\n"
+                  "[Grid]\r\nCol0=64\r\nPos0=1\r\n[Print]\r\nBorders=5\r\nTitleLines=a\\nb\r\n"));
+}
+
+void Office_Seeds() {
+  TSheetWrite write;
+  write.Rows = {{"Name", "Qty"}, {"apple", "12"}, {"x\ny", "3.5"}};
+  const QByteArray book = WriteXlsxSheet(QByteArray(), write);
+  Seed("office_files_fuzz", QStringLiteral("book.bin"), QByteArray(1, '\0') + book);
+  write.SheetName = "Second";
+  Seed("office_files_fuzz", QStringLiteral("two.bin"), QByteArray(1, '\0') + WriteXlsxSheet(book, write));
+  Seed("office_files_fuzz", QStringLiteral("xls.bin"),
+       QByteArray(1, '\1') + QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0'));
+  TDocTable table;
+  table.Text = "Title";
+  table.Rows = {{"a", "b"}};
+  Seed("office_files_fuzz", QStringLiteral("doc.bin"), QByteArray(1, '\2') + WriteDocxTable(QByteArray(), table, false, {}));
 }
 
 }  // namespace
@@ -574,5 +648,7 @@ int main(int argc, char** argv) {
   Paste_Seeds();
   Html_Seeds();
   Fieldbus_Seeds();
+  Grid_File_Seeds();
+  Office_Seeds();
   return 0;
 }

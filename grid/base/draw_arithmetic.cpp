@@ -4,10 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
+#include "platform/rtl/numbers.h"
 
-// The runtime's Round: halves go to the even neighbour.
-int RoundHalfEven(double v) { return static_cast<int>(std::lrint(v)); }
+namespace {
 
 int Channel(TColor c, int shift) { return (c >> shift) & 0xFF; }
 

@@ -4,13 +4,12 @@
 #include <cmath>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/numbers.h"
 #include "platform/theme/visual_styles.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 
 namespace {
-
-int RoundHalfEven(double v) { return static_cast<int>(std::lrint(v)); }
 
 void Line(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
   c->Pen()->SetColor(color);

@@ -82,3 +82,12 @@ void SetHtmlHighlightColors(TColor Background, TColor TextColor) {
 
 TColor HtmlHighlightBackground() { return highlightBackground; }
 TColor HtmlHighlightTextColor() { return highlightText; }
+
+QString ColorToHtmlHex(TColor Color) {
+  const TColor rgb = ColorToRGB(Color);
+  return QStringLiteral("%1%2%3")
+      .arg(GetRValue(rgb), 2, 16, QLatin1Char('0'))
+      .arg(GetGValue(rgb), 2, 16, QLatin1Char('0'))
+      .arg(GetBValue(rgb), 2, 16, QLatin1Char('0'))
+      .toUpper();
+}

@@ -10,8 +10,6 @@
 #include "platform/ui/image_list.h"
 #include "grid/base/html_render.h"
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
 namespace {
 
 struct TRgb {

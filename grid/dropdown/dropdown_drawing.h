@@ -10,15 +10,13 @@
 #include <QString>
 
 #include "grid/dropdown/header_footer_settings.h"
+#include "platform/rtl/numbers.h"
 #include "platform/ui/graphics.h"
 
 class TCanvas;
 class TBitmap;
 class TCustomImageList;
 
-// Rounds to the nearest integer, halves to the even neighbour (the processor's
-// default rounding, which every computed coordinate and colour here uses).
-int RoundHalfEven(double value);
 
 // Fills R with Steps bands from FromColor towards ToColor; with Horizontal the
 // colour changes from left to right. The last band has the colour of step

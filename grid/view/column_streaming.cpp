@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "grid/base/enum_names.h"
 #include "grid/data/column_size.h"
 #include "grid/view/column_grid.h"
 #include "platform/os/ini_file.h"
@@ -26,10 +27,10 @@ constexpr int kMaxColumnWidth = 32767;
 using W = TComponentWriter;
 using R = TComponentReader;
 
-constexpr std::array kAlignments{"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr auto& kAlignments = kAlignmentNames;
 constexpr std::array kBorders{"cbTop", "cbLeft", "cbRight", "cbBottom"};
-constexpr std::array kFontStyles{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-constexpr std::array kPenStyles{"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"};
+constexpr auto& kFontStyles = kFontStyleNames;
+constexpr auto& kPenStyles = kPenStyleNames;
 constexpr std::array kPenModes{"pmCopy", "pmNot", "pmXor", "pmNotXor"};
 constexpr std::array kPopupTypes{"cpFixedCellsRClick", "cpFixedCellsLClick", "cpNormalCellsRClick",
                                  "cpNormalCellsLClick", "cpAllCellsRClick", "cpAllCellsLClick"};
@@ -37,15 +38,7 @@ constexpr std::array kSortStyles{
     "ssAutomatic", "ssAlphabetic", "ssNumeric", "ssDate", "ssAlphaNoCase", "ssAlphaCase", "ssShortDateEU",
     "ssShortDateUS", "ssCustom", "ssFinancial", "ssAnsiAlphaCase", "ssAnsiAlphaNoCase", "ssRaw", "ssHTML",
     "ssImages", "ssCheckBox", "ssDateTime", "ssTime", "ssAlphaNumeric", "ssAlphaNumericNoCase"};
-constexpr std::array kEditors{
-    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
-    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric", "edFloat",
-    "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase", "edFloatSpinEdit",
-    "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom", "edRichEdit", "edNone",
-    "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown", "edCalculatorDropDown",
-    "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown", "edColorPickerDropDown",
-    "edImagePickerDropDown", "edExGridDropDown", "edPositiveFloat", "edNumericUnitEditBtn",
-    "edFloatUnitEditBtn", "edMaskEditBtn"};
+constexpr auto& kEditors = kEditorNames;
 static_assert(kSortStyles.size() == ssAlphaNumericNoCase + 1);
 static_assert(kEditors.size() == edMaskEditBtn + 1);
 static_assert(kPopupTypes.size() == cpAllCellsLClick + 1);

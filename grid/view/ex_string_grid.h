@@ -18,7 +18,10 @@
 // grid/data auto_sizing.cpp and text_measures.cpp; in grid/input the keyboard,
 // mouse and in-place editing. Its operations on data in grid/data:
 // insert_remove.cpp and remove_by_selection.cpp (rows and columns),
-// cell_ranges.cpp.
+// cell_ranges.cpp; the files and streams in bin_cells.cpp, text_cells.cpp,
+// csv_io.cpp, fixed_ascii.cpp, html_export.cpp, xml_io.cpp, office_formats.cpp
+// and persistence.cpp (their formats in files of their own beside them); the
+// page frame of printing in page_frame.cpp.
 //
 // Index kinds: a real column counts hidden columns (the cell store's column);
 // a display column only the shown ones. Rows are the cell store's rows; hidden
@@ -42,6 +45,7 @@
 #include "grid/data/column_size.h"
 #include "grid/data/filter_settings.h"
 #include "grid/data/floating_footer.h"
+#include "grid/data/print_layout.h"
 #include "grid/data/print_settings.h"
 #include "grid/data/sort_settings.h"
 #include "grid/view/background.h"
@@ -107,6 +111,7 @@ public:
   virtual void GridCellsChanged(TRect R) {}
 };
 
+class QIODevice;
 class TExStringGridCheck;
 class TPicture;
 class TCustomImageList;
@@ -587,8 +592,9 @@ public:
   virtual void StartBlockFocusHook();
   virtual void EndBlockFocusHook();
   virtual TCustomImageList* GetGridImages() { return GridImages; }
-  virtual void ExportNotification() {}
-  virtual void ImportNotification() {}
+  // Exports, imports and row sizing report their start, each row and their end.
+  virtual void ExportNotification(TGridExportState AState, int ARow) {}
+  virtual void ImportNotification(TGridImportState AState, int ARow) {}
   virtual int GetVersionNr();
   virtual QString GetVersionString();
   // Removes RCount display rows at RowIndex (hidden columns included); the
@@ -1021,6 +1027,30 @@ public:
   int PrintColWidth(int ACol) const;
   int PrintColOffset(int ACol) const;
   void SetPrintColumn(int ACol, int Width, int Offset);
+  // ---- the page frame of printing (grid/data/page_frame.cpp) ----
+  // A font's height on the printed page (0.1 mm, negative: the character
+  // height) for a size in points, scaled by Fontscalefactor; and back.
+  int MapFontHeight(int pointsize) const;
+  static int MapFontSize(int Height);
+  // The fit-to-page scale while a page is laid out, 1.0 otherwise.
+  double Fontscalefactor = 1.0;
+  // The page being laid out, as the page loop fixed it.
+  TPrintLayout& PrintLayout() { return FPrintLayout; }
+  // The 1-based range of pages that are drawn.
+  int PrintPageFrom() const { return FPrintPageFrom; }
+  void SetPrintPageFrom(int Value) { FPrintPageFrom = Value; }
+  int PrintPageTo() const { return FPrintPageTo; }
+  void SetPrintPageTo(int Value) { FPrintPageTo = Value; }
+  // Draws the header and footer texts of the page; the height of a mini-HTML
+  // title (96 dots per inch), 0 otherwise.
+  int PrintPageFrame();
+  // The page-number text of the page (OnPrintGetPageNum may change it).
+  QString PrintPageNumberText();
+  // The frame lines of a finished page whose last row ended at Y.
+  void PrintPageBorders(int FromCol, int ToCol, int Y);
+  // Draws (or with Draw false only measures) a mini-HTML title into R, a
+  // rectangle in device pixels; its height in 96-dpi pixels.
+  virtual int PrintHTMLTitle(const TRect& R, const QString& Html, bool Draw);
   // The version number as four dotted bytes (GetVersionString adds the date).
   QString Version();
 
@@ -1075,10 +1105,10 @@ public:
   void MoveRows(int FromIndex, int ToIndex, int Count);
   // Scrolls so that the cell is in view, making it current when it was not.
   void ScrollInView(int ColIndex, int RowIndex);
-  // The column order kept in the settings store (the column grid keeps it in an
-  // initialisation file; the grid's own store comes with the settings persistence).
-  virtual void SaveColPositions() {}
-  virtual void LoadColPositions() {}
+  // The column order kept in the settings store named by ColumnSize
+  // (persistence.cpp; the column grid keeps its own in an initialisation file).
+  virtual void SaveColPositions();
+  virtual void LoadColPositions();
   TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
 
   // ===================== per-cell looks =====================
@@ -1202,6 +1232,106 @@ public:
   // Removes every normal row whose text in ACol repeats an earlier row's text
   // (exactly with DoCase, else regardless of letter case).
   void RemoveDuplicates(int ACol, bool DoCase);
+
+  // ===================== grid data: files and streams (grid/data/) =====================
+  // Columns are display columns unless named real; the readers check what they
+  // read before the grid changes, so bad input raises and leaves the grid as it was.
+
+  // The export text of a cell (real column): the formatted or stored text, a
+  // check box's check text, mini-HTML and rich text by SaveWithHTML and
+  // SaveWithRTF, then OnSaveCell (export_text.cpp).
+  virtual void SaveCellText(int ACol, int ARow, QString& Value);
+  QString SaveCellText(int ACol, int ARow) {
+    QString v;
+    SaveCellText(ACol, ARow, v);
+    return v;
+  }
+  // Stores an imported text after OnLoadCell (real column).
+  void LoadCellText(int ACol, int ARow, const QString& Value) { LoadCellHook(ACol, ARow, Value); }
+  bool SaveWithRTF = false;
+  // A number that tells this grid from every other grid of every running program
+  // (the header of its cell streams carries it).
+  int GridID();
+  // The binary cell stream (bin_cells.cpp): the grid's lossless cell format.
+  // Rect: Left, Top, Right, Bottom inclusive. A stream is read whole at the
+  // device's position; its cells land at Point.
+  void SaveRectToBinStream(TRect Rect, QIODevice& Stream);
+  void SaveToBinStream(QIODevice& Stream);
+  void SaveToBinFile(const QString& FileName);
+  void LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream);
+  void LoadFromBinStream(QIODevice& Stream);
+  void LoadFromBinFile(const QString& FileName);
+  // CSV (csv_io.cpp). Unicode writes UTF-8 with its byte-order mark, else the
+  // ANSI code page; reading recognises a byte-order mark. MaxRows <= 0 reads
+  // every line. An unset Delimiter is "," on writing and guessed on reading.
+  void SaveToCSV(const QString& FileName, bool Unicode = false);
+  void AppendToCSV(const QString& FileName, bool Unicode = false);
+  void LoadFromCSV(const QString& FileName, int MaxRows = 0);
+  void InsertFromCSV(const QString& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(QIODevice& AStream, int MaxRows = 0);
+  void WriteCSV(const QString& FileName, bool Append, bool Unicode);
+  void ReadCSVFile(const QString& FileName, bool Insert, int MaxRows);
+  void ReadCSV(QIODevice& Stream, bool Insert, int MaxRows);
+  // Write texts in the OEM code page and read them back from it.
+  bool OemConvert = false;
+  // The text cell file and stream (text_cells.cpp): the size, the column widths
+  // and one line per non-empty cell. The file is UTF-16LE with its byte-order
+  // mark when Unicode, else in the ANSI code page; the stream is UTF-16LE and its
+  // reader stops before the first line that is not its own.
+  void SaveToFile(const QString& FileName, bool Unicode = false);
+  void LoadFromFile(const QString& FileName);
+  void SaveToStream(QIODevice& Stream);
+  void LoadFromStream(QIODevice& Stream);
+  // The cell's number; a text that is no number raises EExGridError naming the
+  // position where reading stopped.
+  double CellToReal(int ACol, int ARow);
+  // Fixed-width and aligned ASCII text (fixed_ascii.cpp). Positions: the widths
+  // of the written columns (missing ones are appended), or the 1-based character
+  // positions where the read fields start. MaxRows -1 reads every line.
+  void SaveToFixed(const QString& FileName, TIntList* Positions);
+  void LoadFromFixed(const QString& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+  void SaveToASCII(const QString& FileName, bool Unicode = false);
+  void AppendToASCII(const QString& FileName, bool Unicode = false);
+  void WriteASCII(const QString& FileName, bool Append, bool Unicode);
+  // The longest line of the column's export texts (real column), in characters.
+  int MaxExportLineLength(int ACol);
+  // HTML export (html_export.cpp), always UTF-8; pictures of cells go as JPEG
+  // files into the folder "images" beside the file.
+  void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = true);
+  void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = true);
+  QString SaveToHTMLString(const QString& Dir);
+  void WriteHTML(const QString& FileName, bool Append, bool Unicode, bool Show);
+  // XML export and import (xml_io.cpp).
+  void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                 const TStringList* FieldDescr, bool ExportEmptyCells);
+  void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+  // Spreadsheet workbooks (.xlsx, reading .xls), word-processor documents
+  // (.docx) and database queries (office_formats.cpp).
+  std::unique_ptr<TStringList> GetXLSSheets(const QString& FileName);
+  void LoadFromXLS(const QString& FileName);
+  void LoadFromXLSSheet(const QString& FileName, const QString& SheetName);
+  void SaveToXLS(const QString& FileName, bool CreateNewSheet = true);
+  void SaveToXLSSheet(const QString& FileName, const QString& SheetName);
+  void SaveToDOC(const QString& FileName, bool CreateNewDocument = true);
+  void AppendToDoc(const QString& FileName, const QString& Bookmark);
+  void LoadFromMDBTable(const QString& FileName, const QString& Table);
+  void LoadFromMDBSQL(const QString& FileName, const QString& SQL);
+  void ImportXLS(const QString& FileName, const QString& SheetName);
+  void ExportXLS(const QString& FileName, const QString& SheetName, bool CreateNewSheet);
+  void ExportDoc(const QString& FileName, const QString& Bookmark, bool Append, bool CreateNewDocument);
+  // Persistence (persistence.cpp): the column states as one line of text, the
+  // column widths ("Col<i>") and positions ("Pos<i>") under ColumnSize's key and
+  // section, the visual properties file and the print settings section.
+  QString ColumnStatesToString();
+  // Checks the whole text first: a text that is not a complete column state
+  // raises and changes nothing.
+  void StringToColumnStates(const QString& Value);
+  void SaveColSizes();
+  void LoadColSizes();
+  void SaveVisualProps(const QString& FileName);
+  void LoadVisualProps(const QString& FileName);
+  void SavePrintSettings(const QString& Key, const QString& Section);
+  void LoadPrintSettings(const QString& Key, const QString& Section);
 
   // ===================== grid data: tree nodes in rows (grid/data/tree_nodes.cpp) =====================
   // A node row carries a ctNode graphic in column 0 (contracted flag, span of
@@ -1786,6 +1916,8 @@ protected:
   // column of the store.
   void CopyRowCells(int from, int to);
   void CopyRowToItems(int row, TStringList& items);
+  // The CSV reader behind the file and stream variants.
+  void ReadCSVText(const QString& Text, bool Insert, int MaxRows);
   void CopyItemsToRow(const TStringList& items, int row);
   void ClearRowCells(int row);
   void GrowColumnArrays(int count) const;
@@ -1862,6 +1994,8 @@ protected:
   int FPrevLeftCol = 0, FPrevTopRow = 0;
   bool FValidation = true;
   int FPrintPageFrom = 1, FPrintPageTo = 1;
+  TPrintLayout FPrintLayout;
+  int FGridID = 0;
   TColor FTone1 = clNone, FTone2 = clNone;
 
   // hidden columns: per real column its visibility and its width when hidden;

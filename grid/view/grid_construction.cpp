@@ -155,6 +155,14 @@ TExStringGrid::~TExStringGrid() {
   if (!Designing()) BalloonDone();
   if (FocusFrameGrid == this) FocusFrameGrid = nullptr;
   if (FResizeForm) FResizeForm->OnResize = FKeptFormResize;
+  // 2. The kept column widths are written (a store that cannot be written loses
+  // only them, not the end of the grid).
+  if (FColumnSize->Save) {
+    try {
+      SaveColSizes();
+    } catch (const std::exception&) {
+    }
+  }
   // 3. Free every cell's properties, hidden rows and columns included.
   ClearTextOnly = false;
   SaveHiddenCells = false;
@@ -216,6 +224,8 @@ void TExStringGrid::CreateWnd() {
   FTimerRunning = SetTimer(this, kGridTimerID, 500) != 0;
   // 6. A grid made in the designer takes "Tahoma" before its first loading.
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(QStringLiteral("Tahoma"));
+  // 7. The kept column widths come back.
+  if (FColumnSize->Save) LoadColSizes();
 }
 
 void TExStringGrid::Loaded() {
@@ -237,6 +247,7 @@ void TExStringGrid::Loaded() {
   MinColWidth = 10;
   FMaxRowCount = RowCount();
   FLoaded = true;
+  if (FColumnSize->Save) LoadColSizes();
   // 7. An always-shown editor is the navigation's AlwaysEdit.
   if (Options().Contains(goAlwaysShowEditor)) {
     FNavigation->AlwaysEdit = true;

@@ -152,6 +152,10 @@ using TSearchFooterActionEvent =
     std::function<void(TObject* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect)>;
 using TCellValueEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+// The stages an export or import reports through the grid's notification hooks.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone, esExportSelRow, esExportNewRow };
+enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
+
 using TPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
 using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
 using TPrintPageEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>;

@@ -142,4 +142,11 @@ bool ShellOpenUrl(const QString& address) {
   return QDesktopServices::openUrl(url);
 }
 
+bool ShellOpenDocument(const QString& path) {
+  if (path.isEmpty()) return false;
+  const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+  if (urlOpener()) return urlOpener()(url);
+  return QDesktopServices::openUrl(url);
+}
+
 void SetUrlOpener(TUrlOpener opener) { urlOpener() = std::move(opener); }

@@ -51,6 +51,9 @@ TProgramResult StartProgramAndWait(const QString& program, const QStringList& ar
 // Opens a web address with the desktop's handler. Only http, https and mailto
 // addresses are opened; false when the address is refused or could not be opened.
 bool ShellOpenUrl(const QString& address);
+// Opens a local file with the desktop's handler for its type (the shell's "open"
+// of a document); false when it could not be opened.
+bool ShellOpenDocument(const QString& path);
 // Installs the opener for tests; an empty function puts the desktop's back.
 using TUrlOpener = std::function<bool(const QUrl&)>;
 void SetUrlOpener(TUrlOpener opener);

@@ -1,18 +1,58 @@
 #include "platform/rtl/component_stream.h"
 
+#include <cmath>
+#include <cstring>
+
 namespace {
 
 const QString kInvalidFormat = QStringLiteral("Invalid stream format");
 const QString kReadError = QStringLiteral("Stream read error");
 const QString kInvalidValue = QStringLiteral("Invalid property value");
 
-bool isAscii(const QString& s) {
-  for (QChar c : s)
-    if (c.unicode() >= 0x80) return false;
+bool isAscii(const QByteArray& utf8) {
+  for (char c : utf8)
+    if (static_cast<uint8_t>(c) >= 0x80) return false;
   return true;
 }
 
 }  // namespace
+
+void EncodeExtended(double Value, uint8_t Out[10]) {
+  std::memset(Out, 0, 10);
+  uint16_t signExp = std::signbit(Value) ? 0x8000 : 0;
+  uint64_t mantissa = 0;
+  if (std::isnan(Value)) {
+    signExp |= 0x7FFF;
+    mantissa = 0xC000000000000000ull;
+  } else if (std::isinf(Value)) {
+    signExp |= 0x7FFF;
+    mantissa = 0x8000000000000000ull;
+  } else if (Value != 0) {
+    int e = 0;
+    const double m = std::frexp(std::fabs(Value), &e);  // m in [0.5, 1)
+    mantissa = static_cast<uint64_t>(std::ldexp(m, 64));
+    signExp |= static_cast<uint16_t>(e - 1 + 16383);
+  }
+  for (int i = 0; i < 8; ++i) Out[i] = static_cast<uint8_t>(mantissa >> (8 * i));
+  Out[8] = static_cast<uint8_t>(signExp);
+  Out[9] = static_cast<uint8_t>(signExp >> 8);
+}
+
+double DecodeExtended(const uint8_t In[10]) {
+  uint64_t mantissa = 0;
+  for (int i = 0; i < 8; ++i) mantissa |= uint64_t(In[i]) << (8 * i);
+  const int signExp = In[8] | (In[9] << 8);
+  const bool negative = signExp & 0x8000;
+  const int exponent = signExp & 0x7FFF;
+  double v;
+  if (exponent == 0x7FFF)
+    v = (mantissa << 1) == 0 ? HUGE_VAL : std::nan("");
+  else if (exponent == 0 && mantissa == 0)
+    v = 0;
+  else
+    v = std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);
+  return negative ? -v : v;
+}
 
 // --- writing ---
 
@@ -44,21 +84,33 @@ void TComponentWriter::WriteInteger(int Value) {
 void TComponentWriter::WriteBoolean(bool Value) { writeByte(Value ? vaTrue : vaFalse); }
 
 void TComponentWriter::WriteString(const QString& S) {
-  if (isAscii(S)) {
-    const QByteArray b = S.toLatin1();
-    if (b.size() <= 255) {
-      writeByte(vaString);
-      writeByte(static_cast<uint8_t>(b.size()));
-    } else {
-      writeByte(vaLString);
-      writeLE(static_cast<uint32_t>(b.size()), 4);
-    }
+  const QByteArray b = S.toUtf8();
+  if (!S.isEmpty() && b.size() >= 2 * S.size()) {
+    writeByte(vaWString);
+    writeLE(static_cast<uint32_t>(S.size()), 4);
+    for (QChar c : S) writeLE(c.unicode(), 2);
+  } else if (isAscii(b) && b.size() <= 255) {
+    writeByte(vaString);
+    writeByte(static_cast<uint8_t>(b.size()));
     out_.append(b);
-    return;
+  } else {
+    writeByte(isAscii(b) ? vaLString : vaUTF8String);
+    writeLE(static_cast<uint32_t>(b.size()), 4);
+    out_.append(b);
   }
-  writeByte(vaWString);
-  writeLE(static_cast<uint32_t>(S.size()), 4);
-  for (QChar c : S) writeLE(c.unicode(), 2);
+}
+
+void TComponentWriter::WriteFloat(double Value) {
+  uint8_t bytes[10];
+  EncodeExtended(Value, bytes);
+  writeByte(vaExtended);
+  out_.append(reinterpret_cast<const char*>(bytes), 10);
+}
+
+void TComponentWriter::WriteBinary(const QByteArray& Data) {
+  writeByte(vaBinary);
+  writeLE(static_cast<uint32_t>(Data.size()), 4);
+  out_.append(Data);
 }
 
 void TComponentWriter::WriteIdent(const QString& Ident) {
@@ -165,6 +217,32 @@ QString TComponentReader::ReadString() {
     }
     default: throw EReadError(kInvalidValue);
   }
+}
+
+double TComponentReader::ReadFloat() {
+  switch (NextValue()) {
+    case vaInt8:
+    case vaInt16:
+    case vaInt32: return ReadInteger();
+    case vaExtended: {
+      ++pos_;
+      need(10);
+      uint8_t bytes[10];
+      std::memcpy(bytes, in_.constData() + pos_, 10);
+      pos_ += 10;
+      return DecodeExtended(bytes);
+    }
+    default: throw EReadError(kInvalidValue);
+  }
+}
+
+QByteArray TComponentReader::ReadBinary() {
+  expect(vaBinary);
+  const qsizetype n = readLE(4);
+  need(n);
+  const QByteArray b = in_.mid(pos_, n);
+  pos_ += n;
+  return b;
 }
 
 QString TComponentReader::ReadIdent() {

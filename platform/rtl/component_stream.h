@@ -26,6 +26,12 @@ enum TValueType : uint8_t {
   vaSingle = 15, vaCurrency = 16, vaDate = 17, vaWString = 18, vaInt64 = 19, vaUTF8String = 20
 };
 
+// The 10 bytes of a number in 80-bit x87 extended precision (little-endian:
+// 64-bit mantissa with its integer bit, then sign and 15-bit exponent), and back.
+// A value beyond the range of a double reads as an infinity or 0.
+void EncodeExtended(double Value, uint8_t Out[10]);
+double DecodeExtended(const uint8_t In[10]);
+
 class TComponentWriter {
 public:
   explicit TComponentWriter(QByteArray& Out) : out_(Out) {}
@@ -37,9 +43,14 @@ public:
   // The shortest of vaInt8, vaInt16 and vaInt32 that holds Value.
   void WriteInteger(int Value);
   void WriteBoolean(bool Value);
-  // vaString for short ASCII texts, vaLString for longer ones, vaWString
-  // (UTF-16LE) for texts with other characters.
+  // A text by its UTF-8 form: vaWString (UTF-16LE) when the UTF-8 bytes are at
+  // least twice the UTF-16 code units; else vaString for up to 255 ASCII bytes,
+  // vaLString for more; else vaUTF8String.
   void WriteString(const QString& S);
+  // vaExtended: the value as 80-bit x87 extended precision.
+  void WriteFloat(double Value);
+  // vaBinary: a 4-byte length, then the bytes.
+  void WriteBinary(const QByteArray& Data);
   void WriteIdent(const QString& Ident);
   void WriteSet(const QStringList& Members);
   void WriteListBegin() { writeByte(vaList); }
@@ -70,7 +81,12 @@ public:
   QString ReadString();
   QString ReadIdent();
   QStringList ReadSet();
+  // vaExtended, or an integer.
+  double ReadFloat();
+  QByteArray ReadBinary();
   bool AtEnd() const { return pos_ >= in_.size(); }
+  qsizetype Position() const { return pos_; }
+  qsizetype Remaining() const { return in_.size() - pos_; }
 
 private:
   uint8_t readByte();

@@ -1,5 +1,7 @@
 #include "platform/rtl/numbers.h"
 
+#include <cmath>
+
 #include "platform/rtl/exceptions.h"
 
 namespace {
@@ -102,3 +104,5 @@ int64_t StrToInt64(const QString& s) {
   if (!TryStrToInt64(s, v)) raiseNotInteger(s);
   return v;
 }
+
+int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }

@@ -17,3 +17,8 @@ int64_t StrToInt64Def(const QString& s, int64_t def);
 // Raise EConvertError "'<s>' is not a valid integer value" for a text that is no number.
 int32_t StrToInt(const QString& s);
 int64_t StrToInt64(const QString& s);
+
+// The runtime's Round: the nearest integer, halves to the even neighbour.
+int RoundHalfEven(double value);
+// The runtime's Trunc: the fraction dropped.
+inline int Trunc(double value) { return static_cast<int>(value); }

@@ -34,23 +34,59 @@ TEST(ComponentStream, IntegersTakeTheShortestTag) {
 }
 
 TEST(ComponentStream, TextsTakeTheTagThatFitsThem) {
+  // Each text's bytes written out by hand: tag, length, then the text.
+  struct Case {
+    QString text;
+    QByteArray hex;
+  } cases[] = {
+      {QString(), "0600"},
+      {"abc", "0603616263"},
+      // one character above U+007F in mostly ASCII: UTF-8 (5 bytes for 4 units)
+      {QStringLiteral("ab\u00fcc"), "14050000006162c3bc63"},
+      // Chinese: 6 UTF-8 bytes for 2 units (at least twice) - UTF-16LE
+      {QStringLiteral("\u4e2d\u6587"), "12020000002d4e8765"},
+  };
+  for (const Case& c : cases) {
+    const QByteArray bytes = Written([&](TComponentWriter& w) { w.WriteString(c.text); });
+    EXPECT_EQ(bytes.toHex(), c.hex) << c.text.toStdString();
+    TComponentReader r(bytes);
+    EXPECT_EQ(r.ReadString(), c.text);
+    EXPECT_TRUE(r.AtEnd());
+  }
+  // 300 ASCII characters: the long form with a 4-byte length.
   const QString longAscii(300, u'x');
-  const QString wide = QStringLiteral("Grüße €");
-  const QByteArray bytes = Written([&](TComponentWriter& w) {
-    w.WriteString("abc");
-    w.WriteString(longAscii);
-    w.WriteString(wide);
-    w.WriteString(QString());
-  });
-  EXPECT_EQ(bytes.left(5).toHex(), QByteArray("0603616263"));
-  EXPECT_EQ(static_cast<uint8_t>(bytes[5]), vaLString);
-  EXPECT_EQ(static_cast<uint8_t>(bytes[5 + 5 + 300]), vaWString);
+  const QByteArray bytes = Written([&](TComponentWriter& w) { w.WriteString(longAscii); });
+  EXPECT_EQ(bytes.left(5).toHex(), QByteArray("0c2c010000"));
+  EXPECT_EQ(bytes.size(), 5 + 300);
   TComponentReader r(bytes);
-  EXPECT_EQ(r.ReadString(), "abc");
   EXPECT_EQ(r.ReadString(), longAscii);
-  EXPECT_EQ(r.ReadString(), wide);
-  EXPECT_EQ(r.ReadString(), "");
-  EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(ComponentStream, FloatsAreEightyBitExtended) {
+  struct Case {
+    double value;
+    const char* hex;
+  } cases[] = {
+      {0.0, "0500000000000000000000"},
+      {1.0, "050000000000000080ff3f"},
+      {5.0, "0500000000000000a00140"},
+      {-0.5, "050000000000000080febf"},
+  };
+  for (const Case& c : cases) {
+    const QByteArray bytes = Written([&](TComponentWriter& w) { w.WriteFloat(c.value); });
+    EXPECT_EQ(bytes.toHex(), QByteArray(c.hex)) << c.value;
+    TComponentReader r(bytes);
+    EXPECT_EQ(r.ReadFloat(), c.value);
+  }
+  // Every double comes back unchanged; an integer tag reads as a number too.
+  for (double v : {0.1, -1e-300, 1.7976931348623157e308, 4.9e-324, 123456.789}) {
+    const QByteArray bytes = Written([&](TComponentWriter& w) { w.WriteFloat(v); });
+    TComponentReader r(bytes);
+    EXPECT_EQ(r.ReadFloat(), v);
+  }
+  const QByteArray integer = Written([](TComponentWriter& w) { w.WriteInteger(-7); });
+  TComponentReader r(integer);
+  EXPECT_EQ(r.ReadFloat(), -7.0);
 }
 
 TEST(ComponentStream, EveryCutOffOrForeignStreamRaises) {

@@ -1,0 +1,26 @@
+// Text files of the grid's exports and imports: reading recognises a byte-order
+// mark (UTF-8, UTF-16 little- or big-endian) and otherwise takes the ANSI code
+// page (Windows-1252); lines end at CR LF, a lone CR or a lone LF. Writing ends
+// every line with CR LF in the encoding asked for.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+enum TTextEncoding {
+  teAnsi,     // Windows-1252, no mark
+  teUtf8Bom,  // UTF-8 after EF BB BF
+  teUtf16Bom, // UTF-16LE after FF FE
+  teUtf8,     // UTF-8 without a mark
+  teUtf16,    // UTF-16LE without a mark
+};
+
+QString DecodeTextFile(const QByteArray& Bytes);
+// The lines of a text; a final line break ends the last line and adds none.
+QStringList SplitTextLines(const QString& Text);
+// Each line followed by CR LF.
+QByteArray EncodeTextLines(const QStringList& Lines, TTextEncoding Encoding);
+// Reads a file's lines (raising EFileError when the file cannot be read or is
+// larger than the grid's imports take).
+QStringList ReadTextFileLines(const QString& FileName);
