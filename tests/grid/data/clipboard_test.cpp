@@ -11,6 +11,7 @@
 
 #include "grid/base/drag_drop_objects.h"
 #include "grid/base/rtf_text.h"
+#include "grid/base/undo_redo.h"
 #include "grid/data/clipboard_text.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/clipboard.h"
@@ -301,6 +302,32 @@ TEST(ClipboardCut, ClearedCellsLeaveWithTheirPropertiesReadOnlyOnesKeepTheirs) {
   EXPECT_TRUE(Clipboard()->AsText().contains("x\ty"));
   EXPECT_EQ(t.g.Cells(1, 3), "x");
   EXPECT_EQ(t.g.Cells(2, 3), "");
+}
+
+TEST(ClipboardUndo, APasteAndACutAreUndoneAsOneStepEach) {
+  ClipGrid t;
+  TExGridUndoRedo undo(nullptr);
+  t.g.SetUndoRedo(&undo);
+  t.g.HideColumn(1);  // display columns 1.. are real columns 2..
+  t.g.SetCells(2, 1, "old");
+  Clipboard()->SetAsText("a\tb\r\nc\td\r\n");
+  t.g.SetSelection({1, 1, 1, 1});
+  t.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(t.g.AllCells(2, 1), "a");
+  EXPECT_EQ(t.g.AllCells(3, 2), "d");
+  undo.Undo();
+  EXPECT_EQ(t.g.AllCells(2, 1), "old");
+  EXPECT_EQ(t.g.AllCells(3, 1), "");
+  EXPECT_EQ(t.g.AllCells(3, 2), "");
+  undo.Redo();
+  EXPECT_EQ(t.g.AllCells(3, 2), "d");
+  t.g.SetSelection({1, 1, 2, 2});
+  t.g.CutSelectionToClipboard();
+  EXPECT_EQ(t.g.AllCells(2, 1), "");
+  undo.Undo();
+  EXPECT_EQ(t.g.AllCells(2, 1), "a");
+  EXPECT_EQ(t.g.AllCells(3, 2), "d");
+  t.g.SetUndoRedo(nullptr);
 }
 
 TEST(ClipboardKeys, ShortcutsCopyCutAndPasteWhenAllowed) {
