@@ -7,11 +7,15 @@
 // Invariants: a cell block is read only when its stated size fits the data, and
 // gives exactly that many bytes; payloads the grid writes read back unchanged;
 // texts end before a zero character; only an accepted drag drops anything; the
-// effect chosen is one the source allows.
+// effect chosen is one the source allows. The grid's readers of what lands: a
+// dropped text's block size stays within its lines, and a dropped file is taken
+// for a CSV or spreadsheet file only by its extension.
 #include "fuzz/fuzz_support.h"
 #include "grid/base/drag_drop_objects.h"
+#include "grid/data/clipboard_text.h"
 
 #include <QMimeData>
+#include <algorithm>
 #include <QtEndian>
 
 namespace {
@@ -53,6 +57,28 @@ void Payloads(const QList<QByteArray>& parts) {
   Fuzz_Require(!DecodeText(QString::fromUtf8(parts[0])).contains(QChar(0)), "text holds a zero character");
 }
 
+// What the grid does with a dropped text and dropped file names.
+void Grid_Readers(const QMimeData& mime) {
+  TEnumFormats reader(&mime);
+  const QString text = reader.Text();
+  int cols = 0, rowsMinusOne = 0;
+  MeasureTextBlock(text, cols, rowsMinusOne);
+  Fuzz_Require(cols >= 1 && rowsMinusOne >= 0 && rowsMinusOne <= text.count(u'\r'),
+               "a dropped text measures beyond its lines");
+  if (!reader.ReadFiles()) return;
+  for (const QString& f : reader.Files()) {
+    const TDroppedFileKind kind = DroppedFileKind(f);
+    const QString lower = f.toLower();
+    const bool csv = lower.endsWith(QStringLiteral(".csv"));
+    const bool sheet = lower.endsWith(QStringLiteral(".xls")) || lower.endsWith(QStringLiteral(".xlsx"));
+    const qsizetype slash = std::max(f.lastIndexOf(u'/'), f.lastIndexOf(u'\\'));
+    const bool nameOnly = f.lastIndexOf(u'.') > slash;
+    Fuzz_Require((kind == dfkCsv) == (csv && nameOnly), "a dropped CSV file was told by more than its extension");
+    Fuzz_Require((kind == dfkSpreadsheet) == (sheet && nameOnly),
+                 "a dropped spreadsheet was told by more than its extension");
+  }
+}
+
 void Format_Reader(const QMimeData& mime) {
   TEnumFormats reader(&mime);
   (void)reader.Col();
@@ -85,6 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Payloads(parts);
   Format_Reader(mime);
+  Grid_Readers(mime);
 
   // A drop target that takes everything, then one that takes only grid cells.
   for (bool open : {true, false}) {

@@ -444,6 +444,11 @@ void Paste_Seeds() {
       {{6, 4, 0, 0, 0, 0}, "\x01" "mc donald o'neil\x01\x01\x01"},
       {{10, 0x0B, 0, 0, 0, 0}, "AB\x01" "BAD\x01" "ABCD\x01\x01"},
       {{9, 3, 0, 0, 4, 0}, "\x01\xC3\x9F\xC3\x9F\x01\x01\x01"},
+      // Grid clipboard texts: a multi-line cell, a block with a quoted field and
+      // rich text, two dates and two numbers starting series.
+      {{0, 0, 0, 0, 0, 0}, "first\r\nsecond\x01" "a\t\"x\ny\"\r\nb\tc\r\n\x01{\\rtf1 caf\\'e9}\x01\x01"},
+      {{0, 0, 0, 0, 0, 0}, "\x01" "15/01/2024\t15/02/2024\r\n\x01\x01\x01"},
+      {{0, 0, 0, 0, 0, 0}, "\x01" "1.5\t2.25\r\n10\t5\x01\x01\x01"},
   };
   int n = 0;
   for (const Paste& p : pastes)

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/rtl/object.h"
+#include "platform/print/printer.h"
 #include "platform/rtl/string_list.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/graphics_objects.h"
@@ -20,7 +21,6 @@ enum TPrintBorders {
   pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround, pbAroundVertical, pbAroundHorizontal, pbCustom
 };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
-enum TPrinterOrientation { poPortrait, poLandscape };
 
 class TPrintSettings : public TPersistent {
 public:

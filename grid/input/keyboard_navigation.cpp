@@ -323,7 +323,19 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
   }
   // 22.
   const int RR = ma.DisjunctRowSelect() && ma.RowSelectPersistent ? DisplToRealRow(Row()) : Row();
-  // 23. (Clipboard shortcuts come with the clipboard feature.)
+  // 23. Clipboard shortcuts: the event may refuse; the key ends here either way.
+  if (nav.AllowClipboardShortCuts) {
+    const auto run = [&](const TAllowEvent& event, void (TExStringGrid::*operation)()) {
+      bool allow = true;
+      if (event) event(this, allow);
+      if (allow) (this->*operation)();
+    };
+    if ((ctrl && key == 'X') || (shiftDown && !ctrl && key == VK_DELETE))
+      return run(OnClipboardCut, &TExStringGrid::CutSelectionToClipboard);
+    if ((ctrl && key == 'V') || (shiftDown && !ctrl && key == VK_INSERT))
+      return run(OnClipboardPaste, &TExStringGrid::PasteSelectionFromClipboard);
+    if (ctrl && (key == 'C' || key == VK_INSERT)) return run(OnClipboardCopy, &TExStringGrid::CopySelectionToClipboard);
+  }
   // 24. Insert: a row before or after the current one.
   if (key == VK_INSERT && !ctrl && !shiftDown && !alt && nav.AllowInsertRow && !InsertRowByKey()) return;
   // 25. Ctrl+A selects every normal cell.

@@ -5,6 +5,7 @@
 // extension), the sizing events and the selection-changed notification. Also
 // the mouse leaving the grid.
 #include <algorithm>
+#include <cstdlib>
 
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_unit.h"
@@ -66,7 +67,12 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   }
   // 9. Borders of fixed columns and rows.
   TrackFixedSizing(X, Y, C >= 0 && R >= 0);
-  // 10-11. (The selection handle and drags come with their features.)
+  // 10. - 11. A drag prepared by the press starts after more than 3 pixels.
+  const bool onHandle = FSelectionResizer && FSelectionRectangle && OnSelectionHandle(X, Y);
+  if (FSelectionClick && C >= 0 && R >= 0 && GetKeyState(VK_LBUTTON) < 0 &&
+      (std::abs(X - Clickposx) > 3 || std::abs(Y - Clickposy) > 3) && FDragDropSettings->OleDropSource &&
+      GridState() != gsColSizing && !onHandle)
+    StartOleDrag(C, R, X, Y);
   // 12. A column or row being moved.
   TrackEnhancedMove(X, Y, C, R);
   // 13. The select mode of the next press (kept while a selection is dragged).

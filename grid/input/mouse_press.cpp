@@ -51,16 +51,12 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
   TMouseActions& ma = *FMouseActions;
   // 1.
   FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
-  // 2. The selection-resize handle: the selection's texts are kept for the
-  // release, which fills the resized selection with them.
+  // 2. The selection-resize handle: the selection goes to the clipboard, and the
+  // release pastes it into the resized selection.
   if (FSelectionResizer && FSelectionRectangle && OnSelectionHandle(X, Y)) {
+    SetGridState(gsSelecting);
     FDropSelection = S0;
-    FResizeCells.clear();
-    for (int r = S0.Top; r <= S0.Bottom; ++r) {
-      QStringList row;
-      for (int c = S0.Left; c <= S0.Right; ++c) row << GetGridCell(RealColIndex(c), r);
-      FResizeCells.push_back(row);
-    }
+    CopySelectionToClipboard();
     FMouseResize = true;
     if (!Options().Contains(goEditing) && !ma.RangeSelectAndEdit) TBaseGrid::WMLButtonDown(Message);
     TStringGrid::SetSelection(S0);
@@ -159,7 +155,18 @@ void TExStringGrid::WMLButtonDown(TMessage& Message) {
     if (OnClickCell) OnClickCell(this, R, C);
     return;
   }
-  // 22. (Drag preparation comes with its feature.)
+  // 22. A press on the selection prepares a drag: moving the mouse starts it,
+  // releasing selects the cell.
+  if ((IsSelected(C, R) || (R < FixedRows() && !EnhRowColMove)) && !Options().Contains(goEditing) &&
+      !HasButton(RC, R) && !HasCheckBox(RC, R) && FDragDropSettings->OleDropSource &&
+      !(R < FixedRows() && (ma.ColSelect || ma.AllSelect)) && C >= FixedCols() &&
+      !(Options().Contains(goColSizing) && NearSideEdge(CR, X))) {
+    if (CanFocus()) SetFocus();
+    if (OnMouseDown) OnMouseDown(this, mbLeft, live, X, Y);
+    FSelectionClick = true;
+    if (OnClickCell) OnClickCell(this, R, C);
+    return;
+  }
   // 23. Rating cells: every 9 pixels from the left edge add half a point.
   if (HasRating(RC, R) && IsEditable(C, R)) {
     HideInplaceEdit();

@@ -70,7 +70,28 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   FDoOnClick = false;
   // U8. The end of a range selection.
   if (GridState() == gsSelecting) Click();
-  // U9. (Drags come with the drag feature.)
+  // U9. A prepared drag that did not start: the release selects the cell.
+  if (FSelectionClick) {
+    FSelectionClick = false;
+    if (R >= FixedRows() && C >= FixedCols()) {
+      TMouseActions& m = *FMouseActions;
+      if (m.DisjunctRowSelect() && FDragDropSettings->OleDropSource) {
+        const bool ctrlDown = GetShiftState().Contains(ssCtrl);
+        if (!ctrlDown && !m.DisjunctRowSelectNoCtrl) {
+          ClearRowSelect();
+        } else {
+          const int rr = m.RowSelectPersistent ? RealRowIndex(R) : R;
+          SetRowSelect(rr, !RowSelect(rr));
+          if (OnMouseUp) OnMouseUp(this, mbLeft, {ssCtrl}, C, R);
+          return;
+        }
+      } else if (Options().Contains(goRowSelect)) {
+        TStringGrid::SetSelection({FixedCols(), R, ColCount() - 1, R});
+      } else {
+        TStringGrid::SetSelection({C, R, C, R});
+      }
+    }
+  }
   // U10. Disjunct rows take the selection; a flagged row pressed again is deselected.
   TMouseActions& ma = *FMouseActions;
   bool deselected = false;
@@ -103,22 +124,23 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   // U14.
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;
-  // U15. The resized selection is filled with the kept texts from its top-left cell on.
+  // U15. The cells copied at the press are pasted into the resized selection
+  // (filled over it by the smart clipboard), the grid counting as an editing one.
   if (FMouseResize) {
     const TGridRect now = Selection();
     if (OnSelectionResize) OnSelectionResize(this, FDropSelection, now);
     const bool editDisable = EditDisable;
     EditDisable = true;
-    for (int i = 0; i < static_cast<int>(FResizeCells.size()); ++i)
-      for (int j = 0; j < FResizeCells[i].size(); ++j) {
-        const int c = now.Left + j, r = now.Top + i;
-        if (c <= now.Right && r <= now.Bottom && c < ColCount() && r < RowCount())
-          SetGridCell(RealColIndex(c), r, FResizeCells[i][j]);
-      }
+    try {
+      PasteSelectionFromClipboard();
+    } catch (...) {
+      EditDisable = editDisable;
+      FMouseResize = false;
+      throw;
+    }
     EditDisable = editDisable;
     FMouseResize = false;
-    FResizeCells.clear();
-    if (OnSelectionResized) OnSelectionResized(this, FDropSelection, now);
+    if (OnSelectionResized) OnSelectionResized(this, FDropSelection, Selection());
   }
   // U16.
   if (ColMoveFlg || ColSizeFlg || rowSizing || C < 0 || R < 0) return;

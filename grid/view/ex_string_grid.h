@@ -45,7 +45,6 @@
 #include "grid/data/column_size.h"
 #include "grid/data/filter_settings.h"
 #include "grid/data/floating_footer.h"
-#include "grid/data/print_layout.h"
 #include "grid/data/print_settings.h"
 #include "grid/data/sort_settings.h"
 #include "grid/view/background.h"
@@ -127,6 +126,11 @@ class TScrollControl;
 class TArrowWindow;
 class THeaderDragButton;
 class THintWindow;
+class TPageCanvas;
+struct TPrintJob;
+class TGridDropTarget;
+class TGridDropSource;
+class TListBox;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
 class TGridCombo;
@@ -1027,30 +1031,6 @@ public:
   int PrintColWidth(int ACol) const;
   int PrintColOffset(int ACol) const;
   void SetPrintColumn(int ACol, int Width, int Offset);
-  // ---- the page frame of printing (grid/data/page_frame.cpp) ----
-  // A font's height on the printed page (0.1 mm, negative: the character
-  // height) for a size in points, scaled by Fontscalefactor; and back.
-  int MapFontHeight(int pointsize) const;
-  static int MapFontSize(int Height);
-  // The fit-to-page scale while a page is laid out, 1.0 otherwise.
-  double Fontscalefactor = 1.0;
-  // The page being laid out, as the page loop fixed it.
-  TPrintLayout& PrintLayout() { return FPrintLayout; }
-  // The 1-based range of pages that are drawn.
-  int PrintPageFrom() const { return FPrintPageFrom; }
-  void SetPrintPageFrom(int Value) { FPrintPageFrom = Value; }
-  int PrintPageTo() const { return FPrintPageTo; }
-  void SetPrintPageTo(int Value) { FPrintPageTo = Value; }
-  // Draws the header and footer texts of the page; the height of a mini-HTML
-  // title (96 dots per inch), 0 otherwise.
-  int PrintPageFrame();
-  // The page-number text of the page (OnPrintGetPageNum may change it).
-  QString PrintPageNumberText();
-  // The frame lines of a finished page whose last row ended at Y.
-  void PrintPageBorders(int FromCol, int ToCol, int Y);
-  // Draws (or with Draw false only measures) a mini-HTML title into R, a
-  // rectangle in device pixels; its height in 96-dpi pixels.
-  virtual int PrintHTMLTitle(const TRect& R, const QString& Html, bool Draw);
   // The version number as four dotted bytes (GetVersionString adds the date).
   QString Version();
 
@@ -1458,6 +1438,126 @@ public:
   // clearing then only detaches a cell's properties.
   bool NilObjects = false;
 
+  // ===================== printing and print preview (grid/data/print_*.cpp) =====================
+  // Pages are laid out in 0.1 mm with y growing upward from the page's top edge
+  // (negative below it). Printing goes to Printer() (a PDF file when it has an
+  // output file name); previews and drawings go into a canvas, the page's top
+  // left corner at the given rectangle's.
+
+  void Print();
+  void PrintRect(TGridRect Gridrect);
+  void PrintSelection();
+  void PrintSelectedRows();
+  void PrintSelectedCols();
+  void PrintPreview(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewRect(TCanvas* Canvas, TRect Displayrect, TGridRect Gridrect);
+  void PrintPreviewSelection(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewSelectedCols(TCanvas* Canvas, TRect Displayrect);
+  // The whole grid (a rectangle of it) as one page into the canvas's rectangle.
+  void PrintDraw(TCanvas* Canvas, TRect DrawRect);
+  void PrintDrawRect(TCanvas* Canvas, TRect DrawRect, TGridRect Gridrect);
+  // A print job and a preview of a rectangle, with the selection filter or not.
+  void PrintRange(TGridRect Gridrect, bool SelectedOnly);
+  void PreviewRange(TCanvas* Canvas, TRect Displayrect, bool SelectedOnly, TGridRect Gridrect);
+  int PrintPageFrom() const { return FPrintPageFrom; }
+  int PrintPageTo() const { return FPrintPageTo; }
+  void SetPrintPageFrom(int Value) { FPrintPageFrom = Value; }
+  void SetPrintPageTo(int Value) { FPrintPageTo = Value; }
+  int PrintNrOfPages() const { return FPrintNrOfPages; }
+  // Only this page is drawn by the next preview.
+  void SetPreviewPage(int Value) { FPrintPageFrom = FPrintPageTo = Value; }
+  bool FastPrint = false;
+  bool IsPrintPreview() const { return FIsPrintPreview; }
+  // Kept for the settings' sake: the page canvas keeps turned text upright itself.
+  bool PrinterDriverFix = false;
+  TRect PrintPageRect() const { return FPrintPageRect; }
+  int PrintPageWidth() const { return FPrintPageWidth; }
+  int PrintColStart() const { return FPrintColStart; }
+  int PrintColEnd() const { return FPrintColEnd; }
+  // The fit-to-page scale while a page is laid out, else 1.
+  double Fontscalefactor = 1.0;
+  // A point size as a font height in 0.1 mm (negative: the character height) and back.
+  int MapFontHeight(int pointsize) const;
+  static int MapFontSize(int Height);
+  // The page loop (modes 0 preview page, 1 printed pages, 2 and 3 counting for
+  // them); the number of pages.
+  int PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool SelectedOnly);
+  // Page frame of the current page: its header and footer texts (the height of
+  // a mini-HTML title is the result), its page-number text, its frame lines.
+  int PrintPageFrame();
+  QString PrintPageNumberText();
+  void PrintPageBorders(int FromCol, int ToCol, int Y);
+  // One row of the current column band with its top at Y; the row's advance.
+  int PrintCellRange(int Y, int FromCol, int ToCol, int ARow);
+  int PrintRowHeight(int ARow);
+  // A cell's printed width and height (real column), 0.1 mm.
+  TPoint PrintCellSize(int ACol, int ARow);
+  void PrintColumnWidths();
+  void PrintNextPage();
+
+  // The export text of a cell (real column): the shown or the stored text, the
+  // check text of an empty check-box cell, mini-HTML without its tags unless
+  // SaveWithHTML, rich text as its plain text; OnSaveCell has the last word
+  // (grid/data/save_cell_text.cpp).
+  void SaveCellText(int ACol, int ARow, QString& Value);
+
+  // ===================== clipboard (grid/data/clipboard_copy.cpp, clipboard_paste.cpp) =====================
+  // Copies place TAB / CR LF text, the rich text of a rich-text cell and, with
+  // Navigation.AllowFmtClipboard, the grid's own cell format side by side;
+  // pastes take the first of cells, rich text, text. Rectangles are display
+  // columns and rows.
+
+  void CopySelectionToClipboard();
+  void CopyToClipBoard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void CopyToClipBoardAsHTML();
+  QString GetSelectionAsText() { return GetRectAsText(Selection(), false); }
+  // Writes a TAB / CR LF text from the selection's top-left cell on, as raw
+  // text, without events; the grid grows to hold it.
+  void SetSelectionAsText(const QString& Value);
+  QString GetRectAsText(TGridRect Rect, bool Disjunct);
+  void CopyRectToClipboard(TGridRect Rect, bool Disjunct);
+  void CopyRTFToClipboard(int ACol, int ARow);
+  void CopyCellsToClipboard(TGridRect Rect);
+  // Grows the selection to the whole merged blocks at its corners.
+  void WidenSelectionOverMerges();
+  void PasteFromClipboard();
+  void PasteSelectionFromClipboard();
+  // Pastes the clipboard at a cell; the number of fields or cells pasted, and
+  // the pasted block's rows and columns.
+  int PasteAt(int ACol, int ARow, int& Rows, int& Cols);
+  int PasteText(int ACol, int ARow, int& Lines, int& Fields, const QString& Text);
+  void MeasureTextBlock(const QString& Text, int& Cols, int& RowsMinusOne);
+  virtual void MarkPastedCells(TPoint TopLeft, TRect Rect, TClipOperation Op);
+  virtual void BeginPaste() { BeforePasteHook(); }
+  virtual void EndPaste() { AfterPasteHook(); }
+  virtual bool UseCellsClipboardFormat() { return AllowFormatClipboard(); }
+  TPoint ClipTopLeft() const { return FClipTopLeft; }
+  TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+  // ===================== drag and drop (grid/data/drag_drop.cpp, selected_text.cpp) =====================
+  // With DragDropSettings.OleDropTarget the grid takes dropped text, rich text,
+  // links, files, columns and cells; with OleDropSource a press on the selection
+  // followed by a move of more than 3 pixels drags it out.
+
+  // The selection as tab-separated lines (whole rows with goRowSelect and
+  // OleEntireRows; the flagged rows with disjunct row selection).
+  QString SelectedText();
+  bool IsSelected(int ACol, int ARow);
+  // A column dragged from a list box of column names (the list item goes when
+  // the column is dropped).
+  void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+  // The drag a press on the selection prepared, started by the mouse at X, Y
+  // over the cell (C, R).
+  void StartOleDrag(int C, int R, int X, int Y);
+  // After a drag of this grid's cells ended with Effect: a move (unless
+  // OleCopyAlways) takes the dragged rows out (OleRemoveRows with row select)
+  // or clears the dragged cells.
+  void CleanUpAfterDrag(int Effect);
+  TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
+
   // ===================== selection =====================
 
   void SetSelection(TGridRect Value);
@@ -1697,11 +1797,10 @@ protected:
   TPoint wheelpanpos{0, 0};
   TCursor prevcurs = crDefault;
   bool FNoMouseLeave = false;  // the fixed-cell hover stays while a fixed drop-down menu is open
-  // Resizing the selection by its handle: the selection when it began and its
-  // cell texts (kept here, never on the user's clipboard).
+  // Resizing the selection by its handle: the selection when it began (its cells
+  // are on the clipboard until the release pastes them).
   bool FMouseResize = false;
   TGridRect FDropSelection;
-  std::vector<QStringList> FResizeCells;
   // The 6 by 6 pixel handle at the bottom right of the selection's last cell.
   bool OnSelectionHandle(int X, int Y);
   // The select mode's cursor over header cells and the selection handle, the
@@ -1734,8 +1833,8 @@ public:
   bool HostLoading() const override { return Loading(); }
   // The stretch column fills the client width.
   void HostStretchColumn() override;
-  bool HostRegisterDropTarget() override { return false; }
-  void HostRevokeDropTarget() override {}
+  bool HostRegisterDropTarget() override;
+  void HostRevokeDropTarget() override;
   void HostFloatingFooterLayout() override;
   void HostRepaintFooterPanel() override {}
   TColumnCalcType HostColumnCalc(int ACol) override;
@@ -1994,8 +2093,24 @@ protected:
   int FPrevLeftCol = 0, FPrevTopRow = 0;
   bool FValidation = true;
   int FPrintPageFrom = 1, FPrintPageTo = 1;
-  TPrintLayout FPrintLayout;
   int FGridID = 0;
+  int FPrintNrOfPages = 0;
+  bool FIsPrintPreview = false;
+  TRect FPrintPageRect;
+  int FPrintPageWidth = 0, FPrintColStart = 0, FPrintColEnd = 0;
+  std::shared_ptr<TPrintJob> FPrintJob;  // the page loop's values while a job runs
+  // drag and drop
+  std::shared_ptr<TGridDropTarget> FDropTarget;
+  int FOleDragIndex = -1;
+  TListBox* FOleDragList = nullptr;
+  friend class TGridDropTarget;
+  friend class TGridDropSource;
+  // clipboard
+  TPoint FClipTopLeft{0, 0};
+  TClipOperation FClipLastOp = coCopy;
+  bool FPasteAll = false;
+  // The text of a cell as it goes onto the clipboard (real column).
+  QString ClipboardCellText(int ACol, int ARow);
   TColor FTone1 = clNone, FTone2 = clNone;
 
   // hidden columns: per real column its visibility and its width when hidden;

@@ -144,8 +144,10 @@ TExStringGrid::TExStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
 
 TExStringGrid::~TExStringGrid() {
   TComponent::Destroying();  // the state, not the accessor of the same name
-  // The grid-drawn scroll bars go first.
+  // The grid-drawn scroll bars go first; a drop target registered for the
+  // window goes with it.
   RemoveScrollControls();
+  if (FDropTarget) HostRevokeDropTarget();
   FMoveButton.reset();
   ArwU.reset();
   ArwD.reset();

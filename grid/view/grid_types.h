@@ -38,6 +38,12 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// What a long export (printing, copying, saving) or import (pasting, loading)
+// reports through the grid's notification hooks, with the row it reached.
+enum TGridExportState { esExportStart, esExportNewRow, esExportSelRow, esExportDone };
+enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportDone };
+// The last clipboard operation: cells cut or copied.
+enum TClipOperation { coCut, coCopy };
 // The directions in which a drag may scroll the view.
 enum TDragScrollDirectionFlag { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirection = TSet<TDragScrollDirectionFlag>;

@@ -1,0 +1,263 @@
+// Drag and drop with the grid, by synthetic drag events on its window: dropped
+// text pasted at the cell or appended as rows, a refused drop, a column moved by
+// its header, files told apart by their extension, the view scrolling while
+// something is dragged at its edge; and as a source: a press on the selection
+// and a move of more than 3 pixels start the drag, a move takes the dragged
+// rows out afterwards (found at their new place when they were dropped above
+// themselves) or clears the cells, a copy leaves them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+
+#include "tests/grid/input/keys_grid_fixture.h"
+
+#include "grid/base/drag_drop_objects.h"
+#include "grid/data/grid_drag_drop.h"
+#include "platform/ui/drag_drop.h"
+
+namespace {
+
+// A 6 x 8 grid on a shown form whose cells (c, r) hold "c,r", taking drops.
+struct DropGrid : InputGrid {
+  QStringList events;
+  DropGrid() {
+    for (int r = 0; r < g->RowCount(); ++r)
+      for (int c = 0; c < g->ColCount(); ++c) g->SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+    g->SetOptions(g->Options() + goEditing);
+    g->DragDropSettings()->SetOleDropTarget(true);
+    g->OnOleDropped = [this](TObject*, TGridRect R) {
+      events << QStringLiteral("dropped %1,%2-%3,%4").arg(R.Left).arg(R.Top).arg(R.Right).arg(R.Bottom);
+    };
+  }
+  // Enter, move and drop at a client point; whether the move was accepted.
+  bool DragTo(QMimeData* data, QPoint p, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+    QWidget* w = g->Widget();
+    QDragEnterEvent enter(p, actions, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &enter);
+    QDragMoveEvent move(p, actions, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+    return move.isAccepted();
+  }
+  bool Drop(QMimeData* data, QPoint p) {
+    const bool accepted = DragTo(data, p);
+    QDropEvent drop(p, Qt::CopyAction | Qt::MoveAction, data, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(g->Widget(), &drop);
+    ProcessEvents();
+    return accepted;
+  }
+  QPoint At(int c, int r) const {
+    const TPoint p = Centre(c, r);
+    return {p.X, p.Y};
+  }
+  QString Row(int r) const {
+    QStringList cells;
+    for (int c = 0; c < g->ColCount(); ++c) cells << g->Cells(c, r);
+    return cells.join(u'|');
+  }
+};
+
+std::unique_ptr<QMimeData> Text(const QString& text) {
+  auto data = std::make_unique<QMimeData>();
+  data->setText(text);
+  return data;
+}
+
+TEST(GridDrop, TextIsPastedAtTheCellUnderTheMouse) {
+  DropGrid t;
+  auto data = Text("a\tb\r\nc\td\r\n");
+  EXPECT_TRUE(t.Drop(data.get(), t.At(2, 3)));
+  EXPECT_EQ(t.g->Cells(2, 3), "a");
+  EXPECT_EQ(t.g->Cells(3, 3), "b");
+  EXPECT_EQ(t.g->Cells(2, 4), "c");
+  EXPECT_EQ(t.g->Cells(3, 4), "d");
+  EXPECT_EQ(t.g->Cells(2, 5), "2,5");
+  EXPECT_EQ((TGridRect{2, 3, 3, 4}), t.g->Selection());
+  EXPECT_EQ(t.events, QStringList{"dropped 2,3-3,4"});
+
+  // A handler may refuse: nothing changes, the dropped event still comes.
+  t.g->OnOleDrop = [](TObject*, int, int, const QString&, bool& Allow) { Allow = false; };
+  t.events.clear();
+  auto other = Text("zz");
+  t.Drop(other.get(), t.At(4, 6));
+  EXPECT_EQ(t.g->Cells(4, 6), "4,6");
+  EXPECT_EQ(t.events, QStringList{"dropped 2,3-3,4"});
+
+  // The header row takes no text.
+  EXPECT_FALSE(t.DragTo(other.get(), t.At(2, 0)));
+}
+
+TEST(GridDrop, TextBelowTheLastRowIsAppendedAsRows) {
+  DropGrid t;
+  TDragDropSettings& dd = *t.g->DragDropSettings();
+  dd.OleEntireRows = dd.OleAppendRows = dd.OleInsertRows = true;
+  auto data = Text("x\ty\r\nu\tv\r\n");
+  const TRect last = t.g->CellRect(1, t.g->RowCount() - 1);
+  EXPECT_TRUE(t.Drop(data.get(), QPoint(last.Left + 5, last.Bottom + 10)));
+  ASSERT_EQ(t.g->RowCount(), 10);
+  EXPECT_EQ(t.Row(7), "0,7|1,7|2,7|3,7|4,7|5,7");
+  EXPECT_EQ(t.g->Cells(1, 8), "x");
+  EXPECT_EQ(t.g->Cells(2, 9), "v");
+  // Inside the rows the text's rows are inserted at the target row.
+  auto more = Text("p\r\n");
+  t.Drop(more.get(), t.At(1, 2));
+  EXPECT_EQ(t.g->RowCount(), 11);
+  EXPECT_EQ(t.g->Cells(1, 2), "p");
+  EXPECT_EQ(t.g->Cells(1, 3), "1,2");
+}
+
+TEST(GridDrop, AColumnIsMovedByItsHeader) {
+  DropGrid t;
+  t.g->DragDropSettings()->OleColumnDragDrop = true;
+  t.g->DragDropSettings()->OleColumnReorder = true;
+  QStringList dropped;
+  t.g->OnOleDropCol = [&](TObject*, int ARow, int ACol, int DropCol) {
+    dropped << QStringLiteral("%1 %2 %3").arg(ARow).arg(ACol).arg(DropCol);
+  };
+  auto column = std::make_unique<QMimeData>();
+  column->setData(GridColumnMimeType(), EncodeColumn(4));
+  EXPECT_FALSE(t.DragTo(column.get(), t.At(2, 3)));  // over a normal row: refused
+  EXPECT_TRUE(t.Drop(column.get(), t.At(2, 0)));     // over a header cell of a normal column
+  EXPECT_EQ(t.Row(0), "0,0|1,0|4,0|2,0|3,0|5,0");
+  EXPECT_EQ(dropped, QStringList{"0 4 2"});
+}
+
+TEST(GridDrop, OneFileIsTakenByItsExtension) {
+  DropGrid t;
+  QStringList log;
+  t.g->OnOleDropFile = [&](TObject*, int, int, const QString& Name, bool&) { log << "file " + Name; };
+  t.g->OnOleDrop = [&](TObject*, int ARow, int ACol, const QString& Name, bool&) {
+    log << QStringLiteral("load %1,%2 %3").arg(ACol).arg(ARow).arg(Name);
+  };
+  auto files = [](QStringList names) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& n : names) urls << QUrl::fromLocalFile(n);
+    data->setUrls(urls);
+    return data;
+  };
+  for (const char* name : {"/tmp/a.csv", "/tmp/x.csvbak", "/tmp/b.xlsx", "/tmp/c.csv.xls"}) {
+    auto data = files({QString::fromLatin1(name)});
+    t.Drop(data.get(), t.At(2, 2));
+  }
+  auto two = files({"/tmp/a.csv", "/tmp/b.csv"});
+  t.Drop(two.get(), t.At(2, 2));
+  EXPECT_EQ(log, (QStringList{"file /tmp/a.csv", "load -1,-1 /tmp/a.csv", "file /tmp/x.csvbak", "file /tmp/b.xlsx",
+                              "load -1,-1 /tmp/b.xlsx", "file /tmp/c.csv.xls", "load -1,-1 /tmp/c.csv.xls"}));
+}
+
+TEST(GridDrop, TheViewScrollsWhenSomethingIsDraggedAtItsBottomEdge) {
+  DropGrid t;
+  t.g->SetRowCount(60);
+  const int top = t.g->TopRow();
+  const int below = top + t.g->VisibleRowCount();  // partly shown or just below
+  const TRect r = t.g->CellRect(1, below - 1);
+  auto data = Text("x");
+  t.DragTo(data.get(), QPoint(r.Left + 5, r.Bottom + 2));
+  EXPECT_EQ(t.g->TopRow(), top + 1);
+}
+
+// The drag loop replaced: the dragged data is dropped on a target grid (or
+// nowhere) with the effect the test chooses.
+struct DragLoop {
+  QString text;
+  explicit DragLoop(int Effect, TExStringGrid* Target = nullptr, TPoint At = {}) {
+    SetDragLoopForTest([this, Effect, Target, At](const QMimeData* Data, TDropSourceHooks*, int) {
+      text = Data->text();
+      if (Target && Target->DropTarget()) {
+        TDropTargetHooks* hooks = Target->DropTarget();
+        int effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        const TPoint screen = Target->ClientToScreen(At);
+        hooks->DragEnter(Data, MK_LBUTTON, screen, effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        hooks->DragOver(MK_LBUTTON, screen, effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        hooks->Drop(Data, MK_LBUTTON, screen, effect);
+      }
+      return Effect;
+    });
+  }
+  ~DragLoop() { SetDragLoopForTest(nullptr); }
+};
+
+TEST(GridDrag, APressOnTheSelectionStartsADragAfterMoreThanThreePixels) {
+  DropGrid t;
+  t.g->SetOptions(t.g->Options() - goEditing);
+  t.g->DragDropSettings()->OleDropSource = true;
+  t.g->SetSelection({2, 2, 3, 3});
+  QStringList log;
+  t.g->OnOleDragStart = [&](TObject*, int ARow, int ACol) { log << QStringLiteral("start %1,%2").arg(ACol).arg(ARow); };
+  t.g->OnOleDragStop = [&](TObject*, int Effect) { log << QStringLiteral("stop %1").arg(Effect); };
+  DragLoop loop(DROPEFFECT_COPY);
+  const TPoint p = t.Centre(2, 2);
+  MousePress(t.g, p.X, p.Y);
+  MouseMoveTo(t.g, p.X + 3, p.Y, Qt::LeftButton);
+  EXPECT_TRUE(log.isEmpty());
+  MouseMoveTo(t.g, p.X + 4, p.Y, Qt::LeftButton);
+  MouseRelease(t.g, p.X + 4, p.Y);
+  ProcessEvents();
+  EXPECT_EQ(log, (QStringList{"start 2,2", "stop 1"}));
+  EXPECT_EQ(loop.text, "2,2\t3,2\r\n2,3\t3,3");
+  EXPECT_EQ(t.g->Cells(2, 2), "2,2");  // copied: the cells stay
+
+  // A press that does not become a drag selects the cell at the release.
+  log.clear();
+  MousePress(t.g, p.X, p.Y);
+  MouseRelease(t.g, p.X, p.Y);
+  ProcessEvents();
+  EXPECT_TRUE(log.isEmpty());
+  EXPECT_EQ((TGridRect{2, 2, 2, 2}), t.g->Selection());
+}
+
+TEST(GridDrag, AMoveTakesTheDraggedCellsOutAfterwards) {
+  {
+    // Cells: cleared after a move, kept after a copy or with OleCopyAlways.
+    DropGrid t;
+    t.g->SetOptions(t.g->Options() - goEditing);
+    t.g->DragDropSettings()->OleDropSource = true;
+    t.g->SetSelection({1, 1, 2, 1});
+    DragLoop loop(DROPEFFECT_MOVE);
+    const TPoint p = t.Centre(1, 1);
+    MousePress(t.g, p.X, p.Y);
+    MouseMoveTo(t.g, p.X + 10, p.Y + 10, Qt::LeftButton);
+    MouseRelease(t.g, p.X + 10, p.Y + 10);
+    ProcessEvents();
+    EXPECT_EQ(t.g->Cells(1, 1), "");
+    EXPECT_EQ(t.g->Cells(2, 1), "");
+    EXPECT_EQ(t.g->Cells(3, 1), "3,1");
+    // The clean-up alone.
+    t.g->DragDropSettings()->OleCopyAlways = true;
+    t.g->SetCells(1, 1, "back");
+    t.g->CleanUpAfterDrag(DROPEFFECT_MOVE);
+    EXPECT_EQ(t.g->Cells(1, 1), "back");
+    t.g->DragDropSettings()->OleCopyAlways = false;
+    t.g->CleanUpAfterDrag(DROPEFFECT_COPY);
+    EXPECT_EQ(t.g->Cells(1, 1), "back");
+  }
+  {
+    // Rows moved within the grid: dropped above themselves, then taken out at
+    // their new place.
+    DropGrid t;
+    t.g->SetOptions(t.g->Options() - goEditing + goRowSelect);
+    t.g->Navigation()->AllowClipboardAlways = true;  // the drop pastes into a grid that is not edited
+    TDragDropSettings& dd = *t.g->DragDropSettings();
+    dd.OleDropSource = dd.OleRemoveRows = dd.OleInsertRows = dd.OleEntireRows = true;
+    t.g->SetSelection({1, 5, 5, 6});
+    DragLoop loop(DROPEFFECT_MOVE, t.g, t.Centre(1, 2));
+    const TPoint p = t.Centre(2, 5);
+    MousePress(t.g, p.X, p.Y);
+    MouseMoveTo(t.g, p.X, p.Y + 20, Qt::LeftButton);
+    MouseRelease(t.g, p.X, p.Y + 20);
+    ProcessEvents();
+    ASSERT_EQ(t.g->RowCount(), 8);
+    QStringList firstColumn;
+    for (int r = 1; r < 8; ++r) firstColumn << t.g->Cells(1, r);
+    EXPECT_EQ(firstColumn.join(u'|'), "1,1|1,5|1,6|1,2|1,3|1,4|1,7");
+  }
+}
+
+}  // namespace
