@@ -18,16 +18,13 @@
 
 class QIODevice;
 
+#include "grid/base/column_stream.h"  // TColumnPopupType
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/collection.h"
 
 class TExColumnGrid;
 class TGridColumnCollection;
 class TPopupMenu;
-
-enum TColumnPopupType {
-  cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick, cpAllCellsRClick, cpAllCellsLClick
-};
 
 class TGridColumnItem : public TCollectionItem {
 public:

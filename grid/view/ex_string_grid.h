@@ -122,6 +122,7 @@ class TScrollControl;
 class TArrowWindow;
 class THeaderDragButton;
 class THintWindow;
+class TPopupWindow;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
 class TGridCombo;
@@ -887,6 +888,13 @@ public:
   void CreateScrollControls();
   // The floating picture of a dragged header cell (made hidden with the window).
   THeaderDragButton* MoveButton() const { return FMoveButton.get(); }
+  // The translucent picture of the dragged column or row (DragDropSettings
+  // ShowCells), while a header drag shows it; nullptr otherwise.
+  TPopupWindow* MoveForm() const { return FMoveForm.get(); }
+  // A window showing a picture of the cells of ARect as the grid draws them,
+  // translucent (alpha 192), borderless and above the other windows, not shown
+  // yet; the caller owns it (grid/view/selection_picture.cpp).
+  std::unique_ptr<TPopupWindow> SelectionToForm(const TGridRect& ARect);
   // The last scroll hint's text and whether it shows.
   QString LastScrollHint;
   bool ScrollHintShowing() const { return FScrollHintShow; }
@@ -1075,10 +1083,11 @@ public:
   void MoveRows(int FromIndex, int ToIndex, int Count);
   // Scrolls so that the cell is in view, making it current when it was not.
   void ScrollInView(int ColIndex, int RowIndex);
-  // The column order kept in the settings store (the column grid keeps it in an
-  // initialisation file; the grid's own store comes with the settings persistence).
-  virtual void SaveColPositions() {}
-  virtual void LoadColPositions() {}
+  // The column order kept under "Pos" keys in ColumnSize's key and section, in
+  // an initialisation file or in the user's registry (grid/data/column_keys.cpp).
+  // A stored order that does not name every column once changes nothing.
+  virtual void SaveColPositions();
+  virtual void LoadColPositions();
   TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
 
   // ===================== per-cell looks =====================
@@ -1726,6 +1735,7 @@ protected:
   // drag at the left release (true: the grid ended it and moved what it moves).
   void TrackEnhancedMove(int X, int Y, int C, int R);
   bool EndEnhancedMove(int C, int R);
+  void ShowMoveForm(TGridRect Cells);
   void MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int FromIndex, int ToIndex);
   bool SelectCell(int ACol, int ARow) override;
   bool IsFixed(int ACol, int ARow) override;
@@ -1801,6 +1811,7 @@ protected:
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TScrollControl> FScrollControlV, FScrollControlH;
   std::unique_ptr<THeaderDragButton> FMoveButton;
+  std::unique_ptr<TPopupWindow> FMoveForm;
   void RemoveScrollControls();
   void PlaceScrollControls();
   std::unique_ptr<TFloatingFooter> FFloatingFooter;

@@ -147,6 +147,7 @@ TExStringGrid::~TExStringGrid() {
   // The grid-drawn scroll bars go first.
   RemoveScrollControls();
   FMoveButton.reset();
+  FMoveForm.reset();
   ArwU.reset();
   ArwD.reset();
   ArwL.reset();
