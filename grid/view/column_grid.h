@@ -259,8 +259,6 @@ public:
   int EditorDropDownCount() const { return FEditorDropDownCount; }
   int SpinMinValue = 0, SpinMaxValue = 0, SpinIncrement = 1;
   TEditLink* CurrentEditLink = nullptr;
-  // The column whose filter list is open (-1 none).
-  int FilterColumn = -1;
 
 protected:
   void Loaded() override;

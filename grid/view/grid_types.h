@@ -38,6 +38,15 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// Where a long operation stands, for descendants that follow it.
+enum TGridExportState { esExportStart, esExportNewRow, esExportSelRow, esExportNextRow, esExportDone, esExportFail };
+// The options of a search (bit n = ordinal n).
+enum TFindParameters {
+  fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+  fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+  fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindParameters>;
 // The directions in which a drag may scroll the view.
 enum TDragScrollDirectionFlag { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirection = TSet<TDragScrollDirectionFlag>;
