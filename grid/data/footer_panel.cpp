@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "grid/base/html_entities.h"
+#include "grid/base/html_render.h"
 #include "grid/data/floating_footer.h"
 #include "grid/data/footer_template.h"
 #include "grid/view/ex_string_grid.h"
@@ -145,13 +145,17 @@ void TFooterPanel::Paint() {
     }
     case fsCustomPreview: {
       PaintFrame(W);
-      // Mini-HTML is shown as its plain text, as in the grid's cells.
       const QString text = ExpandFooterTemplate(f.CustomTemplate(), g.AllColCount(),
                                                 [&g](int col) { return g.GetCellEx(col, g.Row()); });
       c->Brush()->SetStyle(bsClear);
       c->Font()->Assign(*g.Font());
-      TRect t = Rect(2, 2, W - 2, Height());
-      c->DrawText(StripHtmlToText(text), t, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+      THtmlDrawInput in;
+      in.Images = g.GetGridImages();
+      in.PictureContainer = g.Container;
+      in.PictureCache = g.ImageCache();
+      in.UrlColor = g.URLColor;
+      THtmlDrawOutput out;
+      DrawHtmlCellText(c, text, Rect(2, 2, W - 2, Height()), in, out);
       c->Brush()->SetStyle(bsSolid);
       break;
     }
