@@ -1,14 +1,19 @@
 // The grid's text routines on cell texts: CSV helpers, entities and mini-HTML
 // stripping, highlighting, CONTROL tags, filter expressions, number and date texts,
-// line breaks, packed wide text and mixed case. The input's first byte picks the
-// locale format (US or German) and the case rule; the rest is cut at the first
-// byte 0x01 into a pattern (search text or condition) and a cell text.
+// line breaks, packed wide text and mixed case, the row test of grid filtering
+// with the conditions a user types (filter lists, narrowing by typed text). The
+// input's first byte picks the locale format (US or German), the case rule and
+// the filter conditions' joins; the rest is cut at the first byte 0x01 into a
+// pattern (search text or condition) and a cell text.
 // Invariants: the encodings that promise a round trip keep it; marking search hits
-// and removing the marks gives the text back; mixed case keeps the length.
+// and removing the marks gives the text back; mixed case keeps the length; the
+// row test follows its joins (a failing short-cut condition fails the row, an
+// empty column condition passes, an empty whole-row condition fails).
 #include "fuzz/fuzz_support.h"
 #include "grid/base/csv_text.h"
 #include "grid/base/date_text.h"
 #include "grid/base/filter_expression.h"
+#include "grid/base/filter_rows.h"
 #include "grid/base/html_controls.h"
 #include "grid/base/html_entities.h"
 #include "grid/base/html_highlight.h"
@@ -126,6 +131,28 @@ void Texts(const QString& pattern, const QString& cell, bool caseSensitive) {
   (void)MatchFilterExpression(pattern, cell, caseSensitive);
 }
 
+// The filter row test with the pattern as a typed condition: as it stands, as
+// narrowing makes it, on one column and on the whole row, joined as the mode says.
+void Filter_Rows(const QString& pattern, const QString& cell, bool caseSensitive, uint8_t mode) {
+  const TFilterOperation joins[] = {foSHORT, foNONE, foAND, foXOR, foOR};
+  std::vector<TFilterTest> tests;
+  tests.push_back({pattern, caseSensitive, {}, {}, joins[(mode >> 2) % 5], false, fmExpression});
+  tests.push_back({NarrowCondition(pattern, false, (mode & 0x20) != 0), false, {}, {}, joins[(mode >> 5) % 5], false,
+                   fmExpression});
+  tests.push_back({pattern, caseSensitive, pattern.left(2), pattern.right(2), foOR, false, fmLiteral});
+  tests.push_back({NarrowCondition(pattern, true, false), false, {}, {}, foAND, true, fmExpression});
+  (void)FilterTestsPass(tests, [&](size_t) { return cell; });
+  const TFilterTest shortCut{pattern, caseSensitive, {}, {}, foSHORT, false, fmExpression};
+  if (!FilterTestOutcome(shortCut, cell))
+    Fuzz_Require(!FilterTestsPass({shortCut, {QString(), true, {}, {}, foOR, false, fmExpression}},
+                                  [&](size_t) { return cell; }),
+                 "a failing short-cut condition let the row pass");
+  Fuzz_Require(FilterTestOutcome({QString(), caseSensitive, pattern, {}, foNONE, false, fmExpression}, cell),
+               "an empty column condition failed");
+  Fuzz_Require(!FilterTestOutcome({QString(), caseSensitive, {}, {}, foNONE, true, fmExpression}, cell),
+               "an empty whole-row condition passed");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -146,5 +173,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Numbers_And_Dates(cell);
   Texts(pattern, cell, caseSensitive);
   Texts(cell, pattern, caseSensitive);
+  Filter_Rows(pattern, cell, caseSensitive, mode);
   return 0;
 }

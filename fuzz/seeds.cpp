@@ -31,6 +31,7 @@
 #include "gateway/ethercat_slave_file.h"
 #include "gateway/modbus_tcp_master_file.h"
 #include "gateway/par_gen_file.h"
+#include "grid/base/column_stream.h"
 #include "grid/base/drag_drop_objects.h"
 #include "grid/data/cell_stream.h"
 #include "grid/data/csv_format.h"
@@ -632,6 +633,40 @@ void Office_Seeds() {
   Seed("office_files_fuzz", QStringLiteral("doc.bin"), QByteArray(1, '\2') + WriteDocxTable(QByteArray(), table, false, {}));
 }
 
+// --- Column streams as a column grid writes them, and column positions. ---
+
+void Column_Seeds() {
+  TColumnStreamItem plain;
+  plain.Width = 64;
+  plain.CheckTrue = "Y";
+  plain.CheckFalse = "N";
+  plain.Font.Name = "Tahoma";
+  plain.Font.Height = -11;
+  TColumnStreamItem busy = plain;
+  busy.Header = "Price";
+  busy.Name = "price";
+  busy.Alignment = 2;
+  busy.Borders = 0x9;
+  busy.ColumnPopup = "ColumnMenu";
+  busy.EditLink = "PriceEditor";
+  busy.ComboItems = QStringList({"one", QStringLiteral("tw\u00f6")});
+  busy.Filter = QStringList({"> 3"});
+  busy.Editor = edMaskEditBtn;
+  busy.PrintBorderCustom = false;
+  busy.Font.Style.Include(fsBold);
+  busy.SortStyle = 19;
+  busy.SortSuffix = QString(300, u'x');
+  busy.SpinMin = -70000;
+  Seed("column_stream_fuzz", "one.bin", WriteColumnStream({plain}));
+  Seed("column_stream_fuzz", "three.bin", WriteColumnStream({plain, busy, plain}));
+  Seed("column_stream_fuzz", "none.bin", WriteColumnStream({}));
+
+  // The first byte: the column count less one, bit 7 for the "Pos" keys.
+  Seed("column_positions_fuzz", "cp.ini", "\x03[Grid]\nCP0=2\nCP1=0\nCP2=3\nCP3=1\n");
+  Seed("column_positions_fuzz", "pos.ini", "\x82[Other]\nPos0=1\n\n[grid]\npos0=1\npos1=2\npos2=0\n");
+  Seed("column_positions_fuzz", "bad.ini", "\x02; hand-edited\n[Grid]\nCP0=$1\nCP1=x\nCP1=0\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -655,5 +690,6 @@ int main(int argc, char** argv) {
   Fieldbus_Seeds();
   Grid_File_Seeds();
   Office_Seeds();
+  Column_Seeds();
   return 0;
 }

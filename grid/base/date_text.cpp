@@ -113,6 +113,13 @@ bool ParseLocaleDateTime(const QString& Text, TDateTime& Value) {
   return true;
 }
 
+bool ParseLocaleTime(const QString& Text, TDateTime& Value) {
+  TDateTime time = 0;
+  if (!parseTime(Trim(Text), GetTimeSeparator(), time)) return false;
+  Value = time;
+  return true;
+}
+
 bool IsDateText(const QString& Text) {
   const QString sep(GetDateSeparator());
   const int first = Pos(sep, Text);

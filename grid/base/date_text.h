@@ -20,6 +20,10 @@ TDateTime ParseDateEU(const QString& Text);
 // date when only the time was unreadable.
 bool ParseLocaleDateTime(const QString& Text, TDateTime& Value);
 
+// A time of day, h:m or h:m:s with the locale's time separator (blanks around it
+// ignored). False when the text is none.
+bool ParseLocaleTime(const QString& Text, TDateTime& Value);
+
 // The locale date separator occurs at position 2 or later and once more at least
 // 2 positions after it.
 bool IsDateText(const QString& Text);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+#include "grid/base/filter_rows.h"  // the operations, texts and methods
 #include "platform/rtl/collection.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/graphics.h"
@@ -14,11 +15,6 @@
 
 class TGridSettingsHost;
 
-// How one condition's outcome joins the running result.
-enum TFilterOperation { foSHORT, foNONE, foAND, foXOR, foOR };
-// Which text of the row a condition tests.
-enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
-enum TFilterMethod { fmExpression, fmLiteral };
 // Which columns get automatic filter lists: from the first normal column, or all.
 enum TFilterDropDownColumns { fdNormal, fdAll };
 

@@ -84,6 +84,16 @@ public:
   // Flips Direction only.
   void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
 
+  // The sort as a specifier text (grid/data/sort_specifier.cpp): "u3" or "d3"
+  // for the plain sort on column 3, "i;" and the index list's text for the
+  // indexed sort.
+  QString SaveToString() const;
+  // Sorts the grid as the text says; an empty text does nothing, a one-character
+  // text raises Exception "Invalid sort settings specifier".
+  void LoadFromString(const QString& Value);
+  // No sort column and an empty index list; the sort row is repainted.
+  void Remove();
+
 private:
   void SetHeader(TColor& field, TColor value);
 

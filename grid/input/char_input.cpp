@@ -97,6 +97,5 @@ void TExStringGrid::ShowEditorChar(QChar Ch) {
   if (auto* control = dynamic_cast<TWinControl*>(editor)) PostMessage(control, WM_CHAR, Ch.unicode(), 0);
 }
 
-// The search footer's buttons take their accelerators from here; without a
-// visible search footer no character is used.
-void TExStringGrid::CMDialogChar(TMessage& Message) { Message.Result = 0; }
+// (The search footer's buttons take their accelerators in
+// grid/data/search_footer_actions.cpp.)

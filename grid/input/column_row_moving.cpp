@@ -5,10 +5,10 @@
 // follows. The class library's move has moved the widths or heights, the current
 // cell and the selection before it notifies.
 //
-// Dragging a header with EnhRowColMove: the grid shows the drag button with the
-// header's text under the mouse and arrows at the target border, and moves the
-// column or row itself at the release. (The translucent picture of the moved
-// cells is not made; the drag button stands for it.)
+// Dragging a header with EnhRowColMove: the grid shows a translucent picture of
+// the dragged column or row (DragDropSettings.ShowCells) or else the drag button
+// with the header's text under the mouse, arrows at the target border, and moves
+// the column or row itself at the release.
 #include <algorithm>
 
 #include "grid/base/arrow_window.h"
@@ -19,7 +19,9 @@
 #include "grid/data/sort_settings.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_item.h"
+#include "grid/view/drag_settings.h"
 #include "grid/view/scroll_control.h"
+#include "platform/ui/popup_window.h"
 
 void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   // 1.
@@ -127,20 +129,28 @@ void TExStringGrid::TrackEnhancedMove(int X, int Y, int C, int R) {
   // 1.
   if (OnStartBlockFocus) OnStartBlockFocus(this);
   if (!FMoveButton) FMoveButton = std::make_unique<THeaderDragButton>(this);
-  // 2. The drag button carries the header's text.
+  // 2. The picture of the dragged cells, made once per drag; the drag button
+  // carries the header's text.
+  const bool showCells = FDragDropSettings->ShowCells;
   int w = FMoveButton->Width(), h = FMoveButton->Height();
   if (colDrag && Movecell >= FixedCols() && R >= 0) {
+    if (showCells && !FMoveForm) ShowMoveForm({Movecell, 0, Movecell, TopRow() + VisibleRowCount() - FixedRows()});
     FMoveButton->SetCaption(GetCellEx(RealColIndex(Movecell), 0));
     w = ColWidths(Movecell);
     h = RowHeights(R);
   } else if (rowDrag && Movecell >= FixedRows() && C >= 0) {
+    if (showCells && !FMoveForm) ShowMoveForm({0, Movecell, VisibleColCount() + LeftCol() - FixedCols(), Movecell});
     FMoveButton->SetCaption(GetCellEx(0, Movecell));
     h = RowHeights(Movecell);
     w = ColWidths(C);
   }
   // 3.
   const TPoint P = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
-  FMoveButton->SetBounds(P.X, P.Y, w, h);
+  if (showCells && FMoveForm) {
+    FMoveForm->SetBounds(P.X, P.Y, FMoveForm->Width(), FMoveForm->Height());
+  } else {
+    FMoveButton->SetBounds(P.X, P.Y, w, h);
+  }
   FMoveButton->Invalidate();
   // 4. - 5. The arrows mark the previous target's border on the side the column
   // or row would land.
@@ -193,12 +203,21 @@ void TExStringGrid::TrackEnhancedMove(int X, int Y, int C, int R) {
   }
   // 7.
   FMoveButton->SetEnabled(true);
-  FMoveButton->SetVisible(true);
+  if (!showCells) FMoveButton->SetVisible(true);
   // 8. The cursor says whether the target takes the column or row.
   if (!FMoveShown) FMoveOwnCursor = Cursor();
   FMoveShown = true;
   FMoveAllowed = allow;
   SetCursor(allow ? crDrag : crNoDrop);
+}
+
+// The picture of the dragged cells, shown above the windows without taking
+// the focus; the rectangle is cut to the cells there are.
+void TExStringGrid::ShowMoveForm(TGridRect Cells) {
+  Cells.Right = std::min(Cells.Right, ColCount() - 1);
+  Cells.Bottom = std::min(Cells.Bottom, RowCount() - 1);
+  FMoveForm = SelectionToForm(Cells);
+  FMoveForm->Show();
 }
 
 bool TExStringGrid::EndEnhancedMove(int C, int R) {
@@ -212,6 +231,7 @@ bool TExStringGrid::EndEnhancedMove(int C, int R) {
     FMoveButton->SetEnabled(false);
     FMoveButton->SetVisible(false);
   }
+  FMoveForm.reset();
   if (OnEndBlockFocus) OnEndBlockFocus(this);
   // 2.
   const bool drop = FMoveAllowed;

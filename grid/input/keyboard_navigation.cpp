@@ -100,7 +100,8 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
     SetOptions(Options() + goEditing);
     ShowInplaceEdit();
   }
-  // 5. (Ctrl+F focuses the search footer's box: the search footer comes with its own feature.)
+  // 5. Ctrl+F goes to the search footer's box.
+  if (K == 'F' && ctrl) FocusSearchEdit();
   // 6. Enter and F2 on a cell that cannot be edited.
   if (enterOrF2) {
     if (Options().Contains(goEditing) && !IsEditable(Col(), Row())) {
@@ -311,11 +312,43 @@ void TExStringGrid::WMKeyDown(TMessage& Message) {
     InvalidateCellRange(Selection());
     FMoveSelection = Selection();
   }
-  // 16, 19, 20. (Keeping the last row above the search footer comes with the search footer.)
+  // 16. With the search footer shown and the view at its bottom, the last row
+  // stays above the footer.
+  const bool footerShown = FSearchFooter->Visible();
+  const bool navigation = key == VK_SHIFT || key == VK_MENU || (key >= 33 && key <= 40);
+  const bool moveKey = key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN;
+  const int T0 = TopRow();
+  bool held = false;
+  if (footerShown && TopRow() >= RowCount() - VisibleRowCount()) {
+    const bool lastRow = Row() >= RowCount() - 1;
+    if (key == VK_DOWN && lastRow) {
+      ScrollAboveSearchFooter();
+      Message.Result = 1;
+      raiseKeyDown();
+      return;
+    }
+    if ((key == VK_RIGHT && lastRow && Col() == ColCount() - 1) ||
+        (key == VK_LEFT && lastRow && Col() == FixedCols())) {
+      Message.Result = 1;
+      raiseKeyDown();
+      return;
+    }
+    if ((lastRow && moveKey) || !navigation) {
+      BeginUpdate();
+      held = true;
+    }
+  }
   // 17.
   if (keepScroll) BeginUpdate();
   // 18. The class library's key step; a key cleared in step 13 was used up there.
   if (key != 0) TBaseGrid::WMKeyDown(Message);
+  // 19.
+  if (footerShown) {
+    if (TopRow() >= RowCount() - VisibleRowCount() && !navigation) SetTopRow(T0);
+    if (held) EndUpdate();
+  }
+  // 20.
+  if (moveKey && footerShown && Row() == RowCount() - 1) ScrollAboveSearchFooter();
   // 21.
   if (keepScroll) {
     SetLeftCol(X);

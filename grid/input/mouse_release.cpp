@@ -120,7 +120,7 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     FDeselectState = false;
   }
   // U13. The end of a column or row drag the grid draws itself.
-  EndEnhancedMove(C, R);
+  const bool moveEnded = EndEnhancedMove(C, R);
   // U14.
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;
@@ -144,6 +144,7 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
   }
   // U16.
   if (ColMoveFlg || ColSizeFlg || rowSizing || C < 0 || R < 0) return;
+  if (C < FixedCols() && !FSortSettings->FixedCols) return;
   const int RC = RealColIndex(C);
   // U17.
   if (HasCheckBox(RC, R) && OnCheckBoxMouseUp) {
@@ -161,16 +162,25 @@ void TExStringGrid::WMLButtonUp(TMessage& Message) {
     FDblClk = false;
     return;
   }
-  // U19-U23. (Sorting by a header click comes with the sort feature.)
+  // U19-U23. A click on the sort row sorts (grid/data/header_sort.cpp).
+  HeaderClickSort(C, R, X, Y, moveEnded);
 }
 
 void TExStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // MU2.
   const TGridRect B = Selection();
-  // MU3-MU4. (Filter lists come with the filter feature.)
-  // MU5. Disjunct cells.
   int C = -1, R = -1;
   MouseToCell(X, Y, C, R);
+  // MU3. The filter button of a header cell opens the column's filter list
+  // (grid/data/filter_lists.cpp); any other release closes the plain list.
+  bool listShown = false;
+  if (C >= 0 && R >= 0 && R == FilterDropDownRow && RealColIndex(C) != FFilterCol) {
+    const TRect CR = CellRect(C, R);
+    if (X > CR.Right - 16 && X < CR.Right - 3 && Y < CR.Top + 19) listShown = ShowFilterList(C, R);
+  }
+  if (!listShown) HideFilterLists();
+  // MU4. (Abandoning a sizing released outside the grid comes with the sizing.)
+  // MU5. Disjunct cells.
   if (FMouseActions->DisjunctCellSelect() && Button == mbLeft && C >= 0 && R >= 0) {
     const TPoint b = BaseCell(RealColIndex(C), R);
     const int bc = RealToDisplCol(b.X), br = b.Y;

@@ -3,6 +3,7 @@
 // the edit limit and mask from the columns, and the column pop-up menus.
 #include "grid/view/column_grid.h"
 
+#include "grid/input/edit_link.h"
 #include "grid/view/grid_unit.h"
 #include "platform/ui/menus.h"
 
@@ -106,6 +107,7 @@ void TExColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
     for (int i = 0; i < FColumns->Count(); ++i) {
       TGridColumnItem* item = FColumns->Items(i);
       if (static_cast<TComponent*>(item->ColumnPopup) == AComponent) item->ColumnPopup = nullptr;
+      if (static_cast<TComponent*>(item->EditLink) == AComponent) item->EditLink = nullptr;
     }
   }
   TExStringGrid::Notification(AComponent, Operation);

@@ -18,16 +18,13 @@
 
 class QIODevice;
 
+#include "grid/base/column_stream.h"  // TColumnPopupType
 #include "grid/view/ex_string_grid.h"
 #include "platform/rtl/collection.h"
 
 class TExColumnGrid;
 class TGridColumnCollection;
 class TPopupMenu;
-
-enum TColumnPopupType {
-  cpFixedCellsRClick, cpFixedCellsLClick, cpNormalCellsRClick, cpNormalCellsLClick, cpAllCellsRClick, cpAllCellsLClick
-};
 
 class TGridColumnItem : public TCollectionItem {
 public:
@@ -262,8 +259,6 @@ public:
   int EditorDropDownCount() const { return FEditorDropDownCount; }
   int SpinMinValue = 0, SpinMaxValue = 0, SpinIncrement = 1;
   TEditLink* CurrentEditLink = nullptr;
-  // The column whose filter list is open (-1 none).
-  int FilterColumn = -1;
 
 protected:
   void Loaded() override;

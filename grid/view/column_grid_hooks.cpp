@@ -233,7 +233,7 @@ bool TExColumnGrid::GetColumnFilterHook(int ACol) {
 }
 
 void TExColumnGrid::FilterSelectHook(int Index) {
-  const int column = FilterColumn;
+  const int column = FFilterCol;
   if (HasColumn(column) && Index >= 0 && Index < FColumns->Items(column)->Filter()->Count()) {
     TGridColumnItem* item = FColumns->Items(column);
     const QString line = item->Filter()->Strings(Index);
@@ -252,7 +252,7 @@ void TExColumnGrid::FilterSelectHook(int Index) {
       FilterDoneHook();
     }
   }
-  FilterColumn = -1;
+  FFilterCol = -1;
 }
 
 void TExColumnGrid::UpdateColumnSizeHook(int ACol, int& Width) {

@@ -194,7 +194,13 @@ void TExStringGrid::CalcFooter(int ACol) {
         SetCellEx(c, footer, value);
         break;
       }
-      default: break;  // the sums, averages and the like come with the column calculations
+      case acSUM: SetFloats(c, footer, ColumnSum(c, FixedRows(), footer - 1 + b)); break;
+      case acAVG: SetFloats(c, footer, ColumnAvg(c, FixedRows(), footer - 1 + b)); break;
+      case acMIN: SetFloats(c, footer, ColumnMin(c, FixedRows(), footer - 1 + b)); break;
+      case acMAX: SetFloats(c, footer, ColumnMax(c, FixedRows(), footer - 1 + b)); break;
+      case acDISTINCT: SetFloats(c, footer, ColumnDistinct(c, FixedRows(), footer - 1 + b)); break;
+      case acSTDDEV: SetFloats(c, footer, ColumnStdDev(c, FixedRows(), footer - 1 + b)); break;
+      default: break;  // acSPREAD and no kind: nothing
     }
   }
 }

@@ -131,6 +131,12 @@ struct TPrintJob;
 class TGridDropTarget;
 class TGridDropSource;
 class TListBox;
+class TPopupWindow;
+class TSortKeys;
+class TSearchPanel;
+class TFooterPanel;
+class TDropList;
+class TDropCheckList;
 // In-place editing: the editor controls (grid/input).
 class TExInplaceEdit;
 class TGridCombo;
@@ -236,9 +242,9 @@ public:
   TControlList* ControlList() const { return FControlList.get(); }
   TExStringGridCheck* CellChecker() const { return FCellChecker; }
   bool FilterActive() const { return FFilterActive; }
-  // Switches the row filter on or off (the rows are hidden and shown by the
-  // filter feature, which overrides this).
-  virtual void SetFilterActive(bool Value) { FFilterActive = Value; }
+  // Switches the row filter on (the failing rows go as one filter level) or off
+  // (the last level comes back); either way the footers are recalculated.
+  virtual void SetFilterActive(bool Value);
   void SetCellChecker(TExStringGridCheck* Value);
 
   // ===================== published values without upkeep =====================
@@ -538,7 +544,8 @@ public:
   virtual void UpdateAutoColumnSizeHook(int ACol, int& Width);
   virtual void HeadersChangedHook() {}
   virtual void EllipsClickHook(const QString& Text, QString& Result);
-  virtual bool RowPassesFilter(int ARow) { return true; }
+  // Whether the display row passes the Filter conditions (and OnCustomFilter).
+  virtual bool RowMatchesFilter(int ARow);
   virtual void BeforePasteHook() {}
   virtual void AfterPasteHook() {}
   virtual void MarkPastedRows(TGridRect Rect);
@@ -586,8 +593,9 @@ public:
   virtual void NavigationChanged() {}
   virtual void GotoFirstNormalRow() { SetRow(FixedRows()); }
   virtual bool AllowFormatClipboard() { return FNavigation->AllowFmtClipboard; }
-  virtual void FilterSelectHook(int Index) {}
-  virtual void FilterCheckHook() {}
+  // The plain list's choice and the check list's ticks (grid/data/filter_lists.cpp).
+  virtual void FilterSelectHook(int Index);
+  virtual void FilterCheckHook();
   virtual void CheckBoxChangeHook(int ACol, int ARow, bool State);
   virtual bool RatingChangeHook(int ACol, int ARow, double& NewRate);
   virtual void CellChangingHook(int NewCol, int NewRow, bool& Allow);
@@ -897,6 +905,13 @@ public:
   void CreateScrollControls();
   // The floating picture of a dragged header cell (made hidden with the window).
   THeaderDragButton* MoveButton() const { return FMoveButton.get(); }
+  // The translucent picture of the dragged column or row (DragDropSettings
+  // ShowCells), while a header drag shows it; nullptr otherwise.
+  TPopupWindow* MoveForm() const { return FMoveForm.get(); }
+  // A window showing a picture of the cells of ARect as the grid draws them,
+  // translucent (alpha 192), borderless and above the other windows, not shown
+  // yet; the caller owns it (grid/view/selection_picture.cpp).
+  std::unique_ptr<TPopupWindow> SelectionToForm(const TGridRect& ARect);
   // The last scroll hint's text and whether it shows.
   QString LastScrollHint;
   bool ScrollHintShowing() const { return FScrollHintShow; }
@@ -1085,8 +1100,9 @@ public:
   void MoveRows(int FromIndex, int ToIndex, int Count);
   // Scrolls so that the cell is in view, making it current when it was not.
   void ScrollInView(int ColIndex, int RowIndex);
-  // The column order kept in the settings store named by ColumnSize
-  // (persistence.cpp; the column grid keeps its own in an initialisation file).
+  // The column order kept under "Pos" keys in ColumnSize's key and section, in
+  // an initialisation file or in the user's registry (grid/data/column_keys.cpp).
+  // A stored order that does not name every column once changes nothing.
   virtual void SaveColPositions();
   virtual void LoadColPositions();
   TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
@@ -1374,11 +1390,140 @@ public:
   double ColumnDistinct(int ACol, int FromRow, int ToRow);
   // OnGroupCalc's result (0 without a handler).
   double CallGroupCalc(int ACol, int FromRow, int ToRow);
+  // OnColumnCalc's result (0 without a handler).
+  double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
 
-  // ===================== sorting (grid/data/sorting.cpp) =====================
+  // ===================== row calculations, numbering, selected text (grid/data/row_calculations.cpp) =====================
+  // Over the real columns fromCol..toCol of a display row; covered merged cells
+  // and texts that are no number are passed over (the average divides by every
+  // column of the range).
 
-  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction.
+  double RowSum(int ARow, int fromCol, int toCol);
+  double RowAvg(int ARow, int fromCol, int toCol);
+  double RowMin(int ARow, int fromCol, int toCol);
+  double RowMax(int ARow, int fromCol, int toCol);
+  // Numbers the normal rows of the column (the columns of the row), leaving the
+  // first AutoNumberStart unnumbered, counting from 1 + AutoNumberOffset.
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  int AutoNumberStart = 0;
+  int AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  // The selected cells' texts, joined by tabs, rows by line breaks.
+  QString SelectedText();
+  // False for fixed cells.
+  bool IsSelected(int ACol, int ARow);
+
+  // ===================== sorting (grid/data/sorting.cpp, sort_compare.cpp) =====================
+  // Real columns throughout. The sorts move whole rows (hidden columns' cells
+  // too); fixed rows, fixed footer rows and the floating footer's row stay.
+
+  void Sort(int Column, TSortDirection Direction);
+  void SortByColumn(int Col);  // nothing with one row or less
+  // By SortSettings.Column in SortSettings.Direction, ties going on to the
+  // columns to the right (Full).
   virtual void QSort();
+  // By the sort index list; raises EExGridError when it is empty.
+  virtual void QSortIndexed();
+  // Only the child rows of the expanded nodes of the deepest level.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // The rows back in the order they had before the first sort since the row
+  // count last changed.
+  virtual void QUnSort();
+  // Exchanges two rows for the sort (descendants move their own per-row data too).
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  // The rows Left..Right sorted without the bookkeeping of QSort.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // One compare-and-exchange step in the direction of the last sort (nothing
+  // before any sort).
+  bool SortLine(int Col, int ARow1, int ARow2);
+  void InitSortXRef();
+  // Exchanges two rows (with heights and controls) or two real columns (with
+  // widths, the sort column and controls), outside sorting.
+  void SwapRows(int ARow1, int ARow2);
+  void SwapColumns(int ACol1, int ACol2);
+  // 1, 0 or -1: row 1 after, equal to or before row 2 in ascending order, by the
+  // column's sort style; Direction places blanks (IgnoreBlanks).
+  int CompareRows(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int i, int ARow1, int ARow2);
+  // Statistics: comparisons and exchanges (never reset), the last header-click
+  // sort's milliseconds.
+  int Compares = 0, Swaps = 0, SortTime = 0;
+  // The comparison result the running sort treats as out of order (0 before any
+  // sort), and the row that was current, followed through the exchanges.
+  int SortDir = 0, SortRow = -1;
+  // What a comparison reads of one cell (grid/data/sort_compare.cpp).
+  class TSortCell;
+  // The header click on the sort row (display cell C, R; X, Y in client
+  // pixels), after the release's other steps (grid/data/header_sort.cpp).
+  void HeaderClickSort(int C, int R, int X, int Y, bool MoveEnded);
+  // Splits the merged cells of every column; merges the listed merged columns again.
+  void SplitAllColumnCells();
+  void MergeAllColumnCells();
+
+  // ===================== filtering (grid/data/filtering.cpp, filter_lists.cpp) =====================
+  // Display rows. Each ApplyFilter hides the failing normal rows as one more
+  // filter level; RemoveLastFilter brings back the highest.
+
+  void ApplyFilter();
+  void FilterRow(int ARow);  // hides the row alone when it fails
+  // False with no level; else true when more than one level remains.
+  bool RemoveLastFilter();
+  // Every level back (the conditions stay); with no level, the conditions go.
+  void RemoveAllFilters();
+  // Narrows by typed text in one column (-1: the whole row): a text one
+  // character longer than the last adds a level over the rows still shown, one
+  // shorter brings the last level back, anything else starts again.
+  void NarrowDown(const QString& ACondition, int AColumn);
+  // A choice in the plain filter list (its item index) and a tick in the check
+  // list: the column's condition, or the conditions of the ticked entries.
+  virtual void DoFilterSelect(int ItemIndex);
+  virtual void DoFilterCheck();
+  // The open filter list's column (-1 none) and the lists themselves (made with
+  // the grid's window).
+  int FilterColumnOpen() const { return FFilterCol; }
+  TDropList* FilterDropList() const { return FDropList; }
+  TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
+  // Shows the filter list of the real column under the header cell's filter
+  // button (display cell C, R); false when the column has no entries.
+  bool ShowFilterList(int C, int R);
+  void HideFilterLists();
+
+  // ===================== find and replace (grid/data/find_replace.cpp) =====================
+  // Cells are display cells unless fnIncludeHiddenColumns (real columns) or
+  // fnIncludeHiddenRows (real rows) say otherwise; (-1, -1) means none.
+
+  // The first matching cell after StartCell ((-1, -1): from the area's first
+  // cell, which is examined too).
+  TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+  TPoint FindFirst(const QString& s, TFindParams FindParams);
+  TPoint FindNext();
+  // Rewrites every found cell (OrigStr -> NewStr, by the search's case rule);
+  // the number of cells changed. A cell found a second time ends it.
+  int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+  // The type-ahead row: the first row whose sort-column text starts with s
+  // (compared upper-cased); -1 when none.
+  int Search(const QString& s);
+  // The search footer's handlers (its edit changed, its buttons clicked).
+  void SearchFooterEditChange();
+  void SearchFooterFindNext();
+  void SearchFooterFindPrevious();
+  void SearchFooterClose();
+  void SearchFooterHighlight();
+  // Gives the search footer's box the focus (Ctrl+F); false without a shown footer.
+  bool FocusSearchEdit();
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  TPoint SearchCell{-1, -1};
+  QString SearchCache, SearchCacheWide;
+  int FindCol = 0, FindRow = 0;
+  bool FindBusy = false;
+  TFindParams FindParams() const { return FFindParams; }
 
   // ===================== grouping (grid/view/grouping.cpp) =====================
   // Rows with equal consecutive values in the group column gather under a
@@ -1836,7 +1981,7 @@ public:
   bool HostRegisterDropTarget() override;
   void HostRevokeDropTarget() override;
   void HostFloatingFooterLayout() override;
-  void HostRepaintFooterPanel() override {}
+  void HostRepaintFooterPanel() override { UpdateFooter(); }
   TColumnCalcType HostColumnCalc(int ACol) override;
   void HostSetColumnCalc(int ACol, TColumnCalcType Value) override;
 
@@ -1955,6 +2100,7 @@ protected:
   // drag at the left release (true: the grid ended it and moved what it moves).
   void TrackEnhancedMove(int X, int Y, int C, int R);
   bool EndEnhancedMove(int C, int R);
+  void ShowMoveForm(TGridRect Cells);
   void MoveSyncedTwin(void (TExStringGrid::*Move)(int, int), int FromIndex, int ToIndex);
   bool SelectCell(int ACol, int ARow) override;
   bool IsFixed(int ACol, int ARow) override;
@@ -1967,8 +2113,21 @@ protected:
   virtual void HideInplaceEdit();
   // Places the controls of cells over their cells (grid/input/scroll_notifications.cpp).
   virtual void CellControlsUpdate(bool RebuildList);
-  virtual void UpdateFooter() {}
-  virtual void UpdateSearchPanel() {}
+  // The floating footer's panel repainted (grid/data/footer_panel.cpp) and the
+  // search panel made and laid out from SearchFooter
+  // (grid/data/search_footer_actions.cpp).
+  virtual void UpdateFooter();
+  virtual void UpdateSearchPanel();
+  // The search and footer panels along the bottom edge.
+  void PlaceBottomPanels();
+  void PlaceFooterPanel(int Bottom);
+  // The search footer's handlers and the options of its searches.
+  TFindParams SearchFooterParams(TSearchAction Action);
+  void SetSearchEditColor(TColor Color);
+  void SearchFooterHighlightText(bool On);
+  void SearchFooterFind(TSearchAction Action);
+  TSearchPanel* FSearchPanel = nullptr;  // owned as a component
+  TFooterPanel* FFooterPanel = nullptr;  // owned as a component
   virtual void ShowInplaceEdit();  // in-place editing: grid/input/edit_cycle.cpp
 
   // Raises ColCount by the hidden columns for the guard's life, so that whole
@@ -2011,6 +2170,16 @@ protected:
   // rows that go with them.
   void FreeRowsForRemoval(int ARow, int ACount);
 
+  // Sorting's frame, scope and workers (grid/data/sorting.cpp).
+  class TSortFrame;
+  class TSortScope;
+  std::unique_ptr<TSortKeys> FSortKeys;  // while a sort runs
+  void RangeSort(int Col, int Left, int Right, bool Indexed);
+  void CopyPivotRow(int Pivot, int Slot);
+  void SortGroups(bool Indexed);
+  void RepaintSortPanels(bool SearchPanel);
+  void SwapTableRows(int ARow1, int ARow2);
+
   // Copies the texts and objects of store row `from` into row `to` over every
   // column of the store.
   void CopyRowCells(int from, int to);
@@ -2032,6 +2201,7 @@ protected:
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TScrollControl> FScrollControlV, FScrollControlH;
   std::unique_ptr<THeaderDragButton> FMoveButton;
+  std::unique_ptr<TPopupWindow> FMoveForm;
   void RemoveScrollControls();
   void PlaceScrollControls();
   std::unique_ptr<TFloatingFooter> FFloatingFooter;
@@ -2079,6 +2249,13 @@ protected:
   std::unique_ptr<TStringList> FFilterList;
   TExStringGridCheck* FCellChecker = nullptr;
   bool FFilterActive = false;
+  TFindParams FFindParams;
+  TPoint FindCore(TPoint StartCell, const QString& s, TFindParams FindParams, bool Wide);
+  bool MatchCell(int ACol, int ARow, bool Wide);
+  int FFilterFixedRows = -1;  // FixedRows at the last ApplyFilter (-1 before any)
+  QString FLastFilter;       // the last NarrowDown text
+  TDropList* FDropList = nullptr;            // owned as components
+  TDropCheckList* FDropCheckList = nullptr;
 
   // internal state (-1: none)
   int FLastTabCol = -1, FLastTabRow = -1;

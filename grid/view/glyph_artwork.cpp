@@ -11,7 +11,7 @@ namespace {
 
 struct TGlyphSpec {
   const char* Name;
-  enum { Check, Radio, Filter, Node, Leaf } Kind;
+  enum { Check, Radio, Filter, Node, Leaf, ArrowDown, ArrowUp, Close, Highlight } Kind;
   int Size;
   bool Checked;
   bool Enabled;
@@ -30,6 +30,13 @@ constexpr TGlyphSpec kGlyphs[] = {
     // Tree nodes: "Checked" stands for a contracted node.
     {"XPNODEC", TGlyphSpec::Node, 9, true, true},      {"XPNODEO", TGlyphSpec::Node, 9, false, true},
     {"ESGLEAFCLOSE", TGlyphSpec::Leaf, 12, true, true}, {"ESGLEAFOPEN", TGlyphSpec::Leaf, 12, false, true},
+    // The search footer's buttons: find next and previous (and their disabled
+    // looks), close (normal, hot, pressed: "Checked" draws it darker) and highlight.
+    {"ESGARDOWN", TGlyphSpec::ArrowDown, 16, false, true}, {"ESGARDOWND", TGlyphSpec::ArrowDown, 16, false, false},
+    {"ESGARUP", TGlyphSpec::ArrowUp, 16, false, true},     {"ESGARUPD", TGlyphSpec::ArrowUp, 16, false, false},
+    {"ESGCLOSE", TGlyphSpec::Close, 14, false, true},      {"ESGCLOSEH", TGlyphSpec::Close, 14, false, false},
+    {"ESGCLOSED", TGlyphSpec::Close, 14, true, true},      {"ESGHI", TGlyphSpec::Highlight, 16, false, true},
+    {"ESGHID", TGlyphSpec::Highlight, 16, false, false},
 };
 
 void Fill(TCanvas* c, TColor color, const TRect& r) {
@@ -96,6 +103,39 @@ void DrawLeaf(TCanvas* c, const TGlyphSpec& g) {
   else c->Polygon({{2, 4}, {10, 4}, {6, 8}});
 }
 
+// A solid arrow pointing down or up.
+void DrawArrow(TCanvas* c, const TGlyphSpec& g) {
+  const TColor color = g.Enabled ? kGlyphArrow : kGlyphArrowDisabled;
+  c->Pen()->SetColor(color);
+  c->Brush()->SetColor(color);
+  if (g.Kind == TGlyphSpec::ArrowDown) {
+    Fill(c, color, Rect(6, 2, 10, 8));
+    c->Polygon({{2, 8}, {13, 8}, {8, 13}, {7, 13}});
+  } else {
+    Fill(c, color, Rect(6, 8, 10, 14));
+    c->Polygon({{7, 2}, {8, 2}, {13, 7}, {2, 7}});
+  }
+}
+
+// A cross, grey, red when hot and dark red when pressed.
+void DrawClose(TCanvas* c, const TGlyphSpec& g) {
+  const TColor color = g.Checked ? kGlyphClosePressed : g.Enabled ? kGlyphClose : kGlyphCloseHot;
+  const int s = g.Size;
+  for (int i = 3; i < s - 3; ++i) {
+    Fill(c, color, Rect(i, i, i + 2, i + 1));
+    Fill(c, color, Rect(s - 2 - i, i, s - i, i + 1));
+  }
+}
+
+// A marker pen drawing a yellow stroke.
+void DrawHighlight(TCanvas* c, const TGlyphSpec& g) {
+  Fill(c, g.Enabled ? clYellow : kGlyphFillDisabled, Rect(2, 11, 14, 14));
+  const TColor pen = g.Enabled ? kGlyphArrow : kGlyphArrowDisabled;
+  c->Pen()->SetColor(pen);
+  c->Brush()->SetColor(pen);
+  c->Polygon({{5, 10}, {11, 2}, {14, 4}, {8, 11}});
+}
+
 std::unique_ptr<TBitmap> Make(const TGlyphSpec& g) {
   auto b = std::make_unique<TBitmap>(g.Size, g.Size);
   TCanvas* c = b->Canvas();
@@ -106,6 +146,10 @@ std::unique_ptr<TBitmap> Make(const TGlyphSpec& g) {
     case TGlyphSpec::Filter: DrawFilter(c, g); break;
     case TGlyphSpec::Node: DrawNode(c, g); break;
     case TGlyphSpec::Leaf: DrawLeaf(c, g); break;
+    case TGlyphSpec::ArrowDown:
+    case TGlyphSpec::ArrowUp: DrawArrow(c, g); break;
+    case TGlyphSpec::Close: DrawClose(c, g); break;
+    case TGlyphSpec::Highlight: DrawHighlight(c, g); break;
   }
   b->SetTransparentColor(kGlyphKey);
   b->SetTransparent(true);

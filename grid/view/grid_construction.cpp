@@ -4,6 +4,10 @@
 #include "grid/base/cell_checker.h"
 #include "grid/base/focus_window.h"
 #include "grid/base/html_picture.h"
+#include "grid/data/filter_lists.h"
+#include "grid/data/footer_panel.h"
+#include "grid/data/search_panel.h"
+#include "grid/data/sort_keys.h"
 #include "platform/ui/image_list.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_error.h"
@@ -149,6 +153,16 @@ TExStringGrid::~TExStringGrid() {
   RemoveScrollControls();
   if (FDropTarget) HostRevokeDropTarget();
   FMoveButton.reset();
+  FMoveForm.reset();
+  // The filter lists call back into the grid: they go before it does.
+  delete FDropList;
+  FDropList = nullptr;
+  delete FDropCheckList;
+  FDropCheckList = nullptr;
+  delete FSearchPanel;
+  FSearchPanel = nullptr;
+  delete FFooterPanel;
+  FFooterPanel = nullptr;
   ArwU.reset();
   ArwD.reset();
   ArwL.reset();
@@ -375,6 +389,7 @@ void TExStringGrid::EndUpdate() {
 void TExStringGrid::Resize() {
   if (Destroying()) return;
   PlaceScrollControls();
+  PlaceBottomPanels();
   SynchColumnsWithWidth();
   if (OnResize) OnResize(this);
   if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&

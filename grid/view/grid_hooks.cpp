@@ -290,7 +290,7 @@ bool TExStringGrid::GetColumnFilterHook(int ACol) {
     FFilterList->SetSorted(true);
     auto add = [this](const QString& raw) {
       const QString text = Trim(raw);
-      FFilterList->Add(text.contains(u' ') ? QStringLiteral("=\"%1\"").arg(text) : text);
+      FFilterList->Add(text.contains(u' ') ? QStringLiteral("%1=\"%1\"").arg(text) : text);
     };
     for (int r = TStringGrid::FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r) add(GetCellEx(ACol, r));
     if (!FilterIncremental)

@@ -269,6 +269,8 @@ void TExStringGrid::HostFloatingFooterLayout() {
   const bool lastRowFooter = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
   FFixedFooters = lastRowFooter ? 1 : 0;
   HideLastRow = lastRowFooter;
+  UpdateFooter();
+  PlaceBottomPanels();
   Invalidate();
 }
 

@@ -38,12 +38,20 @@ enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-// What a long export (printing, copying, saving) or import (pasting, loading)
-// reports through the grid's notification hooks, with the row it reached.
-enum TGridExportState { esExportStart, esExportNewRow, esExportSelRow, esExportDone };
-enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportDone };
+// What a long operation (printing, copying, saving, calculating, searching) or
+// import (pasting, loading) reports through the grid's notification hooks, with
+// the row it reached.
+enum TGridExportState { esExportStart, esExportNewRow, esExportSelRow, esExportNextRow, esExportDone, esExportFail };
+enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportNextRow, isImportDone };
 // The last clipboard operation: cells cut or copied.
 enum TClipOperation { coCut, coCopy };
+// The options of a search (bit n = ordinal n).
+enum TFindParameters {
+  fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+  fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+  fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindParameters>;
 // The directions in which a drag may scroll the view.
 enum TDragScrollDirectionFlag { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirection = TSet<TDragScrollDirectionFlag>;
@@ -158,9 +166,6 @@ using TSearchFooterActionEvent =
     std::function<void(TObject* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect)>;
 using TCellValueEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
-// The stages an export or import reports through the grid's notification hooks.
-enum TGridExportState { esExportStart, esExportNextRow, esExportDone, esExportSelRow, esExportNewRow };
-enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
 
 using TPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
 using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;

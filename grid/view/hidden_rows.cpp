@@ -249,13 +249,10 @@ void TExStringGrid::UnHideRowList() {
     }
   }
   NormalRowCount = RowCount();
-  // 7.
-  if (FFilterLevel < 2) {
-    FGridItems->Clear();
-  } else {
-    for (int i = FGridItems->Count() - 1; i >= 0; --i)
-      if (FGridItems->Items(i)->Level == level) FGridItems->Delete(i);
-  }
+  // 7. The level's items go; rows hidden otherwise (contracted nodes, rows
+  // hidden in code) keep theirs, whatever the level count.
+  for (int i = FGridItems->Count() - 1; i >= 0; --i)
+    if (FGridItems->Items(i)->Level == level) FGridItems->Delete(i);
   CellControlsUpdate(false);
 }
 

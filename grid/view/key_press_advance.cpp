@@ -2,6 +2,7 @@
 // find a row in a sorted grid), the cell advance that Enter and the in-place
 // editors use, and the dialog-code answer.
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/strings.h"
 #include "platform/ui/messages.h"
 
 // --- small services of the advance ---
@@ -67,15 +68,9 @@ void TExStringGrid::TypeAhead(QChar Key) {
   } else {
     SearchInc = Key;
   }
-  const QString prefix = SearchInc.toUpper();
-  const int col = FSortSettings->Column >= 0 ? FSortSettings->Column : RealCol();
-  for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) {
-    if (GetCellEx(col, r).toUpper().startsWith(prefix)) {
-      SetRow(r);
-      return;
-    }
-  }
-  SearchInc.clear();
+  const int r = Search(AnsiUpperCase(SearchInc));
+  if (r == -1) SearchInc.clear();
+  else SetRow(r);
 }
 
 void TExStringGrid::WMGetDlgCode(TMessage& Message) {

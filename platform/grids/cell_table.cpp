@@ -76,3 +76,32 @@ int TSparseCellTable::UsedCount() const {
   for (const auto& [row, cells] : rows_) n += int(cells.size());
   return n;
 }
+
+void TSparseCellTable::SwapRows(int a, int b) {
+  if (a == b) return;
+  auto ia = rows_.find(a), ib = rows_.find(b);
+  if (ia == rows_.end() && ib == rows_.end()) return;
+  if (ia != rows_.end() && ib != rows_.end()) {
+    std::swap(ia->second, ib->second);
+    return;
+  }
+  // One of them is empty: the other's entries change their key.
+  auto node = rows_.extract(ia != rows_.end() ? ia : ib);
+  node.key() = ia != rows_.end() ? b : a;
+  rows_.insert(std::move(node));
+}
+
+void TSparseCellTable::SwapColumns(int a, int b) {
+  if (a == b) return;
+  for (auto& [row, cells] : rows_) {
+    auto ia = cells.find(a), ib = cells.find(b);
+    if (ia == cells.end() && ib == cells.end()) continue;
+    if (ia != cells.end() && ib != cells.end()) {
+      std::swap(ia->second, ib->second);
+      continue;
+    }
+    auto node = cells.extract(ia != cells.end() ? ia : ib);
+    node.key() = ia != cells.end() ? b : a;
+    cells.insert(std::move(node));
+  }
+}

@@ -21,6 +21,10 @@ public:
   // between by one (the class library's column move); rows likewise.
   void MoveColumn(int from, int to);
   void MoveRow(int from, int to);
+  // Exchanges the whole contents of two rows (every column), or of two columns
+  // (every row).
+  void SwapRows(int a, int b);
+  void SwapColumns(int a, int b);
 
   void Clear() { rows_.clear(); }
   // Calls `visit` for every cell that holds a text or an object, row by row.
@@ -28,6 +32,13 @@ public:
   void ForEach(Visit visit) const {
     for (const auto& [row, cells] : rows_)
       for (const auto& [col, entry] : cells) visit(col, row, entry.text, entry.object);
+  }
+  // Calls `visit` for every cell of the row that holds a text or an object.
+  template <class Visit>
+  void ForEachInRow(int row, Visit visit) const {
+    const auto r = rows_.find(row);
+    if (r == rows_.end()) return;
+    for (const auto& [col, entry] : r->second) visit(col, entry.text, entry.object);
   }
   // Number of cells that hold a text or an object.
   int UsedCount() const;

@@ -147,7 +147,45 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QListWid
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   QObject::connect(list, &QListWidget::currentRowChanged, [this](int) { Click(); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, [this](QListWidgetItem*) { DblClick(); });
+  QObject::connect(list, &QListWidget::itemClicked, [this, list](QListWidgetItem* item) { ItemClicked(list->row(item)); });
   ApplyColor();
+}
+
+int TListBox::ItemHeight() const {
+  QListWidget* list = List(this);
+  const int h = list->count() > 0 ? list->sizeHintForRow(0) : -1;
+  return h > 0 ? h : list->fontMetrics().height() + 2;
+}
+
+TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) {
+  QListWidget* list = List(this);
+  // Every item gets its check box when it is added.
+  QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [list](const QModelIndex&, int first, int last) {
+    const QSignalBlocker block(list);
+    for (int i = first; i <= last; ++i)
+      if (QListWidgetItem* item = list->item(i)) {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+      }
+  });
+  QObject::connect(list, &QListWidget::itemChanged, [this](QListWidgetItem*) { ClickCheck(); });
+}
+
+bool TCheckListBox::Checked(int Index) const {
+  QListWidgetItem* item = List(this)->item(Index);
+  return item && item->checkState() == Qt::Checked;
+}
+
+void TCheckListBox::SetChecked(int Index, bool Value) {
+  QListWidget* list = List(this);
+  QListWidgetItem* item = list->item(Index);
+  if (!item) return;
+  const QSignalBlocker block(list);
+  item->setCheckState(Value ? Qt::Checked : Qt::Unchecked);
+}
+
+void TCheckListBox::ClickCheck() {
+  if (OnClickCheck) OnClickCheck(this);
 }
 
 TListBox::~TListBox() = default;

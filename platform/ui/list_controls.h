@@ -19,13 +19,33 @@ public:
   int TopIndex() const;
   void SetTopIndex(int value);
   void Clear() { items_->Clear(); }
+  // The height of one item in pixels.
+  int ItemHeight() const;
 
 protected:
   void WMGetDlgCode(TMessage& Message) override;
   void ApplyColor() override;
+  // The user released the mouse button on an item.
+  virtual void ItemClicked(int Index) {}
 
 private:
   std::unique_ptr<TControlItems> items_;
+};
+
+// The class library's check list box (stands for TCheckListBox): a list box
+// whose items carry a check box. Setting a check state in code is silent; the
+// user's ticks raise OnClickCheck.
+class TCheckListBox : public TListBox {
+public:
+  explicit TCheckListBox(TComponent* AOwner);
+
+  bool Checked(int Index) const;
+  void SetChecked(int Index, bool Value);
+
+  TNotifyEvent OnClickCheck;
+
+protected:
+  virtual void ClickCheck();
 };
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };

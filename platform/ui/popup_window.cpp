@@ -104,6 +104,8 @@ void TPopupWindow::UpdateLayered(const TBitmap* Image, uint8_t Opacity) {
   Invalidate();
 }
 
+QImage TPopupWindow::LayeredImage() const { return layered_ ? *layered_ : QImage(); }
+
 bool TPopupWindow::TopMost() const {
   const Qt::WindowType type = Widget()->windowType();
   return type == Qt::ToolTip || Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);

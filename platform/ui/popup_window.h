@@ -36,6 +36,8 @@ public:
   // fourth byte is the alpha), and the constant opacity applied over it.
   void UpdateLayered(const TBitmap* Image, uint8_t Opacity);
   uint8_t LayeredOpacity() const { return opacity_; }
+  // The picture UpdateLayered was given (a null image when none).
+  QImage LayeredImage() const;
   // The window is shown above the others without being activated.
   bool TopMost() const;
   bool TakesMouse() const;

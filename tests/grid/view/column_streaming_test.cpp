@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "grid/data/column_size.h"
+#include "grid/input/edit_link.h"
 #include "grid/view/column_grid.h"
 #include "platform/os/ini_file.h"
 #include "platform/rtl/component_stream.h"
@@ -44,7 +45,8 @@ QString Settings(const TGridColumnItem& c) {
     << QString::number(c.Borders().Bits()) << pen(*c.BorderPen()) << c.CheckFalse << c.CheckTrue
     << QString::number(c.Color()) << (c.ColumnPopup ? c.ColumnPopup->Name() : QStringLiteral("-"))
     << QString::number(c.ColumnPopupType) << c.ComboItems()->Text() << QString::number(c.DropDownCount)
-    << QString::number(c.EditLength) << c.EditMask << QString::number(c.Editor()) << c.Filter()->Text()
+    << QString::number(c.EditLength) << (c.EditLink ? c.EditLink->Name() : QStringLiteral("-")) << c.EditMask
+    << QString::number(c.Editor()) << c.Filter()->Text()
     << QString::number(c.FilterCaseSensitive) << QString::number(c.Fixed()) << c.FloatFormat() << font(*c.Font())
     << c.Header() << QString::number(c.HeaderAlignment()) << font(*c.HeaderFont()) << QString::number(c.MinSize)
     << QString::number(c.MaxSize) << c.Name << QString::number(c.Password()) << QString::number(c.PrintBorderCustom)
@@ -61,10 +63,12 @@ QString Settings(const TGridColumnItem& c) {
 struct TStreamForm {
   TComponent form{nullptr};
   TPopupMenu* menu = new TPopupMenu(&form);
+  TEditLink* link = new TEditLink(&form);
   TExColumnGrid* g = new TExColumnGrid(&form);
 
   TStreamForm() {
     menu->SetName("ColumnMenu");
+    link->SetName("PriceEditor");
     g->SetColCount(4);
     TGridColumnItem& c = *g->Columns()->Items(1);
     c.AutoMinSize = 3;
@@ -83,6 +87,7 @@ struct TStreamForm {
     c.ComboItems()->Add(QStringLiteral("twö"));
     c.DropDownCount = 12;
     c.EditLength = 40;
+    c.EditLink = link;
     c.EditMask = "999";
     c.SetEditor(edMaskEditBtn);
     TStringList filter;
@@ -128,6 +133,7 @@ TEST(ColumnStreaming, EverySettingSurvivesTheRoundTrip) {
   target.g->SetColCount(6);
   for (int i = 0; i < 6; ++i) target.g->Columns()->Items(i)->Name = "old";
   target.g->Columns()->Items(1)->ColumnPopup = nullptr;
+  target.g->Columns()->Items(1)->EditLink = nullptr;
   Load(*target.g, bytes);
   ASSERT_EQ(target.g->ColCount(), 4);
   ASSERT_EQ(target.g->Columns()->Count(), 4);
@@ -136,6 +142,7 @@ TEST(ColumnStreaming, EverySettingSurvivesTheRoundTrip) {
               Settings(*source.g->Columns()->Items(i)).toStdString())
         << i;
   EXPECT_EQ(target.g->Columns()->Items(1)->ColumnPopup, target.menu);  // found by name on the form
+  EXPECT_EQ(target.g->Columns()->Items(1)->EditLink, target.link);
   EXPECT_EQ(target.g->ColWidths(1), 88);
   EXPECT_EQ(target.g->GetCellEx(1, 0), "Price");
   EXPECT_EQ(target.g->ColumnHeaders()->Strings(1), "Price");
@@ -151,6 +158,8 @@ TEST(ColumnStreaming, DefaultsAndEmptyTextsAreLeftOut) {
   EXPECT_EQ(bytes.count("PrintFontCustom"), 1);
   // Empty texts and lists are left out, ordinal values always written.
   EXPECT_EQ(bytes.count("EditMask"), 1);
+  EXPECT_EQ(bytes.count("\x08" "EditLink"), 1);  // a reference, by name
+  EXPECT_EQ(bytes.count("PriceEditor"), 1);
   EXPECT_EQ(bytes.count("ComboItems.Strings"), 1);
   EXPECT_EQ(bytes.count("SpinStep"), 4);
   // The properties follow the fixed order (the first item's).

@@ -124,7 +124,7 @@ TEST(GridHooks, ColumnFilterListIsSortedDistinctWithTheClearEntryFirst) {
   EXPECT_TRUE(g.GetColumnFilterHook(2));
   ASSERT_EQ(g.FilterList()->Count(), 3);
   EXPECT_EQ(g.FilterList()->Strings(0), "(All)");
-  EXPECT_EQ(g.FilterList()->Strings(1), "=\"a b\"");
+  EXPECT_EQ(g.FilterList()->Strings(1), "a b=\"a b\"");  // shown as itself, filtering by the quoted text
   EXPECT_EQ(g.FilterList()->Strings(2), "c");
 
   g.FilterDropDownAuto = false;

@@ -1,0 +1,141 @@
+// The search footer under a grid: Ctrl+F gives its box the focus, typing searches
+// at once (the box turns red when nothing matches), Enter and the find-next
+// button go on, Ctrl+Enter and the find-previous button go back, the buttons
+// wait for a text, the accelerators of their captions work, and the close
+// button hides the footer. The floating footer's strip reports clicks.
+#include <gtest/gtest.h>
+
+#include "grid/base/ex_check_box.h"
+#include "grid/base/ex_grid_button.h"
+#include "grid/base/search_footer.h"
+#include "grid/data/footer_panel.h"
+#include "grid/data/search_panel.h"
+#include "tests/grid/input/keys_grid_fixture.h"
+
+namespace {
+
+struct FooterGrid : InputGrid {
+  FooterGrid() : InputGrid(4, 8) {
+    const char* names[] = {"alpha", "beta", "gamma", "delta", "alpha", "omega", "beta"};
+    for (int r = 1; r < 8; ++r) g->SetCells(1, r, names[r - 1]);
+    g->SearchFooter()->SetFindNextCaption("Find &next");
+    g->SearchFooter()->SetFindPrevCaption("Find &previous");
+    g->SearchFooter()->SetVisible(true);
+    ProcessEvents();
+  }
+  TSearchPanel* Panel() { return g->SearchPanel(); }
+  void Type(const QString& text) {
+    for (QChar ch : text) PressKey(Panel()->EditControl, ch.toUpper().unicode());
+    ProcessEvents();
+  }
+  QString Cell() const { return QStringLiteral("%1,%2").arg(g->Col()).arg(g->Row()); }
+  // A click on one of the panel's buttons.
+  void Click(TExGridButton* b) {
+    MouseClick(b, b->Width() / 2, b->Height() / 2);
+    ProcessEvents();
+  }
+};
+
+TEST(SearchFooter, CtrlFTypingAndTheRedBox) {
+  FooterGrid t;
+  ASSERT_NE(t.Panel(), nullptr);
+  EXPECT_TRUE(t.Panel()->Visible());
+  EXPECT_EQ(t.Panel()->Height(), 32);
+  EXPECT_EQ(t.Panel()->Top(), t.g->ClientHeight() - 32);
+  EXPECT_FALSE(t.Panel()->ForwardButton->Enabled());
+  t.Key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(t.Panel()->EditControl->Focused());
+  t.Type("ga");
+  EXPECT_TRUE(t.Panel()->ForwardButton->Enabled());
+  EXPECT_TRUE(t.Panel()->BackwardButton->Enabled());
+  EXPECT_EQ(t.Cell(), "1,3");
+  EXPECT_EQ(t.Panel()->EditControl->Color(), clWindow);
+  t.Type("x");
+  EXPECT_EQ(t.Panel()->EditControl->Color(), static_cast<TColor>(0x0000FF));
+  PressKey(t.Panel()->EditControl, Qt::Key_Backspace);
+  ProcessEvents();
+  EXPECT_EQ(t.Panel()->EditControl->Color(), clWindow);
+  t.Panel()->EditControl->SetText(QString());
+  ProcessEvents();
+  EXPECT_FALSE(t.Panel()->ForwardButton->Enabled());
+}
+
+TEST(SearchFooter, NextAndPreviousByKeysAndButtons) {
+  FooterGrid t;
+  t.Key(Qt::Key_F, Qt::ControlModifier);
+  t.Type("beta");
+  EXPECT_EQ(t.Cell(), "1,2");
+  PressKey(t.Panel()->EditControl, Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_EQ(t.Cell(), "1,7");
+  EXPECT_EQ(t.Panel()->EditControl->Text(), "beta");  // Enter types nothing
+  PressKey(t.Panel()->EditControl, Qt::Key_Return, Qt::ControlModifier);
+  ProcessEvents();
+  EXPECT_EQ(t.Cell(), "1,2");
+  t.Panel()->EditControl->SetText("alpha");
+  ProcessEvents();
+  EXPECT_EQ(t.Cell(), "1,1");
+  t.Click(t.Panel()->ForwardButton);
+  EXPECT_EQ(t.Cell(), "1,5");
+  t.Click(t.Panel()->BackwardButton);
+  EXPECT_EQ(t.Cell(), "1,1");
+}
+
+TEST(SearchFooter, WithoutAutoSearchANewTextStartsAgainAndAcceleratorsWork) {
+  FooterGrid t;
+  QStringList actions;
+  t.g->OnSearchFooterAction = [&](TObject*, const QString& v, int c, int r, TSearchAction a) {
+    actions << QStringLiteral("%1:%2,%3:%4").arg(v).arg(c).arg(r).arg(a);
+  };
+  t.g->SearchFooter()->AutoSearch = false;
+  t.Panel()->EditControl->SetText("alpha");
+  ProcessEvents();
+  EXPECT_TRUE(actions.isEmpty());  // no search while typing
+  t.Click(t.Panel()->ForwardButton);
+  t.Click(t.Panel()->ForwardButton);
+  EXPECT_EQ(t.Cell(), "1,5");
+  t.Panel()->EditControl->SetText("beta");
+  t.Click(t.Panel()->ForwardButton);
+  EXPECT_EQ(t.Cell(), "1,2");  // from the top left again
+  ASSERT_FALSE(actions.isEmpty());
+  EXPECT_EQ(actions.last(), QStringLiteral("beta:1,2:%1").arg(saFindNext));
+  // Alt+N is the find-next button's accelerator.
+  EXPECT_EQ(t.g->Perform(CM_DIALOGCHAR, 'n'), 1);
+  EXPECT_EQ(t.Cell(), "1,7");
+  t.Panel()->EditControl->SetText(QString());
+  ProcessEvents();
+  EXPECT_EQ(t.g->Perform(CM_DIALOGCHAR, 'n'), 0);
+}
+
+TEST(SearchFooter, CloseHidesIt) {
+  FooterGrid t;
+  bool closed = false;
+  t.g->OnSearchFooterClose = [&](TObject*) { closed = true; };
+  t.Click(t.Panel()->ExitButton);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(t.g->SearchFooter()->Visible());
+  EXPECT_FALSE(t.Panel()->Visible());
+}
+
+TEST(FloatingFooterPanel, ShowsAtTheBottomAndReportsClicks) {
+  InputGrid t(4, 6);
+  t.g->FloatingFooter()->SetVisible(true);
+  ProcessEvents();
+  TFooterPanel* p = t.g->FooterPanel();
+  ASSERT_NE(p, nullptr);
+  EXPECT_TRUE(p->Visible());
+  EXPECT_EQ(p->Top() + p->Height(), t.g->ClientHeight());
+  int row = -1, col = -1;
+  t.g->OnClickCell = [&](TObject*, int r, int c) {
+    row = r;
+    col = c;
+  };
+  const TRect cell = t.g->CellRect(2, 1);
+  MouseClick(p, cell.Left + 5, p->Height() / 2);
+  ProcessEvents();
+  EXPECT_EQ(row, t.g->RowCount() - 1);
+  EXPECT_EQ(col, 2);
+  EXPECT_EQ(p->ColumnAt(100000), -1);
+}
+
+}  // namespace
