@@ -8,6 +8,8 @@
 #include <QImage>
 
 #include "grid/base/html_picture.h"
+#include "grid/view/html_hint_window.h"
+#include "platform/ui/hint_info.h"
 #include "platform/ui/image_data.h"
 #include "platform/ui/image_list.h"
 #include "tests/grid/view/paint_fixture.h"
@@ -154,6 +156,38 @@ TEST(HtmlCells, IconCells) {
   EXPECT_GE(Count(f, f.grid->CellRect(1, 1), clLime), 90);
   f.grid->RemoveIcon(1, 1);
   EXPECT_EQ(f.grid->GetCellType(1, 1), ctEmpty);
+}
+
+TEST(HtmlCells, TheMiniHtmlHintWindow) {
+  THTMLHintWindow::RegisterClass();
+  // The grid asks for it for a mini-HTML hint.
+  TPaintFixture<> f;
+  f.grid->HintShowCells = true;
+  f.grid->SetCells(1, 1, "<B>bold</B> hint");
+  f.grid->HTMLHint = true;
+  THintInfo info;
+  const TRect cell = f.grid->CellRect(1, 1);
+  info.CursorPos = {cell.Left + 3, cell.Top + 3};
+  QString hint;
+  f.grid->BuildCellHint(hint, info);
+  EXPECT_EQ(hint, "<B>bold</B> hint");
+  EXPECT_EQ(info.HintWindowClass, hwcHTML);
+  EXPECT_EQ(info.HintData, f.grid);
+  // It is sized to the laid-out text: two lines are taller than one, and tags take no room.
+  THTMLHintWindow w(nullptr);
+  const TRect one = w.CalcHintRect(1008, "<B>bold</B> hint");
+  const TRect two = w.CalcHintRect(1008, "<B>bold</B><BR>hint");
+  const TRect plain = w.CalcHintRect(1008, "bold hint");
+  EXPECT_GT(two.Height(), one.Height());
+  EXPECT_LT(one.Width(), plain.Width() + 8);
+  EXPECT_GT(one.Width(), 16);
+  // The platform shows hints of that class in it.
+  ASSERT_TRUE(ShowClassHint(hwcHTML, {10, 10}, 0, "<B>x</B>", f.grid));
+  ASSERT_NE(ShownClassHint(), nullptr);
+  EXPECT_TRUE(ShownClassHint()->Visible());
+  EXPECT_EQ(ShownClassHint()->HintText(), "<B>x</B>");
+  HideClassHint();
+  EXPECT_EQ(ShownClassHint(), nullptr);
 }
 
 // A picture of a grid with mini-HTML cells for a look by eye: with GRID_SHOTS
