@@ -1641,11 +1641,6 @@ public:
   void PrintColumnWidths();
   void PrintNextPage();
 
-  // The export text of a cell (real column): the shown or the stored text, the
-  // check text of an empty check-box cell, mini-HTML without its tags unless
-  // SaveWithHTML, rich text as its plain text; OnSaveCell has the last word
-  // (grid/data/save_cell_text.cpp).
-  void SaveCellText(int ACol, int ARow, QString& Value);
 
   // ===================== clipboard (grid/data/clipboard_copy.cpp, clipboard_paste.cpp) =====================
   // Copies place TAB / CR LF text, the rich text of a rich-text cell and, with
@@ -1687,10 +1682,6 @@ public:
   // links, files, columns and cells; with OleDropSource a press on the selection
   // followed by a move of more than 3 pixels drags it out.
 
-  // The selection as tab-separated lines (whole rows with goRowSelect and
-  // OleEntireRows; the flagged rows with disjunct row selection).
-  QString SelectedText();
-  bool IsSelected(int ACol, int ARow);
   // A column dragged from a list box of column names (the list item goes when
   // the column is dropped).
   void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
