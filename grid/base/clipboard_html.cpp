@@ -23,14 +23,3 @@ void BuildClipboardHtml(QString& Fragment) {
   header += NumberLine("EndFragment:", n + 274);
   Fragment = header + kDocType + kStart + Fragment + kEnd;
 }
-
-QString ColorToHtmlHex(TColor Color) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  QString out;
-  for (int shift : {0, 8, 16}) {
-    const int byte = (Color >> shift) & 0xFF;
-    out += QChar(kDigits[byte >> 4]);
-    out += QChar(kDigits[byte & 0xF]);
-  }
-  return out;
-}

@@ -13,5 +13,3 @@
 // markers and the document end. Offsets count characters (one byte each once
 // the text is stored in ISO-8859-1, as it declares).
 void BuildClipboardHtml(QString& Fragment);
-// $00BBGGRR as six upper-case hexadecimal digits RRGGBB.
-QString ColorToHtmlHex(TColor Color);

@@ -3,47 +3,32 @@
 // (an initialisation file, or a key of the user's registry, which this platform
 // keeps as an initialisation file too). Nothing happens without a key and a
 // section, or in the form designer.
-#include <QFileInfo>
 #include <vector>
 
 #include "grid/base/column_positions.h"
 #include "grid/base/int_list.h"
 #include "grid/data/column_size.h"
 #include "grid/view/ex_string_grid.h"
-#include "platform/os/files.h"
 #include "platform/os/ini_file.h"
-#include "platform/os/user_registry.h"
 
 namespace {
 
 const QString kPositionKey = QStringLiteral("Pos");
 
-// The file of the store; empty when there is none to use.
-QString StoreFile(const TColumnSize& Size) {
-  if (Size.Key.isEmpty() || Size.Section.isEmpty()) return QString();
-  return Size.Location == clIniFile ? Size.Key : UserRegistryFile(Size.Key);
-}
-
-// Writes the store back whole; a registry key's folder is made when missing.
-void WriteStore(const TMemIniFile& Ini, const TColumnSize& Size) {
-  if (Size.Location == clRegistry) ForceDirectories(QFileInfo(Ini.FileName()).absolutePath());
-  Ini.UpdateFile();
-}
-
 }  // namespace
 
 void TExStringGrid::SaveColPositions() {
-  const QString file = StoreFile(*FColumnSize);
+  const QString file = ColumnStoreFile(*FColumnSize);
   if (file.isEmpty() || Designing()) return;
   TMemIniFile ini(file);
   std::vector<int> order;
   for (int i = 0; i < FColumnOrder->Count(); ++i) order.push_back((*FColumnOrder)[i]);
   WriteColumnPositions(ini, FColumnSize->Section, kPositionKey, order);
-  WriteStore(ini, *FColumnSize);
+  WriteColumnStore(ini, *FColumnSize);
 }
 
 void TExStringGrid::LoadColPositions() {
-  const QString file = StoreFile(*FColumnSize);
+  const QString file = ColumnStoreFile(*FColumnSize);
   if (file.isEmpty() || Designing()) return;
   // 1.-2. The stored order, when it names every column once.
   const int all = AllColCount();

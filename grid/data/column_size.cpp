@@ -1,6 +1,11 @@
 #include "grid/data/column_size.h"
 
+#include <QFileInfo>
+
 #include "grid/view/settings_host.h"
+#include "platform/os/files.h"
+#include "platform/os/ini_file.h"
+#include "platform/os/user_registry.h"
 
 void TColumnSize::SetStretch(bool value) {
   stretch_ = value;
@@ -19,4 +24,14 @@ void TColumnSize::Assign(const TPersistent* Source) {
   SynchWithGrid = s->SynchWithGrid;
   SynchNormalCellsOnly = s->SynchNormalCellsOnly;
   Location = s->Location;
+}
+
+QString ColumnStoreFile(const TColumnSize& Size) {
+  if (Size.Key.isEmpty() || Size.Section.isEmpty()) return QString();
+  return Size.Location == clIniFile ? Size.Key : UserRegistryFile(Size.Key);
+}
+
+void WriteColumnStore(const TMemIniFile& Ini, const TColumnSize& Size) {
+  if (Size.Location == clRegistry) ForceDirectories(QFileInfo(Ini.FileName()).absolutePath());
+  Ini.UpdateFile();
 }

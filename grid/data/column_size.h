@@ -9,6 +9,7 @@
 #include "platform/rtl/object.h"
 
 class TGridSettingsHost;
+class TMemIniFile;
 
 enum TAutoSizeRows { arAll, arNormal, arFixed };
 enum TColumnSizeLocation { clRegistry, clIniFile };
@@ -37,3 +38,10 @@ private:
   TGridSettingsHost* owner_;
   bool stretch_ = false;
 };
+
+// The settings store ColumnSize names: its initialisation file, or the file that
+// keeps the current user's registry key; empty without a key and a section (or
+// when the key names nothing).
+QString ColumnStoreFile(const TColumnSize& Size);
+// Writes the store back whole; a registry key's folder is made when missing.
+void WriteColumnStore(const TMemIniFile& Ini, const TColumnSize& Size);

@@ -323,28 +323,20 @@ void TExStringGrid::StringToColumnStates(const QString& Value) {
   FColumnSize->SetStretch(stretch);
 }
 
-// --- column widths and positions in the settings store ---
-
-namespace {
-
-// The store named by ColumnSize: its initialisation file, or the current user's
-// settings store for the key.
-QString columnStoreFile(const TColumnSize& cs) {
-  return cs.Location == clIniFile ? cs.Key : CurrentUserIniFileName(cs.Key);
-}
-
-}  // namespace
+// --- column widths in the settings store (the positions: column_keys.cpp) ---
 
 void TExStringGrid::SaveColSizes() {
-  if (FColumnSize->Key.isEmpty() || FColumnSize->Section.isEmpty() || Designing()) return;
-  TMemIniFile ini(columnStoreFile(*FColumnSize));
+  const QString file = ColumnStoreFile(*FColumnSize);
+  if (file.isEmpty() || Designing()) return;
+  TMemIniFile ini(file);
   for (int i = 0; i < ColCount(); ++i) ini.WriteInteger(FColumnSize->Section, QStringLiteral("Col%1").arg(i), ColWidths(i));
-  ini.UpdateFile();
+  WriteColumnStore(ini, *FColumnSize);
 }
 
 void TExStringGrid::LoadColSizes() {
-  if (FColumnSize->Key.isEmpty() || FColumnSize->Section.isEmpty() || Designing()) return;
-  const TMemIniFile ini(columnStoreFile(*FColumnSize));
+  const QString file = ColumnStoreFile(*FColumnSize);
+  if (file.isEmpty() || Designing()) return;
+  const TMemIniFile ini(file);
   // Widths outside what a column takes leave every width as it is.
   std::vector<int> widths;
   for (int i = 0; i < ColCount(); ++i) {
@@ -354,50 +346,6 @@ void TExStringGrid::LoadColSizes() {
   }
   for (int i = 0; i < ColCount(); ++i)
     if (ColWidths(i) != widths[static_cast<size_t>(i)]) SetColWidths(i, widths[static_cast<size_t>(i)]);
-}
-
-void TExStringGrid::SaveColPositions() {
-  if (FColumnSize->Key.isEmpty() || FColumnSize->Section.isEmpty() || Designing()) return;
-  TMemIniFile ini(columnStoreFile(*FColumnSize));
-  for (int i = 0; i < FColumnOrder->Count(); ++i)
-    ini.WriteInteger(FColumnSize->Section, QStringLiteral("Pos%1").arg(i), (*FColumnOrder)[i]);
-  ini.UpdateFile();
-}
-
-void TExStringGrid::LoadColPositions() {
-  if (FColumnSize->Key.isEmpty() || FColumnSize->Section.isEmpty() || Designing()) return;
-  const TMemIniFile ini(columnStoreFile(*FColumnSize));
-  const QString& section = FColumnSize->Section;
-  if (ini.ReadInteger(section, QStringLiteral("Pos0"), -1) == -1) return;
-  const int n = AllColCount();
-  std::vector<int> stored;
-  for (int i = 0; i < n; ++i) {
-    const int v = ini.ReadInteger(section, QStringLiteral("Pos%1").arg(i), -1);
-    if (v != -1) stored.push_back(v);
-  }
-  // The stored order must name each column once.
-  std::vector<int> inverse(static_cast<size_t>(n), -1);
-  bool permutation = static_cast<int>(stored.size()) == n;
-  for (size_t i = 0; permutation && i < stored.size(); ++i) {
-    const int p = stored[i];
-    if (p < 0 || p >= n || inverse[static_cast<size_t>(p)] != -1) permutation = false;
-    else inverse[static_cast<size_t>(p)] = static_cast<int>(i);
-  }
-  if (!permutation)
-    throw EListError(QStringLiteral("Column positions in section %1 do not name each of the %2 columns once")
-                         .arg(section)
-                         .arg(n));
-  TUpdateBatch batch(*this);
-  std::vector<int> hidden;
-  for (int i = 0; i < n; ++i)
-    if (IsHiddenColumn(i)) hidden.push_back(i);
-  FColumnOrder->Clear();
-  for (int p : inverse) FColumnOrder->Add(p);
-  UnHideColumnsAll();
-  if (FColumnOrder->Count() > 0) ResetColumnOrder();
-  for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) HideColumn(*it);
-  FColumnOrder->Clear();
-  for (int p : stored) FColumnOrder->Add(p);
 }
 
 // --- the visual properties file ---

@@ -4,21 +4,6 @@
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
 
-QString DecodeTextFile(const QByteArray& Bytes) {
-  if (Bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(Bytes.mid(3));
-  if (Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF")) {
-    const bool little = Bytes[0] == '\xFF';
-    const qsizetype units = (Bytes.size() - 2) / 2;
-    QString s(units, Qt::Uninitialized);
-    for (qsizetype i = 0; i < units; ++i) {
-      const auto a = static_cast<uint8_t>(Bytes[2 + 2 * i]), b = static_cast<uint8_t>(Bytes[3 + 2 * i]);
-      s[i] = QChar(static_cast<char16_t>(little ? a | (b << 8) : (a << 8) | b));
-    }
-    return s;
-  }
-  return DecodeWindows1252(Bytes);
-}
-
 QStringList SplitTextLines(const QString& Text) {
   QStringList lines;
   qsizetype start = 0;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/rtl/codepage.h"  // DecodeTextFile
+
 enum TTextEncoding {
   teAnsi,     // Windows-1252, no mark
   teUtf8Bom,  // UTF-8 after EF BB BF
@@ -16,7 +18,6 @@ enum TTextEncoding {
   teUtf16,    // UTF-16LE without a mark
 };
 
-QString DecodeTextFile(const QByteArray& Bytes);
 // The lines of a text; a final line break ends the last line and adds none.
 QStringList SplitTextLines(const QString& Text);
 // Each line followed by CR LF.

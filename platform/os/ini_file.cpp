@@ -3,8 +3,6 @@
 #include "platform/os/files.h"
 #include "platform/rtl/numbers.h"
 
-#include <QDir>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
@@ -126,14 +124,3 @@ void TMemIniFile::SetText(const QString& Text) {
 
 void TMemIniFile::UpdateFile() const { WriteFileWhole(fileName_, Text().toUtf8()); }
 
-QString CurrentUserIniFileName(const QString& Key) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.config/configurator");
-  QStringList parts;
-  for (const QString& part : QString(Key).replace(u'\\', u'/').split(u'/'))
-    if (IsPlainFileName(part)) parts.append(part);
-  if (parts.isEmpty()) parts.append(QStringLiteral("default"));
-  const QString file = folder + QStringLiteral("/registry/") + parts.join(u'/') + QStringLiteral(".ini");
-  ForceDirectories(file.left(file.lastIndexOf(u'/')));
-  return file;
-}

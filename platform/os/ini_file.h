@@ -53,10 +53,3 @@ private:
   std::vector<Section> sections_;
 };
 
-// The settings store that stands for the registry under the current user: one
-// initialisation file per key in the per-user configuration folder
-// (<config>/registry/Software/Maker/Program.ini for the key
-// "Software\Maker\Program"; the key's sub-keys are the file's sections).
-// Parts of the key that would lead elsewhere ("", ".", "..") are left out. The
-// file's folder is made when it is missing.
-QString CurrentUserIniFileName(const QString& Key);

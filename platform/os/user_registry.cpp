@@ -20,7 +20,7 @@ QString UserRegistryFolder() {
   if (!folderOverride().isEmpty()) return folderOverride();
   QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   if (folder.isEmpty()) folder = QDir::homePath() + QStringLiteral("/.config/") + QLatin1String(kFallbackName);
-  return folder;
+  return folder + QStringLiteral("/registry");
 }
 
 QString UserRegistryFile(const QString& Key) {

@@ -1,7 +1,7 @@
 // The registry under the current user, as this platform keeps it: each key is an
-// initialisation file in the per-user configuration folder, its sub-keys the
-// file's sections and its values the section's keys (read and written with
-// TMemIniFile). The key path's parts ("Software\Firm\Program") become folders and
+// initialisation file in the "registry" folder of the per-user configuration
+// folder, its sub-keys the file's sections and its values the section's keys
+// (read and written with TMemIniFile). The key path's parts ("Software\Firm\Program") become folders and
 // the file name; parts that would leave the folder ("..", ".") are dropped.
 #pragma once
 

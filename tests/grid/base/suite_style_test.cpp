@@ -9,6 +9,7 @@
 #include <map>
 
 #include "grid/base/clipboard_html.h"
+#include "grid/base/html_colors.h"
 #include "platform/rtl/exceptions.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/image_data.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -157,6 +158,8 @@ TEST(BinCells, RoundTripKeepsMergesLooksAndGraphics) {
   QImage dot(3, 3, QImage::Format_ARGB32);
   dot.fill(QColor(0, 0, 255, 255));
   icon->Data().SetImage(dot);
+  TImageList images(nullptr);  // a multi-image cell needs the grid's image list
+  g.GridImages = &images;
   g.AddMultiImage(2, 5, 0, haLeft, vaTop);
   g.GetCellImages(2, 5)->Add(3);
   g.GetCellImages(2, 5)->Add(1);
