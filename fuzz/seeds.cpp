@@ -525,6 +525,8 @@ void Html_Seeds() {
   int n = 0;
   for (const char* t : texts)
     Seed("html_render_fuzz", QStringLiteral("text%1.bin").arg(++n), QByteArray("\x30\x08\x05", 3) + t);
+}
+
 // --- EDS connection sections and EDE files (the program's own among them). ---
 
 void Fieldbus_Seeds() {
@@ -563,6 +565,8 @@ void Fieldbus_Seeds() {
   Seed("ede_import_fuzz", QStringLiteral("remote.csv"), EncodeWindows1252(remote));
   QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
   Seed("ede_import_fuzz", QStringLiteral("remote16.csv"), utf16.encode(remote));
+}
+
 // --- The grid's own files, as its writers make them. ---
 
 void Grid_File_Seeds() {
