@@ -101,15 +101,7 @@ void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) 
 
 namespace {
 
-// One row of the style table: header colours and font colour (clNone: keep),
-// the selection style (-1: none), the line colours, the selection text colour
-// and the selection colours (clNone: from the selection style).
-struct MultiColumnStyle {
-  TSuiteStyle style;
-  TColor header, headerTo, headerFont;
-  int selStyle;
-  TColor line, fixedLine, selText, selection;
-};
+using MultiColumnStyle = TMultiColumnStylePreset;
 constexpr TColor kKeep = clNone;
 constexpr TColor kNoColor = 0x1FFFFFFF;
 const MultiColumnStyle kStyles[] = {
@@ -132,20 +124,25 @@ const MultiColumnStyle kStyles[] = {
 
 }  // namespace
 
+const TMultiColumnStylePreset* FindMultiColumnStyle(TSuiteStyle AStyle) {
+  for (const MultiColumnStyle& s : kStyles)
+    if (s.style == AStyle) return &s;
+  return nullptr;
+}
+
 void TExMultiColumnDropDown::SetComponentStyle(TSuiteStyle AStyle) {
   TExCustomDropDown::SetComponentStyle(AStyle);
   if (!FHeaderFont) return;  // the base constructor's call
-  for (const MultiColumnStyle& s : kStyles) {
-    if (s.style != AStyle) continue;
-    SetSelectionColorStyle(static_cast<TSelectionColorStyle>(s.selStyle));
-    HeaderColor = s.header;
-    HeaderColorTo = s.headerTo;
-    if (s.headerFont != kKeep) FHeaderFont->SetColor(s.headerFont);
-    LineColor = s.line;
-    FixedLineColor = s.fixedLine;
-    SelectionTextColor = s.selText;
-    if (s.selection != kKeep) SelectionColor = SelectionColorTo = s.selection;
-  }
+  const TMultiColumnStylePreset* s = FindMultiColumnStyle(AStyle);
+  if (!s) return;
+  SetSelectionColorStyle(static_cast<TSelectionColorStyle>(s->selStyle));
+  HeaderColor = s->header;
+  HeaderColorTo = s->headerTo;
+  if (s->headerFont != clNone) FHeaderFont->SetColor(s->headerFont);
+  LineColor = s->line;
+  FixedLineColor = s->fixedLine;
+  SelectionTextColor = s->selText;
+  if (s->selection != clNone) SelectionColor = SelectionColorTo = s->selection;
 }
 
 // --- lookup ---

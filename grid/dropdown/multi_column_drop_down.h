@@ -21,6 +21,19 @@
 
 class TExMultiColumnDropDown;
 
+// One row of the multi-column drop-down's style table: header colours and
+// font colour (clNone: keep), the selection style, the line colours, the
+// selection text colour and the selection colours (clNone: from the selection
+// style).
+struct TMultiColumnStylePreset {
+  TSuiteStyle style;
+  TColor header, headerTo, headerFont;
+  int selStyle;
+  TColor line, fixedLine, selText, selection;
+};
+// The row of a style; nullptr for styles without one.
+const TMultiColumnStylePreset* FindMultiColumnStyle(TSuiteStyle AStyle);
+
 enum TColumnType { ctText, ctImage };
 
 class TDropDownColumn : public TCollectionItem {

@@ -41,10 +41,10 @@ int FindEntryStartingWith(const QStringList& Entries, const QString& Value, bool
   return -1;
 }
 
-int SnapDropDownHeight(int Height, int HF, int HeaderHeight, int RowHeight) {
+int SnapDropDownHeight(int Height, int HF, int HeaderHeight, int RowHeight, int Extra) {
   if (RowHeight <= 0) return Height;
   const int b = Height - HF - HeaderHeight - 2;
-  return HF + HeaderHeight + (b / RowHeight) * RowHeight + 2;
+  return HF + HeaderHeight + (b / RowHeight) * RowHeight + Extra;
 }
 
 std::vector<int> ScaleColumnWidths(const std::vector<int>& Widths, int Avail) {

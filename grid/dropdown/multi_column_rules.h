@@ -27,8 +27,9 @@ TTypeAhead TypeAheadComplete(const QStringList& Entries, const QString& Text, in
 int FindEntryStartingWith(const QStringList& Entries, const QString& Value, bool CaseSensitive);
 
 // The pop-up height that shows whole rows: the header and footer heights HF,
-// the list's header row and the rows below it.
-int SnapDropDownHeight(int Height, int HF, int HeaderHeight, int RowHeight);
+// the list's header row, the rows below it and Extra pixels of frame (2 for
+// the multi-column list, 6 for the grid drop-down's list).
+int SnapDropDownHeight(int Height, int HF, int HeaderHeight, int RowHeight, int Extra = 2);
 
 // Column widths scaled by Avail / (1 + the sum of the widths), rounded halves
 // to even, with the rounding remainder carried to the next columns.
