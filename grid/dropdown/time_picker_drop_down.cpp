@@ -3,6 +3,7 @@
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/ex_watch.h"
 #include "platform/rtl/locale_settings.h"
+#include "platform/ui/date_time_picker.h"
 #include "platform/ui/shapes.h"
 
 namespace {
@@ -19,14 +20,21 @@ bool DigitsOk(const QString& part) {
 
 enum { kHour, kMinute, kSecond };
 
-// The pop-up's content: the clock fills it.
+// The pop-up's content: a shown time picker along the bottom, the clock
+// filling the rest.
 class TWatchPanel : public TPanel {
 public:
   using TPanel::TPanel;
   TExWatch* Watch = nullptr;
+  TDateTimePicker* Picker = nullptr;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override {
     TPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
-    if (Watch) Watch->SetBounds(0, 0, AWidth, AHeight);
+    int clock = AHeight;
+    if (Picker && Picker->Visible()) {
+      clock = std::max(0, AHeight - Picker->Height());
+      Picker->SetBounds(0, clock, AWidth, Picker->Height());
+    }
+    if (Watch) Watch->SetBounds(0, 0, AWidth, clock);
   }
 };
 
@@ -61,6 +69,10 @@ void TExTimePickerDropDown::Notification(TComponent* AComponent, TOperation Oper
     FExWatch = nullptr;
     if (FPanelCtrl) static_cast<TWatchPanel*>(FPanelCtrl)->Watch = nullptr;
   }
+  if (AComponent == FDateTimePicker) {
+    FDateTimePicker = nullptr;
+    if (FPanelCtrl) static_cast<TWatchPanel*>(FPanelCtrl)->Picker = nullptr;
+  }
   if (AComponent == FPanelCtrl) FPanelCtrl = nullptr;
 }
 
@@ -78,11 +90,18 @@ void TExTimePickerDropDown::SetTime(TDateTime Value) {
   const QString text = FormatTime(Value);
   SetTextUnformatted(text);
   FOldText = text;  // what a cancelled close shows again
-  if (DroppedDown() && FExWatch) {
+  if (!DroppedDown()) return;
+  if (FExWatch) {
     const TNotifyEvent hook = FExWatch->OnChange;
     FExWatch->OnChange = nullptr;
     FExWatch->SetTime(FTime);
     FExWatch->OnChange = hook;
+  }
+  if (ShowTimePicker && FDateTimePicker) {
+    const TNotifyEvent hook = FDateTimePicker->OnChange;
+    FDateTimePicker->OnChange = nullptr;
+    FDateTimePicker->SetTime(FTime);
+    FDateTimePicker->OnChange = hook;
   }
 }
 
@@ -223,10 +242,48 @@ void TExTimePickerDropDown::BeforeDropDown() {
   FExWatch->OnChange = nullptr;
   if (!FWatchSettings->Auto()) FExWatch->SetTime(FTime);
   FExWatch->OnChange = [this](TObject*) { WatchChange(); };
+  // 3.
+  if (!ShowTimePicker) {
+    if (FDateTimePicker) FDateTimePicker->Hide();
+    return;
+  }
+  ShowPicker();
+}
+
+void TExTimePickerDropDown::ShowPicker() {
+  if (!FDateTimePicker) {
+    FDateTimePicker = new TDateTimePicker(this);
+    FDateTimePicker->SetParent(FPanelCtrl);
+    FDateTimePicker->SetKind(dtkTime);
+    static_cast<TWatchPanel*>(FPanelCtrl)->Picker = FDateTimePicker;
+  }
+  TDateTimePicker* P = FDateTimePicker;
+  P->OnChange = nullptr;
+  P->Show();
+  P->SetTime(FTime);
+  P->BringToFront();
+  P->OnChange = [this](TObject*) { TimePickerChange(); };
+  P->OnKeyDown = [this](TObject*, int& Key, TShiftState Shift) { ControlKeyDown(Key, Shift); };
+  P->OnKeyUp = [this](TObject*, int& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
+  P->OnKeyPress = [this](TObject*, QChar& Key) { ControlKeyPress(Key); };
+  P->SetFormat(FShowSeconds ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+  FPanelCtrl->SetBounds(FPanelCtrl->Left(), FPanelCtrl->Top(), 170, P->Height() + 170);
 }
 
 void TExTimePickerDropDown::WatchChange() {
-  if (FExWatch) SetTime(FExWatch->Time());
+  if (!FExWatch) return;
+  if (FDateTimePicker && ShowTimePicker && FDateTimePicker->Time() != FExWatch->Time()) {
+    FDateTimePicker->OnChange = nullptr;
+    FDateTimePicker->SetTime(FExWatch->Time());
+    FDateTimePicker->OnChange = [this](TObject*) { TimePickerChange(); };
+    if (OnTimeChange) OnTimeChange(this);
+  }
+  SetTime(FExWatch->Time());
+}
+
+// The picker sets the clock, which sets the time (a live clock keeps its own).
+void TExTimePickerDropDown::TimePickerChange() {
+  if (FDateTimePicker && FExWatch && !FExWatch->Settings()->Auto()) FExWatch->SetTime(FDateTimePicker->Time());
 }
 
 // A cancel puts the clock back first, so that the close takes the old time.
@@ -267,4 +324,11 @@ void TExTimePickerDropDown::ControlKeyDown(int& Key, TShiftState Shift) {
 
 void TExTimePickerDropDown::ControlKeyUp(int& Key, TShiftState Shift) {
   if (PassesFilter(Key, Shift)) TExCustomDropDown::ControlKeyUp(Key, Shift);
+}
+
+// The characters with the codes of the page and arrow keys go on only with Alt.
+void TExTimePickerDropDown::ControlKeyPress(QChar& Key) {
+  const int code = Key.unicode();
+  const bool stepKey = code == 33 || code == 34 || code == 38 || code == 40;
+  if (!stepKey || GetKeyState(VK_MENU) < 0) TExCustomDropDown::ControlKeyPress(Key);
 }

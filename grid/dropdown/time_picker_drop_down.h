@@ -12,6 +12,7 @@
 #include "grid/dropdown/watch_appearance.h"
 #include "platform/rtl/date_time.h"
 
+class TDateTimePicker;
 class TExWatch;
 class TPanel;
 
@@ -29,6 +30,9 @@ public:
   void SetWatchAppearance(const TWatchAppearance* Value) { FWatchAppearance->Assign(Value); }
   TWatchSettings* WatchSettings() const { return FWatchSettings.get(); }
   void SetWatchSettings(const TWatchSettings* Value) { FWatchSettings->Assign(Value); }
+  // A standard time picker under the clock (from the next opening on).
+  bool ShowTimePicker = false;
+  TDateTimePicker* TimePicker() const { return FDateTimePicker; }
   bool ShowWatchAMPM = true;
   bool ShowWatchNumbers = true;
   bool Animation = true;
@@ -54,11 +58,14 @@ protected:
   void DropDownKeyUp(int& Key, TShiftState Shift) override;
   void ControlKeyDown(int& Key, TShiftState Shift) override;
   void ControlKeyUp(int& Key, TShiftState Shift) override;
+  void ControlKeyPress(QChar& Key) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   QString FormatTime(TDateTime T) const;
   void WatchChange();
+  void TimePickerChange();
+  void ShowPicker();
   // A key of the pop-up goes on to the edit unless it is a clock key.
   bool PassesFilter(int Key, TShiftState Shift) const;
   void ChangePart(int Part, int Value);
@@ -67,6 +74,7 @@ private:
   std::unique_ptr<TWatchSettings> FWatchSettings;
   TExWatch* FExWatch = nullptr;
   TPanel* FPanelCtrl = nullptr;
+  TDateTimePicker* FDateTimePicker = nullptr;
   TDateTime FTime = 0;
   bool FInternalCall = false;
   bool FShowSeconds = true;

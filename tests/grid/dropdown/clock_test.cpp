@@ -2,7 +2,8 @@
 // hour under a point, animation steps, tick radii, hand angle), the control's
 // time setting, animation, mouse and keys, its looks and colour styles, the
 // cached face; and the time picker drop-down: stepping the part under the
-// caret, typed times, the seconds switch and the pop-up's accept and cancel.
+// caret, typed times, the seconds switch, the pop-up's accept and cancel and
+// the standard time picker under the clock.
 #include <gtest/gtest.h>
 
 #include "grid/dropdown/drop_down_button.h"
@@ -13,6 +14,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/locale_settings.h"
 #include "platform/ui/bitmap.h"
+#include "platform/ui/date_time_picker.h"
 #include "platform/ui/form.h"
 #include "platform/ui/graphics_objects.h"
 #include "tests/support/ui_input.h"
@@ -371,6 +373,45 @@ TEST_F(TimePickerTest, PopupAcceptAndCancel) {
 }  // namespace
 
 namespace {
+
+// The picker under the clock: it takes Time and the seconds format at the
+// opening, sets the clock (and with it Time), follows the clock's hands, and
+// is hidden again when switched off.
+TEST_F(TimePickerTest, StandardPickerUnderTheClock) {
+  dd->SetTime(EncodeTime(9, 15, 30, 0));
+  dd->Animation = false;
+  dd->ShowTimePicker = true;
+  dd->SetShowSeconds(false);
+  dd->ShowDropDown();
+  TDateTimePicker* p = dd->TimePicker();
+  ASSERT_TRUE(p);
+  EXPECT_TRUE(p->Visible());
+  EXPECT_EQ(p->Kind(), dtkTime);
+  EXPECT_EQ(p->Format(), QStringLiteral("HH:mm"));
+  EXPECT_NEAR(p->Time(), dd->Time(), 1e-9);
+  EXPECT_EQ(dd->DropDownForm()->Height(), 172 + p->Height());
+  EXPECT_EQ(dd->Watch()->Height(), 170);
+  // The picker sets the clock and the time, without OnTimeChange.
+  p->SetTime(EncodeTime(14, 45, 0, 0));
+  p->OnChange(p);
+  EXPECT_NEAR(dd->Watch()->Time(), EncodeTime(14, 45, 0, 0), 1e-9);
+  EXPECT_EQ(dd->EditText(), QStringLiteral("14:45"));
+  EXPECT_EQ(timeChanges, 0);
+  // The clock's hands set the picker and fire OnTimeChange.
+  dd->Watch()->SetHour(3);
+  EXPECT_NEAR(p->Time(), EncodeTime(3, 45, 0, 0), 1e-9);
+  EXPECT_EQ(dd->EditText(), QStringLiteral("03:45"));
+  EXPECT_EQ(timeChanges, 1);
+  // The step keys' character codes stay in the picker without Alt.
+  QChar bang(33);
+  p->OnKeyPress(p, bang);
+  EXPECT_EQ(dd->EditText(), QStringLiteral("03:45"));
+  dd->HideDropDown(false);
+  dd->ShowTimePicker = false;
+  dd->ShowDropDown();
+  EXPECT_FALSE(p->Visible());
+  EXPECT_EQ(dd->DropDownForm()->Height(), 172);
+}
 
 TEST_F(TimePickerTest, OpensFromItsButton) {
   MouseClick(dd->Button(), 5, 5);
