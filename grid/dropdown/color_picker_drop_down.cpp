@@ -174,6 +174,7 @@ void TExColorPickerDropDown::PrepareItemSelector() {
   s->OnItemSelect = nullptr;
   s->SetColumns(Columns);
   s->ItemLayout = Layout;
+  s->SetImages(Images());
   s->SetColor(DropDownColor);
   s->Items()->Clear();
   for (int i = 0; i < FColors->Count(); ++i) {

@@ -1,8 +1,10 @@
 #include "grid/dropdown/detail_drop_down.h"
 
 #include "grid/base/html_entities.h"
+#include "grid/base/html_render.h"
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/multi_column_rules.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/shapes.h"
@@ -93,6 +95,7 @@ void TExDetailDropDown::PrepareItemSelector() {
   s->OnItemSelect = nullptr;
   s->SetColumns(1);
   s->ItemLayout = Layout;
+  s->SetImages(Images());
   s->SetColor(DropDownColor);
   s->SetItemAppearance(FItemAppearance.get());
   s->Items()->Clear();
@@ -149,12 +152,16 @@ void TExDetailDropDown::DrawSelectorItem(TCanvas* c, TRect R, int Index) {
   const TDetailItem* item = FItems->Items(Index);
   // 2.
   TPicture* p = item->Image();
+  TCustomImageList* list = Images();
+  auto pictureX = [&](int w) { return item->Caption().isEmpty() ? R.Left + (R.Right - R.Left - w) / 2 : R.Left + 2; };
   if (p->Width() > 0) {
-    const int x = item->Caption().isEmpty() ? R.Left + (R.Right - R.Left - p->Width()) / 2 : R.Left + 2;
     const int y = R.Top + (R.Bottom - R.Top - p->Height()) / 2;
     p->Bitmap()->SetTransparent(true);
-    c->Draw(x, y, p->Bitmap());
+    c->Draw(pictureX(p->Width()), y, p->Bitmap());
     R.Left += p->Width() + 4;
+  } else if (list && item->ImageIndex() >= 0) {
+    list->Draw(c, pictureX(list->Width()), R.Top + (R.Bottom - R.Top - list->Height()) / 2, item->ImageIndex(), true);
+    R.Left += list->Width() + 4;
   }
   // 3.
   c->SetFont(FCaptionFont.get());
@@ -173,8 +180,10 @@ void TExDetailDropDown::DrawSelectorItem(TCanvas* c, TRect R, int Index) {
     R.Top += c->TextHeight(QStringLiteral("gh"));
     c->SetFont(FNotesFont.get());
     stateColour(c->Font());
-    TRect n = R;
-    c->DrawText(StripHtmlToText(item->Notes), n, DT_END_ELLIPSIS | DT_NOPREFIX);
+    THtmlDrawInput in;
+    in.Images = list;
+    THtmlDrawOutput out;
+    DrawHtmlCellText(c, item->Notes, R, in, out);
   }
   c->Brush()->SetStyle(bsSolid);
 }

@@ -8,6 +8,8 @@
 #include "grid/dropdown/entry_numbers.h"
 #include "grid/dropdown/ex_button.h"
 #include "grid/dropdown/ex_drop_down.h"
+
+#include "platform/ui/image_list.h"
 #include "platform/os/clock.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
@@ -240,6 +242,15 @@ void TExCustomDropDown::Notification(TComponent* AComponent, TOperation Operatio
   if (AComponent == FLabel) FLabel = nullptr;
   if (AComponent == FButton) FButton = nullptr;
   if (AComponent == FDropDownForm) FDropDownForm = nullptr;
+  if (FImages && AComponent == static_cast<TComponent*>(FImages)) FImages = nullptr;
+}
+
+void TExCustomDropDown::SetImages(TCustomImageList* Value) {
+  if (Value == FImages) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
+  Invalidate();
 }
 
 void TExCustomDropDown::Assign(const TPersistent* Source) {

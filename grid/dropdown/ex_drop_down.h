@@ -28,6 +28,7 @@ class TCanvas;
 class TDropDownForm;
 class TDropDownEditButton;
 class TExButtonAppearance;
+class TCustomImageList;
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
@@ -150,6 +151,10 @@ public:
   TColor FocusBorderColor = clNone;
   bool DisabledBorder() const { return FDisabledBorder; }
   void SetDisabledBorder(bool Value);
+
+  // The shared image list of the pop-up's items (told when it is freed).
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
 
   // The inner control of the pop-up and the control focused when it opens.
   TControl* Control() const { return FControl; }
@@ -318,5 +323,6 @@ private:
   TColor FBorderColor = clNone;
   bool FDisabledBorder = true;
   TDropDownEditButton* FButton = nullptr;
+  TCustomImageList* FImages = nullptr;
   bool FDestroying = false;
 };

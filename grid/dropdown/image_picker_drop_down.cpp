@@ -1,6 +1,7 @@
 #include "grid/dropdown/image_picker_drop_down.h"
 
 #include "grid/dropdown/drop_down_form.h"
+#include "platform/ui/image_list.h"
 #include "platform/os/find_entries.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/bitmap.h"
@@ -73,6 +74,7 @@ void TExImagePickerDropDown::PrepareItemSelector() {
   s->OnItemSelect = nullptr;
   s->SetColumns(Columns);
   s->ItemLayout = Layout;
+  s->SetImages(Images());
   s->SetColor(DropDownColor);
   s->SetItemAppearance(FItemAppearance.get());
   s->Items()->Clear();
@@ -124,10 +126,22 @@ void TExImagePickerDropDown::PaintSelectedImage(TCanvas* c) {
     return;
   }
   if (FItemIndex < 0) return;
-  TPicture* p = FItems->Items(FItemIndex)->Image();
-  if (p->Width() <= 0) return;
+  const TImageItem* item = FItems->Items(FItemIndex);
+  TPicture* p = item->Image();
   const int w = R.Right - R.Left, h = R.Bottom - R.Top;
-  c->Draw(R.Left + (w - p->Width()) / 2, R.Top + (h - p->Height()) / 2, p->Bitmap());
+  if (p->Width() > 0) {
+    c->Draw(R.Left + (w - p->Width()) / 2, R.Top + (h - p->Height()) / 2, p->Bitmap());
+    return;
+  }
+  TCustomImageList* list = Images();
+  if (list && item->ImageIndex() >= 0)
+    list->Draw(c, R.Left + (w - list->Width()) / 2, R.Top + (h - list->Height()) / 2, item->ImageIndex(), true);
+}
+
+void TExImagePickerDropDown::AddImagesFromImageList() {
+  TCustomImageList* list = Images();
+  if (!list) return;
+  for (int i = 0; i < list->Count(); ++i) FItems->Add()->SetImageIndex(i);
 }
 
 void TExImagePickerDropDown::Dispatch(TMessage& Message) {

@@ -1,7 +1,8 @@
 // A drop-down whose value is one of its image items (TExImagePickerDropDown):
 // the pop-up lists the items' pictures with captions in Columns columns, the
-// edit area shows the chosen item's picture, centred. Items come from the
-// Items collection or from the picture files of a folder.
+// edit area shows the chosen item's picture (or its image of Images), centred.
+// Items come from the Items collection, from the Images list or from the
+// picture files of a folder.
 #pragma once
 
 #include <memory>
@@ -35,6 +36,9 @@ public:
   // first item with that index, or none.
   int ImageIndex() const;
   void SetImageIndex(int Value);
+  // Appends one item per picture of Images, with image indexes 0, 1, ... and
+  // empty captions (nothing without Images).
+  void AddImagesFromImageList();
   // Appends one item per entry that matches the folder and file mask (folders
   // too); a file that does not load leaves an empty item.
   void AddImagesFromFolder(const QString& AFolder, bool SetImageCaption);

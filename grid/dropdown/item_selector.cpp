@@ -8,6 +8,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_list.h"
 
 namespace {
 
@@ -235,6 +236,9 @@ void TCustomItemSelector::GetItemSize(TSize& ASize) {
     if (!color && item->Image()->Width() > 0) {
       a = std::max(a, item->Image()->Width());
       b = std::max(b, item->Image()->Height());
+    } else if (!color && host->Images() && item->ImageIndex() >= 0) {
+      a = std::max(a, host->Images()->Width());
+      b = std::max(b, host->Images()->Height());
     }
     canvas->SetFont(host->ItemAppearance()->Font());
     const TSize s = CaptionSize(canvas, item->Caption());
@@ -332,8 +336,10 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
   int W = 0, H = 0;
   const bool color = host->SelectorType() == stColor;
   const bool picture = !color && item->Image()->Width() > 0;
+  const bool listImage = !color && !picture && host->Images() && item->ImageIndex() >= 0;
   if (color) W = host->ColorBoxWidth(), H = host->ColorBoxHeight();
   else if (picture) W = item->Image()->Width(), H = item->Image()->Height();
+  else if (listImage) W = host->Images()->Width(), H = host->Images()->Height();
   // 7.
   TRect t = ir;
   t.Left += FItemOffSetX, t.Right -= FItemOffSetX, t.Top += FItemOffSetY, t.Bottom -= FItemOffSetY;
@@ -349,6 +355,8 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
       Canvas->Rectangle(x, y, x + W, y + H);
     } else if (picture) {
       Canvas->Draw(x, y, item->Image()->Bitmap());
+    } else if (listImage) {
+      host->Images()->Draw(Canvas, x, y, item->ImageIndex(), item->Enabled);
     }
   };
   const QString caption = item->Caption();
@@ -546,5 +554,18 @@ void TExCustomItemSelector::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARRO
 
 void TExCustomItemSelector::Notification(TComponent* AComponent, TOperation Operation) {
   TScrollingWinControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FItemSelectorPanel) FItemSelectorPanel = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FItemSelectorPanel) FItemSelectorPanel = nullptr;
+  if (FImages && AComponent == static_cast<TComponent*>(FImages) && !ComponentState().Contains(csDestroying)) {
+    FImages = nullptr;
+    UpdateSelectorPanel();
+  }
+}
+
+void TExCustomItemSelector::SetImages(TCustomImageList* Value) {
+  if (Value == FImages) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
+  UpdateSelectorPanel();
 }

@@ -76,6 +76,7 @@ using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRec
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 class TExCustomItemSelector;
+class TCustomImageList;
 
 class TCustomItemSelector : public TCustomControl {
 public:
@@ -143,6 +144,9 @@ public:
   void SetColorBoxHeight(int Value);
   TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
   void SetItemAppearance(const TItemAppearance* Value) { FItemAppearance->Assign(Value); }
+  // The shared image list of items without an own picture (a new list relays out).
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
   TCustomItemSelector* Panel() const { return FItemSelectorPanel; }
 
   int ItemIndex() const;
@@ -177,4 +181,5 @@ private:
   int FColorBoxWidth = 14, FColorBoxHeight = 14;
   TCustomItemSelector* FItemSelectorPanel = nullptr;
   std::unique_ptr<TItemAppearance> FItemAppearance;
+  TCustomImageList* FImages = nullptr;
 };

@@ -1,11 +1,15 @@
 // The detail drop-down: type-ahead completion from the captions, Enter and
 // Escape, the list lookup once the pop-up was opened, the list keys and a
-// cancelled close.
+// cancelled close, and the rows' list images and mini-HTML notes.
 #include <gtest/gtest.h>
 
 #include "grid/dropdown/detail_drop_down.h"
 #include "grid/dropdown/drop_down_form.h"
+#include "grid/dropdown/item_selector.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
+#include "platform/ui/image_list.h"
 #include "tests/support/ui_input.h"
 
 namespace {
@@ -121,6 +125,46 @@ TEST_F(DetailTest, ListLookupAfterOpening) {
   KeyDownOnly(dd, Qt::Key_B);
   EXPECT_EQ(dd->ItemIndex(), 2);
   EXPECT_GT(selects, before);
+}
+
+// Each channel within 40 of the colour's (anti-aliased text keeps its core).
+bool Near(TColor a, TColor b) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 40) return false;
+  return true;
+}
+
+// A row without an own picture shows its image of Images; its notes are
+// mini-HTML (a colour tag colours them).
+TEST_F(DetailTest, ListImagesAndHtmlNotes) {
+  auto* list = new TImageList(form);
+  TBitmap green;
+  green.SetSize(16, 16);
+  green.Canvas()->Brush()->SetColor(0x00FF00);
+  green.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  green.Canvas()->ReleasePainter();
+  list->Add(&green);
+  dd->SetImages(list);
+  dd->Items()->Items(0)->SetImageIndex(0);
+  dd->Items()->Items(0)->Notes = QStringLiteral("<font color=\"#FF0000\">red note</font>");
+  dd->ShowDropDown();
+  TCustomItemSelector* panel = dd->ItemSelector()->Panel();
+  ASSERT_TRUE(panel);
+  TBitmap shot;
+  shot.SetSize(panel->Width(), panel->Height());
+  panel->PaintTo(shot.Canvas(), 0, 0);
+  auto found = [&](int index, TColor colour) {
+    const TRect r = panel->GetItemRect(index);
+    for (int x = r.Left; x < r.Right; ++x)
+      for (int y = r.Top; y < r.Bottom; ++y)
+        if (Near(shot.Canvas()->Pixel(x, y), colour)) return true;
+    return false;
+  };
+  EXPECT_TRUE(found(0, TColor(0x00FF00)));   // the list image
+  EXPECT_TRUE(found(0, TColor(0x0000FF)));   // the red notes
+  EXPECT_FALSE(found(1, TColor(0x00FF00)));  // no image index: no image
+  EXPECT_FALSE(found(1, TColor(0x0000FF)));
+  dd->HideDropDown(true);
 }
 
 }  // namespace

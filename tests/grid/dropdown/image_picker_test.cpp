@@ -1,6 +1,7 @@
 // The image picker drop-down: items from a folder (pictures and the entries
-// that are none), choosing by image index with its events, the list keys in
-// the open pop-up and a cancelled close, and the edit area's picture.
+// that are none) and from an image list, choosing by image index with its
+// events, the list keys in the open pop-up and a cancelled close, and the edit
+// area's picture or list image.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/shapes.h"
 #include "tests/support/ui_input.h"
 
@@ -129,6 +131,61 @@ TEST_F(ImagePickerTest, EditAreaPicture) {
   ip->SetItemIndex(1);
   ip->PaintSelectedImage(shot.Canvas());
   EXPECT_EQ(shot.Canvas()->Pixel(mid.X, mid.Y), TColor(0x0000FF));  // centred in the edit
+}
+
+// Items from the image list: one per picture, after the items there were; the
+// list's pictures in the edit area and in the tiles; a freed list is let go.
+TEST_F(ImagePickerTest, ItemsFromTheImageList) {
+  ip->AddImagesFromImageList();  // no list: nothing
+  EXPECT_EQ(ip->Items()->Count(), 0);
+  auto* list = new TImageList(form);
+  list->SetWidth(12);
+  list->SetHeight(10);
+  const TColor colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF};
+  for (TColor c : colours) {
+    TBitmap b;
+    b.SetSize(12, 10);
+    b.Canvas()->Brush()->SetColor(c);
+    b.Canvas()->FillRect(Rect(0, 0, 12, 10));
+    b.Canvas()->ReleasePainter();
+    list->Add(&b);
+  }
+  AddIndexed(1);
+  ip->SetImages(list);
+  ip->AddImagesFromImageList();
+  ASSERT_EQ(ip->Items()->Count(), 6);
+  for (int i = 1; i < 6; ++i) {
+    EXPECT_EQ(ip->Items()->Items(i)->ImageIndex(), i - 1);
+    EXPECT_EQ(ip->Items()->Items(i)->Caption(), QString());
+  }
+  ip->SetImageIndex(3);
+  EXPECT_EQ(ip->ItemIndex(), 4);
+  EXPECT_EQ(ip->ImageIndex(), 3);
+  TBitmap shot;
+  shot.SetSize(ip->Width(), ip->Height());
+  shot.Canvas()->Brush()->SetColor(0xFFFFFF);
+  shot.Canvas()->FillRect(Rect(0, 0, shot.Width(), shot.Height()));
+  ip->PaintSelectedImage(shot.Canvas());
+  const TRect e = ip->EditRectangle();
+  EXPECT_EQ(shot.Canvas()->Pixel((e.Left + e.Right) / 2, (e.Top + e.Bottom) / 2), TColor(0x00FFFF));
+  // The open list's tiles hold the list's pictures.
+  ip->ShowDropDown();
+  TExCustomItemSelector* s = ip->ItemSelector();
+  EXPECT_EQ(s->Images(), list);
+  TCustomItemSelector* panel = s->Panel();
+  const TRect r = panel->GetItemRect(2);
+  EXPECT_GE(r.Bottom - r.Top, 10);
+  TBitmap tile;
+  tile.SetSize(panel->Width(), panel->Height());
+  panel->PaintTo(tile.Canvas(), 0, 0);
+  bool green = false;
+  for (int x = r.Left; x < r.Right && !green; ++x)
+    for (int y = r.Top; y < r.Bottom && !green; ++y) green = tile.Canvas()->Pixel(x, y) == TColor(0x00FF00);
+  EXPECT_TRUE(green);
+  ip->HideDropDown(true);
+  delete list;
+  EXPECT_EQ(ip->Images(), nullptr);
+  EXPECT_EQ(s->Images(), nullptr);
 }
 
 }  // namespace
