@@ -1,15 +1,24 @@
 // A window with the drop-down controls (track bar, memo, plain, calculator,
-// time, multi-column, colour, detail and image) for looking at them on a real display. Skipped unless
-// DROPDOWN_DEMO_SECONDS is set; then the window stays up for that many seconds
-// (for screenshots and scripted input).
+// time, multi-column, grid, colour, detail and image) for looking at them on a
+// real display. Skipped unless DROPDOWN_DEMO_SECONDS is set; then the window
+// stays up for that many seconds (for screenshots and scripted input). With
+// DROPDOWN_SHOTS set to a folder (under an X server), each drop-down is opened
+// by a click on its button and the screen is written there as a PNG.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QThread>
+#include <vector>
 
 #include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/color_picker_drop_down.h"
 #include "grid/dropdown/detail_drop_down.h"
+#include "grid/dropdown/drop_down_button.h"
+#include "grid/dropdown/grid_drop_down.h"
 #include "grid/dropdown/image_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
@@ -20,11 +29,13 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/shapes.h"
+#include "tests/support/ui_input.h"
 
-TEST(DropDownDemo, Window) {
-  const int seconds = qEnvironmentVariableIntValue("DROPDOWN_DEMO_SECONDS");
-  if (seconds <= 0) GTEST_SKIP() << "set DROPDOWN_DEMO_SECONDS to show the window";
-  TForm form(nullptr);
+namespace {
+
+// Fills the form with one drop-down of each kind; returns them in order.
+std::vector<TExCustomDropDown*> BuildDemo(TForm& form) {
+  std::vector<TExCustomDropDown*> all;
   form.SetCaption(QStringLiteral("Drop-down controls"));
   form.SetBounds(40, 40, 640, 440);
 
@@ -144,11 +155,65 @@ TEST(DropDownDemo, Window) {
   images->SetLabelPosition(lpLeftCenter);
   images->SetLabelMargin(6);
 
+  auto* grid = new grid_drop_down::TCustomExGridDropDown(&form);
+  grid->SetParent(&form);
+  grid->SetBounds(440, 180, 160, 21);
+  for (const char* h : headers) grid->Columns()->Add()->Header = QString::fromLatin1(h);
+  grid->Sorting = grid_drop_down::gsSingleColumn;
+  grid->Bands()->SetActive(true);
+  grid->BeginUpdate();
+  for (const auto& r : rows) {
+    TDropDownItem* item = grid->Items()->Add();
+    for (const char* t : r) item->Text().Add(QString::fromLatin1(t));
+  }
+  grid->EndUpdate();
+  grid->SetItemIndex(2);
+  grid->SetLabelCaption(QStringLiteral("Grid:"));
+  grid->SetLabelPosition(lpLeftCenter);
+  grid->SetLabelMargin(6);
+
+  for (int i = 0; i < form.ControlCount(); ++i)
+    if (auto* d = dynamic_cast<TExCustomDropDown*>(form.Controls(i))) all.push_back(d);
+  return all;
+}
+
+}  // namespace
+
+TEST(DropDownDemo, Window) {
+  const int seconds = qEnvironmentVariableIntValue("DROPDOWN_DEMO_SECONDS");
+  if (seconds <= 0) GTEST_SKIP() << "set DROPDOWN_DEMO_SECONDS to show the window";
+  TForm form(nullptr);
+  BuildDemo(form);
   form.Show();
   QElapsedTimer timer;
   timer.start();
   while (timer.elapsed() < seconds * 1000LL) {
     Application->ProcessMessages();
     QThread::msleep(10);
+  }
+}
+
+TEST(DropDownDemo, EachOpened) {
+  const QString folder = qEnvironmentVariable("DROPDOWN_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "DROPDOWN_SHOTS names no folder";
+  QDir().mkpath(folder);
+  TForm form(nullptr);
+  const std::vector<TExCustomDropDown*> all = BuildDemo(form);
+  form.Show();
+  ProcessEvents();
+  int n = 0;
+  for (TExCustomDropDown* d : all) {
+    d->SetFocus();
+    TDropDownEditButton* b = d->Button();
+    MouseClick(b, b->Width() / 2, b->Height() / 2);
+    for (int i = 0; i < 30; ++i) {
+      ProcessEvents();
+      QThread::msleep(10);
+    }
+    EXPECT_TRUE(d->DroppedDown()) << n;
+    const QString name = QStringLiteral("%1-%2.png").arg(n++, 2, 10, QLatin1Char('0')).arg(d->LabelCaption().remove(u':'));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
+    d->HideDropDown(true);
+    ProcessEvents();
   }
 }
