@@ -129,6 +129,9 @@ void TCustomExGridDropDown::BeforeDropDown() {
   TExColGrid* L = FExColGrid;
   if (L) {
     FRefilling = true;
+    // A list narrowed from the edit is refilled whole and narrowed again, so
+    // that the rows the filter hid are not kept beside the new ones.
+    if (UseItems) L->RemoveAllFilters();
     L->LoadFromDropDown(this);
     L->SetColor(DropDownColor);
     HandOverSettings();
@@ -137,6 +140,11 @@ void TCustomExGridDropDown::BeforeDropDown() {
       L->SetRowCount(FItems->Count() + 1);
       L->SetFixedRows(1);
       L->FillFromItems();
+      const QString entry = FLookupEntry.trimmed();
+      if (LookupMethod == lmNarrowDown && !entry.isEmpty()) {
+        L->FixedRowAlways = true;
+        L->NarrowDown(entry, LookupColumn);
+      }
       const int r = RowOfItem(FItemIndex);
       if (r >= L->FixedRows() && r < L->RowCount()) L->SetRow(r);
     } else {

@@ -163,22 +163,35 @@ TEST_F(GridDropDownTest, NarrowDownFiltersTheList) {
   PressKey(dd, Qt::Key_Backspace);
   EXPECT_EQ(dd->LookupEntry(), QStringLiteral("r"));
   EXPECT_EQ(L->RowCount(), 2);
-  // Opening keeps the filter of the list's rows to choose from ...
   other->SetFocus();
   dd->SetFocus();
   EXPECT_EQ(L->RowCount(), 4);
   EXPECT_EQ(dd->LookupEntry(), QString());
-  Type(dd, "et");
-  ASSERT_EQ(L->RowCount(), 2);
+  // Narrowing from the open list; a click chooses by the row's item.
   dd->ShowDropDown();
-  // ... the refill brings every item back; narrow from the list itself.
   Type(L, "ra");
   ASSERT_EQ(L->RowCount(), 2);
+  EXPECT_EQ(dd->ItemOfRow(1), 2);
   const TRect row = L->CellRect(0, 1);
   MouseClick(L, row.Left + 5, row.Top + 5);
   EXPECT_FALSE(dd->DroppedDown());
   EXPECT_EQ(dd->ItemIndex(), 2);
   EXPECT_EQ(dd->EditText(), QStringLiteral("Bravo"));
+  // Opening a list narrowed from the edit refills it and keeps it narrowed;
+  // the rows the filter hid come back once, without copies.
+  other->SetFocus();
+  dd->SetFocus();
+  Type(dd, "et");
+  ASSERT_EQ(L->RowCount(), 2);
+  dd->ShowDropDown();
+  ASSERT_EQ(L->RowCount(), 2);
+  EXPECT_EQ(L->Cells(0, 1), QStringLiteral("Beta"));
+  EXPECT_EQ(dd->ItemOfRow(1), 1);
+  dd->HideDropDown(true);
+  other->SetFocus();
+  dd->SetFocus();
+  EXPECT_EQ(L->RowCount(), 4);
+  EXPECT_EQ(L->AllRowCount(), 4);
 }
 
 TEST_F(GridDropDownTest, LookupNoneOnlyTypes) {
