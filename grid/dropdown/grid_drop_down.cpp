@@ -21,19 +21,26 @@ std::function<void(Args...)> Forward(Owner* O, void (Owner::*M)(Args...)) {
 
 TCustomExGridDropDown::TCustomExGridDropDown(TComponent* AOwner)
     : TExCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()) {
+  CreateDropDownForm();
+  // The base's construction applies the Luna style, which reaches this
+  // class's presets; the defaults below then replace the header and line colours.
+  SetComponentStyle(tsOffice2007Luna);
+  HeaderColorTo = 0x808080;
+  HeaderColor = 0xFFFFFF;
+  HeaderHeight = 25;
+  LineColor = 0xC0C0C0;
   FItems.reset(CreateItems(this));
   FColumns = std::make_unique<TDropDownColumns>(this);
-  CreateDropDownForm();
   DropDownColor = 0xFFFFFF;
   SetDropDownHeight(200);
   AutoSelect = true;
   SetSelectionColorStyle(scOffice2007);
+  SelectionTextColor = 0x000000;
   FSearchFooter = std::make_unique<TSearchFooter>(this, false);
   FBands = std::make_unique<TBands>();
   FNavigation = std::make_unique<TNavigation>();
   FMouseActions = std::make_unique<TMouseActions>(this);
   FNavigation->HomeEndKey = heFirstLastRow;
-  SetComponentStyle(tsOffice2007Luna);
 }
 
 TCustomExGridDropDown::~TCustomExGridDropDown() = default;

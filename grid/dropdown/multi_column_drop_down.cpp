@@ -54,12 +54,18 @@ TExMultiColumnDropDown::TExMultiColumnDropDown(TComponent* AOwner)
       FColumns(std::make_unique<TDropDownColumns>(this)),
       FHeaderFont(std::make_unique<TFont>()) {
   CreateDropDownForm();
+  // The base's construction applies the Luna style, which reaches this
+  // class's presets; the defaults below then replace the header and line colours.
+  SetComponentStyle(tsOffice2007Luna);
+  HeaderColorTo = 0x808080;
+  HeaderColor = 0xFFFFFF;
+  LineColor = 0xC0C0C0;
   DropDownColor = 0xFFFFFF;
   SetDropDownHeight(200);
   FItemIndex = FOldItemIndex = -1;
   AutoSelect = true;
   SetSelectionColorStyle(scOffice2007);
-  SetComponentStyle(tsOffice2007Luna);
+  SelectionTextColor = 0x000000;
 }
 
 TExMultiColumnDropDown::~TExMultiColumnDropDown() = default;

@@ -61,8 +61,12 @@ protected:
 
 TEST_F(GridDropDownTest, DefaultsAndStyles) {
   EXPECT_EQ(dd->Version(), QStringLiteral("6.0.1.1"));
-  EXPECT_EQ(dd->HeaderColor, 0xFFEFE3u);  // the Luna preset of the constructor
+  // The Luna preset's header font with the class's own header and line colours.
+  EXPECT_EQ(dd->HeaderColor, 0xFFFFFFu);
+  EXPECT_EQ(dd->HeaderColorTo, 0x808080u);
   EXPECT_EQ(dd->HeaderFont()->Color(), 0x723708u);
+  EXPECT_EQ(dd->LineColor, 0xF1EDEBu);
+  EXPECT_EQ(dd->FixedLineColor, 0xD1BBA4u);
   EXPECT_EQ(dd->Navigation()->HomeEndKey, heFirstLastRow);
   EXPECT_EQ(List()->Navigation()->HomeEndKey, heFirstLastRow);
   EXPECT_EQ(dd->DropDownHeight(), 200);

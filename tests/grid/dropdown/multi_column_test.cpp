@@ -121,6 +121,15 @@ TEST_F(MultiColumnTest, TypeAheadInTheEdit) {
   EXPECT_EQ(dd->ItemIndex(), 2);
 }
 
+// The Luna preset's header font with the class's own header and line colours.
+TEST_F(MultiColumnTest, ColoursAfterConstruction) {
+  EXPECT_EQ(dd->HeaderColor, 0xFFFFFFu);
+  EXPECT_EQ(dd->HeaderColorTo, 0x808080u);
+  EXPECT_EQ(dd->HeaderFont()->Color(), 0x723708u);
+  EXPECT_EQ(dd->LineColor, 0xF1EDEBu);
+  EXPECT_EQ(dd->FixedLineColor, 0xD1BBA4u);
+}
+
 TEST_F(MultiColumnTest, MatchCaseCompletesNothing) {
   dd->MatchCase = true;
   dd->SetText(QString());
