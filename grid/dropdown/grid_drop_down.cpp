@@ -106,6 +106,7 @@ void TCustomExGridDropDown::CreateDropDownForm() {
     FExColGrid = new TExColGrid(this);
     FExColGrid->SetParent(FDropDownForm);
   }
+  FExColGrid->SetExDropDown(this);
   FExColGrid->SetBounds(0, 0, FExColGrid->Width(), 180);
   FExColGrid->SetColor(DropDownColor);
   FExColGrid->Navigation()->HomeEndKey = heFirstLastRow;

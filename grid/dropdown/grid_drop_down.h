@@ -55,6 +55,7 @@ public:
   ~TExColGrid() override;
 
   TCustomExGridDropDown* ExDropDown() const { return FExDropDown; }
+  void SetExDropDown(TCustomExGridDropDown* Value) { FExDropDown = Value; }
   TDropDownColumns* Columns() const { return FColumns.get(); }
   void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
   // Stored for the interface: the grid paints its own header and lines.

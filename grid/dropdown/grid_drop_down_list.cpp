@@ -92,11 +92,12 @@ void TExColGrid::LoadFromDropDown(TCustomExGridDropDown* D) {
 void TExColGrid::FillFromItems() {
   if (!FExDropDown) return;
   // 1.
-  const int columns = FColumns->Count();
+  const TDropDownColumns* cols = FExDropDown->Columns();
+  const int columns = cols->Count();
   if (columns > 0 && ColCount() != columns) SetColCount(columns);
   // 2.
   for (int i = 0; i < columns; ++i) {
-    SetCellEx(i, 0, FColumns->Items(i)->Header);
+    SetCellEx(i, 0, cols->Items(i)->Header);
     SetObjectEx(i, 0, kHeaderObject);
   }
   // 3.
@@ -193,8 +194,17 @@ void TExColGrid::KeyDown(int& Key, TShiftState Shift) {
   DoSelect();
 }
 
+// Enter in a list that is not edited goes to the list's own key step, which
+// chooses the row (the grid would hand an Enter on a read-only cell to the
+// edit, closing the pop-up without OnSelect).
 void TExColGrid::WMKeyDown(TMessage& Message) {
   if (Message.CharCode() == VK_TAB) return;
+  if (Message.CharCode() == VK_RETURN && !Options().Contains(goEditing)) {
+    int key = VK_RETURN;
+    KeyDown(key, GetShiftState());
+    Message.Result = 1;
+    return;
+  }
   TExStringGrid::WMKeyDown(Message);
 }
 

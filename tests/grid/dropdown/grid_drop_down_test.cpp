@@ -183,8 +183,10 @@ TEST_F(GridDropDownTest, NarrowDownFiltersTheList) {
   EXPECT_EQ(dd->EditText(), QStringLiteral("Bravo"));
   // Opening a list narrowed from the edit refills it and keeps it narrowed;
   // the rows the filter hid come back once, without copies.
+  ProcessEvents();  // the form is active again after the pop-up
   other->SetFocus();
   dd->SetFocus();
+  EXPECT_EQ(dd->LookupEntry(), QString());
   Type(dd, "et");
   ASSERT_EQ(L->RowCount(), 2);
   dd->ShowDropDown();
@@ -192,6 +194,7 @@ TEST_F(GridDropDownTest, NarrowDownFiltersTheList) {
   EXPECT_EQ(L->Cells(0, 1), QStringLiteral("Beta"));
   EXPECT_EQ(dd->ItemOfRow(1), 1);
   dd->HideDropDown(true);
+  ProcessEvents();
   other->SetFocus();
   dd->SetFocus();
   EXPECT_EQ(L->RowCount(), 4);
