@@ -8,20 +8,9 @@
 // out. Without a mask it is the plain edit.
 #pragma once
 
-#include <vector>
-
 #include "platform/ui/edit.h"
+#include "platform/ui/edit_mask_text.h"
 
-// An edit mask taken apart: the line edit's own mask syntax, whether the text
-// keeps the literals, the blank character, and which shown positions are
-// literals.
-struct TEditMaskParts {
-  QString QtMask;
-  bool SaveLiterals = true;
-  QChar Blank = u'_';
-  std::vector<bool> LiteralAt;
-};
-TEditMaskParts TranslateEditMask(const QString& EditMask);
 
 class TCustomMaskEdit : public TEdit {
 public:
