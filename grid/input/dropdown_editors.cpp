@@ -85,7 +85,8 @@ TGridDropDownEditor<TExColorPickerDropDown>* TExStringGrid::ColorPickerDropDown(
   if (FEditColorPicker) return FEditColorPicker;
   MakeDropDown(this, FEditColorPicker)->AddDefaultColors();
   FEditColorPicker->OnSelect = [this](TObject*) {
-    if (OnColorSelect) OnColorSelect(this, RealColIndex(Col()), Row(), FEditColorPicker->SelectedColor());
+    const TColor c = FEditColorPicker->SelectedColor();
+    if (OnColorSelect) OnColorSelect(this, RealColIndex(Col()), Row(), c, ColorToString(c));
   };
   return FEditColorPicker;
 }

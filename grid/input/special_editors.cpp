@@ -247,7 +247,8 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
   if (IsComboKind(EditControl) && EditCombo) {
     if (EditMode) {
       EditMode = false;
-      EditorValueToCell(ACol, ARow, EditCombo->Text());
+      // Escape leaves the cell as it was (a list never writes its defaulted item).
+      if (!FEditCancelled) EditorValueToCell(ACol, ARow, EditCombo->Text());
     }
     EditCombo->SetEnabled(false);
     EditCombo->SetVisible(false);

@@ -89,8 +89,7 @@ void TExStringGrid::ShowFixedCellEditor(int ACol, int ARow) {
   // 4.
   TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor : FMouseActions->FixedRowsEditor;
   TGridTransCombo* combo = FixedCellCombo();
-  TStringList values;
-  values.Assign(&FMouseActions->FixedComboValues());
+  TStringList values = FMouseActions->FixedComboValues();
   FixedEditHook(ACol, ARow, kind, &values);
   combo->Items()->Clear();
   for (int i = 0; i < values.Count(); ++i) combo->Items()->Add(values.Strings(i));
