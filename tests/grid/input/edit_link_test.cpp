@@ -1,6 +1,6 @@
 // The custom editor link: which keys end the edit (the Want* wishes), Escape,
-// a refused value reopening the link, and the pop-up style with a form of each
-// link's own.
+// a refused value reopening the link, the pop-up style with a form of each
+// link's own, and the change notifiers told of the edited cell.
 #include <gtest/gtest.h>
 
 #include "grid/input/edit_link.h"
@@ -139,6 +139,36 @@ TEST_F(EditLinkTest, EveryPopupLinkOwnsItsFormAndTheFocusMarkIsCleared) {
   grid->SetFocus();
   ProcessEvents();
   EXPECT_FALSE(grid->InvokedFocusChange);
+}
+
+class TLogNotifier : public TGridChangeNotifier {
+public:
+  TLogNotifier(TComponent* AOwner, QString AName, std::vector<QString>* ALog)
+      : TGridChangeNotifier(AOwner), Name(std::move(AName)), Log(ALog) {}
+  void GridCellsChanged(TRect R) override { Log->push_back(QString("%1 %2,%3").arg(Name).arg(R.Left).arg(R.Top)); }
+  QString Name;
+  std::vector<QString>* Log;
+};
+
+TEST_F(EditLinkTest, AnEditedCellIsToldToTheFormThenToEveryNotifierInOrder) {
+  std::vector<QString> changes;
+  TLogNotifier second(nullptr, "second", &changes), first(nullptr, "first", &changes);
+  grid->RegisterNotifier(&second);
+  grid->RegisterNotifier(&first);
+  grid->RegisterNotifier(&second);  // once only
+  grid->OnCellsChanged = [&](TObject*, TRect R) { changes.push_back(QString("form %1,%2").arg(R.Left).arg(R.Top)); };
+  OpenAt(3, 2);
+  link.Box->SetText("new");
+  PressKey(link.Box, Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_EQ(changes, (std::vector<QString>{"form 3,2", "second 3,2", "first 3,2"}));
+  grid->UnRegisterNotifier(&second);
+  OpenAt(3, 3);
+  link.Box->SetText("newer");
+  PressKey(link.Box, Qt::Key_Return);
+  ProcessEvents();
+  EXPECT_EQ(changes.back(), "first 3,3");
+  grid->UnRegisterNotifier(&first);
 }
 
 }  // namespace
