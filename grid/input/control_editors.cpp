@@ -157,7 +157,7 @@ void TExStringGrid::ShowControlEditor(const QString& Text, const QString& CtrlTy
 
 void TExStringGrid::ControlEditDone(TObject* Sender) {
   (void)Sender;
-  if (!FCtrlEditing) return;
+  if (!FCtrlEditing || Destroying()) return;
   FCtrlEditing = false;
   QString value;
   if (FCtrlType == QStringLiteral("COMBO")) {

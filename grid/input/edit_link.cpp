@@ -8,11 +8,13 @@
 // The pop-up form of one link: losing the activation ends the edit.
 class TEditLinkForm : public TPopupForm {
 public:
-  TEditLinkForm(TEditLink* ALink) : TPopupForm(nullptr), FLink(ALink) {}
+  explicit TEditLinkForm(TEditLink* ALink) : TPopupForm(nullptr), FLink(ALink) {}
+  // The link is going: the form ends no edit any more.
+  void Detach() { FLink = nullptr; }
 
 protected:
   void WMActivate(bool active, bool toOwnWindow) override {
-    if (!active && !toOwnWindow && Visible()) FLink->FormExit(this);
+    if (FLink && !active && !toOwnWindow && Visible()) FLink->FormExit(this);
   }
 
 private:
@@ -21,7 +23,9 @@ private:
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
-TEditLink::~TEditLink() = default;
+TEditLink::~TEditLink() {
+  if (FPopupForm) FPopupForm->Detach();
+}
 
 TWinControl* TEditLink::PopupForm() const { return FPopupForm.get(); }
 

@@ -77,7 +77,7 @@ template <class TDropDown>
 void TGridDropDownEditor<TDropDown>::DoExit() {
   // Leaving the editor validates first; a refused value leaves the cell as it
   // was and announces nothing.
-  if (FGrid->EditMode && FGrid->FEditing && !CommitText(false)) {
+  if (FGrid->EditMode && FGrid->FEditing && !FGrid->Destroying() && !CommitText(false)) {
     FGrid->FEditCancelled = true;
     FGrid->FEditActive = false;
     FGrid->SetCellEx(FGrid->RealColIndex(FGrid->Col()), FGrid->Row(), FOriginal);

@@ -4,7 +4,7 @@
 #include "grid/view/ex_string_grid.h"
 
 bool StopFixedCellEdit(TExStringGrid* Grid, TWinControl* Editor, int Col, int Row, const QString& Text) {
-  if (!Grid) {
+  if (!Grid || Grid->Destroying()) {
     Editor->SetVisible(false);
     return true;
   }
