@@ -44,11 +44,6 @@ TDatePartStep DatePartStep(bool TimeKind, const QString& Format, const TPickerPa
   return day || month || year ? TDatePartStep::NextField : TDatePartStep::None;
 }
 
-unsigned DTPShiftFocusMessage() {
-  static const unsigned message = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
-  return message;
-}
-
 // --- the shared look ---
 
 TMetroDateTimePicker::TMetroDateTimePicker(TComponent* AOwner, const TPickerVariant& Variant)

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include "grid/view/grid_unit.h"  // DTPShiftFocusMessage, the message of the next-field check
 #include "platform/ui/date_time_picker.h"
 #include "platform/ui/form.h"
 
@@ -40,8 +41,6 @@ TPickerParts PickerParts(TDateTime Value);
 TDatePartStep DatePartStep(bool TimeKind, const QString& Format, const TPickerParts& Before,
                            const TPickerParts& After);
 
-// The registered message that runs the next-field check after a typed digit.
-unsigned DTPShiftFocusMessage();
 
 class TMetroDateTimePicker : public TDateTimePicker {
 public:

@@ -243,6 +243,12 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
   FSpecialEditor = false;
   FBlockKill = true;
   FStartEditChar = QChar();
+  // Escape: what the editor wrote into the cell while it was open (a paste, a
+  // memo's lines) goes back too.
+  if (FEditCancelled && EditMode && FOldCol == ACol && FOldRow == ARow) {
+    const int rc = RealColIndex(ACol);
+    if (GetGridCell(rc, ARow) != FOldCellText) SetCellEx(rc, ARow, FOldCellText);
+  }
   // 2.
   if (IsComboKind(EditControl) && EditCombo) {
     if (EditMode) {

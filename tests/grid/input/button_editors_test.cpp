@@ -205,18 +205,19 @@ TEST_F(EditBtnEditor, TheUnitEditorStoresValueAndUnitOnceAndEscapeLeavesTheCell)
   Type(Unit(), "5");
   PressKey(Unit(), Qt::Key_Escape);
   EXPECT_EQ(grid->Cells(2, 2), "12mm");
-  // A refused value shows the cell's value split again: never the unit twice.
+  // A refused value stays in the editor split again: never the unit twice.
   refuse = "125mm";
   OpenAt(2, 2);
   Unit()->SetSelStart(2);
   Type(Unit(), "5");
   PressKey(Unit(), Qt::Key_Return);
   EXPECT_TRUE(Unit()->Visible());
-  EXPECT_EQ(Unit()->TextAndUnit(), "12mm");
-  Unit()->SetSelStart(2);
+  EXPECT_EQ(Unit()->TextAndUnit(), "125mm");
+  EXPECT_EQ(grid->Cells(2, 2), "12mm");
+  Unit()->SetSelStart(3);
   Type(Unit(), "7");
   PressKey(Unit(), Qt::Key_Return);
-  EXPECT_EQ(grid->Cells(2, 2), "127mm");
+  EXPECT_EQ(grid->Cells(2, 2), "1257mm");
   // A cell without a unit opens with all of it as the value.
   grid->SetCells(3, 2, "40");
   OpenAt(3, 2);

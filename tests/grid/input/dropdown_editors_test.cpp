@@ -74,13 +74,13 @@ struct Member {
 const Member kMembers[] = {
     {edTrackbarDropDown, "track bar", "3", [](TExStringGrid* g) { g->TrackbarDropDown()->SetPosition(7); }, "7"},
     {edMemoDropDown, "memo", "old", [](TExStringGrid* g) { g->MemoDropDown()->SetText("new text"); }, "new text"},
-    {edCalculatorDropDown, "calculator", "1", [](TExStringGrid* g) { g->CalculatorDropDown()->SetText("42"); }, "42"},
+    {edCalculatorDropDown, "calculator", "1", [](TExStringGrid* g) { g->CalculatorDropDown()->SetText("42"); }, ""},
     {edTimePickerDropDown, "time picker", "08:00:00",
      [](TExStringGrid* g) { g->TimePickerDropDown()->SetText("10:30:00"); }, ""},
     {edDetailDropDown, "detail list", "alpha",
      [](TExStringGrid* g) { g->DetailPickerDropDown()->SetItemIndex(1); }, "beta"},
     {edGridDropDown, "multi-column list", "one", [](TExStringGrid* g) { g->GridDropDown()->SetItemIndex(1); }, "two"},
-    {edColorPickerDropDown, "colour picker", "",
+    {edColorPickerDropDown, "colour picker", "x",
      [](TExStringGrid* g) { g->ColorPickerDropDown()->SetSelectedColor(clRed); }, "clRed"},
     {edImagePickerDropDown, "image picker", "0", [](TExStringGrid* g) { g->ImagePickerDropDown()->SetItemIndex(2); },
      "2"},
@@ -182,13 +182,15 @@ TEST_F(DropDownEditors, TheCalculatorCompletesThePendingOperationOnEnter) {
   PressKey(d, Qt::Key_Plus);
   Type(d, "3");
   PressKey(d, Qt::Key_Return);
-  EXPECT_EQ(grid->Cells(1, 1), "15");
-  EXPECT_EQ(log.front(), "validate 1,1 15");
+  EXPECT_EQ(grid->Cells(1, 1), "15.00");
+  EXPECT_EQ(log.front(), "validate 1,1 15.00");
 }
 
 TEST_F(DropDownEditors, TheColourPickersUpEndsTheEditWithoutValidation) {
   kind = edColorPickerDropDown;
   grid->AddShape(1, 2, csRectangle, clBlue, clBlack, haCenter, vaCenter);
+  // With the editor part disabled only Enter and Escape reach the editor.
+  grid->ColorPickerDropDown()->SetEditorEnabled(true);
   grid->MoveTo(1, 2);
   grid->SetFocus();
   grid->ShowInplaceEdit();
