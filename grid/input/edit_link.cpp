@@ -179,6 +179,8 @@ bool TExStringGrid::PlaceLinkEditor(int ACol, int ARow, const TEditorPlace& P) {
   if (link->EditStyle == esPopup) {
     if (link->AutoPopupWidth) link->PopupWidth = P.R.Right - P.R.Left;
     if (!link->FPopupForm) link->FPopupForm = std::make_unique<TEditLinkForm>(link);
+    // Hiding the pop-up gives the activation back to the grid's form.
+    link->FPopupForm->SetOwnerForm(ParentForm());
     const TPoint at = link->PopupLeft != -1 && link->PopupTop != -1 ? TPoint{link->PopupLeft, link->PopupTop}
                                                                       : ClientToScreen({P.R.Left, P.R.Top});
     link->FPopupForm->ShowTopMost(at.X, at.Y, link->PopupWidth, link->PopupHeight);
