@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QStringList>
+
 #include "platform/rtl/locale_settings.h"
 
 namespace {
