@@ -320,6 +320,11 @@ void Text_Seeds() {
   int n = 0;
   for (const char* f : fields) Seed("routines_fuzz", QStringLiteral("field%1.txt").arg(++n), QByteArray(f));
 
+  // Edit masks, a byte 0x01 and a shown text.
+  const char* masks[] = {"!99/99/0000;1;_\x01" "12/03/2024", "(999) 000-0000;0;_\x01(12 ) 345-6789", ">LL<ll\\;\x01" "AbCd",
+                         "00:00:00;1;*\x01" "10:2*:**", "aaa;0;\x01"};
+  for (const char* m : masks) Seed("edit_mask_fuzz", QStringLiteral("mask%1.txt").arg(++n), QByteArray(m));
+
   // The first byte: bit 0 the German format, bit 1 case-sensitive; then the
   // pattern, a byte 0x01 and the cell.
   struct Cell {

@@ -10,3 +10,6 @@ QChar GetThousandSeparator();
 QChar GetDateSeparator();
 QChar GetTimeSeparator();
 QString GetShortDateFormat();
+// The runtime library's short and long time formats (h, n, s).
+QString GetShortTimeFormat();
+QString GetLongTimeFormat();

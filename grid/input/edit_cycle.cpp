@@ -235,6 +235,13 @@ int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
 // --- focus ---
 
 void TExStringGrid::WMSetFocus(TMessage& Message) {
+  // The focus coming back after a pop-up editor link's form lost the
+  // activation opens nothing; the mark is spent with it.
+  if (InvokedFocusChange) {
+    InvokedFocusChange = false;
+    TBaseGrid::WMSetFocus(Message);
+    return;
+  }
   const bool fromEditor = FEditorLostFocus;
   FEditorLostFocus = false;
   TBaseGrid::WMSetFocus(Message);

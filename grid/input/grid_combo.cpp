@@ -161,6 +161,7 @@ void TGridCombo::KeyDown(int& Key, TShiftState Shift) {
   // 2. Escape: back to the cell's text, and the edit ends.
   if (Key == VK_ESCAPE) {
     ReloadFromCell();
+    FGrid->FEditCancelled = true;
     FGrid->HideInplaceEdit();
     FGrid->SetFocus();
     Key = 0;

@@ -443,7 +443,25 @@ void TExStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
   // M4.
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (Shift.Contains(ssShift) && SelectionRectangle()) InvalidateCellRange(Selection());
-  // M5-M6. (Fixed-cell editors and synchronised grids come with their features.)
+  // M5. Fixed-cell editing by a left or right press.
+  if (C >= 0 && R >= 0 && C < ColCount() && R < RowCount()) {
+    const TRect cr = CellRect(C, R);
+    const bool inner = X > cr.Left + 4 && X < cr.Right - 4 && Y > cr.Top + 4 && Y < cr.Bottom - 4;
+    if (R < FixedRows() && Button == mbLeft && ma.FixedRowsEdit == fceLeftClick) {
+      if (!Options().Contains(goColSizing) || inner) ShowFixedCellEditor(C, R);
+      return;
+    }
+    if (C < FixedCols() && Button == mbLeft && ma.FixedColsEdit == fceLeftClick) {
+      if (!Options().Contains(goRowSizing) || inner) ShowFixedCellEditor(C, R);
+      return;
+    }
+    if ((R < FixedRows() && Button == mbRight && ma.FixedRowsEdit == fceRightClick) ||
+        (C < FixedCols() && Button == mbRight && ma.FixedColsEdit == fceRightClick)) {
+      ShowFixedCellEditor(C, R);
+      return;
+    }
+  }
+  // M6. (Synchronised grids come with their feature.)
 }
 
 bool TExStringGrid::OnSelectionHandle(int X, int Y) {

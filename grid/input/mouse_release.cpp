@@ -287,8 +287,11 @@ void TExStringGrid::WMLButtonDblClk(TMessage& Message) {
     const TRect br = CellRect(RealToDisplCol(b.X), b.Y);
     MouseDown(mbLeft, {}, br.Left + 4, br.Top + 4);
   }
-  // D9. (Fixed-cell editors come with their feature.)
+  // D9. Fixed-cell editing by double click.
   FForceSel = false;
+  if (C >= 0 && R >= 0 &&
+      ((R < FixedRows() && ma.FixedRowsEdit == fceDblClick) || (C < FixedCols() && ma.FixedColsEdit == fceDblClick)))
+    ShowFixedCellEditor(C, R);
 }
 
 void TExStringGrid::WMRButtonDown(TMessage& Message) {

@@ -1,8 +1,10 @@
 // Placing the grid's own editor controls over a cell for the special editor
 // kinds, and storing their value when the edit ends. Built here: the combo
 // kinds (edComboEdit, edComboList), the spin kinds (edSpinEdit,
-// edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit), edCheckBox and edButton. Kinds whose
-// control the grid does not have yet open no editor: the cell stays as it is.
+// edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit), edCheckBox and edButton;
+// the other families in their own files (date_editors.cpp, button_editors.cpp,
+// dropdown_editors.cpp, edit_link.cpp). Kinds whose
+// control the grid does not have open no editor: the cell stays as it is.
 #include "grid/base/number_text.h"
 #include "grid/input/grid_button.h"
 #include "grid/input/grid_check_box.h"
@@ -20,7 +22,21 @@ bool IsSpinKind(TEditorType k) {
   return k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
 }
 
-bool HasControlFor(TEditorType k) { return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox || k == edButton; }
+bool IsDateKind(TEditorType k) {
+  return k == edDateEdit || k == edDateEditUpDown || k == edTimeEdit || k == edDateTimeEdit;
+}
+
+bool IsButtonKind(TEditorType k) {
+  return k == edEditBtn || k == edNumericEditBtn || k == edFloatEditBtn || k == edMaskEditBtn ||
+         k == edUnitEditBtn || k == edNumericUnitEditBtn || k == edFloatUnitEditBtn;
+}
+
+bool IsDropDownKind(TEditorType k) { return k >= edTrackbarDropDown && k <= edImagePickerDropDown; }
+
+bool HasControlFor(TEditorType k) {
+  return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox || k == edButton || IsDateKind(k) || IsButtonKind(k) ||
+         IsDropDownKind(k) || k == edCustom;
+}
 
 // Integer text read as far as it goes (0 when no digit was read).
 int LeadingInteger(const QString& text) {
@@ -98,7 +114,18 @@ void TExStringGrid::PlaceSpecialEditor(int ACol, int ARow) {
   // 4.
   EditCtrl = nullptr;
   if (EditControl != edCustom) FLastValidation = true;
+  FEditCancelled = false;
   // 5.
+  TEditorPlace place;
+  place.R = r;
+  place.W = w;
+  place.H = h;
+  place.RC = rc;
+  place.Colour = colour;
+  PlaceDateEditor(ACol, ARow, place);
+  PlaceButtonEditor(ACol, ARow, place);
+  PlaceDropDownEditor(ACol, ARow, place);
+  PlaceLinkEditor(ACol, ARow, place);
   if (IsComboKind(EditControl)) {
     TGridCombo* combo = Combobox();
     EditMode = true;
@@ -216,11 +243,18 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
   FSpecialEditor = false;
   FBlockKill = true;
   FStartEditChar = QChar();
+  // Escape: what the editor wrote into the cell while it was open (a paste, a
+  // memo's lines) goes back too.
+  if (FEditCancelled && EditMode && FOldCol == ACol && FOldRow == ARow) {
+    const int rc = RealColIndex(ACol);
+    if (GetGridCell(rc, ARow) != FOldCellText) SetCellEx(rc, ARow, FOldCellText);
+  }
   // 2.
   if (IsComboKind(EditControl) && EditCombo) {
     if (EditMode) {
       EditMode = false;
-      EditorValueToCell(ACol, ARow, EditCombo->Text());
+      // Escape leaves the cell as it was (a list never writes its defaulted item).
+      if (!FEditCancelled) EditorValueToCell(ACol, ARow, EditCombo->Text());
     }
     EditCombo->SetEnabled(false);
     EditCombo->SetVisible(false);
@@ -254,6 +288,11 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
     GridButton->SetVisible(false);
     EditMode = false;
   }
+  StoreDateEditor(ACol, ARow);
+  StoreButtonEditor(ACol, ARow);
+  StoreDropDownEditor(ACol, ARow);
+  StoreLinkEditor(ACol, ARow);
+  FEditCancelled = false;
   // 3.
   if (EditControl != edNormal && FEditActive) {
     FEditActive = false;

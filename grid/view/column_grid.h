@@ -258,7 +258,6 @@ public:
   TStringList* EditorComboItems() const { return FEditorComboItems.get(); }
   int EditorDropDownCount() const { return FEditorDropDownCount; }
   int SpinMinValue = 0, SpinMaxValue = 0, SpinIncrement = 1;
-  TEditLink* CurrentEditLink = nullptr;
 
 protected:
   void Loaded() override;

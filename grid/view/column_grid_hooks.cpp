@@ -149,7 +149,7 @@ void TExColumnGrid::GetComboEditorTypeHook(int ACol, int ARow, TEditorType& AEdi
     SpinMinValue = item->SpinMin;
     SpinMaxValue = item->SpinMax;
     SpinIncrement = item->SpinStep;
-    CurrentEditLink = item->EditLink;
+    EditLink = item->EditLink;
     ControlLook()->DropDownCount = item->DropDownCount;
   }
   if (HasColumn(ACol) && !FColumns->Items(ACol)->FloatFormat().isEmpty()) FloatFormat = FColumns->Items(ACol)->FloatFormat();

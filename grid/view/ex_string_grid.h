@@ -143,6 +143,24 @@ class TGridCombo;
 class TGridSpin;
 class TGridCheckBox;
 class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridTransEdit;
+class TGridTransCombo;
+class TControlEdit;
+class TControlCombo;
+template <class TDropDown>
+class TGridDropDownEditor;
+class TExTrackBarDropDown;
+class TExMemoDropDown;
+class TExCalculatorDropdown;
+class TExTimePickerDropDown;
+class TExDetailDropDown;
+class TExMultiColumnDropDown;
+class TExColorPickerDropDown;
+class TExImagePickerDropDown;
 class TForm;
 
 class TExStringGrid : public TBaseGrid, public TGridSettingsHost, public ISuiteStyle, public ISuiteTones {
@@ -2455,6 +2473,112 @@ protected:
   TGridSpin* FEditSpin = nullptr;
   TGridCheckBox* EditCheck = nullptr;
   TGridButton* GridButton = nullptr;
+
+  // ===================== more in-place editors (grid/input) =====================
+  // The date editors (date_editors.cpp), the edit-button and unit editors
+  // (button_editors.cpp).
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+
+public:
+  // The edit-button editor of edEditBtn, edNumericEditBtn, edFloatEditBtn and
+  // edMaskEditBtn, and the unit editor of the unit kinds.
+  TGridEditBtn* EditBtnEditor();
+  TGridUnitEditBtn* UnitEditor();
+  // The date or time picker of edDateEdit, edDateEditUpDown and edTimeEdit and
+  // the date-and-time picker of edDateTimeEdit, made on first use.
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+
+protected:
+  // Where a special editor lies over its cell and the cell's colour.
+  struct TEditorPlace {
+    TRect R;
+    int W = 0, H = 0, RC = 0;
+    TColor Colour = clWindow;
+  };
+  // Place and store one family of editor kinds; false: not of that family.
+  bool PlaceDateEditor(int ACol, int ARow, const TEditorPlace& P);
+  bool StoreDateEditor(int ACol, int ARow);
+  bool PlaceButtonEditor(int ACol, int ARow, const TEditorPlace& P);
+  bool StoreButtonEditor(int ACol, int ARow);
+  TGridEditBtn* EditBtn = nullptr;
+  TGridUnitEditBtn* UnitEditBtn = nullptr;
+  TGridDatePicker* FEditDate = nullptr;
+  TGridDateTimePicker* FEditDateTime = nullptr;
+  TDateTime FOriginalDateTime = 0;
+  // Set by Escape in an editor: its value is not written, the cell stays as it was.
+  bool FEditCancelled = false;
+
+  // ===================== drop-down, fixed-cell, control-cell and custom editors =====================
+  // The drop-down editors (dropdown_editors.cpp), the header-cell and
+  // CONTROL-tag editors (fixed_cell_editors.cpp, control_cell_editors.cpp), the
+  // custom editor link (edit_link.cpp).
+  template <class>
+  friend class TGridDropDownEditor;
+  friend class TGridTransEdit;
+  friend class TGridTransCombo;
+  friend class TControlEdit;
+  friend class TControlCombo;
+  friend class TEditLink;
+
+public:
+  // The drop-down editors of the kinds edTrackbarDropDown to edImagePickerDropDown,
+  // made on first use.
+  TGridDropDownEditor<TExTrackBarDropDown>* TrackbarDropDown();
+  TGridDropDownEditor<TExMemoDropDown>* MemoDropDown();
+  TGridDropDownEditor<TExCalculatorDropdown>* CalculatorDropDown();
+  TGridDropDownEditor<TExTimePickerDropDown>* TimePickerDropDown();
+  TGridDropDownEditor<TExDetailDropDown>* DetailPickerDropDown();
+  TGridDropDownEditor<TExMultiColumnDropDown>* GridDropDown();
+  TGridDropDownEditor<TExColorPickerDropDown>* ColorPickerDropDown();
+  TGridDropDownEditor<TExImagePickerDropDown>* ImagePickerDropDown();
+  // The fixed-cell editors over header cells.
+  TGridTransEdit* FixedCellEdit();
+  TGridTransCombo* FixedCellCombo();
+  void ShowFixedCellEditor(int ACol, int ARow);
+  // The editors of mini-HTML CONTROL tags.
+  TControlEdit* ControlEdit();
+  TControlCombo* ControlCombo();
+  void ShowControlEditor(const QString& Text, const QString& CtrlType, const QString& CtrlID,
+                         const QString& CtrlValue, TRect R, int ACol, int RealCol, int ARow);
+  void ControlEditDone(TObject* Sender);
+  void ControlComboSelect(TObject* Sender);
+  // Opens the control editor of the next editable control of a cell after
+  // CtrlID; focuses the grid when none follows.
+  void FocusHTMLControl(int ACol, int ARow, const QString& CtrlID);
+  bool ControlEditing() const { return FCtrlEditing; }
+  // The custom editor link of edCustom cells (a column's link is taken when
+  // the cell's editor kind is looked up).
+  TEditLink* EditLink = nullptr;
+  // Set while the focus moves because a pop-up editor link's form lost the
+  // activation; cleared once the grid has the focus again.
+  bool InvokedFocusChange = false;
+
+protected:
+  bool PlaceDropDownEditor(int ACol, int ARow, const TEditorPlace& P);
+  bool StoreDropDownEditor(int ACol, int ARow);
+  bool PlaceLinkEditor(int ACol, int ARow, const TEditorPlace& P);
+  bool StoreLinkEditor(int ACol, int ARow);
+  // The change notice of the fixed-cell editors.
+  void FixedEditChange(const QString& Text);
+  TGridDropDownEditor<TExTrackBarDropDown>* FEditTrackBar = nullptr;
+  TGridDropDownEditor<TExMemoDropDown>* FEditMemo = nullptr;
+  TGridDropDownEditor<TExCalculatorDropdown>* FEditCalculator = nullptr;
+  TGridDropDownEditor<TExTimePickerDropDown>* FEditTimePicker = nullptr;
+  TGridDropDownEditor<TExDetailDropDown>* FEditDetailPicker = nullptr;
+  TGridDropDownEditor<TExMultiColumnDropDown>* FEditGridPicker = nullptr;
+  TGridDropDownEditor<TExColorPickerDropDown>* FEditColorPicker = nullptr;
+  TGridDropDownEditor<TExImagePickerDropDown>* FEditImagePicker = nullptr;
+  TGridTransEdit* EditTrans = nullptr;
+  TGridTransCombo* ComboTrans = nullptr;
+  int FFixedColEdit = -1, FFixedRowEdit = -1;
+  TControlEdit* FEditControl = nullptr;
+  TControlCombo* FComboControl = nullptr;
+  QString FCtrlID, FCtrlType;
+  bool FCtrlEditing = false;
 
   // ===================== mini-HTML cells, image cells (grid/view/html_cells.cpp, image_cells.cpp) =====================
 public:

@@ -8,6 +8,7 @@
 #include "grid/data/footer_panel.h"
 #include "grid/data/search_panel.h"
 #include "grid/data/sort_keys.h"
+#include "grid/input/edit_link.h"
 #include "platform/ui/image_list.h"
 #include "grid/view/ex_string_grid.h"
 #include "grid/view/grid_error.h"
@@ -292,6 +293,7 @@ void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == static_cast<TComponent*>(FixedDropDownMenu)) FixedDropDownMenu = nullptr;
     if (GridImages == AComponent) GridImages = nullptr;
     if (Container == AComponent) Container = nullptr;
+    if (static_cast<TComponent*>(EditLink) == AComponent) EditLink = nullptr;
     if (!Destroying() && FSyncGrid && static_cast<TComponent*>(FSyncGrid->Grid()) == AComponent)
       FSyncGrid->SetGrid(nullptr);
   }

@@ -132,6 +132,11 @@ bool TExStringGrid::ClickHtmlCell(int C, int R, int RC, int X, int Y) {
   bool canEdit = (Options().Contains(goEditing) || EditDisable) && !ReadOnly(RC, R);
   if (!hit.ControlId.isEmpty()) CanEditCell(RC, R, canEdit);
   if (!hit.ControlId.isEmpty() && canEdit) {
+    // An open control edit ends first; its value may have changed the text.
+    if (FCtrlEditing) {
+      ControlEditDone(nullptr);
+      T = GetGridCell(RC, R);
+    }
     if (hit.ControlType == QStringLiteral("BUTTON")) {
       FCtrlXY = {RC, R};
       FCtrlDown = true;
@@ -145,6 +150,7 @@ bool TExStringGrid::ClickHtmlCell(int C, int R, int RC, int X, int Y) {
       if (SetHtmlControlValue(T, hit.ControlId, QStringLiteral("TRUE"))) SetCellEx(RC, R, T);
     }
     if (OnControlClick) OnControlClick(this, R, C, hit.ControlId, hit.ControlType, hit.ControlValue);
+    ShowControlEditor(T, hit.ControlType, hit.ControlId, hit.ControlValue, hit.ControlRect, C, RC, R);
     return true;
   }
   if (OnAnchorClick) OnAnchorClick(this, R, C, anchor, autoHandle);

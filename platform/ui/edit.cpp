@@ -56,6 +56,7 @@ void TEdit::RecreateEditWidget() {
   next->SetFrame(border_style_ != bsNone);
   next->SetWordWrap(word_wrap_);
   if (!next->MultiLine()) next->SetPasswordChar(password_char_);
+  if (!next->MultiLine()) next->SetInputMask(input_mask_);
   recreating_ = false;
   std::unique_ptr<EditEngine> old = std::move(engine_);
   engine_ = std::move(next);
@@ -72,6 +73,13 @@ void TEdit::TextChanged() {
 }
 
 QString TEdit::GetText() const { return engine_ ? engine_->Text() : QString(); }
+
+QString TEdit::DisplayText() const { return engine_ ? engine_->DisplayText() : QString(); }
+
+void TEdit::SetInputMask(const QString& qtMask) {
+  input_mask_ = qtMask;
+  engine_->SetInputMask(qtMask);
+}
 
 void TEdit::StoreText(const QString& value) {
   ++code_changes_;
@@ -178,7 +186,7 @@ void TEdit::ApplyEditRect() {
 bool TEdit::CanUndo() const { return engine_->CanUndo(); }
 
 int TEdit::RoomLeft() const {
-  if (max_length_ <= 0) return INT_MAX;
+  if (max_length_ <= 0 || HasInputMask()) return INT_MAX;
   return max_length_ - static_cast<int>(Text().size()) + SelLength();
 }
 

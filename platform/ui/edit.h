@@ -95,6 +95,8 @@ public:
 
   // Inside Change / OnChange: whether the user made this change.
   bool ChangedByUser() const { return code_changes_ == 0; }
+  // The text as shown (password characters, a mask's blanks and literals).
+  QString DisplayText() const;
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
@@ -117,6 +119,11 @@ protected:
   virtual void WMUndo(TMessage& Message);
   void ApplyColor() override;
   virtual void Change();
+  // The input mask of a one-line edit in the line edit's own syntax (the masked
+  // edit translates its edit mask); typing then follows the mask, and MaxLength
+  // does not limit it.
+  void SetInputMask(const QString& qtMask);
+  bool HasInputMask() const { return !input_mask_.isEmpty(); }
 
 private:
   // Replaces the selection as the user's own edit would (limit applied by caller).
@@ -141,5 +148,6 @@ private:
   int max_length_ = 0;
   int code_changes_ = 0;
   bool has_edit_rect_ = false;
+  QString input_mask_;
   TRect edit_rect_;
 };

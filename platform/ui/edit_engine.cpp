@@ -63,6 +63,9 @@ public:
   int LineCount() const override { return 1; }
   int LineFromChar(int) const override { return 0; }
   QString DisplayText() const override { return e_->displayText(); }
+  void SetInputMask(const QString& mask) override {
+    if (e_->inputMask() != mask) e_->setInputMask(mask);
+  }
   void SetPasswordChar(QChar ch) override {
     QStyle* old = e_->style();
     if (ch.isNull()) {

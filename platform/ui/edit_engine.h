@@ -39,6 +39,8 @@ public:
   virtual int LineFromChar(int pos) const = 0;
   // One-line edits only.
   virtual void SetPasswordChar(QChar ch) { (void)ch; }
+  // An input mask in the line edit's syntax (empty: none).
+  virtual void SetInputMask(const QString& mask) { (void)mask; }
   virtual QString DisplayText() const { return Text(); }
   // Multi-line edits only.
   virtual void SetWordWrap(bool wrap) { (void)wrap; }
