@@ -174,7 +174,7 @@ void BM_Startup_Ratio(benchmark::State& state) {
     const TChildRun b = startChild(root.path(), kPeerFlag);
     if (!a.ok || !b.ok) {
       state.SkipWithError("a child did not report its window");
-      return;
+      break;
     }
     ours += a.seconds;
     peer += b.seconds;
@@ -182,6 +182,7 @@ void BM_Startup_Ratio(benchmark::State& state) {
     peerKiB = static_cast<double>(b.rssKiB);
     state.SetIterationTime(a.seconds + b.seconds);
   }
+  if (ours <= 0 || peer <= 0) return;
   const double n = static_cast<double>(state.iterations());
   state.counters["ours_ms"] = ours * 1000 / n;
   state.counters["peer_ms"] = peer * 1000 / n;
