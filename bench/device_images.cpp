@@ -1,5 +1,7 @@
 // Speed of the device image build and of the slave information file for full
 // tables: 1024 Modbus TCP rules and 512 EtherCAT entries with names and initial values.
+// Each prints its mean time ("ours_ms"), the budget set for it ("goal_ms": 2 ms for
+// the two banks, 2 ms for the slave information file) and ours over the budget.
 #include "gateway/bank2_device_image.h"
 #include "gateway/esi_writer.h"
 #include "platform/os/files.h"
@@ -7,7 +9,17 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
 namespace {
+
+// Sets the counters of mean time, budget and their ratio from the summed seconds.
+void Report_Against_Goal(benchmark::State& state, double seconds, double goalMs) {
+  const double ms = seconds * 1000 / static_cast<double>(state.iterations());
+  state.counters["ours_ms"] = ms;
+  state.counters["goal_ms"] = goalMs;
+  state.counters["ratio"] = ms / goalMs;
+}
 
 const char* const kTypes[] = {"Bool", "Int8", "Int16", "Int32", "UInt8", "UInt16", "UInt32", "Float32", "Array", "String"};
 const char* const kValues[] = {"1", "-5", "1234", "-100000", "200", "65000", "4000000000", "1.5", "0A0B0C0D", "Text"};
@@ -77,10 +89,14 @@ void BM_Build_Device_Image_Full(benchmark::State& state) {
     return;
   }
   state.counters["bank2_bytes"] = static_cast<double>(full.Bank2.size());
+  double seconds = 0;
   for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
     const TDevice_Images images = Build_Device_Image(sources);
     benchmark::DoNotOptimize(images.Bank2.size());
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
+  Report_Against_Goal(state, seconds, 2.0);
 }
 BENCHMARK(BM_Build_Device_Image_Full)->Unit(benchmark::kMillisecond);
 
@@ -93,7 +109,13 @@ BENCHMARK(BM_Build_And_Write_Device_Image_Full)->Unit(benchmark::kMillisecond);
 void BM_Write_ESI_File_Full(benchmark::State& state) {
   const TDevice_Image_Sources sources = Project().Sources();
   const QString out = Project().dir.filePath("device.xml");
-  for (auto _ : state) Write_ESI_File(out, Load_ESI_Sources(sources.ParGen, sources.EtherCAT_Slave));
+  double seconds = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    Write_ESI_File(out, Load_ESI_Sources(sources.ParGen, sources.EtherCAT_Slave));
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  Report_Against_Goal(state, seconds, 2.0);
 }
 BENCHMARK(BM_Write_ESI_File_Full)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 // Read + check + write of the three gateway editor files with full tables: the work
-// of one OK after one showing of each editor.
+// of one OK after one showing of each editor. The Modbus rule file also prints its
+// mean time ("ours_ms"), its budget of 10 ms ("goal_ms") and ours over the budget.
 #include "gateway/ethercat_slave_checks.h"
 #include "gateway/ethercat_slave_file.h"
 #include "gateway/modbus_tcp_master_checks.h"
@@ -11,6 +12,8 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 namespace {
 
@@ -66,11 +69,18 @@ void BM_Modbus_TCP_Master_File(benchmark::State& state) {
   TModbusTCPMasterModel model;
   Fill_Modbus(model);
   model.Save(path);
+  double seconds = 0;
   for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
     if (!model.Load(path).isEmpty()) state.SkipWithError("load failed");
     if (Controllo_dati(model.Read, model.Write, model.NByte_IN, model.NByte_OUT)) state.SkipWithError("check failed");
     model.Save(path);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
+  const double ms = seconds * 1000 / static_cast<double>(state.iterations());
+  state.counters["ours_ms"] = ms;
+  state.counters["goal_ms"] = 10.0;
+  state.counters["ratio"] = ms / 10.0;
 }
 BENCHMARK(BM_Modbus_TCP_Master_File)->Unit(benchmark::kMillisecond);
 

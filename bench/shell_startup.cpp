@@ -3,19 +3,34 @@
 // resident memory of the process at that moment. Each iteration starts this
 // program again in its child role, which runs the program's start-up in a data root
 // of its own, reports once the main window has been painted, and ends.
+// The peer is a plain Qt program run the same way: it creates 41 dialogs of about
+// 30 controls each, every second one with a 512 x 15 table widget, and shows the
+// first. The Ratio benchmark runs both in turn and reports time and memory of ours,
+// of the peer and ours over the peer's.
 #include "app/forms/main_window.h"
 #include "app/forms/startup_forms.h"
 #include "platform/os/data_root.h"
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -26,6 +41,8 @@ extern char** environ;
 namespace {
 
 constexpr const char* kChildFlag = "--startup-child";
+constexpr const char* kPeerFlag = "--peer-child";
+constexpr int kPeerDialogs = 41;
 std::string selfPath;
 
 // Resident memory of this process in KiB (VmRSS), 0 when unknown.
@@ -52,13 +69,45 @@ int runChild(int argc, char** argv, const char* dataRoot) {
   return 0;
 }
 
+// The peer child: 41 dialogs of 30 controls (6 rows of label, line edit, combo box,
+// check box and spin box, with the buttons), every second one with a 512 x 15
+// table widget, the first shown and painted, then the same report line.
+int runPeerChild(int argc, char** argv) {
+  QApplication app(argc, argv);
+  std::vector<std::unique_ptr<QDialog>> dialogs;
+  for (int d = 0; d < kPeerDialogs; ++d) {
+    auto dialog = std::make_unique<QDialog>();
+    dialog->setWindowTitle(QStringLiteral("Dialog %1").arg(d));
+    auto* layout = new QGridLayout(dialog.get());
+    for (int r = 0; r < 6; ++r) {
+      layout->addWidget(new QLabel(QStringLiteral("Field %1").arg(r)), r, 0);
+      layout->addWidget(new QLineEdit(QStringLiteral("Value %1").arg(r)), r, 1);
+      auto* combo = new QComboBox;
+      combo->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+      layout->addWidget(combo, r, 2);
+      layout->addWidget(new QCheckBox(QStringLiteral("Enabled")), r, 3);
+      layout->addWidget(new QSpinBox, r, 4);
+    }
+    layout->addWidget(new QPushButton(QStringLiteral("OK")), 6, 3);
+    layout->addWidget(new QPushButton(QStringLiteral("Cancel")), 6, 4);
+    if (d % 2 == 1) layout->addWidget(new QTableWidget(512, 15), 7, 0, 1, 5);
+    dialogs.push_back(std::move(dialog));
+  }
+  dialogs.front()->show();
+  dialogs.front()->repaint();
+  QApplication::processEvents();
+  std::printf("SHOWN %ld\n", residentKiB());
+  std::fflush(stdout);
+  return 0;
+}
+
 struct TChildRun {
   double seconds = 0;
   long rssKiB = 0;
   bool ok = false;
 };
 
-TChildRun startChild(const QString& dataRoot) {
+TChildRun startChild(const QString& dataRoot, const char* flag = kChildFlag) {
   TChildRun run;
   int fds[2];
   if (pipe(fds) != 0) return run;
@@ -67,7 +116,7 @@ TChildRun startChild(const QString& dataRoot) {
   posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, fds[0]);
   const QByteArray root = QFile::encodeName(dataRoot);
-  char* args[] = {selfPath.data(), const_cast<char*>(kChildFlag), const_cast<char*>(root.constData()), nullptr};
+  char* args[] = {selfPath.data(), const_cast<char*>(flag), const_cast<char*>(root.constData()), nullptr};
 
   const auto begin = std::chrono::steady_clock::now();
   pid_t pid = 0;
@@ -116,10 +165,39 @@ void BM_ProcessStartToMainWindowShown(benchmark::State& state) {
 }
 BENCHMARK(BM_ProcessStartToMainWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// Ours and the peer in turn: mean times, last resident sizes and the two ratios.
+void BM_Startup_Ratio(benchmark::State& state) {
+  QTemporaryDir root;
+  double ours = 0, peer = 0, oursKiB = 0, peerKiB = 0;
+  for (auto _ : state) {
+    const TChildRun a = startChild(root.path());
+    const TChildRun b = startChild(root.path(), kPeerFlag);
+    if (!a.ok || !b.ok) {
+      state.SkipWithError("a child did not report its window");
+      break;
+    }
+    ours += a.seconds;
+    peer += b.seconds;
+    oursKiB = static_cast<double>(a.rssKiB);
+    peerKiB = static_cast<double>(b.rssKiB);
+    state.SetIterationTime(a.seconds + b.seconds);
+  }
+  if (ours <= 0 || peer <= 0) return;
+  const double n = static_cast<double>(state.iterations());
+  state.counters["ours_ms"] = ours * 1000 / n;
+  state.counters["peer_ms"] = peer * 1000 / n;
+  state.counters["ratio"] = peer > 0 ? ours / peer : 0;
+  state.counters["ours_KiB"] = oursKiB;
+  state.counters["peer_KiB"] = peerKiB;
+  state.counters["memory_ratio"] = peerKiB > 0 ? oursKiB / peerKiB : 0;
+}
+BENCHMARK(BM_Startup_Ratio)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], kChildFlag) == 0) return runChild(argc, argv, argv[2]);
+  if (argc >= 2 && std::strcmp(argv[1], kPeerFlag) == 0) return runPeerChild(argc, argv);
   selfPath = argv[0];
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   benchmark::Initialize(&argc, argv);
