@@ -20,7 +20,8 @@ TFEtherNEtIP_EDS* FEtherNEtIP_EDS = nullptr;
 namespace {
 
 constexpr int kColumns = 9;
-constexpr int kWidths[kColumns] = {100, 200, 300, 90, 100, 90, 100, 100, 100};
+// Wide enough for every title on one line, and all together within the client width.
+constexpr int kWidths[kColumns] = {95, 180, 220, 100, 110, 100, 110, 115, 115};
 
 }  // namespace
 
@@ -44,6 +45,8 @@ TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TForm(AOwner) {
   ECG->SetColCount(kColumns);
   ECG->SetRowCount(2);
   ECG->SetFixedCols(0);
+  // Without fixed columns the view starts at column 0, the connection's number.
+  ECG->SetLeftCol(0);
   ECG->SetFixedRows(1);
   ECG->FixedRowAlways = true;
   ECG->SetDefaultRowHeight(22);

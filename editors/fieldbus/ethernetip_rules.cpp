@@ -42,7 +42,7 @@ TEditorColumnSpec Text(int title, int hint, int width, const char* attribute, co
   return {.Title = title, .Hint = hint, .Width = width, .Attribute = {attribute, def}};
 }
 TEditorColumnSpec Header(int title, int hint, const char* attribute) {
-  return {.Title = title, .Hint = hint, .Width = 100, .Editor = edComboEdit, .Attribute = {attribute, "Default"},
+  return {.Title = title, .Hint = hint, .Width = 115, .Editor = edComboEdit, .Attribute = {attribute, "Default"},
           .Items = TColumnItems::Choices, .Choices = {QStringLiteral("Default")}};
 }
 
@@ -71,10 +71,10 @@ TTableEditorSpec Make_Spec() {
       Text(4919, 4927, 75, "Start_Output"),
       Text(4920, 4928, 75, "Num_Output"),
       Text(4921, 4929, 65, "Time_Poll"),
-      Text(4941, 4943, 85, "Instance_T_O"),
-      Text(4947, 4949, 100, "Connection_Point_T_O"),
-      Text(4942, 4944, 85, "Instance_O_T"),
-      Text(4948, 4950, 100, "Connection_Point_O_T"),
+      Text(4941, 4943, 100, "Instance_T_O"),
+      Text(4947, 4949, 115, "Connection_Point_T_O"),
+      Text(4942, 4944, 100, "Instance_O_T"),
+      Text(4948, 4950, 115, "Connection_Point_O_T"),
       Header(4953, 4955, "Dim_Header_T_O"),
       Header(4954, 4956, "Dim_Header_O_T"),
       Text(4922, 4930, 150, "Mnemonic"),

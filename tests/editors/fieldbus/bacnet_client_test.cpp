@@ -339,6 +339,13 @@ TEST_F(BACnetClient, TheFormFollowsTheAddressKindAndImportsThroughTheDialog) {
     EXPECT_EQ(form->ECG1->GetCellEx(kBCR_Object_Type, 1), "Analog Input");
     EXPECT_EQ(form->ECG1->GetCellEx(kBCR_Instance, 1), "4");
     EXPECT_EQ(Last_EDE_Folder, Project_Folder);
+    // The hint asks with the display column: with the address hidden, the NByte
+    // column is shown one place to the left and still gives its hint.
+    QString hint;
+    form->GridHint(form->ECG1, 1, kBCR_NByte - 1, hint);
+    EXPECT_EQ(hint, "4");
+    form->GridHint(form->ECG1, 1, kBCR_NByte, hint);
+    EXPECT_EQ(hint, "");
     // A second import that finds no free row for the object.
     for (int row = 2; row <= kBC_Rows; ++row) form->ECG1->SetCellEx(kBCR_Object_Type, row, "Analog Input");
     ui.ExpectFileDialog(false, ede, [](const TFileDialogRequest& r) { EXPECT_EQ(r.InitialDir, Project_Folder); });

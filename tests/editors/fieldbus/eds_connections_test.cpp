@@ -147,6 +147,7 @@ TEST_F(EDSConnections, TheDialogListsTheConnectionsOrClosesWithItsError) {
     EXPECT_EQ(dialog->ECG->Row(), 1);
     EXPECT_EQ(dialog->ECG->GetCellEx(0, 2), "Connection2");
     EXPECT_EQ(dialog->ECG->GetCellEx(8, 2), "3");
+    EXPECT_EQ(dialog->ECG->LeftCol(), 0);  // the connection's number is in view
     dialog->Btn_OK->Click();
   });
   EXPECT_EQ(dialog->ShowModal(), mrOk);
