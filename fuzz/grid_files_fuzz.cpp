@@ -1,10 +1,13 @@
 // The readers of the grid's own files and streams: the binary cell stream, the
-// text cell file and stream, CSV, XML, the column states line, the visual
-// properties file and settings sections. The input's first byte picks the
+// text cell file and stream, CSV, XML, fixed-width text, the column states line,
+// the visual properties file and settings sections. The input's first byte picks the
 // reader (and its options in the higher bits); the rest is the file.
 // Invariants: nothing a reader accepts breaks its limits; a cell stream written
 // again from what was read reads the same; every CSV field read is written and
 // read back unchanged in both dialects.
+#include <algorithm>
+#include <vector>
+
 #include "fuzz/fuzz_support.h"
 #include "grid/data/cell_stream.h"
 #include "grid/data/csv_format.h"
@@ -99,6 +102,24 @@ void Xml(const QByteArray& bytes, int options) {
   }
 }
 
+// Fixed-width lines cut at positions chosen by the option bits (sorted, as the
+// grid sorts them; a repeated position gives an empty field).
+void Fixed(const QByteArray& bytes, int options) {
+  std::vector<int> positions = {1 + (options & 3), 4, 4 + (options >> 2), 12, 40};
+  std::sort(positions.begin(), positions.end());
+  const bool trim = options & 1;
+  for (const QString& line : SplitTextLines(DecodeTextFile(bytes)).mid(0, 200)) {
+    const QStringList fields = FixedWidthFields(line, positions, trim);
+    Fuzz_Require(fields.size() == static_cast<qsizetype>(positions.size()) - 1, "a fixed-width line gave another number of fields");
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+      Fuzz_Require(fields[k].size() <= positions[k + 1] - positions[k], "a fixed-width field is wider than its place");
+      Fuzz_Require(line.contains(fields[k]), "a fixed-width field that is not part of its line");
+      Fuzz_Require(!trim || fields[k].isEmpty() || (fields[k].front() > u' ' && fields[k].back() > u' '),
+                   "a trimmed fixed-width field keeps a blank");
+    }
+  }
+}
+
 void Settings(const QByteArray& bytes) {
   const QString text = DecodeTextFile(bytes);
   TColumnStates states;
@@ -144,6 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 2: TextCells(bytes, true); break;
     case 3: Csv(bytes, options); break;
     case 4: Xml(bytes, options); break;
+    case 6: Fixed(bytes, options); break;
     default: Settings(bytes); break;
   }
   return 0;

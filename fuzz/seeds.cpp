@@ -621,6 +621,8 @@ void Grid_File_Seeds() {
                                      "<FIELD0>") + XmlEscape("a & b <c>") + QStringLiteral("</FIELD0>\r\n<FIELD1>$amp;</FIELD1>\r\n"
                                      "<n><m x=\"2\">t</m></n>\r\n</row>\r\n</list>\r\n");
   Seed("grid_files_fuzz", QStringLiteral("xml.bin"), QByteArray(1, '\x0C') + EncodeXmlDocument(xml, "ISO-8859-1"));
+  Seed("grid_files_fuzz", QStringLiteral("fixed.bin"),
+       QByteArray("\x06") + EncodeTextLines({"ab longer text z", "a  two lines   ", ""}, teAnsi));
   Seed("grid_files_fuzz", QStringLiteral("states.bin"),
        QByteArray("\x05" "4#64,80,64,20#1,0,2,3#1,0,1,1\n"
                   "Color=clWindow\r\nFont.Style=fsBold,fsItalic\r\nFont.Size=10\r\nLook=glXP\r\n"

@@ -113,15 +113,14 @@ void TExStringGrid::LoadFromFixed(const QString& FileName, TIntList* Positions, 
   TUpdateBatch batch(*this);
   SetColCount(cols);
   Positions->Sort();
+  std::vector<int> at;
+  for (int k = 0; k < Positions->Count(); ++k) at.push_back((*Positions)[k]);
   int row = SaveStartRow();
   for (qsizetype i = 0; i < count; ++i) {
-    const QString& line = lines[i];
+    const QStringList values = FixedWidthFields(lines[i], at, DoTrim);
     for (int k = 0; k < fields; ++k) {
-      const int from = (*Positions)[k], to = (*Positions)[k + 1];
-      QString field = Copy(line, from, to - from);
-      if (DoTrim) field = Trim(field);
       const int col = SaveStartCol() + k;
-      if (col < ColCount()) LoadCellText(DisplToRealCol(col), row, field);
+      if (col < ColCount()) LoadCellText(DisplToRealCol(col), row, values[k]);
     }
     if (i + 1 < count && row + 1 >= RowCount()) SetRowCount(row + 2);
     ++row;

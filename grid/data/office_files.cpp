@@ -810,7 +810,9 @@ TWorkbookSheet ReadXlsSheet(const QString& FileName, const QString& SheetName) {
   unsigned short cols = 0;
   bool ok = freexl_select_active_worksheet(handle, static_cast<unsigned short>(index)) == FREEXL_OK &&
             freexl_worksheet_dimensions(handle, &rows, &cols) == FREEXL_OK;
-  int c2 = 0, r2 = 0;
+  // The used range runs from the first to the last cell that holds a value, as
+  // the spreadsheet program reports it.
+  int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
   for (unsigned r = 0; ok && r < rows && r < static_cast<unsigned>(kMaxSheetRows); ++r)
     for (unsigned short c = 0; c < cols; ++c) {
       FreeXL_CellValue cell;
@@ -831,12 +833,14 @@ TWorkbookSheet ReadXlsSheet(const QString& FileName, const QString& SheetName) {
       }
       if (text.isEmpty()) continue;
       out.Values.insert({static_cast<int>(r) + 1, c + 1}, text);
+      if (r1 == 0) r1 = static_cast<int>(r) + 1;
+      c1 = c1 == 0 ? c + 1 : std::min(c1, c + 1);
       r2 = std::max(r2, static_cast<int>(r) + 1);
       c2 = std::max(c2, c + 1);
     }
   freexl_close(handle);
   if (!ok) throw Exception(kIncorrect);
-  out.UsedRange = c2 == 0 ? QStringLiteral("$A$1") : usedRangeAddress(1, 1, c2, r2);
+  out.UsedRange = c2 == 0 ? QStringLiteral("$A$1") : usedRangeAddress(c1, r1, c2, r2);
   return out;
 }
 

@@ -1,8 +1,12 @@
 #include "grid/data/text_file.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "grid/data/file_limits.h"
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/strings.h"
 
 QStringList SplitTextLines(const QString& Text) {
   QStringList lines;
@@ -42,4 +46,15 @@ QByteArray EncodeTextLines(const QStringList& Lines, TTextEncoding Encoding) {
 
 QStringList ReadTextFileLines(const QString& FileName) {
   return SplitTextLines(DecodeTextFile(ReadFileWhole(FileName, kMaxGridFileSize)));
+}
+
+QStringList FixedWidthFields(const QString& Line, const std::vector<int>& Positions, bool DoTrim) {
+  QStringList fields;
+  for (size_t k = 0; k + 1 < Positions.size(); ++k) {
+    // Copy clamps a start before the line and a count past its end.
+    const int64_t count = int64_t(Positions[k + 1]) - Positions[k];
+    const QString field = Copy(Line, Positions[k], static_cast<int>(std::min<int64_t>(count, INT32_MAX)));
+    fields.append(DoTrim ? Trim(field) : field);
+  }
+  return fields;
 }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "platform/rtl/codepage.h"  // DecodeTextFile
 
@@ -25,3 +26,7 @@ QByteArray EncodeTextLines(const QStringList& Lines, TTextEncoding Encoding);
 // Reads a file's lines (raising EFileError when the file cannot be read or is
 // larger than the grid's imports take).
 QStringList ReadTextFileLines(const QString& FileName);
+// The fields of a fixed-width line: field k runs from character position
+// Positions[k] (1-based, ascending) up to, not including, Positions[k + 1];
+// parts past the line's end are empty. With DoTrim blanks are cut on both sides.
+QStringList FixedWidthFields(const QString& Line, const std::vector<int>& Positions, bool DoTrim);

@@ -34,9 +34,10 @@ QString Python(const QString& script, const QStringList& args = {}) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-bool HaveOpenpyxl() {
+// Whether Debian's interpreter has a module (scripts/setup installs the ones used here).
+bool HaveModule(const QString& module) {
   QProcess p;
-  p.start(QStringLiteral("/usr/bin/python3"), {"-c", "import openpyxl"});
+  p.start(QStringLiteral("/usr/bin/python3"), {"-c", "import " + module});
   return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
@@ -90,7 +91,7 @@ TEST(OfficeFiles, ColumnLettersAndUsedRanges) {
 class Workbooks : public ::testing::Test {
 protected:
   void SetUp() override {
-    if (!HaveOpenpyxl()) GTEST_SKIP() << "python3-openpyxl is not installed (scripts/setup installs it)";
+    if (!HaveModule("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed (scripts/setup installs it)";
   }
   QTemporaryDir dir_;
 };
@@ -196,6 +197,42 @@ TEST_F(Workbooks, WithoutANewSheetTheGridGoesToTheActiveCellsRow) {
   EXPECT_EQ(rows[0].toArray()[0].toString(), "top");
   EXPECT_EQ(rows[3].toArray()[0].toString(), "r1");
   EXPECT_EQ(rows[4].toArray()[0].toString(), "r2");
+}
+
+// A legacy workbook written by another program (Debian's xlwt): its sheet names,
+// the first sheet, and a named sheet whose used range starts right of and below A1.
+TEST(OfficeFiles, ALegacyWorkbookOfAnotherWriterIsRead) {
+  if (!HaveModule("xlwt")) GTEST_SKIP() << "python3-xlwt is not installed (scripts/setup installs it)";
+  QTemporaryDir dir;
+  const QString file = dir.filePath("old.xls");
+  Python(
+      "import sys, xlwt\n"
+      "wb = xlwt.Workbook(encoding='utf-8')\n"
+      "a = wb.add_sheet('First')\n"
+      "a.write(0, 0, 'keep'); a.write(0, 1, 12); a.write(1, 0, 2.5); a.write(1, 1, 'Gr\\u00fc\\u00dfe')\n"
+      "b = wb.add_sheet('Second')\n"
+      "b.write(1, 1, 'b2'); b.write(2, 2, 7)\n"
+      "wb.save(sys.argv[1])\n",
+      {file});
+  TExStringGrid g(nullptr);
+  const auto sheets = g.GetXLSSheets(file);
+  ASSERT_EQ(sheets->Count(), 2);
+  EXPECT_EQ((*sheets)[0], "First");
+  EXPECT_EQ((*sheets)[1], "Second");
+
+  g.LoadFromXLS(file);
+  EXPECT_EQ(g.ColCount(), 2);
+  EXPECT_EQ(g.RowCount(), 2);
+  EXPECT_EQ(Row(g, 0), QStringList({"keep", "12"}));
+  EXPECT_EQ(Row(g, 1), QStringList({"2.5", QStringLiteral("Gr\u00fc\u00dfe")}));
+
+  // The used range $B$2:$C$3 gives two columns and two rows, as in a new workbook.
+  g.LoadFromXLSSheet(file, "Second");
+  EXPECT_EQ(g.ColCount(), 2);
+  EXPECT_EQ(g.RowCount(), 2);
+  EXPECT_EQ(Row(g, 0), QStringList({"b2", ""}));
+  EXPECT_EQ(Row(g, 1), QStringList({"", "7"}));
+  EXPECT_THROW(g.LoadFromXLSSheet(file, "Nope"), EExGridError);
 }
 
 TEST(OfficeFiles, DocumentTables) {
