@@ -4,10 +4,12 @@
 // reordered, the grid's own cells), the view scrolling and the arrows marking
 // the target while something is dragged over the grid, and as a source the drag
 // of the selection with the dragged rows or cells taken out after a move.
+#include <QBuffer>
 #include <algorithm>
 
 #include "grid/base/arrow_window.h"
 #include "grid/base/int_list.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/clipboard_text.h"
 #include "grid/data/grid_drag_drop.h"
 #include "grid/view/ex_string_grid.h"
@@ -86,9 +88,17 @@ void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   }
   // 7. The selected cells.
   FDropSelection = Selection();
-  const QByteArray* stream = nullptr;  // the grid's own cells come with the binary cell stream
+  // With the grid's own cells format the selection's cells travel too.
+  QByteArray cells;
+  if (FNavigation->AllowFmtClipboard) {
+    QBuffer buffer(&cells);
+    buffer.open(QIODevice::WriteOnly);
+    const TGridRect s = Selection();
+    SaveRectToBinStream(Rect(s.Left, s.Top, s.Right, s.Bottom), buffer);
+  }
   const int result = StartTextDrag(&source, SelectedText(), GetCellEx(RC, R), effect,
-                                   DROPEFFECT_COPY | DROPEFFECT_MOVE, stream);
+                                   DROPEFFECT_COPY | DROPEFFECT_MOVE,
+                                   FNavigation->AllowFmtClipboard ? &cells : nullptr);
   if (result == DRAGDROP_S_CANCEL) return;
   CleanUpAfterDrag(effect);
   if (OnOleDragStop) OnOleDragStop(this, effect);
@@ -264,12 +274,26 @@ void TGridDropTarget::DropText(TPoint pt, const QString& s) {
 }
 
 void TGridDropTarget::DropStream(TPoint pt, const QByteArray& Stream) {
-  // The grid's own cells are placed with the binary cell stream's reader.
-  (void)pt, (void)Stream;
   TExStringGrid& g = *FGrid;
-  if (g.ArwL) g.ArwL->SetVisible(false);
-  if (g.ArwD) g.ArwD->SetVisible(false);
-  if (g.MoveButton()) g.MoveButton()->SetVisible(false);
+  // The feedback goes also when the block is refused.
+  struct THide {
+    TExStringGrid& g;
+    ~THide() {
+      if (g.ArwL) g.ArwL->SetVisible(false);
+      if (g.ArwD) g.ArwD->SetVisible(false);
+      if (g.MoveButton()) g.MoveButton()->SetVisible(false);
+    }
+  } hide{g};
+  int ACol = -1, ARow = -1;
+  g.ScreenToCell(pt, ACol, ARow);
+  if (ACol >= 0 && ARow >= 0) {
+    // Checked whole first: a broken block raises and changes nothing.
+    CheckedCellsBlock(Stream, ACol, ARow);
+    QByteArray bytes = Stream;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    g.LoadAtPointFromBinStream({ACol, ARow}, buffer);
+  }
   if (g.OnOleDropped) g.OnOleDropped(&g, g.Selection());
 }
 
@@ -345,10 +369,10 @@ void TGridDropTarget::DropFiles(TPoint pt, const QStringList& Files) {
     const TDroppedFileKind kind = DroppedFileKind(name);
     if (allow && kind == dfkCsv) {
       if (g.OnOleDrop) g.OnOleDrop(&g, -1, -1, name, allow);
-      // Loaded with the CSV reader.
+      if (allow) g.LoadFromCSV(name, -1);
     } else if (allow && kind == dfkSpreadsheet) {
       if (g.OnOleDrop) g.OnOleDrop(&g, -1, -1, name, allow);
-      // Loaded with the spreadsheet reader.
+      if (allow) g.LoadFromXLS(name);
     }
   }
   HideArrows();
