@@ -17,6 +17,7 @@
 #include "platform/ui/drag_drop.h"
 #include "platform/ui/list_controls.h"
 #include "platform/ui/mouse_position.h"
+#include "platform/ui/popup_window.h"
 
 // ---------------------------------------------------------------- registration
 
@@ -40,16 +41,21 @@ void TGridDropSource::CurrentEffect(int dwEffect) {
 }
 
 void TGridDropSource::QueryDrag() {
-  // The drag button follows the pointer (the picture of the dragged cells is
-  // not made on this platform, so with ShowCells nothing moves).
-  if (FGrid->FDragDropSettings->ShowCells) return;
+  // The picture of the dragged cells, or the drag button, follows the pointer.
+  const TPoint p = GetCursorPos();
+  if (FGrid->FDragDropSettings->ShowCells) {
+    if (TPopupWindow* f = FGrid->MoveForm()) f->SetBounds(p.X + 4, p.Y + 4, f->Width(), f->Height());
+    return;
+  }
   THeaderDragButton* b = FGrid->MoveButton();
   if (!b) return;
-  const TPoint p = GetCursorPos();
   b->SetBounds(p.X, p.Y - b->Height(), b->Width(), b->Height());
 }
 
-void TGridDropSource::DragDropStop() { TESGDropSource::DragDropStop(); }
+void TGridDropSource::DragDropStop() {
+  TESGDropSource::DragDropStop();
+  if (FGrid->FDragDropSettings->ShowCells) FGrid->FMoveForm.reset();
+}
 
 void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   // 1.
@@ -71,6 +77,25 @@ void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   const TPoint P = ClientToScreen({X, Y});
   StartBlockFocusHook();
   int effect = DROPEFFECT_NONE;
+  // 5. The picture of the dragged cells: the column's visible cells for a
+  // column drag, else the selection cut to the visible cells.
+  if (dd.ShowCells && !FMoveForm) {
+    const TGridRect s = Selection();
+    if (dd.OleColumnDragDrop)
+      ShowMoveForm({C, 0, C, VisibleRowCount()});
+    else
+      ShowMoveForm({std::max(LeftCol(), s.Left), std::max(TopRow(), s.Top),
+                    std::min(s.Right, LeftCol() + VisibleColCount() - 1),
+                    std::min(s.Bottom, TopRow() + VisibleRowCount() - 1)});
+    FMoveForm->SetBounds(P.X, P.Y, FMoveForm->Width(), FMoveForm->Height());
+  }
+  // The picture goes with the drag, however it ends.
+  struct TDropPicture {
+    TExStringGrid& g;
+    ~TDropPicture() {
+      if (g.FDragDropSettings->ShowCells) g.FMoveForm.reset();
+    }
+  } picture{*this};
   // 6. A column from its header.
   if (R < FixedRows() && RC >= 0 && dd.OleColumnDragDrop) {
     if (!dd.ShowCells) {

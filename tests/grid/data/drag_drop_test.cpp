@@ -27,6 +27,8 @@
 #include "grid/data/grid_drag_drop.h"
 #include "platform/rtl/component_stream.h"
 #include "platform/ui/drag_drop.h"
+#include "platform/ui/mouse_position.h"
+#include "platform/ui/popup_window.h"
 
 namespace {
 
@@ -335,6 +337,36 @@ TEST(GridDrag, APressOnTheSelectionStartsADragAfterMoreThanThreePixels) {
   ProcessEvents();
   EXPECT_TRUE(log.isEmpty());
   EXPECT_EQ((TGridRect{2, 2, 2, 2}), t.g->Selection());
+}
+
+TEST(GridDrag, WithShowCellsAPictureOfTheDraggedCellsFollowsThePointer) {
+  DropGrid t;
+  t.g->SetOptions(t.g->Options() - goEditing);
+  t.g->DragDropSettings()->OleDropSource = true;
+  t.g->DragDropSettings()->ShowCells = true;
+  t.g->SetSelection({2, 2, 3, 3});
+  bool shown = false;
+  TPoint at, expected;
+  int width = 0;
+  SetDragLoopForTest([&](const QMimeData*, TDropSourceHooks* Source, int) {
+    TPopupWindow* f = t.g->MoveForm();
+    shown = f && f->Visible();
+    if (f) width = f->Width();
+    Source->QueryContinueDrag(false, MK_LBUTTON);  // the drag goes on: the picture moves
+    if (f) at = {f->Left(), f->Top()};
+    expected = GetCursorPos();
+    return DROPEFFECT_COPY;
+  });
+  const TPoint p = t.Centre(2, 2);
+  MousePress(t.g, p.X, p.Y);
+  MouseMoveTo(t.g, p.X + 10, p.Y, Qt::LeftButton);
+  MouseRelease(t.g, p.X + 10, p.Y);
+  ProcessEvents();
+  SetDragLoopForTest(nullptr);
+  EXPECT_TRUE(shown);
+  EXPECT_NEAR(width, t.g->ColWidths(2) + t.g->ColWidths(3), 3);  // the two selected columns
+  EXPECT_EQ(at, (TPoint{expected.X + 4, expected.Y + 4}));
+  EXPECT_EQ(t.g->MoveForm(), nullptr);  // gone with the drag
 }
 
 TEST(GridDrag, AMoveTakesTheDraggedCellsOutAfterwards) {
