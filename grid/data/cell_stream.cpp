@@ -454,3 +454,14 @@ TCellStreamHeader CheckedCellsBlock(const QByteArray& Stream, int ACol, int ARow
   }
   return h;
 }
+
+QByteArray PlacedCellsBlock(const QByteArray& Stream) {
+  TCellStreamContent content = ReadCellStream(Stream);
+  if (!content.Header.FullGrid) return Stream;
+  content.Header.FullGrid = false;
+  QByteArray out;
+  TCellStreamWriter writer(out);
+  writer.WriteHeader(content.Header);
+  for (const TStreamedCell& c : content.Cells) writer.WriteCell(c);
+  return out;
+}

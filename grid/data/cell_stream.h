@@ -131,6 +131,12 @@ TCellStreamContent ReadCellStream(const QByteArray& Bytes);
 // its data. EReadError otherwise; the header when it passes.
 TCellStreamHeader CheckedCellsBlock(const QByteArray& Stream, int ACol, int ARow);
 
+// A checked block as the cells it holds, placed where it lands: a block that
+// held a whole grid loses that mark, so that pasting or dropping it never
+// clears or resizes the grid it lands in (the whole-grid load stays with
+// LoadFromBinStream).
+QByteArray PlacedCellsBlock(const QByteArray& Stream);
+
 // The comma-separated decimal numbers of a width or height list; false when an
 // entry is no integer.
 bool ParseSizeList(const QString& Text, std::vector<int>& Sizes);

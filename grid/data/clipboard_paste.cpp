@@ -57,7 +57,7 @@ int TExStringGrid::PasteAt(int ACol, int ARow, int& Rows, int& Cols) {
       Rows = RowCount();
       if (insert) InsertRows(ARow, h.RowCount, true);
     }
-    QByteArray bytes = *stream;
+    QByteArray bytes = PlacedCellsBlock(*stream);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     LoadAtPointFromBinStream({ACol, ARow}, buffer);

@@ -314,7 +314,7 @@ void TGridDropTarget::DropStream(TPoint pt, const QByteArray& Stream) {
   if (ACol >= 0 && ARow >= 0) {
     // Checked whole first: a broken block raises and changes nothing.
     CheckedCellsBlock(Stream, ACol, ARow);
-    QByteArray bytes = Stream;
+    QByteArray bytes = PlacedCellsBlock(Stream);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     g.LoadAtPointFromBinStream({ACol, ARow}, buffer);

@@ -174,6 +174,30 @@ TEST(ClipboardFormats, TheGridsOwnCellsTravelWithTheirLooksAndTheWholeGridAsHtml
   EXPECT_EQ(text.mid(97).toLatin1(), html);
 }
 
+TEST(ClipboardFormats, AWholeGridCopiedLandsAsABlockAndClearsNothing) {
+  // A grid without fixed cells copied whole: its block holds the whole grid.
+  TExStringGrid from(nullptr);
+  from.SetFixedRows(0);
+  from.SetFixedCols(0);
+  from.SetColCount(2);
+  from.SetRowCount(2);
+  from.SetCells(0, 0, "a");
+  from.SetCells(1, 1, "d");
+  from.Navigation()->AllowFmtClipboard = true;
+  ClipGrid to;
+  to.g.Navigation()->AllowFmtClipboard = true;
+  to.g.SetCells(1, 1, "kept");
+  from.SetSelection({0, 0, 1, 1});
+  from.CopySelectionToClipboard();
+  to.g.SetSelection({2, 3, 2, 3});
+  to.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(to.g.Cells(2, 3), "a");
+  EXPECT_EQ(to.g.Cells(3, 4), "d");
+  EXPECT_EQ(to.g.Cells(1, 1), "kept");
+  EXPECT_EQ(to.g.ColCount(), 5);
+  EXPECT_EQ(to.g.RowCount(), 8);
+}
+
 TEST(ClipboardFormats, AHostileCellsBlockIsRefusedWithTheGridUnchanged) {
   ClipGrid t;
   t.g.Navigation()->AllowFmtClipboard = true;
