@@ -232,6 +232,40 @@ TEST(GridDrop, ArrowsMarkTheTargetRowAndColumnWhileDragging) {
   EXPECT_FALSE(left->Visible());
 }
 
+TEST(GridDrop, TheViewScrollsWhenSomethingIsDraggedAtItsBottomEdge) {
+  DropGrid t;
+  t.g->SetRowCount(60);
+  const int top = t.g->TopRow();
+  const int below = top + t.g->VisibleRowCount();  // partly shown or just below
+  const TRect r = t.g->CellRect(1, below - 1);
+  auto data = Text("x");
+  t.DragTo(data.get(), QPoint(r.Left + 5, r.Bottom + 2));
+  EXPECT_EQ(t.g->TopRow(), top + 1);
+}
+
+// The drag loop replaced: the dragged data is dropped on a target grid (or
+// nowhere) with the effect the test chooses.
+struct DragLoop {
+  QString text;
+  explicit DragLoop(int Effect, TExStringGrid* Target = nullptr, TPoint At = {}) {
+    SetDragLoopForTest([this, Effect, Target, At](const QMimeData* Data, TDropSourceHooks*, int) {
+      text = Data->text();
+      if (Target && Target->DropTarget()) {
+        TDropTargetHooks* hooks = Target->DropTarget();
+        int effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        const TPoint screen = Target->ClientToScreen(At);
+        hooks->DragEnter(Data, MK_LBUTTON, screen, effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        hooks->DragOver(MK_LBUTTON, screen, effect);
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        hooks->Drop(Data, MK_LBUTTON, screen, effect);
+      }
+      return Effect;
+    });
+  }
+  ~DragLoop() { SetDragLoopForTest(nullptr); }
+};
+
 TEST(GridDrop, CellsDraggedFromAnotherGridLandWithTheirLooksAndABrokenBlockChangesNothing) {
   DropGrid source, target;
   source.g->Navigation()->AllowFmtClipboard = true;
@@ -275,40 +309,6 @@ TEST(GridDrop, CellsDraggedFromAnotherGridLandWithTheirLooksAndABrokenBlockChang
   EXPECT_THROW(target.g->DropTarget()->DropStream(screen, block), EReadError);
   EXPECT_EQ(target.g->Cells(1, 1), "1,1");
 }
-
-TEST(GridDrop, TheViewScrollsWhenSomethingIsDraggedAtItsBottomEdge) {
-  DropGrid t;
-  t.g->SetRowCount(60);
-  const int top = t.g->TopRow();
-  const int below = top + t.g->VisibleRowCount();  // partly shown or just below
-  const TRect r = t.g->CellRect(1, below - 1);
-  auto data = Text("x");
-  t.DragTo(data.get(), QPoint(r.Left + 5, r.Bottom + 2));
-  EXPECT_EQ(t.g->TopRow(), top + 1);
-}
-
-// The drag loop replaced: the dragged data is dropped on a target grid (or
-// nowhere) with the effect the test chooses.
-struct DragLoop {
-  QString text;
-  explicit DragLoop(int Effect, TExStringGrid* Target = nullptr, TPoint At = {}) {
-    SetDragLoopForTest([this, Effect, Target, At](const QMimeData* Data, TDropSourceHooks*, int) {
-      text = Data->text();
-      if (Target && Target->DropTarget()) {
-        TDropTargetHooks* hooks = Target->DropTarget();
-        int effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        const TPoint screen = Target->ClientToScreen(At);
-        hooks->DragEnter(Data, MK_LBUTTON, screen, effect);
-        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        hooks->DragOver(MK_LBUTTON, screen, effect);
-        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        hooks->Drop(Data, MK_LBUTTON, screen, effect);
-      }
-      return Effect;
-    });
-  }
-  ~DragLoop() { SetDragLoopForTest(nullptr); }
-};
 
 TEST(GridDrag, APressOnTheSelectionStartsADragAfterMoreThanThreePixels) {
   DropGrid t;
