@@ -7,12 +7,16 @@
 // Invariants: a cell block is read only when its stated size fits the data, and
 // gives exactly that many bytes; payloads the grid writes read back unchanged;
 // texts end before a zero character; only an accepted drag drops anything; the
-// effect chosen is one the source allows. The grid's readers of what lands: a
+// effect chosen is one the source allows; a cell block that passes the paste
+// and drop check is no larger than its data and the grid's limits. The grid's readers of what lands: a
 // dropped text's block size stays within its lines, and a dropped file is taken
 // for a CSV or spreadsheet file only by its extension.
 #include "fuzz/fuzz_support.h"
 #include "grid/base/drag_drop_objects.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/clipboard_text.h"
+#include "grid/data/file_limits.h"
+#include "platform/rtl/exceptions.h"
 
 #include <QMimeData>
 #include <algorithm>
@@ -50,6 +54,15 @@ void Payloads(const QList<QByteArray>& parts) {
     const qint32 stated = qFromLittleEndian<qint32>(cells.constData());
     Fuzz_Require(stream->size() == stated && stated <= cells.size() - 8, "a cell block read other than its stated size");
     Fuzz_Require(DecodeGridCells(EncodeGridCells(*stream)) == *stream, "a cell block does not read back");
+    // A block that passes the paste and drop check names each cell of its
+    // rectangle once and stays within the grid's limits where it lands.
+    try {
+      const TCellStreamHeader h = CheckedCellsBlock(*stream, 3, 2);
+      Fuzz_Require(h.ColCount > 0 && h.RowCount > 0 && h.ColCount + 3 <= kMaxFileColumns &&
+                       h.RowCount + 2 <= kMaxFileRows && int64_t(h.ColCount) * h.RowCount <= stream->size(),
+                   "a cell block larger than its data or the grid's limits passed the check");
+    } catch (const Exception&) {
+    }
   }
   const int col = DecodeColumn(parts[3]);
   Fuzz_Require(DecodeColumn(EncodeColumn(col)) == col, "a column does not read back");

@@ -370,6 +370,24 @@ void Drop_Seeds() {
   Seed("drop_payloads_fuzz", QStringLiteral("text.bin"), QByteArray(1, '\x37') + payloads(text));
   Seed("drop_payloads_fuzz", QStringLiteral("column.bin"), QByteArray(1, '\x48') + payloads(column));
   Seed("drop_payloads_fuzz", QStringLiteral("files.bin"), QByteArray(1, '\x04') + payloads(column));
+  // A real block of 2 x 1 cells, as a copy or a drag of the grid carries it.
+  QByteArray block;
+  TCellStreamWriter writer(block);
+  TCellStreamHeader header;
+  header.ColCount = 2;
+  header.RowCount = 1;
+  header.ColWidths = QStringLiteral("64,64");
+  header.RowHeights = QStringLiteral("22");
+  writer.WriteHeader(header);
+  for (int c = 0; c < 2; ++c) {
+    TStreamedCell cell;
+    cell.Col = 3 + c;
+    cell.Row = 5;
+    cell.Text = c == 0 ? QStringLiteral("left") : QStringLiteral("right");
+    writer.WriteCell(cell);
+  }
+  const TSourceDataObject cells(QStringLiteral("left\tright"), QString(), -1, &block);
+  Seed("drop_payloads_fuzz", QStringLiteral("cells.bin"), QByteArray(1, '\x11') + payloads(cells));
   SetAcceptRtfDrop(false);
 }
 

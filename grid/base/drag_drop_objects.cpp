@@ -29,6 +29,7 @@ QString TextMimeType() { return QStringLiteral("text/plain"); }
 QString RichTextMimeType() { return QStringLiteral("text/rtf"); }
 QString UriListMimeType() { return QStringLiteral("text/uri-list"); }
 QString GridColumnMimeType() { return QStringLiteral("application/x-exstringgrid-column"); }
+QString HtmlMimeType() { return QStringLiteral("text/html"); }
 QString GridCellsMimeType() { return QStringLiteral("application/x-exstringgrid-cells"); }
 
 void SetAcceptRtfDrop(bool Value) { g_acceptRtf = Value; }

@@ -29,6 +29,7 @@ QString RichTextMimeType();    // "text/rtf"
 QString UriListMimeType();     // "text/uri-list"
 QString GridColumnMimeType();  // a dragged column: its index as a 32-bit integer
 QString GridCellsMimeType();   // a block of cells: a 32-bit count n, 4 zero bytes, n bytes of cell stream
+QString HtmlMimeType();        // "text/html" (clipboard only)
 
 // The module's rich-text switch (off at start): rich text is offered and accepted
 // only while it is on. The grid's drag-and-drop settings set it.

@@ -435,3 +435,33 @@ TCellStreamContent ReadCellStream(const QByteArray& Bytes) {
   }
   return content;
 }
+
+TCellStreamHeader CheckedCellsBlock(const QByteArray& Stream, int ACol, int ARow) {
+  const TCellStreamContent content = ReadCellStream(Stream);
+  const TCellStreamHeader& h = content.Header;
+  const auto refuse = [&] {
+    throw EReadError(QStringLiteral("Invalid stream format: %1 columns and %2 rows").arg(h.ColCount).arg(h.RowCount));
+  };
+  // A block names every cell of its rectangle once, and fits the grid's limits
+  // where it lands; so a block never makes the grid larger than its data.
+  if (h.ColCount <= 0 || h.RowCount <= 0) refuse();
+  if (int64_t(ACol) + h.ColCount > kMaxFileColumns || int64_t(ARow) + h.RowCount > kMaxFileRows) refuse();
+  if (int64_t(content.Cells.size()) != int64_t(h.ColCount) * h.RowCount) refuse();
+  if (!h.FullGrid) {
+    const int64_t c0 = content.Cells.front().Col, r0 = content.Cells.front().Row;
+    for (const TStreamedCell& c : content.Cells)
+      if (c.Col - c0 < 0 || c.Col - c0 >= h.ColCount || c.Row - r0 < 0 || c.Row - r0 >= h.RowCount) refuse();
+  }
+  return h;
+}
+
+QByteArray PlacedCellsBlock(const QByteArray& Stream) {
+  TCellStreamContent content = ReadCellStream(Stream);
+  if (!content.Header.FullGrid) return Stream;
+  content.Header.FullGrid = false;
+  QByteArray out;
+  TCellStreamWriter writer(out);
+  writer.WriteHeader(content.Header);
+  for (const TStreamedCell& c : content.Cells) writer.WriteCell(c);
+  return out;
+}

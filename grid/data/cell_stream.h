@@ -124,6 +124,19 @@ private:
 // grid's limits, or widths and heights that are no decimal numbers, EReadError.
 TCellStreamContent ReadCellStream(const QByteArray& Bytes);
 
+// A block of cells pasted or dropped with its top-left cell at (ACol, ARow),
+// read and checked whole before the grid changes: besides ReadCellStream's
+// checks, it must name each cell of its rectangle exactly once and fit the
+// grid's limits where it lands, so that growing the grid for it never outgrows
+// its data. EReadError otherwise; the header when it passes.
+TCellStreamHeader CheckedCellsBlock(const QByteArray& Stream, int ACol, int ARow);
+
+// A checked block as the cells it holds, placed where it lands: a block that
+// held a whole grid loses that mark, so that pasting or dropping it never
+// clears or resizes the grid it lands in (the whole-grid load stays with
+// LoadFromBinStream).
+QByteArray PlacedCellsBlock(const QByteArray& Stream);
+
 // The comma-separated decimal numbers of a width or height list; false when an
 // entry is no integer.
 bool ParseSizeList(const QString& Text, std::vector<int>& Sizes);

@@ -3,6 +3,10 @@
 // selected), the rich text of a rich-text cell, the grid's own cell format, and
 // the whole grid as HTML; a cut clears what it copied where the cells may be
 // edited, so that read-only cells keep their texts and their properties.
+#include <QBuffer>
+#include <algorithm>
+
+#include "grid/base/clipboard_html.h"
 #include "grid/base/drag_drop_objects.h"
 #include "grid/base/html_entities.h"
 #include "grid/base/rtf_text.h"
@@ -79,8 +83,13 @@ void TExStringGrid::CopyRTFToClipboard(int ACol, int ARow) {
 }
 
 void TExStringGrid::CopyCellsToClipboard(TGridRect Rect) {
-  // The grid's own format comes with the binary cell stream.
-  (void)Rect;
+  // The binary cell stream of the rectangle, in the block the grid's own cells
+  // format carries (its length first), beside the formats already placed.
+  QByteArray stream;
+  QBuffer buffer(&stream);
+  buffer.open(QIODevice::WriteOnly);
+  SaveRectToBinStream(::Rect(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom), buffer);
+  Clipboard()->SetData(GridCellsMimeType(), EncodeGridCells(stream));
 }
 
 void TExStringGrid::WidenSelectionOverMerges() {
@@ -177,5 +186,13 @@ void TExStringGrid::CutSelectionToClipboard() {
 }
 
 void TExStringGrid::CopyToClipBoardAsHTML() {
-  // The HTML table comes with the grid's HTML export.
+  // The clipboard's HTML text (its header of offsets, then the document) as
+  // text; the HTML format of this platform's clipboard holds the document
+  // alone, in the ISO-8859-1 its head declares.
+  QString html = SaveToHTMLString(QString());
+  BuildClipboardHtml(html);
+  const qsizetype start = html.indexOf(QStringLiteral("<!DOCTYPE"));
+  TClipboard& clip = *Clipboard();
+  clip.SetAsText(html);
+  clip.SetData(HtmlMimeType(), html.mid(std::max<qsizetype>(start, 0)).toLatin1());
 }

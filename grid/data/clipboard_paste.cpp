@@ -3,14 +3,18 @@
 // smart fill of a larger selection: one value into every cell, a date, time,
 // number or integer series from the first two values, the pasted block
 // repeated. Column numbers given to events and to PasteCell are display columns.
+#include <QBuffer>
 #include <algorithm>
+#include <optional>
 
 #include "grid/base/drag_drop_objects.h"
 #include "grid/base/text_kinds.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/clipboard_text.h"
 #include "grid/data/clipboard_undo.h"
 #include "grid/data/series_fill.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/component_stream.h"
 #include "platform/ui/clipboard.h"
 
 void TExStringGrid::MarkPastedCells(TPoint TopLeft, TRect Rect, TClipOperation Op) {
@@ -34,7 +38,33 @@ void TExStringGrid::PasteFromClipboard() {
 int TExStringGrid::PasteAt(int ACol, int ARow, int& Rows, int& Cols) {
   Rows = Cols = 0;
   TClipboard& clip = *Clipboard();
-  // 1. The grid's own cells come with the binary cell stream.
+  // 1. The grid's own cells, checked whole before the grid grows or rows go in.
+  if (UseCellsClipboardFormat() && clip.HasFormat(GridCellsMimeType())) {
+    const std::optional<QByteArray> stream = DecodeGridCells(clip.Data(GridCellsMimeType()));
+    if (!stream) return 0;
+    const TCellStreamHeader h = CheckedCellsBlock(*stream, ACol, ARow);
+    BeginPaste();
+    struct TEnd {
+      TExStringGrid& g;
+      ~TEnd() { g.EndPaste(); }
+    } end{*this};
+    const TNavigation& nav = *FNavigation;
+    const bool insert = nav.ClipboardPasteAction == paInsert;
+    if (nav.AllowClipboardRowGrow || nav.AllowClipboardColGrow || insert) {
+      if (h.ColCount + ACol >= ColCount() && nav.AllowClipboardColGrow) SetColCount(h.ColCount + ACol);
+      if (h.RowCount + ARow >= RowCount() && nav.AllowClipboardRowGrow) SetRowCount(h.RowCount + ARow);
+      Cols = ColCount();
+      Rows = RowCount();
+      if (insert) InsertRows(ARow, h.RowCount, true);
+    }
+    QByteArray bytes = PlacedCellsBlock(*stream);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadAtPointFromBinStream({ACol, ARow}, buffer);
+    const TRect rect{ACol, ARow, ACol + h.ColCount - 1, ARow + h.RowCount - 1};
+    MarkPastedCells(h.ID == GridID() ? FClipTopLeft : TPoint{-1, -1}, rect, FClipLastOp);
+    return h.ColCount * h.RowCount;
+  }
   // 2. The rich text of one cell.
   if (FNavigation->AllowRTFClipboard && clip.HasFormat(RichTextMimeType())) {
     const QString text = RichTextFromClipboard(clip.Data(RichTextMimeType()));

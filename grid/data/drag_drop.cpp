@@ -4,10 +4,12 @@
 // reordered, the grid's own cells), the view scrolling and the arrows marking
 // the target while something is dragged over the grid, and as a source the drag
 // of the selection with the dragged rows or cells taken out after a move.
+#include <QBuffer>
 #include <algorithm>
 
 #include "grid/base/arrow_window.h"
 #include "grid/base/int_list.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/clipboard_text.h"
 #include "grid/data/grid_drag_drop.h"
 #include "grid/view/ex_string_grid.h"
@@ -15,6 +17,7 @@
 #include "platform/ui/drag_drop.h"
 #include "platform/ui/list_controls.h"
 #include "platform/ui/mouse_position.h"
+#include "platform/ui/popup_window.h"
 
 // ---------------------------------------------------------------- registration
 
@@ -38,16 +41,21 @@ void TGridDropSource::CurrentEffect(int dwEffect) {
 }
 
 void TGridDropSource::QueryDrag() {
-  // The drag button follows the pointer (the picture of the dragged cells is
-  // not made on this platform, so with ShowCells nothing moves).
-  if (FGrid->FDragDropSettings->ShowCells) return;
+  // The picture of the dragged cells, or the drag button, follows the pointer.
+  const TPoint p = GetCursorPos();
+  if (FGrid->FDragDropSettings->ShowCells) {
+    if (TPopupWindow* f = FGrid->MoveForm()) f->SetBounds(p.X + 4, p.Y + 4, f->Width(), f->Height());
+    return;
+  }
   THeaderDragButton* b = FGrid->MoveButton();
   if (!b) return;
-  const TPoint p = GetCursorPos();
   b->SetBounds(p.X, p.Y - b->Height(), b->Width(), b->Height());
 }
 
-void TGridDropSource::DragDropStop() { TESGDropSource::DragDropStop(); }
+void TGridDropSource::DragDropStop() {
+  TESGDropSource::DragDropStop();
+  if (FGrid->FDragDropSettings->ShowCells) FGrid->FMoveForm.reset();
+}
 
 void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   // 1.
@@ -69,6 +77,25 @@ void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   const TPoint P = ClientToScreen({X, Y});
   StartBlockFocusHook();
   int effect = DROPEFFECT_NONE;
+  // 5. The picture of the dragged cells: the column's visible cells for a
+  // column drag, else the selection cut to the visible cells.
+  if (dd.ShowCells && !FMoveForm) {
+    const TGridRect s = Selection();
+    if (dd.OleColumnDragDrop)
+      ShowMoveForm({C, 0, C, VisibleRowCount()});
+    else
+      ShowMoveForm({std::max(LeftCol(), s.Left), std::max(TopRow(), s.Top),
+                    std::min(s.Right, LeftCol() + VisibleColCount() - 1),
+                    std::min(s.Bottom, TopRow() + VisibleRowCount() - 1)});
+    FMoveForm->SetBounds(P.X, P.Y, FMoveForm->Width(), FMoveForm->Height());
+  }
+  // The picture goes with the drag, however it ends.
+  struct TDropPicture {
+    TExStringGrid& g;
+    ~TDropPicture() {
+      if (g.FDragDropSettings->ShowCells) g.FMoveForm.reset();
+    }
+  } picture{*this};
   // 6. A column from its header.
   if (R < FixedRows() && RC >= 0 && dd.OleColumnDragDrop) {
     if (!dd.ShowCells) {
@@ -86,9 +113,17 @@ void TExStringGrid::StartOleDrag(int C, int R, int X, int Y) {
   }
   // 7. The selected cells.
   FDropSelection = Selection();
-  const QByteArray* stream = nullptr;  // the grid's own cells come with the binary cell stream
+  // With the grid's own cells format the selection's cells travel too.
+  QByteArray cells;
+  if (FNavigation->AllowFmtClipboard) {
+    QBuffer buffer(&cells);
+    buffer.open(QIODevice::WriteOnly);
+    const TGridRect s = Selection();
+    SaveRectToBinStream(Rect(s.Left, s.Top, s.Right, s.Bottom), buffer);
+  }
   const int result = StartTextDrag(&source, SelectedText(), GetCellEx(RC, R), effect,
-                                   DROPEFFECT_COPY | DROPEFFECT_MOVE, stream);
+                                   DROPEFFECT_COPY | DROPEFFECT_MOVE,
+                                   FNavigation->AllowFmtClipboard ? &cells : nullptr);
   if (result == DRAGDROP_S_CANCEL) return;
   CleanUpAfterDrag(effect);
   if (OnOleDragStop) OnOleDragStop(this, effect);
@@ -264,12 +299,26 @@ void TGridDropTarget::DropText(TPoint pt, const QString& s) {
 }
 
 void TGridDropTarget::DropStream(TPoint pt, const QByteArray& Stream) {
-  // The grid's own cells are placed with the binary cell stream's reader.
-  (void)pt, (void)Stream;
   TExStringGrid& g = *FGrid;
-  if (g.ArwL) g.ArwL->SetVisible(false);
-  if (g.ArwD) g.ArwD->SetVisible(false);
-  if (g.MoveButton()) g.MoveButton()->SetVisible(false);
+  // The feedback goes also when the block is refused.
+  struct THide {
+    TExStringGrid& g;
+    ~THide() {
+      if (g.ArwL) g.ArwL->SetVisible(false);
+      if (g.ArwD) g.ArwD->SetVisible(false);
+      if (g.MoveButton()) g.MoveButton()->SetVisible(false);
+    }
+  } hide{g};
+  int ACol = -1, ARow = -1;
+  g.ScreenToCell(pt, ACol, ARow);
+  if (ACol >= 0 && ARow >= 0) {
+    // Checked whole first: a broken block raises and changes nothing.
+    CheckedCellsBlock(Stream, ACol, ARow);
+    QByteArray bytes = PlacedCellsBlock(Stream);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    g.LoadAtPointFromBinStream({ACol, ARow}, buffer);
+  }
   if (g.OnOleDropped) g.OnOleDropped(&g, g.Selection());
 }
 
@@ -345,10 +394,10 @@ void TGridDropTarget::DropFiles(TPoint pt, const QStringList& Files) {
     const TDroppedFileKind kind = DroppedFileKind(name);
     if (allow && kind == dfkCsv) {
       if (g.OnOleDrop) g.OnOleDrop(&g, -1, -1, name, allow);
-      // Loaded with the CSV reader.
+      if (allow) g.LoadFromCSV(name, -1);
     } else if (allow && kind == dfkSpreadsheet) {
       if (g.OnOleDrop) g.OnOleDrop(&g, -1, -1, name, allow);
-      // Loaded with the spreadsheet reader.
+      if (allow) g.LoadFromXLS(name);
     }
   }
   HideArrows();

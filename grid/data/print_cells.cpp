@@ -14,6 +14,7 @@
 #include "grid/base/text_kinds.h"
 #include "grid/base/url_text.h"
 #include "grid/data/print_job.h"
+#include "grid/data/print_routines.h"
 #include "grid/view/cell_paint.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/bitmap.h"
@@ -126,8 +127,9 @@ int TExStringGrid::PrintCellRange(int Y, int FromCol, int ToCol, int ARow) {
       GetWordWrapHook(c, ARow, ww);
       // 3.
       QString text = IsDataGraphicCell(c, ARow) ? QString() : GetFormattedCell(c, ARow);
+      const bool html = ClassifyCellText(text, EnableHTML) == ctkHtml;
       switch (ClassifyCellText(text, EnableHTML)) {
-        case ctkHtml: text = StripHtmlToText(text); break;
+        case ctkHtml: break;
         case ctkRichText: text = RtfToPlainText(text); break;
         case ctkFormula: GetRawCellText(c, ARow, text); break;
         default: break;
@@ -197,7 +199,14 @@ int TExStringGrid::PrintCellRange(int Y, int FromCol, int ToCol, int ARow) {
       // 8. The text.
       cv.Brush()->SetStyle(bsClear);
       const int bandRight = ind[std::min<int>(FPrintColEnd + 1, static_cast<int>(ind.size()) - 1)];
-      if (!text.isEmpty()) {
+      if (html) {
+        // Mini-HTML through the renderer, its right edge kept off the cell line.
+        TRect hr = textRect;
+        if (hr.Right > j.W) hr.Right = bandRight;
+        hr.Right -= j.HC + RoundEven(2 * j.K);
+        hr.Bottom -= RoundEven(j.U * j.K);
+        PrintHtmlText(*this, cv, hr, text, true);
+      } else if (!text.isEmpty()) {
         const int hc = j.HC;
         TRect tr = textRect;
         if (tr.Right > j.W) tr.Right = bandRight;

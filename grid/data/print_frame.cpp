@@ -4,7 +4,6 @@
 // Also the mapping of point sizes to font heights in 0.1 mm.
 #include <cmath>
 
-#include "grid/base/html_entities.h"
 #include "grid/base/text_kinds.h"
 #include "grid/data/print_job.h"
 #include "grid/data/print_routines.h"
@@ -30,21 +29,6 @@ bool IsHeaderPosition(TPrintPosition p) { return p >= ppTopLeft && p <= ppTopCen
 // The whole text of the title lines reads as mini-HTML.
 bool IsHtmlTitle(TStringList* Lines, bool EnableHtml) {
   return Lines->Count() > 0 && ClassifyCellText(Lines->Text(), EnableHtml) == ctkHtml;
-}
-
-// The title lines as they are printed: a mini-HTML title as its plain lines (the
-// tags taken out), others as they stand.
-QStringList TitleLinesOf(TStringList* Lines, bool EnableHtml) {
-  QStringList out;
-  if (IsHtmlTitle(Lines, EnableHtml)) {
-    QString text = StripHtmlToText(Lines->Text());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out = text.split(u'\n');
-    while (!out.isEmpty() && out.last().isEmpty()) out.removeLast();
-    return out;
-  }
-  for (int i = 0; i < Lines->Count(); ++i) out << Lines->Strings(i);
-  return out;
 }
 
 }  // namespace
@@ -83,7 +67,12 @@ int TExStringGrid::PrintPageFrame() {
   TPrintJob& j = *FPrintJob;
   TPrintSettings& ps = *FPrintSettings;
   const int page = j.P + 1;
-  if (!j.Drawing() || page < FPrintPageFrom || page > FPrintPageTo) return 0;
+  const bool drawn = j.Drawing() && page >= FPrintPageFrom && page <= FPrintPageTo;
+  TStringList& lines = *ps.TitleLines();
+  const bool htmlTitle = ps.Title != ppNone && ps.TitleText.isEmpty() && IsHtmlTitle(&lines, EnableHTML);
+  // A mini-HTML title in the header is measured on every page, drawn or not, so
+  // that counted and drawn pages keep the same rows.
+  if (!drawn && !(htmlTitle && IsHeaderPosition(ps.Title))) return 0;
   TPageCanvas& cv = *j.Canvas;
   // 1.
   Fontscalefactor = j.K;
@@ -92,52 +81,66 @@ int TExStringGrid::PrintPageFrame() {
   TBrush keptBrush;
   keptBrush.Assign(*cv.Brush());
   cv.Brush()->SetStyle(bsClear);
+  const auto useFont = [&](TFont* f) {
+    cv.Font()->Assign(*f);
+    cv.Font()->SetHeight(MapFontHeight(f->Size()));
+  };
+  const auto restore = [&] {
+    cv.Font()->Assign(keptFont);
+    cv.Brush()->Assign(keptBrush);
+  };
+  // 4. The mini-HTML title in the header: its height is the result.
+  int result = 0;
+  if (htmlTitle && IsHeaderPosition(ps.Title)) {
+    useFont(ps.HeaderFont());
+    result = PrintHtmlText(*this, cv, {ps.LeftSize, -ps.HeaderSize, j.W, j.B}, lines.Text(), drawn).cy;
+  }
+  if (!drawn) {
+    restore();
+    return result;
+  }
 
   QString texts[6];
   const TDateTime now = DateTimeFromQDateTime(Clock().WallTime());
   JoinSlot(texts, ps.Time, FormatDateTimeText(QStringLiteral("hh:nn"), now));
   JoinSlot(texts, ps.Date, FormatDateTimeText(ps.DateFormat, now));
   if (ps.PageNr != ppNone) JoinSlot(texts, ps.PageNr, ps.PagePrefix + u' ' + PrintPageNumberText() + u' ' + ps.PageSuffix);
-  const QStringList title = TitleLinesOf(ps.TitleLines(), EnableHTML);
   if (ps.Title != ppNone) {
-    if (!ps.TitleText.isEmpty()) {
-      JoinSlot(texts, ps.Title, ps.TitleText);
-    } else if (!title.isEmpty()) {
-      const int s = static_cast<int>(ps.Title) - 1;
-      texts[s] = (s == kTopLeft || s == kBottomLeft) ? JoinWithBlank(title[0], texts[s]) : JoinWithBlank(texts[s], title[0]);
-    }
+    const int s = static_cast<int>(ps.Title) - 1;
+    if (!ps.TitleText.isEmpty()) JoinSlot(texts, ps.Title, ps.TitleText);
+    else if (!htmlTitle && lines.Count() > 0)
+      texts[s] = (s == kTopLeft || s == kBottomLeft) ? JoinWithBlank(lines[0], texts[s]) : JoinWithBlank(texts[s], lines[0]);
   }
   // The x of a slot's text by its side.
-  auto slotX = [&](int s, const QString& text) {
+  const auto slotX = [&](int s, const QString& text) {
     const int tw = cv.TextWidth(text);
     if (s == kTopLeft || s == kBottomLeft) return ps.LeftSize;
     if (s == kTopRight || s == kBottomRight) return j.W - tw - ps.RightSize - 20;
     return (j.W - tw) / 2;
   };
-  const bool moreTitleLines = ps.TitleText.isEmpty() && title.size() > 1;
-  // 2. - 3. The header.
-  cv.Font()->Assign(*ps.HeaderFont());
-  cv.Font()->SetHeight(MapFontHeight(ps.HeaderFont()->Size()));
+  const bool moreTitleLines = ps.TitleText.isEmpty() && !htmlTitle && lines.Count() > 1;
+  // 2. - 3. The header texts, further title lines below the title's.
+  useFont(ps.HeaderFont());
   const int hh = cv.TextHeight(QStringLiteral("gh"));
   for (int s = kTopLeft; s <= kTopCenter; ++s) cv.TextOut(slotX(s, texts[s]), -ps.HeaderSize, texts[s]);
   if (IsHeaderPosition(ps.Title) && moreTitleLines) {
     const int s = static_cast<int>(ps.Title) - 1;
-    for (int i = 1; i < title.size(); ++i) cv.TextOut(slotX(s, title[i]), -ps.HeaderSize - i * hh, title[i]);
+    for (int i = 1; i < lines.Count(); ++i) cv.TextOut(slotX(s, lines[i]), -ps.HeaderSize - i * hh, lines[i]);
   }
-  // 5. The footer.
-  cv.Font()->Assign(*ps.FooterFont());
-  cv.Font()->SetHeight(MapFontHeight(ps.FooterFont()->Size()));
+  // 5. The footer texts; a mini-HTML title in the footer fills the bottom margin.
+  useFont(ps.FooterFont());
   const int fh = cv.TextHeight(QStringLiteral("gh"));
   const int footerTop = j.B + ps.FooterSize + j.U + j.Fh;
   for (int s = kBottomLeft; s <= kBottomCenter; ++s) cv.TextOut(slotX(s, texts[s]), footerTop, texts[s]);
   if (ps.Title >= ppBottomLeft && moreTitleLines) {
     const int s = static_cast<int>(ps.Title) - 1;
-    for (int i = 1; i < title.size(); ++i) cv.TextOut(slotX(s, title[i]), footerTop - i * fh, title[i]);
+    for (int i = 1; i < lines.Count(); ++i) cv.TextOut(slotX(s, lines[i]), footerTop - i * fh, lines[i]);
   }
+  if (htmlTitle && ps.Title >= ppBottomLeft)
+    PrintHtmlText(*this, cv, {ps.LeftSize, j.B + ps.FooterSize, j.W, j.B}, lines.Text(), true);
   // 6.
-  cv.Font()->Assign(keptFont);
-  cv.Brush()->Assign(keptBrush);
-  return 0;
+  restore();
+  return result;
 }
 
 void TExStringGrid::PrintPageBorders(int FromCol, int ToCol, int Y) {

@@ -15,6 +15,7 @@
 #include "grid/base/text_kinds.h"
 #include "grid/base/url_text.h"
 #include "grid/data/print_job.h"
+#include "grid/data/print_routines.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/print/printer.h"
 #include "platform/ui/canvas.h"
@@ -264,14 +265,18 @@ int TExStringGrid::PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool
   j.Band = 0;
   const bool drawing = j.Drawing();
   const int fixedCols = FixedCols(), fixedRows = FixedRows();
-  // The header and footer reserves of a page (steps 13.5 and 13.6).
-  const auto reserves = [&](int htmlTitle) {
+  // The header and footer reserves of a page (steps 13.5 and 13.6). A mini-HTML
+  // title is rendered, not laid out in lines: its height joins the header
+  // reserve once the page frame has measured it (at the page's first row).
+  const bool htmlTitle = ps.TitleText.isEmpty() && ps.TitleLines()->Count() > 0 &&
+                         ClassifyCellText(ps.TitleLines()->Text(), EnableHTML) == ctkHtml;
+  const auto reserves = [&] {
     const bool header = IsHeaderPos(ps.Time) || IsHeaderPos(ps.Date) || IsHeaderPos(ps.PageNr) || IsHeaderPos(ps.Title);
     const bool footer = IsFooterPos(ps.Time) || IsFooterPos(ps.Date) || IsFooterPos(ps.PageNr) || IsFooterPos(ps.Title);
-    const int lines = ps.TitleLines()->Count();
+    const int lines = htmlTitle ? 1 : ps.TitleLines()->Count();
     if (header) {
       j.E = j.U + j.Hh + ps.HeaderSize;
-      if (lines > 0 && IsHeaderPos(ps.Title)) j.E += htmlTitle != 0 ? htmlTitle + ps.HeaderSize : (lines - 1) * j.Hh;
+      if (lines > 0 && IsHeaderPos(ps.Title)) j.E += (lines - 1) * j.Hh;
     } else {
       j.E = ps.HeaderSize;
     }
@@ -325,7 +330,7 @@ int TExStringGrid::PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool
     }
     for (int k = c0; k <= c + 1; ++k) ind[k] += j.FW;
     // 5. - 6.
-    reserves(0);
+    reserves();
     // 7.
     if (drawing && OnPrintPage) OnPrintPage(this, cv.DeviceCanvas(), j.P + 1, j.W, j.B);
     // 8. The rows of the band.
@@ -337,9 +342,8 @@ int TExStringGrid::PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool
       ExportNotification(allRows ? esExportNewRow : esExportSelRow, r);
       // 2. A new page: its frame, then the repeated fixed rows.
       if (onPage == 0) {
-        y = -j.E;
-        const int t = PrintPageFrame();
-        y = y - ps.TitleSpacing - t;
+        j.E += PrintPageFrame();
+        y = -j.E - ps.TitleSpacing;
         normalRowsOnPage = 0;
         if (r > 0 && (j.P > 0 || pr.Top >= fixedRows) && ps.RepeatFixedRows && fixedRows > 0) {
           for (int fr = 0; fr < fixedRows; ++fr) {
@@ -386,7 +390,7 @@ int TExStringGrid::PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool
         if (FastPrint && j.P > FPrintPageFrom) r = pr.Bottom + 1;
         ++j.P;
         ++j.PagesInBand;
-        reserves(0);
+        reserves();
       }
       // 7.
     } while (r <= pr.Bottom && !j.Stop);
@@ -399,6 +403,11 @@ int TExStringGrid::PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool
   // 14.
   Fontscalefactor = 1.0;
   return j.P;
+}
+
+TPrintJob& TExStringGrid::PrintJob() {
+  if (!FPrintJob) FPrintJob = std::make_shared<TPrintJob>();
+  return *FPrintJob;
 }
 
 void TExStringGrid::PrintNextPage() {
@@ -479,8 +488,9 @@ TPoint TExStringGrid::PrintCellSize(int ACol, int ARow) {
   const int dc = RealToDisplCol(ACol);
   // 1. - 3. The text by its kind.
   QString text = IsDataGraphicCell(ACol, ARow) ? QString() : GetFormattedCell(ACol, ARow);
+  const bool html = ClassifyCellText(text, EnableHTML) == ctkHtml;
   switch (ClassifyCellText(text, EnableHTML)) {
-    case ctkHtml: text = StripHtmlToText(text); break;
+    case ctkHtml: break;
     case ctkRichText: text = RtfToPlainText(text); break;
     case ctkFormula: GetRawCellText(ACol, ARow, text); break;
     default: break;
@@ -505,6 +515,15 @@ TPoint TExStringGrid::PrintCellSize(int ACol, int ARow) {
   if (ps.PrintGraphics && GetCellGraphic(ACol, ARow) && !rotated) {
     const TPoint g = GetCellGraphicSize(ACol, ARow);
     graphic = {static_cast<int>(g.X * j.Rs * j.K), static_cast<int>(g.Y * j.Rs * j.K)};
+  }
+  // 2. Mini-HTML as the renderer lays it out, in the screen column's width
+  // (and some) when the widths are not measured, else without a limit.
+  if (html) {
+    const int width = ps.NoAutoSize && dc >= 0 ? RoundEven((ColWidths(dc) + 12) * j.Rs) : 65535;
+    const TSize laid = PrintHtmlText(*this, cv, {0, 0, width, -65535}, text, false);
+    TPoint size{laid.cx, laid.cy + RoundEven(j.U * j.K)};
+    if (OnCustomCellSize) OnCustomCellSize(this, MeasureCanvas(), ACol, ARow, size, true);
+    return size;
   }
   if (text.isEmpty()) text = QStringLiteral("gh");
   TPoint size;

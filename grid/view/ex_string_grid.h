@@ -21,7 +21,8 @@
 // cell_ranges.cpp; the files and streams in bin_cells.cpp, text_cells.cpp,
 // csv_io.cpp, fixed_ascii.cpp, html_export.cpp, xml_io.cpp, office_formats.cpp
 // and persistence.cpp (their formats in files of their own beside them); the
-// page frame of printing in page_frame.cpp.
+// printing in print_frame.cpp (the page frame), print_pages.cpp and
+// print_cells.cpp.
 //
 // Index kinds: a real column counts hidden columns (the cell store's column);
 // a display column only the shown ones. Rows are the cell store's rows; hidden
@@ -923,6 +924,11 @@ public:
   void CreateScrollControls();
   // The floating picture of a dragged header cell (made hidden with the window).
   THeaderDragButton* MoveButton() const { return FMoveButton.get(); }
+  // The arrows that mark where a header drag or a drop lands: above and below a
+  // column's place, left of a row's; nullptr until first shown.
+  TArrowWindow* ArrowUp() const { return ArwU.get(); }
+  TArrowWindow* ArrowDown() const { return ArwD.get(); }
+  TArrowWindow* ArrowLeft() const { return ArwL.get(); }
   // The translucent picture of the dragged column or row (DragDropSettings
   // ShowCells), while a header drag shows it; nullptr otherwise.
   TPopupWindow* MoveForm() const { return FMoveForm.get(); }
@@ -1646,6 +1652,8 @@ public:
   // The page loop (modes 0 preview page, 1 printed pages, 2 and 3 counting for
   // them); the number of pages.
   int PrintPages(TPageCanvas* Canvas, int Mode, int PageCount, bool SelectedOnly);
+  // The values of the job laid out now or last (a fresh one when there was none).
+  TPrintJob& PrintJob();
   // Page frame of the current page: its header and footer texts (the height of
   // a mini-HTML title is the result), its page-number text, its frame lines.
   int PrintPageFrame();

@@ -4,7 +4,8 @@
 // a negative y. Font heights are in the same units (negative: character height).
 // Every call maps its own coordinates to device pixels, so text and pictures stay
 // upright (a flipping painter transform would draw them upside down). A canvas
-// without a painter measures only (a counting pass draws nothing).
+// without a painter measures only (a counting pass draws nothing). Texts and
+// lines go through virtual operations, so that a page can be recorded instead.
 #pragma once
 
 #include <QString>
@@ -33,7 +34,7 @@ public:
   TPageCanvas(TCanvas* Canvas, const TRect& Target);
   // Drawing: painter, resolution, and the device pixel of the page's top-left corner.
   TPageCanvas(QPainter* Painter, double DpiX, double DpiY, TPoint Origin);
-  ~TPageCanvas();
+  virtual ~TPageCanvas();
   TPageCanvas(const TPageCanvas&) = delete;
   TPageCanvas& operator=(const TPageCanvas&) = delete;
 
@@ -67,7 +68,7 @@ public:
   int TextHeight(const QString& Text);
   // Text with the top of its cell at X, Y; a solid brush fills the cell first.
   // A font turned by its orientation turns the text about that point.
-  void TextOut(int X, int Y, const QString& Text);
+  virtual void TextOut(int X, int Y, const QString& Text);
   // The same, clipped to the rectangle (a solid brush fills the rectangle first).
   void TextRect(const TRect& R, int X, int Y, const QString& Text);
   // Formats text into the rectangle (DT_ flags: alignment, word break, single
@@ -81,8 +82,8 @@ public:
   void FillRect(const TRect& R);
   // Outline with the pen, inside with the brush (a clear brush leaves it).
   void Rectangle(const TRect& R);
-  void MoveTo(int X, int Y);
-  void LineTo(int X, int Y);
+  virtual void MoveTo(int X, int Y);
+  virtual void LineTo(int X, int Y);
   // A picture stretched into the rectangle.
   void StretchDraw(const TRect& R, const QImage& Image);
   // A vertical gradient or horizontal one, in Steps bands, from one colour to the other.

@@ -1,5 +1,5 @@
-// Clipboard: the text and rich-text formats written and read on the offscreen
-// clipboard, multi-line cells copied from one grid and pasted into another, the
+// Clipboard: the text, rich-text, grid-cells and HTML formats written and read
+// on the offscreen clipboard, a hostile cells block refused, multi-line cells copied from one grid and pasted into another, the
 // paste options (growth, insert mode, read-only cells, check boxes), the smart
 // fill of a larger selection (one value, integer, decimal and monthly date
 // series, a repeated block), cutting, the keyboard shortcuts and the selection
@@ -12,8 +12,10 @@
 #include "grid/base/drag_drop_objects.h"
 #include "grid/base/rtf_text.h"
 #include "grid/base/undo_redo.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/clipboard_text.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/component_stream.h"
 #include "platform/ui/clipboard.h"
 
 namespace {
@@ -123,6 +125,133 @@ TEST(ClipboardFormats, TextAndRichTextAreWrittenAndReadOnTheClipboard) {
   other.g.SetSelection({1, 6, 1, 6});
   other.g.PasteSelectionFromClipboard();
   EXPECT_EQ(other.g.Cells(1, 6), "{\\rtf1 ab}");
+}
+
+TEST(ClipboardFormats, TheGridsOwnCellsTravelWithTheirLooksAndTheWholeGridAsHtml) {
+  ClipGrid from, to;
+  from.g.Navigation()->AllowFmtClipboard = true;
+  from.g.SetCells(1, 1, "red");
+  from.g.SetColors(1, 1, clRed);
+  from.g.SetCells(2, 1, "two\r\nlines");
+  from.g.SetCells(1, 2, "c");
+  from.g.SetSelection({1, 1, 2, 2});
+  from.g.CopySelectionToClipboard();
+  // Text first, the cells beside it.
+  EXPECT_EQ(Clipboard()->AsText(), "red\t\"two\nlines\"\r\nc\t\r\n");
+  ASSERT_TRUE(Clipboard()->HasFormat(GridCellsMimeType()));
+
+  // Another grid takes the cells (before the text), with their colour, and
+  // grows to hold them with the growth options.
+  to.g.Navigation()->AllowFmtClipboard = true;
+  to.g.Navigation()->AllowClipboardColGrow = true;
+  to.g.SetSelection({4, 6, 4, 6});
+  to.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(to.g.ColCount(), 6);
+  EXPECT_EQ(to.g.Cells(4, 6), "red");
+  EXPECT_EQ(to.g.Colors(4, 6), clRed);
+  EXPECT_EQ(to.g.Cells(5, 6), "two\r\nlines");
+  EXPECT_EQ(to.g.Cells(4, 7), "c");
+  // Without the option the grid reads the text.
+  ClipGrid plain;
+  plain.g.SetSelection({1, 1, 1, 1});
+  from.g.CopySelectionToClipboard();
+  plain.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(plain.g.Cells(1, 1), "red");
+  EXPECT_EQ(plain.g.Cells(2, 1), "two\r\nlines");
+  EXPECT_EQ(plain.g.Colors(1, 1), clNone);
+
+  // The whole grid as HTML: the table as the document of the HTML format, and
+  // the clipboard's HTML text (offsets first) as text.
+  from.g.SetCells(3, 3, QStringLiteral("caf\u00E9 & co"));
+  from.g.CopyToClipBoardAsHTML();
+  ASSERT_TRUE(Clipboard()->HasFormat(HtmlMimeType()));
+  const QByteArray html = Clipboard()->Data(HtmlMimeType());
+  EXPECT_TRUE(html.startsWith("<!DOCTYPE HTML")) << html.left(40).toStdString();
+  EXPECT_TRUE(html.toLower().contains("<table")) << html.toStdString();
+  EXPECT_TRUE(html.contains("caf")) << html.toStdString();
+  const QString text = Clipboard()->AsText();
+  EXPECT_TRUE(text.startsWith("Version:1.0\r\nStartHTML:00000097")) << text.left(40).toStdString();
+  EXPECT_EQ(text.mid(97).toLatin1(), html);
+}
+
+TEST(ClipboardFormats, AWholeGridCopiedLandsAsABlockAndClearsNothing) {
+  // A grid without fixed cells copied whole: its block holds the whole grid.
+  TExStringGrid from(nullptr);
+  from.SetFixedRows(0);
+  from.SetFixedCols(0);
+  from.SetColCount(2);
+  from.SetRowCount(2);
+  from.SetCells(0, 0, "a");
+  from.SetCells(1, 1, "d");
+  from.Navigation()->AllowFmtClipboard = true;
+  ClipGrid to;
+  to.g.Navigation()->AllowFmtClipboard = true;
+  to.g.SetCells(1, 1, "kept");
+  from.SetSelection({0, 0, 1, 1});
+  from.CopySelectionToClipboard();
+  to.g.SetSelection({2, 3, 2, 3});
+  to.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(to.g.Cells(2, 3), "a");
+  EXPECT_EQ(to.g.Cells(3, 4), "d");
+  EXPECT_EQ(to.g.Cells(1, 1), "kept");
+  EXPECT_EQ(to.g.ColCount(), 5);
+  EXPECT_EQ(to.g.RowCount(), 8);
+}
+
+TEST(ClipboardFormats, AHostileCellsBlockIsRefusedWithTheGridUnchanged) {
+  ClipGrid t;
+  t.g.Navigation()->AllowFmtClipboard = true;
+  t.g.Navigation()->AllowClipboardColGrow = true;
+  t.g.Navigation()->AllowClipboardRowGrow = true;
+  t.g.Navigation()->ClipboardPasteAction = paInsert;
+  t.g.SetCells(1, 1, "kept");
+  // A genuine block of 2 x 1 cells, then the same block claiming a larger
+  // rectangle than the cells it holds, and bytes that are no block.
+  ClipGrid source;
+  source.g.Navigation()->AllowFmtClipboard = true;
+  source.g.SetCells(1, 1, "a");
+  source.g.SetCells(2, 1, "b");
+  source.g.SetSelection({1, 1, 2, 1});
+  source.g.CopySelectionToClipboard();
+  const std::optional<QByteArray> stream = DecodeGridCells(Clipboard()->Data(GridCellsMimeType()));
+  ASSERT_TRUE(stream.has_value());
+  TCellStreamContent content = ReadCellStream(*stream);
+  QByteArray larger;
+  {
+    TCellStreamWriter w(larger);
+    TCellStreamHeader h = content.Header;
+    h.RowCount = 3;  // rows the block does not hold
+    h.RowHeights = QStringLiteral("22,22,22");
+    w.WriteHeader(h);
+    for (const TStreamedCell& c : content.Cells) w.WriteCell(c);
+  }
+  QByteArray outside;
+  {
+    TCellStreamWriter w(outside);
+    w.WriteHeader(content.Header);
+    TStreamedCell far = content.Cells[1];
+    far.Col += 40;  // a cell beyond the block's own rectangle
+    w.WriteCell(content.Cells[0]);
+    w.WriteCell(far);
+  }
+  const QByteArray blocks[] = {EncodeGridCells(larger), EncodeGridCells(outside),
+                               EncodeGridCells("TPF0\x0bTGridPropIO\x00garbage")};
+  for (const QByteArray& block : blocks) {
+    Clipboard()->SetAsText("text");
+    Clipboard()->SetData(GridCellsMimeType(), block);
+    t.g.SetSelection({1, 1, 1, 1});
+    EXPECT_THROW(t.g.PasteSelectionFromClipboard(), EReadError);
+    EXPECT_EQ(t.g.ColCount(), 5);
+    EXPECT_EQ(t.g.RowCount(), 8);
+    EXPECT_EQ(t.g.Cells(1, 1), "kept");
+  }
+  // A block whose stated size runs past its bytes is no block: nothing is pasted.
+  QByteArray cut = EncodeGridCells(*stream);
+  cut.chop(3);
+  Clipboard()->SetData(GridCellsMimeType(), cut);
+  t.g.PasteSelectionFromClipboard();
+  EXPECT_EQ(t.g.RowCount(), 8);
+  EXPECT_EQ(t.g.Cells(1, 1), "kept");
 }
 
 TEST(ClipboardPaste, MultiLineCellsSurviveCopyThenPasteBetweenTwoGrids) {

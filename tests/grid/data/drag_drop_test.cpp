@@ -1,7 +1,9 @@
 // Drag and drop with the grid, by synthetic drag events on its window: dropped
 // text pasted at the cell or appended as rows, a refused drop, a column moved by
-// its header, files told apart by their extension, the view scrolling while
-// something is dragged at its edge; and as a source: a press on the selection
+// its header, files told apart by their extension, a CSV file and a workbook
+// loaded, the arrows that mark the target, cells of another grid with their
+// looks (a broken block refused), the view scrolling while something is
+// dragged at its edge; and as a source: a press on the selection
 // and a move of more than 3 pixels start the drag, a move takes the dragged
 // rows out afterwards (found at their new place when they were dropped above
 // themselves) or clears the cells, a copy leaves them.
@@ -9,16 +11,24 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
 
 #include "tests/grid/input/keys_grid_fixture.h"
 
+#include "grid/base/arrow_window.h"
 #include "grid/base/drag_drop_objects.h"
+#include "grid/data/cell_stream.h"
 #include "grid/data/grid_drag_drop.h"
+#include "platform/rtl/component_stream.h"
 #include "platform/ui/drag_drop.h"
+#include "platform/ui/mouse_position.h"
+#include "platform/ui/popup_window.h"
 
 namespace {
 
@@ -130,8 +140,9 @@ TEST(GridDrop, OneFileIsTakenByItsExtension) {
   DropGrid t;
   QStringList log;
   t.g->OnOleDropFile = [&](TObject*, int, int, const QString& Name, bool&) { log << "file " + Name; };
-  t.g->OnOleDrop = [&](TObject*, int ARow, int ACol, const QString& Name, bool&) {
+  t.g->OnOleDrop = [&](TObject*, int ARow, int ACol, const QString& Name, bool& Allow) {
     log << QStringLiteral("load %1,%2 %3").arg(ACol).arg(ARow).arg(Name);
+    Allow = false;  // the files named here do not exist
   };
   auto files = [](QStringList names) {
     auto data = std::make_unique<QMimeData>();
@@ -148,6 +159,77 @@ TEST(GridDrop, OneFileIsTakenByItsExtension) {
   t.Drop(two.get(), t.At(2, 2));
   EXPECT_EQ(log, (QStringList{"file /tmp/a.csv", "load -1,-1 /tmp/a.csv", "file /tmp/x.csvbak", "file /tmp/b.xlsx",
                               "load -1,-1 /tmp/b.xlsx", "file /tmp/c.csv.xls", "load -1,-1 /tmp/c.csv.xls"}));
+}
+
+TEST(GridDrop, ACsvFileAndAWorkbookAreLoadedIntoTheGrid) {
+  QTemporaryDir dir;
+  const QString csv = dir.filePath("prices.csv");
+  {
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("name,price\r\npump,12\r\nvalve,7\r\n");
+  }
+  TExStringGrid book(nullptr);
+  book.SetColCount(2);
+  book.SetRowCount(2);
+  book.SetCells(0, 0, "sheet");
+  book.SetCells(1, 1, "cell");
+  const QString xlsx = dir.filePath("book.xlsx");
+  book.SaveToXLS(xlsx);
+
+  DropGrid t;
+  QStringList loads;
+  t.g->OnOleDrop = [&](TObject*, int, int, const QString& Name, bool&) { loads << QFileInfo(Name).fileName(); };
+  auto data = std::make_unique<QMimeData>();
+  data->setUrls({QUrl::fromLocalFile(csv)});
+  t.Drop(data.get(), t.At(2, 2));
+  EXPECT_EQ(t.g->Cells(0, 0), "name");
+  EXPECT_EQ(t.g->Cells(1, 2), "7");
+  data->setUrls({QUrl::fromLocalFile(xlsx)});
+  t.Drop(data.get(), t.At(2, 2));
+  EXPECT_EQ(t.g->Cells(0, 0), "sheet");
+  EXPECT_EQ(t.g->Cells(1, 1), "cell");
+  EXPECT_EQ(loads, (QStringList{"prices.csv", "book.xlsx"}));
+}
+
+TEST(GridDrop, ArrowsMarkTheTargetRowAndColumnWhileDragging) {
+  DropGrid t;
+  t.g->DragDropSettings()->OleColumnDragDrop = true;
+  auto text = Text("x");
+  ASSERT_TRUE(t.DragTo(text.get(), t.At(2, 3)));
+  // Text: one arrow 10 pixels left of the target cell, at its top.
+  TArrowWindow* left = t.g->ArrowLeft();
+  ASSERT_NE(left, nullptr);
+  EXPECT_TRUE(left->Visible());
+  const TPoint cell = t.g->ClientToScreen({t.g->CellRect(2, 3).Left, t.g->CellRect(2, 3).Top});
+  EXPECT_EQ(left->Left(), cell.X - 10);
+  EXPECT_EQ(left->Top(), cell.Y);
+  // With whole rows the arrow marks the row's first normal cell.
+  t.g->DragDropSettings()->OleEntireRows = true;
+  t.DragTo(text.get(), t.At(4, 3));
+  EXPECT_EQ(left->Left(), t.g->ClientToScreen({t.g->CellRect(1, 3).Left, 0}).X - 10);
+  // Over the header row nothing lands: the arrow goes.
+  EXPECT_FALSE(t.DragTo(text.get(), t.At(2, 0)));
+  EXPECT_FALSE(left->Visible());
+
+  // A column: arrows above and below the header cell of its place.
+  auto column = std::make_unique<QMimeData>();
+  column->setData(GridColumnMimeType(), EncodeColumn(1));
+  ASSERT_TRUE(t.DragTo(column.get(), t.At(3, 0)));
+  ASSERT_TRUE(t.g->ArrowDown() && t.g->ArrowUp());
+  const TRect header = t.g->CellRect(3, 0);
+  const TPoint top = t.g->ClientToScreen({header.Left, header.Top}), bottom = t.g->ClientToScreen({header.Left, header.Bottom});
+  EXPECT_TRUE(t.g->ArrowDown()->Visible());
+  EXPECT_EQ(t.g->ArrowDown()->Left(), top.X);
+  EXPECT_EQ(t.g->ArrowDown()->Top(), top.Y - 8);
+  EXPECT_EQ(t.g->ArrowUp()->Top(), bottom.Y);
+  // Over a normal row a column is refused; leaving the grid hides every arrow.
+  EXPECT_FALSE(t.DragTo(column.get(), t.At(3, 4)));
+  EXPECT_FALSE(t.g->ArrowDown()->Visible());
+  t.DragTo(text.get(), t.At(2, 3));
+  QDragLeaveEvent leave;
+  QCoreApplication::sendEvent(t.g->Widget(), &leave);
+  EXPECT_FALSE(left->Visible());
 }
 
 TEST(GridDrop, TheViewScrollsWhenSomethingIsDraggedAtItsBottomEdge) {
@@ -184,6 +266,50 @@ struct DragLoop {
   ~DragLoop() { SetDragLoopForTest(nullptr); }
 };
 
+TEST(GridDrop, CellsDraggedFromAnotherGridLandWithTheirLooksAndABrokenBlockChangesNothing) {
+  DropGrid source, target;
+  source.g->Navigation()->AllowFmtClipboard = true;
+  source.g->SetOptions(source.g->Options() - goEditing);
+  source.g->DragDropSettings()->OleDropSource = true;
+  source.g->SetColors(2, 2, clRed);
+  source.g->SetSelection({2, 2, 3, 2});
+  {
+    // The drag carries text and the grid's own cells; the target takes the cells.
+    DragLoop loop(DROPEFFECT_COPY, target.g, target.Centre(4, 5));
+    const TPoint p = source.Centre(2, 2);
+    MousePress(source.g, p.X, p.Y);
+    MouseMoveTo(source.g, p.X + 10, p.Y, Qt::LeftButton);
+    MouseRelease(source.g, p.X + 10, p.Y);
+    ProcessEvents();
+    EXPECT_EQ(loop.text, "2,2\t3,2");
+  }
+  EXPECT_EQ(target.g->Cells(4, 5), "2,2");
+  EXPECT_EQ(target.g->Cells(5, 5), "3,2");
+  EXPECT_EQ(target.g->Colors(4, 5), clRed);
+  EXPECT_EQ(target.events.back(), "dropped 1,1-1,1");  // the selection as it is
+
+  // A block naming cells outside its own rectangle is refused before anything changes.
+  QByteArray block;
+  {
+    TCellStreamWriter w(block);
+    TCellStreamHeader h;
+    h.ColCount = 1;
+    h.RowCount = 1;
+    h.ColWidths = "64";
+    h.RowHeights = "22";
+    w.WriteHeader(h);
+    TStreamedCell a, b;
+    a.Text = "a";
+    b.Col = 9;
+    b.Text = "b";
+    w.WriteCell(a);
+    w.WriteCell(b);
+  }
+  const TPoint screen = target.g->ClientToScreen(target.Centre(1, 1));
+  EXPECT_THROW(target.g->DropTarget()->DropStream(screen, block), EReadError);
+  EXPECT_EQ(target.g->Cells(1, 1), "1,1");
+}
+
 TEST(GridDrag, APressOnTheSelectionStartsADragAfterMoreThanThreePixels) {
   DropGrid t;
   t.g->SetOptions(t.g->Options() - goEditing);
@@ -211,6 +337,36 @@ TEST(GridDrag, APressOnTheSelectionStartsADragAfterMoreThanThreePixels) {
   ProcessEvents();
   EXPECT_TRUE(log.isEmpty());
   EXPECT_EQ((TGridRect{2, 2, 2, 2}), t.g->Selection());
+}
+
+TEST(GridDrag, WithShowCellsAPictureOfTheDraggedCellsFollowsThePointer) {
+  DropGrid t;
+  t.g->SetOptions(t.g->Options() - goEditing);
+  t.g->DragDropSettings()->OleDropSource = true;
+  t.g->DragDropSettings()->ShowCells = true;
+  t.g->SetSelection({2, 2, 3, 3});
+  bool shown = false;
+  TPoint at, expected;
+  int width = 0;
+  SetDragLoopForTest([&](const QMimeData*, TDropSourceHooks* Source, int) {
+    TPopupWindow* f = t.g->MoveForm();
+    shown = f && f->Visible();
+    if (f) width = f->Width();
+    Source->QueryContinueDrag(false, MK_LBUTTON);  // the drag goes on: the picture moves
+    if (f) at = {f->Left(), f->Top()};
+    expected = GetCursorPos();
+    return DROPEFFECT_COPY;
+  });
+  const TPoint p = t.Centre(2, 2);
+  MousePress(t.g, p.X, p.Y);
+  MouseMoveTo(t.g, p.X + 10, p.Y, Qt::LeftButton);
+  MouseRelease(t.g, p.X + 10, p.Y);
+  ProcessEvents();
+  SetDragLoopForTest(nullptr);
+  EXPECT_TRUE(shown);
+  EXPECT_NEAR(width, t.g->ColWidths(2) + t.g->ColWidths(3), 3);  // the two selected columns
+  EXPECT_EQ(at, (TPoint{expected.X + 4, expected.Y + 4}));
+  EXPECT_EQ(t.g->MoveForm(), nullptr);  // gone with the drag
 }
 
 TEST(GridDrag, AMoveTakesTheDraggedCellsOutAfterwards) {

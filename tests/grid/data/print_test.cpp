@@ -320,6 +320,45 @@ TEST(PrintPdf, ThreePagesAreWrittenAndTheFirstShowsItsCellsAndTitle) {
   EXPECT_EQ(CountPixels(first, titleBand.intersected(QRect(345, 0, 250, first.height())), IsDark), 0);
 }
 
+TEST(PrintPreview, MiniHtmlCellsAndTitleAreRenderedAndTheRowsStartBelowTheTitle) {
+  // The device top of row 0 in a preview whose title has the given lines.
+  const auto firstRowTop = [](const QString& title, QImage* shot) {
+    TExStringGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(3);
+    g.SetCells(1, 1, QStringLiteral("<FONT color=\"clRed\"><B>RED</B></FONT> text"));
+    TPrintSettings& ps = *g.PrintSettings();
+    ps.Title = ppTopCenter;
+    TStringList lines;
+    lines.Add(title);
+    ps.SetTitleLines(&lines);
+    int top = -1;
+    g.OnCustomCellDraw = [&](TObject*, TCanvas*, int, int ARow, TGridDrawState, TRect R, bool) {
+      if (ARow == 0 && top < 0) top = R.Top;
+    };
+    TBitmap page(kPageW, kPageH);
+    page.Canvas()->Brush()->SetColor(clWhite);
+    page.Canvas()->FillRect(Rect(0, 0, kPageW, kPageH));
+    g.PrintPreview(page.Canvas(), Rect(0, 0, kPageW, kPageH));
+    if (shot) *shot = page.Image().copy();
+    return top;
+  };
+  QImage image;
+  const int one = firstRowTop(QStringLiteral("<B>Report</B>"), &image);
+  const int three = firstRowTop(QStringLiteral("<B>Report</B><BR>north<BR>south"), nullptr);
+  Keep(image, "preview-html.png");
+  ASSERT_GT(one, 0);
+  // Two more title lines of the 8-point header font (10 to 20 pixels each at 96 dots per inch).
+  EXPECT_GE(three - one, 20);
+  EXPECT_LE(three - one, 40);
+  // The title's ink lies above the first row; the cell's tagged word prints red.
+  int titleBottom = -1;
+  for (int y = 0; y < one; ++y)
+    if (CountPixels(image, QRect(0, y, kPageW, 1), IsDark) > 0) titleBottom = y;
+  EXPECT_GT(titleBottom, 0);
+  EXPECT_GT(CountPixels(image, QRect(0, one, kPageW, 200), IsRed), 20);
+}
+
 TEST(PrintPreview, PageTwoIsDrawnIntoABitmapWithUprightText) {
   TExStringGrid g(nullptr);
   MakeWideTallGrid(g);
