@@ -1,6 +1,6 @@
 #include "grid/dropdown/detail_drop_down.h"
 
-#include "grid/base/html_entities.h"
+#include "grid/base/html_render.h"
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/multi_column_rules.h"
 #include "platform/ui/bitmap.h"
@@ -173,8 +173,11 @@ void TExDetailDropDown::DrawSelectorItem(TCanvas* c, TRect R, int Index) {
     R.Top += c->TextHeight(QStringLiteral("gh"));
     c->SetFont(FNotesFont.get());
     stateColour(c->Font());
-    TRect n = R;
-    c->DrawText(StripHtmlToText(item->Notes), n, DT_END_ELLIPSIS | DT_NOPREFIX);
+    // The notes are a mini-HTML text.
+    THtmlDrawInput in;
+    in.WindowHandle = this;
+    THtmlDrawOutput out;
+    DrawHtmlCellText(c, item->Notes, R, in, out);
   }
   c->Brush()->SetStyle(bsSolid);
 }
