@@ -133,6 +133,7 @@ TEST_F(DetailTest, ListLookupAfterOpening) {
 TEST_F(DetailTest, NotesAreDrawnAsMiniHtml) {
   dd->Items()->Items(1)->Notes = QStringLiteral("<FONT COLOR=\"clred\">WWWW</FONT>");
   dd->NotesFont()->SetColor(clBlack);
+  dd->ItemHeight = 40;  // room for the notes' line under the caption
   dd->ShowDropDown();
   TCustomItemSelector* panel = dd->ItemSelector()->Panel();
   ASSERT_NE(panel, nullptr);

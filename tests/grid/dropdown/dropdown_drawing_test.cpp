@@ -129,16 +129,18 @@ TEST(DropDownText, MiniHtmlTextSize) {
   White(b, 200, 40)->Canvas()->Font()->SetColor(clBlack);
   TCanvas* c = b.Canvas();
   const TRect r = Rect(0, 0, 200, 40);
-  TSize plain{-1, -1}, tagged{-1, -1}, bold{-1, -1}, empty{-1, -1};
+  TSize plain{-1, -1}, tagged{-1, -1}, bold{-1, -1}, empty{-1, -1}, two{-1, -1};
   HtmlTextSize(c, "", r, nullptr, true, nullptr, empty);
   EXPECT_EQ(empty, (TSize{0, 0}));
   HtmlTextSize(c, "WWWW", r, nullptr, false, nullptr, plain);
   HtmlTextSize(c, "<FONT COLOR=\"clred\">WWWW</FONT>", r, nullptr, false, nullptr, tagged);
   HtmlTextSize(c, "<B>WWWW</B>", r, nullptr, false, nullptr, bold);
+  HtmlTextSize(c, "WWWW<BR>WW", r, nullptr, false, nullptr, two);
   EXPECT_GT(plain.cx, 0);
-  EXPECT_EQ(plain.cy, c->TextHeight("gh"));
+  EXPECT_GT(plain.cy, 0);
   EXPECT_EQ(tagged, plain);
   EXPECT_GT(bold.cx, plain.cx);
+  EXPECT_EQ(two, (TSize{plain.cx, 2 * plain.cy}));  // the widest line, the lines' heights
   EXPECT_EQ(InkColumns(b, clWhite).first, -1);  // measuring left the bitmap white
   TSize drawn{-1, -1};
   HtmlTextSize(c, "<FONT COLOR=\"clred\">WWWW</FONT>", r, nullptr, true, nullptr, drawn);
