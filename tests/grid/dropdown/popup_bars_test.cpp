@@ -116,7 +116,7 @@ TEST_F(BarsTest, EmptyTextHidesCaption) {
 
 // The header's image sits 4 pixels inside the border, centred vertically; the
 // caption is a mini-HTML text drawn by the renderer (its colour tag shows,
-// its tags take no room) and starts 8 pixels after the image.
+// its tags take no room) and starts the image's width + 8 inside the border.
 TEST_F(BarsTest, HeaderImageAndMiniHtmlCaption) {
   dd->DropDownHeader()->Buttons()->Clear();
   dd->DropDownHeader()->Caption = QStringLiteral("<FONT COLOR=\"clred\">WWW</FONT>");
@@ -145,8 +145,8 @@ TEST_F(BarsTest, HeaderImageAndMiniHtmlCaption) {
         firstRed = std::min(firstRed, x);
       }
   EXPECT_GT(red, 5);
-  EXPECT_GE(firstRed, bw + 4 + 8 + 8);
-  EXPECT_LT(firstRed, bw + 4 + 8 + 8 + 6);
+  EXPECT_GE(firstRed, bw + 8 + 8);
+  EXPECT_LT(firstRed, bw + 8 + 8 + 6);
   Header()->Images = nullptr;
   dd->HideDropDown(false);
 }
