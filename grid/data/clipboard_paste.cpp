@@ -212,6 +212,8 @@ void TExStringGrid::SetSelectionAsText(const QString& Value) {
 }
 
 void TExStringGrid::PasteSelectionFromClipboard() {
+  // The paste and the fill that follows it are one undo step.
+  TClipboardUndo undo(*this);
   // 1.
   ImportNotification(isImportStart, -1);
   FPasteAll = false;

@@ -180,8 +180,10 @@ void TExDetailDropDown::DrawSelectorItem(TCanvas* c, TRect R, int Index) {
     R.Top += c->TextHeight(QStringLiteral("gh"));
     c->SetFont(FNotesFont.get());
     stateColour(c->Font());
+    // The notes are a mini-HTML text.
     THtmlDrawInput in;
     in.Images = list;
+    in.WindowHandle = this;
     THtmlDrawOutput out;
     DrawHtmlCellText(c, item->Notes, R, in, out);
   }

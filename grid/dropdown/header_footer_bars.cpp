@@ -1,11 +1,11 @@
 #include "grid/dropdown/header_footer_bars.h"
 
-#include "grid/base/html_entities.h"
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/dropdown_drawing.h"
 #include "grid/dropdown/ex_button.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/image_list.h"
 
 namespace {
 constexpr int kGripReserve = 14;
@@ -190,20 +190,25 @@ void TExBar::Paint() {
     c->Rectangle(o);
     c->Brush()->SetStyle(bsSolid);
   }
-  // 4. and 5. (there are no image lists: the image part is left out)
+  // 4.
   TRect t = r;
   InflateRect(t, -look.BorderWidth, -look.BorderWidth);
-  // 6. The caption, as plain text.
+  // 5. The image, left of the caption.
+  if (look.ImageIndex >= 0 && Images) {
+    Images->Draw(c, t.Left + 4, t.Top + (t.Height() - Images->Height()) / 2, look.ImageIndex);
+    t.Left += Images->Width() + 8;
+  }
+  // 6. The caption, a mini-HTML text: measured, centred vertically, drawn.
   QString s = look.Caption;
   if (OnGetText) OnGetText(this, s);
   if (!s.isEmpty()) {
     if (FButtonList.Count() > 0) t.Right = GetTextRect().Right;
     c->SetFont(look.Font);
     c->Brush()->SetStyle(bsClear);
-    const QString plain = StripHtmlToText(s);
-    const int h = c->TextHeight(plain);
-    if (h < t.Bottom - t.Top) t.Top += (t.Bottom - t.Top - h) / 2;
-    c->DrawText(plain, t, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    TSize size{0, 0};
+    HtmlTextSize(c, s, t, Images, false, this, size);
+    if (size.cy < t.Bottom - t.Top) t.Top += (t.Bottom - t.Top - size.cy) / 2;
+    HtmlTextSize(c, s, t, Images, true, this, size);
     c->Brush()->SetStyle(bsSolid);
   }
   // 7.

@@ -3,8 +3,8 @@
 // row of push buttons built from the drop-down's button collection; clicks on
 // them are reported through the drop-down's header and footer button events
 // with the button's index. The footer reserves room for a size grip at its
-// right end and sizes the pop-up when the grip is dragged. Captions are drawn
-// as their plain text (mini-HTML tags stripped).
+// right end and sizes the pop-up when the grip is dragged. Captions are
+// mini-HTML texts, drawn by the grid's renderer with the bar's image list.
 #pragma once
 
 #include <memory>

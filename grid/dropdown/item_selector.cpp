@@ -12,12 +12,18 @@
 
 namespace {
 
-// A caption's plain text and its one-line size ((0, 0) when empty).
-TSize CaptionSize(TCanvas* c, const QString& caption) { return GetTextSize(c, StripHtmlToText(caption)); }
+// Captions are mini-HTML texts: the size of their layout in R ((0, 0) when
+// empty), and their drawing into T.
+TSize CaptionSize(TCanvas* c, const QString& caption, TRect R, const void* window) {
+  TSize size{0, 0};
+  HtmlTextSize(c, caption, R, nullptr, false, window, size);
+  return size;
+}
 
-void DrawCaption(TCanvas* c, TRect t, const QString& caption) {
+void DrawCaption(TCanvas* c, TRect t, const QString& caption, const void* window) {
   c->Brush()->SetStyle(bsClear);
-  c->DrawText(StripHtmlToText(caption), t, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+  TSize size{0, 0};
+  HtmlTextSize(c, caption, t, nullptr, true, window, size);
   c->Brush()->SetStyle(bsSolid);
 }
 
@@ -241,7 +247,7 @@ void TCustomItemSelector::GetItemSize(TSize& ASize) {
       b = std::max(b, host->Images()->Height());
     }
     canvas->SetFont(host->ItemAppearance()->Font());
-    const TSize s = CaptionSize(canvas, item->Caption());
+    const TSize s = CaptionSize(canvas, item->Caption(), Rect(0, 0, 1000, 500), this);
     c = std::max(c, static_cast<int>(s.cx));
     d = std::max(d, static_cast<int>(s.cy));
   }
@@ -360,7 +366,7 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
     }
   };
   const QString caption = item->Caption();
-  const TSize cs = CaptionSize(Canvas, caption);
+  const TSize cs = CaptionSize(Canvas, caption, t, this);
   auto centre = [&](TRect& r) {
     if (cs.cy < r.Bottom - r.Top) r.Top += (r.Bottom - r.Top - cs.cy) / 2;
   };
@@ -369,7 +375,7 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
       if (!caption.isEmpty()) {
         t.Right -= W;
         centre(t);
-        DrawCaption(Canvas, t, caption);
+        DrawCaption(Canvas, t, caption, this);
         c.Left = t.Left + cs.cx + FCaptionGap;
       }
       content(c.Left, color ? c.Top : c.Top + (c.Bottom - c.Top - H) / 2);
@@ -381,13 +387,13 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
       }
       if (!caption.isEmpty()) {
         centre(t);
-        DrawCaption(Canvas, t, caption);
+        DrawCaption(Canvas, t, caption, this);
       }
       break;
     case ilCaptionTop:
       if (!caption.isEmpty()) {
         t.Bottom -= H;
-        DrawCaption(Canvas, t, caption);
+        DrawCaption(Canvas, t, caption, this);
         c.Top = t.Top + cs.cy + FCaptionGap;
       } else {
         c.Top += (c.Bottom - c.Top - H) / 2;
@@ -400,7 +406,7 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas) {
       c.Left += (c.Right - c.Left - W) / 2;
       content(c.Left, c.Top);
       if (W > 0 || H > 0) t.Top = c.Top + H + FCaptionGap;
-      if (!caption.isEmpty()) DrawCaption(Canvas, t, caption);
+      if (!caption.isEmpty()) DrawCaption(Canvas, t, caption, this);
       break;
   }
 }

@@ -459,6 +459,46 @@ TEST(ClipboardUndo, APasteAndACutAreUndoneAsOneStepEach) {
   t.g.SetUndoRedo(nullptr);
 }
 
+// The smart fill belongs to the paste: one value or a series spread over the
+// selection is undone, with the pasted cells, in one step (by real columns).
+TEST(ClipboardUndo, ASmartFillIsUndoneWithItsPasteInOneStep) {
+  struct Case {
+    const char* what;
+    const char* clip;
+    const char* filled;  // real column 2 (display column 1), rows 1..4, after the paste
+  } cases[] = {
+      {"one value into every cell", "7", "7|7|7|7"},
+      {"an integer series", "1\r\n2\r\n", "1|2|3|4"},
+      {"a repeated block of texts", "a\r\nb\r\n", "a|b|a|b"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClipGrid t;
+    TExGridUndoRedo undo(nullptr);
+    t.g.SetUndoRedo(&undo);
+    t.g.HideColumn(1);  // display column 1 is real column 2
+    t.g.SetAllCells(1, 1, "h");
+    for (int r = 1; r <= 4; ++r) t.g.SetAllCells(2, r, QStringLiteral("o%1").arg(r));
+    const auto real2 = [&] {
+      QStringList out;
+      for (int r = 1; r <= 4; ++r) out << t.g.AllCells(2, r);
+      return out.join(u'|');
+    };
+    t.g.Navigation()->AllowSmartClipboard = true;
+    Clipboard()->SetAsText(QString::fromUtf8(c.clip));
+    t.g.SetSelection({1, 1, 1, 4});
+    t.g.PasteSelectionFromClipboard();
+    EXPECT_EQ(real2(), QString::fromUtf8(c.filled));
+    undo.Undo();
+    EXPECT_EQ(real2(), "o1|o2|o3|o4");
+    EXPECT_EQ(t.g.AllCells(1, 1), "h");  // the hidden column untouched
+    EXPECT_FALSE(undo.CanUndo());
+    undo.Redo();
+    EXPECT_EQ(real2(), QString::fromUtf8(c.filled));
+    t.g.SetUndoRedo(nullptr);
+  }
+}
+
 TEST(ClipboardKeys, ShortcutsCopyCutAndPasteWhenAllowed) {
   InputGrid t;
   t.g->SetOptions(t.g->Options() + goEditing);

@@ -1,7 +1,9 @@
 // The detail drop-down: type-ahead completion from the captions, Enter and
-// Escape, the list lookup once the pop-up was opened, the list keys and a
-// cancelled close, and the rows' list images and mini-HTML notes.
+// Escape, the list lookup once the pop-up was opened, the list keys, a
+// cancelled close, the rows' list images and the notes drawn as mini-HTML.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "grid/dropdown/detail_drop_down.h"
 #include "grid/dropdown/drop_down_form.h"
@@ -165,6 +167,28 @@ TEST_F(DetailTest, ListImagesAndHtmlNotes) {
   EXPECT_FALSE(found(1, TColor(0x00FF00)));  // no image index: no image
   EXPECT_FALSE(found(1, TColor(0x0000FF)));
   dd->HideDropDown(true);
+}
+
+// The notes under a caption are drawn by the mini-HTML renderer: a colour tag
+// shows in its colour and no tag text is drawn.
+TEST_F(DetailTest, NotesAreDrawnAsMiniHtml) {
+  dd->Items()->Items(1)->Notes = QStringLiteral("<FONT COLOR=\"clred\">WWWW</FONT>");
+  dd->NotesFont()->SetColor(clBlack);
+  dd->ItemHeight = 40;  // room for the notes' line under the caption
+  dd->ShowDropDown();
+  TCustomItemSelector* panel = dd->ItemSelector()->Panel();
+  ASSERT_NE(panel, nullptr);
+  TBitmap b(panel->Width(), panel->Height());
+  panel->PaintTo(b.Canvas(), 0, 0);
+  auto redIn = [&](const TRect& r) {
+    int n = 0;
+    for (int y = std::max(0, r.Top); y < std::min(r.Bottom, b.Height()); ++y)
+      for (int x = std::max(0, r.Left); x < std::min(r.Right, b.Width()); ++x) n += b.Canvas()->Pixel(x, y) == clRed;
+    return n;
+  };
+  EXPECT_GT(redIn(panel->GetItemRect(1)), 5);
+  EXPECT_EQ(redIn(panel->GetItemRect(0)), 0);  // bold notes in black
+  dd->HideDropDown(false);
 }
 
 }  // namespace

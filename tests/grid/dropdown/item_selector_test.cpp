@@ -1,11 +1,13 @@
 // The item selector: tiles laid out in rows of Columns, selection and hot
-// tracking with disabled items refused by the navigation keys, and the lookup
-// by the start of a caption.
+// tracking with disabled items refused by the navigation keys, the lookup
+// by the start of a caption, and mini-HTML captions measured and drawn.
 #include "grid/dropdown/item_selector.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
 
 namespace {
@@ -81,6 +83,31 @@ TEST_F(SelectorTest, TileSizeFromCaptionOrEvent) {
   host->Panel()->GetItemSize(size);
   EXPECT_EQ(size.cx, 8 + 14);  // the colour box and the margins
   EXPECT_EQ(size.cy, 8 + 14);
+}
+
+// A caption is a mini-HTML text: the tile is sized by its layout (bold is
+// wider, a colour tag takes no room) and the caption drawn in its colours.
+TEST_F(SelectorTest, MiniHtmlCaptions) {
+  form->Show();
+  Fill({"WWWW"});
+  TSize plain{0, 0}, bold{0, 0}, coloured{0, 0};
+  host->Panel()->GetItemSize(plain);
+  host->Items()->Items(0)->SetCaption(QStringLiteral("<B>WWWW</B>"));
+  host->UpdateSelectorPanel();
+  host->Panel()->GetItemSize(bold);
+  host->Items()->Items(0)->SetCaption(QStringLiteral("<FONT COLOR=\"clred\">WWWW</FONT>"));
+  host->UpdateSelectorPanel();
+  host->Panel()->GetItemSize(coloured);
+  EXPECT_GT(bold.cx, plain.cx);
+  EXPECT_EQ(coloured, plain);
+  TCustomItemSelector* panel = host->Panel();
+  TBitmap b(panel->Width(), panel->Height());
+  panel->PaintTo(b.Canvas(), 0, 0);
+  const TRect r = panel->GetItemRect(0);
+  int red = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) red += b.Canvas()->Pixel(x, y) == clRed;
+  EXPECT_GT(red, 5);
 }
 
 // Moves go one index at a time; a disabled item refuses the move and the

@@ -1,8 +1,10 @@
 // The pop-up's header and footer bars and their push buttons: button geometry
-// on both alignments, the grip reserve and the grip, the caption suppressed by
-// an empty text event, the closing modal results of footer buttons and the
-// button states.
+// on both alignments, the grip reserve and the grip, the image and the
+// mini-HTML caption, the caption suppressed by an empty text event, the
+// closing modal results of footer buttons and the button states.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <QStringList>
 
@@ -14,6 +16,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
+#include "platform/ui/image_list.h"
 #include "tests/support/ui_input.h"
 
 namespace {
@@ -109,6 +112,43 @@ TEST_F(BarsTest, EmptyTextHidesCaption) {
   EXPECT_GT(darkPixels(), 0);
   dd->OnGetHeaderText = [](TObject*, QString& text) { text.clear(); };
   EXPECT_EQ(darkPixels(), 0);
+}
+
+// The header's image sits 4 pixels inside the border, centred vertically; the
+// caption is a mini-HTML text drawn by the renderer (its colour tag shows,
+// its tags take no room) and starts the image's width + 8 inside the border.
+TEST_F(BarsTest, HeaderImageAndMiniHtmlCaption) {
+  dd->DropDownHeader()->Buttons()->Clear();
+  dd->DropDownHeader()->Caption = QStringLiteral("<FONT COLOR=\"clred\">WWW</FONT>");
+  dd->DropDownHeader()->ImageIndex = 0;
+  TImageList images(nullptr);
+  images.SetWidth(8);
+  images.SetHeight(8);
+  TBitmap green(8, 8);
+  green.Canvas()->Brush()->SetColor(clLime);
+  green.Canvas()->FillRect(Rect(0, 0, 8, 8));
+  images.Add(&green);
+  dd->ShowDropDown();
+  Header()->Images = &images;
+  TBitmap b;
+  Render(Header(), b);
+  const int bw = Header()->Appearance()->BorderWidth, h = Header()->Height();
+  const int top = bw + (h - 2 * bw - 8) / 2;
+  EXPECT_EQ(b.Canvas()->Pixel(bw + 4, top), clLime);
+  EXPECT_EQ(b.Canvas()->Pixel(bw + 11, top + 7), clLime);
+  EXPECT_NE(b.Canvas()->Pixel(bw + 12, top), clLime);
+  int red = 0, firstRed = b.Width();
+  for (int x = 0; x < b.Width(); ++x)
+    for (int y = 0; y < h; ++y)
+      if (b.Canvas()->Pixel(x, y) == clRed) {
+        ++red;
+        firstRed = std::min(firstRed, x);
+      }
+  EXPECT_GT(red, 5);
+  EXPECT_GE(firstRed, bw + 8 + 8);
+  EXPECT_LT(firstRed, bw + 8 + 8 + 6);
+  Header()->Images = nullptr;
+  dd->HideDropDown(false);
 }
 
 // A footer button closes the pop-up by its modal result (ok accepts, cancel

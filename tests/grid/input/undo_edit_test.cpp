@@ -1,7 +1,8 @@
 // Undo and redo wired into the grid: typing into a cell of a grid with a hidden
 // column, then undo and redo by the attached component; check-box toggles of
-// data boxes; a pasted value in a grid with a hidden column; and a mini-HTML
-// cell opened and left without its tags keeps them.
+// data boxes, also clicked behind a hidden column; a pasted value in a grid
+// with a hidden column; and a mini-HTML cell opened and left without its tags
+// keeps them.
 #include <gtest/gtest.h>
 
 #include "grid/base/undo_redo.h"
@@ -75,6 +76,24 @@ TEST_F(UndoEdit, DataCheckBoxTogglesAreUndone) {
   EXPECT_FALSE(state);
   undo.Redo();
   EXPECT_EQ(grid->GetCellEx(2, 1), "Y");
+}
+
+TEST_F(UndoEdit, AClickedDataCheckBoxBehindAHiddenColumnIsUndoneInItsRealColumn) {
+  grid->HideColumn(1);  // display column 2 is real column 3
+  grid->SetCells(3, 1, "N");
+  grid->SetCells(2, 1, "c2");
+  grid->AddCheckBox(3, 1, false, true);
+  const TRect r = grid->CellRect(2, 1);
+  MouseClick(grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  ProcessEvents();
+  ASSERT_EQ(grid->GetCellEx(3, 1), "Y");
+  ASSERT_EQ(undo.Count(), 1);
+  EXPECT_EQ(undo.Items()->Items(0)->Col, 3);
+  grid->MoveTo(1, 4);
+  undo.Undo();
+  EXPECT_EQ(grid->GetCellEx(3, 1), "N");
+  EXPECT_EQ(grid->GetCellEx(2, 1), "c2");
+  EXPECT_EQ(grid->Col(), 2);
 }
 
 TEST_F(UndoEdit, APastedValueIsWrittenAndRegisteredByItsRealColumn) {
