@@ -6,9 +6,14 @@
 // sum, the minimum and the maximum; the average and the standard deviation
 // divide by every row of the range, so such a cell counts as 0 there. Nothing
 // here raises for a text in a cell.
+//
+// Each calculation reports its progress to the grid's export hook: the first
+// row before, every row it uses, and the end.
 #include <QSet>
 #include <cmath>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "grid/base/number_text.h"
 #include "grid/view/ex_string_grid.h"
@@ -48,61 +53,93 @@ TRowRange RangeOf(TExStringGrid& g, int FromRow, int ToRow, bool& ByReal) {
   return range;
 }
 
-}  // namespace
+using TNotify = std::function<void(TGridExportState, int)>;
 
-double TExStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
+// The values of the column's rows FromRow..ToRow (-1: the normal rows), in
+// order, each used row reported as it is read; a row left out or without a
+// number gives nothing. Rows is the number of rows of the range.
+std::vector<std::optional<double>> ColumnValues(TExStringGrid& g, int ACol, int FromRow, int ToRow, int& Rows,
+                                                const TNotify& Notify) {
   bool byReal = false;
-  const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
+  const TRowRange range = RangeOf(g, FromRow, ToRow, byReal);
+  Rows = range.Count();
+  std::vector<std::optional<double>> values;
+  Notify(esExportStart, range.From);
+  for (int r = range.From; r <= range.To; ++r) {
+    values.push_back(UsedValue(g, ACol, r, byReal));
+    if (values.back()) Notify(esExportNextRow, r);
+  }
+  Notify(esExportDone, -1);
+  return values;
+}
+
+double SumOf(const std::vector<std::optional<double>>& values) {
   double sum = 0;
-  for (int r = range.From; r <= range.To; ++r)
-    if (const auto v = UsedValue(*this, ACol, r, byReal)) sum += *v;
+  for (const auto& v : values)
+    if (v) sum += *v;
   return sum;
 }
 
+// The smallest (Less) or largest value; 0 when the rows hold no number.
+template <typename TBetter>
+double ExtremeOf(const std::vector<std::optional<double>>& values, TBetter Better) {
+  std::optional<double> result;
+  for (const auto& v : values)
+    if (v && (!result || Better(*v, *result))) result = v;
+  return result.value_or(0);
+}
+
+}  // namespace
+
+double TExStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
+  int rows = 0;
+  const TNotify report = [this](TGridExportState s, int r) { ExportNotification(s, r); };
+  return SumOf(ColumnValues(*this, ACol, FromRow, ToRow, rows, report));
+}
+
 double TExStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
-  bool byReal = false;
-  const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
-  if (range.Count() <= 0) return 0;
-  return ColumnSum(ACol, range.From, range.To) / range.Count();
+  int rows = 0;
+  const TNotify report = [this](TGridExportState s, int r) { ExportNotification(s, r); };
+  const auto values = ColumnValues(*this, ACol, FromRow, ToRow, rows, report);
+  return rows <= 0 ? 0 : SumOf(values) / rows;
 }
 
 double TExStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
-  bool byReal = false;
-  const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
-  std::optional<double> result;
-  for (int r = range.From; r <= range.To; ++r)
-    if (const auto v = UsedValue(*this, ACol, r, byReal); v && (!result || *v < *result)) result = v;
-  return result.value_or(0);
+  int rows = 0;
+  const TNotify report = [this](TGridExportState s, int r) { ExportNotification(s, r); };
+  return ExtremeOf(ColumnValues(*this, ACol, FromRow, ToRow, rows, report), std::less<double>());
 }
 
 double TExStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
-  bool byReal = false;
-  const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
-  std::optional<double> result;
-  for (int r = range.From; r <= range.To; ++r)
-    if (const auto v = UsedValue(*this, ACol, r, byReal); v && (!result || *v > *result)) result = v;
-  return result.value_or(0);
+  int rows = 0;
+  const TNotify report = [this](TGridExportState s, int r) { ExportNotification(s, r); };
+  return ExtremeOf(ColumnValues(*this, ACol, FromRow, ToRow, rows, report), std::greater<double>());
 }
 
 double TExStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
-  bool byReal = false;
-  const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
-  if (range.Count() <= 0) return 0;
-  const double mean = ColumnAvg(ACol, range.From, range.To);
+  int rows = 0;
+  const TNotify report = [this](TGridExportState s, int r) { ExportNotification(s, r); };
+  const auto values = ColumnValues(*this, ACol, FromRow, ToRow, rows, report);
+  if (rows <= 0) return 0;
+  const double mean = SumOf(values) / rows;
   double squares = 0;
-  for (int r = range.From; r <= range.To; ++r) {
-    const double d = UsedValue(*this, ACol, r, byReal).value_or(0) - mean;
+  for (const auto& v : values) {
+    const double d = v.value_or(0) - mean;
     squares += d * d;
   }
-  return std::sqrt(squares / range.Count());
+  return std::sqrt(squares / rows);
 }
 
 double TExStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
   bool byReal = false;
   const TRowRange range = RangeOf(*this, FromRow, ToRow, byReal);
   QSet<QString> texts;
-  for (int r = range.From; r <= range.To; ++r)
+  ExportNotification(esExportStart, range.From);
+  for (int r = range.From; r <= range.To; ++r) {
     texts.insert((byReal ? GetCellsEx(ACol, r) : GetCellEx(ACol, r)).toUpper());
+    ExportNotification(esExportNextRow, r);
+  }
+  ExportNotification(esExportDone, -1);
   return texts.size();
 }
 

@@ -37,6 +37,46 @@ TEST(Calculations, ColumnWithTextsThatAreNoNumbers) {
   EXPECT_DOUBLE_EQ(t.g.ColumnCustomCalc(1, 1, 4), 114);
 }
 
+// A grid that writes down what its calculations report.
+struct TReportingGrid : TExStringGrid {
+  QStringList reports;
+  TReportingGrid() : TExStringGrid(nullptr) {}
+  void ExportNotification(TGridExportState AState, int ARow) override {
+    static const char* names[] = {"start", "new", "sel", "next", "done", "fail"};
+    reports << QStringLiteral("%1 %2").arg(names[AState]).arg(ARow);
+  }
+};
+
+TEST(Calculations, ColumnCalculationsReportTheRowsTheyUse) {
+  TReportingGrid g;
+  g.SetColCount(3);
+  g.SetRowCount(5);
+  const char* values[] = {"1", "", "x", "4"};
+  for (int r = 1; r <= 4; ++r) g.SetCells(1, r, values[r - 1]);
+  const QStringList numbers{"start 1", "next 1", "next 4", "done -1"};
+  struct Case {
+    const char* what;
+    double (TExStringGrid::*calc)(int, int, int);
+    double result;
+    QStringList reports;
+  } cases[] = {
+      {"sum", &TExStringGrid::ColumnSum, 5, numbers},
+      {"average", &TExStringGrid::ColumnAvg, 1.25, numbers},
+      {"minimum", &TExStringGrid::ColumnMin, 1, numbers},
+      {"maximum", &TExStringGrid::ColumnMax, 4, numbers},
+      {"standard deviation", &TExStringGrid::ColumnStdDev, std::sqrt((0.0625 + 2 * 1.5625 + 7.5625) / 4), numbers},
+      {"distinct texts", &TExStringGrid::ColumnDistinct, 4,
+       {"start 1", "next 1", "next 2", "next 3", "next 4", "done -1"}},
+      {"the application's", &TExStringGrid::ColumnCustomCalc, 0, {"start -1", "done -1"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    g.reports.clear();
+    EXPECT_NEAR((g.*c.calc)(1, -1, -1), c.result, 1e-9);
+    EXPECT_EQ(g.reports, c.reports);
+  }
+}
+
 TEST(Calculations, RowsAndNumbering) {
   TCalcGrid t;
   for (int c = 0; c < 4; ++c) t.g.SetCells(c, 2, QStringList({"", "5", "x", "3"})[c]);

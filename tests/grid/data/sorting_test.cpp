@@ -151,6 +151,49 @@ TEST(Sorting, PlainSortMovesWholeRowsAndLeavesFixedAndFooterRows) {
   EXPECT_EQ(one.g.SortSettings()->Column, -1);
 }
 
+// The indexed and the group sort move rows as the plain one does: hidden
+// columns' cells go with their rows, the fixed row and the floating footer's
+// row stay where they are.
+TEST(Sorting, EveryKindOfSortLeavesTheFixedAndFooterRowsAndCarriesHiddenCells) {
+  struct Case {
+    const char* what;
+    void (*sort)(TExStringGrid&);
+    const char* labels;
+  } cases[] = {
+      {"indexed, one column", [](TExStringGrid& g) {
+         g.SortIndexes()->AddIndex(1, true);
+         g.QSortIndexed();
+       }, "b d a e c"},
+      {"indexed, descending", [](TExStringGrid& g) {
+         g.SortIndexes()->AddIndex(1, false);
+         g.QSortIndexed();
+       }, "c e a d b"},
+      {"group, inside the node of rows 1-5", [](TExStringGrid& g) {
+         g.AddNode(1, 5);
+         g.SortSettings()->Column = 1;
+         g.QSortGroup();
+       }, "a b d e c"},
+      {"group indexed", [](TExStringGrid& g) {
+         g.AddNode(1, 5);
+         g.SortIndexes()->AddIndex(1, false);
+         g.QSortGroupIndexed();
+       }, "a c e d b"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TFooterGrid t;
+    c.sort(t.g);
+    EXPECT_EQ(t.Labels(1, 5), c.labels);
+    EXPECT_TRUE(t.HiddenCellsTravelled());
+    EXPECT_EQ(t.g.Cells(0, 0), "fixed");
+    EXPECT_EQ(t.g.Cells(0, 6) + t.g.Cells(1, 6), "footersum");
+    EXPECT_EQ(t.g.RowCount(), 7);
+    EXPECT_EQ(t.g.ColCount(), 3);
+    EXPECT_EQ(t.g.NumHiddenColumns(), 1);
+    EXPECT_EQ(t.g.FixedFooters(), 1);
+  }
+}
+
 TEST(Sorting, TiesLookRightOnlyWithFull) {
   TSortGrid t({"1", "1", "0"}, 3);
   t.g.SetCells(2, 1, "z");

@@ -89,6 +89,31 @@ TEST(HeaderSort, ThirdClickUndoesWithUndoSort) {
   EXPECT_EQ(t.g->SortSettings()->Column, -1);
 }
 
+TEST(HeaderSort, ShiftClicksBuildTheSortIndexList) {
+  SortGrid t;
+  t.g->SortSettings()->IndexShow = true;
+  // Equal names in column 1, so that column 2 decides within them.
+  const char* names[] = {"x", "y", "x", "y", "x"};
+  for (int r = 1; r <= 5; ++r) t.g->SetCells(1, r, names[r - 1]);
+  t.ClickHeader(1);
+  EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1");
+  EXPECT_EQ(t.Column(1), "xxxyy");
+  SetKeyboardState({ssShift});
+  t.ClickHeader(2);
+  EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1;u2");
+  EXPECT_EQ(t.Column(2), "13524");
+  // Shift on a column of the list turns its direction.
+  t.ClickHeader(2);
+  EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1;d2");
+  EXPECT_EQ(t.Column(2), "53142");
+  // A click without Shift starts the list again with that column.
+  SetKeyboardState({});
+  t.ClickHeader(2);
+  EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u2");
+  EXPECT_EQ(t.Column(2), "12345");
+  EXPECT_EQ(t.g->SortSettings()->Column, 2);
+}
+
 TEST(HeaderSort, RefusedOrOutsideTheSortRowSortsNothing) {
   SortGrid t;
   t.g->OnCanSort = [](TObject*, int col, bool& allow) { allow = col != 1; };

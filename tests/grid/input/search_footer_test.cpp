@@ -8,9 +8,11 @@
 #include "grid/base/ex_check_box.h"
 #include "grid/base/ex_grid_button.h"
 #include "grid/base/search_footer.h"
+#include "grid/data/floating_footer.h"
 #include "grid/data/footer_panel.h"
 #include "grid/data/search_panel.h"
 #include "tests/grid/input/keys_grid_fixture.h"
+#include "tests/support/shown_pixels.h"
 
 namespace {
 
@@ -107,6 +109,39 @@ TEST(SearchFooter, WithoutAutoSearchANewTextStartsAgainAndAcceleratorsWork) {
   EXPECT_EQ(t.g->Perform(CM_DIALOGCHAR, 'n'), 0);
 }
 
+TEST(SearchFooter, PreviousFromTheStartThePresetColumnAndHighlighting) {
+  FooterGrid t;
+  t.g->SetCells(2, 4, "beta");
+  t.g->SetCells(2, 6, "alphabet");
+  // Find previous before anything was found starts at the bottom right: the
+  // last column holding the text comes first.
+  t.g->SearchFooter()->AutoSearch = false;
+  t.Panel()->EditControl->SetText("beta");
+  ProcessEvents();
+  t.Click(t.Panel()->BackwardButton);
+  EXPECT_EQ(t.Cell(), "2,4");
+  // With a search column only that column is searched.
+  t.g->SearchFooter()->AutoSearch = true;
+  t.g->SearchFooter()->SearchColumn = 2;
+  t.Panel()->EditControl->SetText("alpha");
+  ProcessEvents();
+  EXPECT_EQ(t.Cell(), "2,6");
+  // ... and highlighted: the button down marks the text in that column only,
+  // up again removes the marks.
+  t.Click(t.Panel()->HiliteButton);
+  ASSERT_TRUE(t.Panel()->HiliteButton->Down());
+  EXPECT_EQ(t.g->GetCellEx(2, 6), "<hi>alpha</hi>bet");
+  EXPECT_EQ(t.g->GetCellEx(1, 1), "alpha");
+  t.Click(t.Panel()->HiliteButton);
+  EXPECT_FALSE(t.Panel()->HiliteButton->Down());
+  EXPECT_EQ(t.g->GetCellEx(2, 6), "alphabet");
+  // A column that is not there: the whole grid again.
+  t.g->SearchFooter()->SearchColumn = 9;
+  t.Panel()->EditControl->SetText("omega");
+  ProcessEvents();
+  EXPECT_EQ(t.Cell(), "1,6");
+}
+
 TEST(SearchFooter, CloseHidesIt) {
   FooterGrid t;
   bool closed = false;
@@ -136,6 +171,52 @@ TEST(FloatingFooterPanel, ShowsAtTheBottomAndReportsClicks) {
   EXPECT_EQ(row, t.g->RowCount() - 1);
   EXPECT_EQ(col, 2);
   EXPECT_EQ(p->ColumnAt(100000), -1);
+}
+
+// The strip as shown: the column area in the footer's colour, the rest in the
+// grid's, the border line only when a colour is set, and the template filled
+// with the current row's texts.
+TEST(FloatingFooterPanel, PaintsItsAreaBorderAndTemplate) {
+  InputGrid t(4, 6);
+  t.g->SetColor(static_cast<TColor>(0xE0E0E0));
+  TFloatingFooter& f = *t.g->FloatingFooter();
+  f.SetColor(static_cast<TColor>(0x00C000));
+  f.SetFooterStyle(fsCustomPreview);
+  f.SetVisible(true);
+  ProcessEvents();
+  TFooterPanel* p = t.g->FooterPanel();
+  ASSERT_NE(p, nullptr);
+  const int W = t.g->ColWidths(0) + t.g->ColWidths(1) + t.g->ColWidths(2) + t.g->ColWidths(3);
+  const int mid = p->Height() / 2;
+  auto shown = [&](int x, int y) { return ShownPixel(p, x, y); };
+  auto inkIn = [&](TRect r) {  // pixels other than the footer's colour
+    std::vector<TPoint> points;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) points.push_back({x, y});
+    int ink = 0;
+    for (TColor c : ShownPixels(p, points)) ink += c != 0x00C000;
+    return ink;
+  };
+  EXPECT_EQ(shown(W + 20, mid), 0xE0E0E0);
+  EXPECT_EQ(shown(W / 2, mid), 0x00C000);
+  EXPECT_NE(shown(W / 2, 0), 0x0000FF);  // no border colour, no line
+  // The template: the current row's column 2, nothing for an empty column.
+  t.g->SetCells(2, 1, "WWWW");
+  t.g->SetRow(1);
+  f.SetCustomTemplate("<#3>");
+  p->Repaint();
+  ProcessEvents();
+  const TRect text = Rect(3, 3, W / 2, p->Height() - 2);
+  EXPECT_EQ(inkIn(text), 0);
+  f.SetCustomTemplate("<b><#2></b>");
+  p->Repaint();
+  ProcessEvents();
+  EXPECT_GT(inkIn(text), 10);
+  f.SetBorderColor(static_cast<TColor>(0x0000FF));
+  p->Repaint();
+  ProcessEvents();
+  EXPECT_EQ(shown(W / 2, 0), 0x0000FF);
+  EXPECT_EQ(shown(W + 20, 0), 0xE0E0E0);  // the line ends with the columns
 }
 
 }  // namespace
