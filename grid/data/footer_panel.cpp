@@ -98,8 +98,22 @@ void TFooterPanel::PaintLastRow(int W) {
         c->FillRect(r);
       }
     }
-    if (g.OnFooterPaint) g.OnFooterPaint(this, col, c, r);
-    else g.PaintCell(c, col, lastRow, r, TGridDrawState{gdFixed});
+    if (g.OnFooterPaint) {
+      g.OnFooterPaint(this, col, c, r);
+    } else {
+      // Drawn into the strip's rectangle, not at the row's place in the grid;
+      // the grid keeps its last row blank while the strip shows it, here the
+      // row is drawn as it is.
+      const bool hidden = g.HideLastRow;
+      g.HideLastRow = false;
+      try {
+        g.PaintCellExt(c, col, lastRow, r, TGridDrawState{gdFixed});
+      } catch (...) {
+        g.HideLastRow = hidden;
+        throw;
+      }
+      g.HideLastRow = hidden;
+    }
     // The column's lines.
     if (vertLines && softLook && !g.Flat()) {
       c->Pen()->SetColor(clWhite);

@@ -82,6 +82,7 @@ TEST(DataShots, PicturesForTheEye) {
   }
   {
     ShotGrid t;
+    t.g->SetRowCount(9);
     t.g->Group(2);
     t.g->ContractNode(1);
     t.Save(folder, "data_grouped.png");

@@ -39,9 +39,10 @@ struct SortGrid : InputGrid {
     for (int r = 1; r <= 5; ++r) out += g->Cells(c, r);
     return out;
   }
-  void ClickHeader(int c) {
+  void ClickHeader(int c, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     const TPoint p = Centre(c, 0);
-    MouseClick(g, p.X, p.Y);
+    MousePress(g, p.X, p.Y, Qt::LeftButton, mods);
+    MouseRelease(g, p.X, p.Y, Qt::LeftButton, mods);
     ProcessEvents();
   }
   // Whether the header cell of column c shows the colour anywhere.
@@ -98,16 +99,14 @@ TEST(HeaderSort, ShiftClicksBuildTheSortIndexList) {
   t.ClickHeader(1);
   EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1");
   EXPECT_EQ(t.Column(1), "xxxyy");
-  SetKeyboardState({ssShift});
-  t.ClickHeader(2);
+  t.ClickHeader(2, Qt::ShiftModifier);
   EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1;u2");
   EXPECT_EQ(t.Column(2), "13524");
   // Shift on a column of the list turns its direction.
-  t.ClickHeader(2);
+  t.ClickHeader(2, Qt::ShiftModifier);
   EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u1;d2");
   EXPECT_EQ(t.Column(2), "53142");
   // A click without Shift starts the list again with that column.
-  SetKeyboardState({});
   t.ClickHeader(2);
   EXPECT_EQ(t.g->SortSettings()->SaveToString(), "i;u2");
   EXPECT_EQ(t.Column(2), "12345");
