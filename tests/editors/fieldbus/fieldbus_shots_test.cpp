@@ -16,6 +16,7 @@
 #include "platform/os/files.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/page_control.h"
+#include "tests/support/form_shots.h"
 #include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/ui_input.h"
@@ -30,17 +31,6 @@ namespace {
 
 using FieldbusShots = ProjectTest;
 
-void Shoot(TForm* form, const QString& folder, const QString& name, const std::function<void()>& fill = {}) {
-  QDir().mkpath(folder);
-  ScriptedUi ui;
-  ui.ExpectModal(form->ClassName(), [&](TForm* f) {
-    if (fill) fill();
-    ProcessEvents();
-    f->Widget()->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-    f->SetModalResult(mrCancel);
-  });
-  form->ShowModal();
-}
 
 }  // namespace
 
@@ -85,26 +75,26 @@ TEST_F(FieldbusShots, EveryFormAsShown) {
                       "c;1;Fan;4;3;Fan command;;;;Y;N;;;;95;;\n");
 
   std::unique_ptr<TFSetAccess> modbus(Create<TFSetAccess>(nullptr));
-  Shoot(modbus.get(), folder, "TFSetAccess");
+  ShootForm(modbus.get(), folder, "TFSetAccess");
   std::unique_ptr<TFS7_Protocol_Set_Access> s7(Create<TFS7_Protocol_Set_Access>(nullptr));
-  Shoot(s7.get(), folder, "TFS7_Protocol_Set_Access");
-  Shoot(s7.get(), folder, "TFS7_Protocol_Set_Access_write",
+  ShootForm(s7.get(), folder, "TFS7_Protocol_Set_Access");
+  ShootForm(s7.get(), folder, "TFS7_Protocol_Set_Access_write",
         [&] { s7->PageControl1->SetActivePage(s7->Sheets[1]); });
   std::unique_ptr<TFEtherNetIP_Master_Access> eip(Create<TFEtherNetIP_Master_Access>(nullptr));
-  Shoot(eip.get(), folder, "TFEtherNetIP_Master_Access");
+  ShootForm(eip.get(), folder, "TFEtherNetIP_Master_Access");
   std::unique_ptr<TFEtherNEtIP_EDS> edsDialog(Create<TFEtherNEtIP_EDS>(nullptr));
   edsDialog->EDS_FileName = eds;
-  Shoot(edsDialog.get(), folder, "TFEtherNEtIP_EDS");
+  ShootForm(edsDialog.get(), folder, "TFEtherNEtIP_EDS");
   std::unique_ptr<TFProfinetFileName> profinet(Create<TFProfinetFileName>(nullptr));
-  Shoot(profinet.get(), folder, "TFProfinetFileName", [&] { profinet->E_XML_User->SetText("Line2"); });
+  ShootForm(profinet.get(), folder, "TFProfinetFileName", [&] { profinet->E_XML_User->SetText("Line2"); });
   std::unique_ptr<TFBACnetAccess> client(Create<TFBACnetAccess>(nullptr));
-  Shoot(client.get(), folder, "TFBACnetAccess");
+  ShootForm(client.get(), folder, "TFBACnetAccess");
   std::unique_ptr<TFImportEDEFile> import(Create<TFImportEDEFile>(nullptr));
   import->EDE_File = ede;
-  Shoot(import.get(), folder, "TFImportEDEFile", [&] { import->E_ID_IP->SetText("192.168.0.30"); });
+  ShootForm(import.get(), folder, "TFImportEDEFile", [&] { import->E_ID_IP->SetText("192.168.0.30"); });
   std::unique_ptr<TFBACnetSlaveSetAccess> server(Create<TFBACnetSlaveSetAccess>(nullptr));
-  Shoot(server.get(), folder, "TFBACnetSlaveSetAccess");
+  ShootForm(server.get(), folder, "TFBACnetSlaveSetAccess");
   std::unique_ptr<TFBACnet_Eng_Unit> units(Create<TFBACnet_Eng_Unit>(nullptr));
   units->E_Selected_EU->SetText("62");
-  Shoot(units.get(), folder, "TFBACnet_Eng_Unit");
+  ShootForm(units.get(), folder, "TFBACnet_Eng_Unit");
 }

@@ -14,6 +14,7 @@
 #include "platform/ui/labels.h"
 #include "platform/ui/list_controls.h"
 #include "tests/editors/network/opc_ua_standin.h"
+#include "tests/support/form_shots.h"
 #include "tests/support/project_fixture.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/ui_input.h"
@@ -30,17 +31,6 @@ namespace {
 
 using NetworkEditorShots = ProjectTest;
 
-void Shoot(TForm* form, const QString& folder, const QString& name, const std::function<void()>& fill = {}) {
-  QDir().mkpath(folder);
-  ScriptedUi ui;
-  ui.ExpectModal(form->ClassName(), [&](TForm* f) {
-    if (fill) fill();
-    ProcessEvents();
-    f->Widget()->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-    f->SetModalResult(mrCancel);
-  });
-  form->ShowModal();
-}
 
 }  // namespace
 
@@ -80,14 +70,14 @@ TEST_F(NetworkEditorShots, EveryEditorAsShown) {
   FOPC_UA_Scan_Server = scan.get();
   {
     std::unique_ptr<TFOPC_UA_Client_Access> client(Create<TFOPC_UA_Client_Access>(nullptr));
-    Shoot(client.get(), folder, "TFOPC_UA_Client_Access");
+    ShootForm(client.get(), folder, "TFOPC_UA_Client_Access");
   }
   for (int auth = 0; auth < 3; ++auth) {
     add->FormType = 2;
     add->E_Server_Add->SetText("opc.tcp://127.0.0.1:4840");
     add->CB_Auth->SetItemIndex(auth);
     add->CB_Sec_Type->SetItemIndex(auth);
-    Shoot(add.get(), folder, QStringLiteral("TFOPC_UA_Add_Server_%1").arg(auth));
+    ShootForm(add.get(), folder, QStringLiteral("TFOPC_UA_Add_Server_%1").arg(auth));
   }
   {
     OPC_UA_StandIn library;
@@ -95,7 +85,7 @@ TEST_F(NetworkEditorShots, EveryEditorAsShown) {
                       "var=3|guid|6ba7b810-9dad-11d1-80b4-00c04fd430c8|13|3|Id", "var=4|bytestring|AQID|14|0|Blob",
                       "var=1|numeric|5|15|3|Unknown type"});
     scan->Server.Server_Address = "opc.tcp://127.0.0.1:4840";
-    Shoot(scan.get(), folder, "TFOPC_UA_Scan_Server", [&] {
+    ShootForm(scan.get(), folder, "TFOPC_UA_Scan_Server", [&] {
       QElapsedTimer clock;
       clock.start();
       while (scan->LWaiting->Visible() && clock.elapsed() < 10000) {
@@ -104,7 +94,7 @@ TEST_F(NetworkEditorShots, EveryEditorAsShown) {
       }
     });
     library.Describe({"delay_ms=1000"});
-    Shoot(scan.get(), folder, "TFOPC_UA_Scan_Server_waiting", [&] {
+    ShootForm(scan.get(), folder, "TFOPC_UA_Scan_Server_waiting", [&] {
       for (int i = 0; i < 30; ++i) {
         ProcessEvents();
         QThread::msleep(5);
@@ -113,9 +103,9 @@ TEST_F(NetworkEditorShots, EveryEditorAsShown) {
   }
   {
     std::unique_ptr<TFOPC_UA_Server_Access> server(Create<TFOPC_UA_Server_Access>(nullptr));
-    Shoot(server.get(), folder, "TFOPC_UA_Server_Access");
+    ShootForm(server.get(), folder, "TFOPC_UA_Server_Access");
     std::unique_ptr<TFTLS_Server_Known_Cert> tls(Create<TFTLS_Server_Known_Cert>(nullptr));
-    Shoot(tls.get(), folder, "TFTLS_Server_Known_Cert");
+    ShootForm(tls.get(), folder, "TFTLS_Server_Known_Cert");
   }
   FOPC_UA_Add_Server = nullptr;
   FOPC_UA_Scan_Server = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/ui/list_controls.h"
 #include "platform/ui/page_control.h"
 #include "platform/ui/tree_view.h"
+#include "tests/support/form_shots.h"
 #include "tests/support/project_fixture.h"
 #include "tests/support/qstring_print.h"
 #include "tests/support/scripted_ui.h"
@@ -28,17 +29,6 @@ namespace {
 
 using NetworkShots = ProjectTest;
 
-void Shoot(TForm* form, const QString& folder, const QString& name, const std::function<void()>& fill = {}) {
-  QDir().mkpath(folder);
-  ScriptedUi ui;
-  ui.ExpectModal(form->ClassName(), [&](TForm* f) {
-    if (fill) fill();
-    ProcessEvents();
-    f->Widget()->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-    f->SetModalResult(mrCancel);
-  });
-  form->ShowModal();
-}
 
 }  // namespace
 
@@ -75,20 +65,20 @@ TEST_F(NetworkShots, EveryEditorAsShown) {
                  "</IEC_68850_Client>");
 
   std::unique_ptr<TFMQTT_Set_Topic> mqtt(Create<TFMQTT_Set_Topic>(nullptr));
-  Shoot(mqtt.get(), folder, "TFMQTT_Set_Topic");
-  Shoot(mqtt.get(), folder, "TFMQTT_Set_Topic_Subscribe", [&] { mqtt->PageControl1->SetActivePageIndex(1); });
+  ShootForm(mqtt.get(), folder, "TFMQTT_Set_Topic");
+  ShootForm(mqtt.get(), folder, "TFMQTT_Set_Topic_Subscribe", [&] { mqtt->PageControl1->SetActivePageIndex(1); });
   std::unique_ptr<TFTopicTemplate> dialog(Create<TFTopicTemplate>(nullptr));
   dialog->TopicTemplate = 1;
   dialog->Set_Text("{\"temperature\": $VALUE$}");
-  Shoot(dialog.get(), folder, "TFTopicTemplate");
+  ShootForm(dialog.get(), folder, "TFTopicTemplate");
   std::unique_ptr<TFSNMPManagerAccess> manager(Create<TFSNMPManagerAccess>(nullptr));
-  Shoot(manager.get(), folder, "TFSNMPManagerAccess");
+  ShootForm(manager.get(), folder, "TFSNMPManagerAccess");
   std::unique_ptr<TFSNMP_Trap_Access> trap(Create<TFSNMP_Trap_Access>(nullptr));
-  Shoot(trap.get(), folder, "TFSNMP_Trap_Access");
+  ShootForm(trap.get(), folder, "TFSNMP_Trap_Access");
   std::unique_ptr<TFIEC61850_Variables> variables(Create<TFIEC61850_Variables>(nullptr));
-  Shoot(variables.get(), folder, "TFIEC61850_Variables");
+  ShootForm(variables.get(), folder, "TFIEC61850_Variables");
   std::unique_ptr<TFIEC_61850_Access> client(Create<TFIEC_61850_Access>(nullptr));
-  Shoot(client.get(), folder, "TFIEC_61850_Access", [&] {
+  ShootForm(client.get(), folder, "TFIEC_61850_Access", [&] {
     client->LB_IEC_Devices->SetItemIndex(0);
     client->LB_IEC_DevicesClick(nullptr);
     TIEC_Device& device = *client->List_IEC_Dev[0];
