@@ -98,3 +98,23 @@ int TFramedForm::Place_Frame() {
   P_Button->SetBounds(0, std::max(kTitle_Height, h - kButtons_Height), w, kButtons_Height);
   return std::max(0, h - kTitle_Height - kButtons_Height);
 }
+
+TFormTitle Make_Dialog_Frame(TForm* form, const QString& name, int descWidth) {
+  form->SetName(name);
+  form->SetColor(TFramedForm::kForm_Color);
+  form->SetPosition(poScreenCenter);
+  form->Font()->SetName(QStringLiteral("Verdana"));
+  form->Font()->SetSize(8);
+  const TFormTitle title = Make_Form_Title(form, TFramedForm::kForm_Color, 300, descWidth, true);
+  Set_Editor_Title_Look(title);
+  return title;
+}
+
+TLabel* Make_Named_Label(TForm* form, const QString& name, int left, int top) {
+  auto* label = new TLabel(form);
+  label->SetName(name);
+  label->SetParent(form);
+  label->SetLeft(left);
+  label->SetTop(top);
+  return label;
+}

@@ -27,6 +27,12 @@ TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWid
 // The title as the sibling models' editors show it: L_SW_Code in plain grey of 32
 // pixels, L_SW_Desc in grey bold.
 void Set_Editor_Title_Look(const TFormTitle& title);
+// A small dialog of the sibling models' editors: named `name`, in the editors'
+// colour, centred on the screen, in 8-point Verdana, with the title panel as
+// those editors show it (code 300 wide, description `descWidth` wide).
+TFormTitle Make_Dialog_Frame(TForm* form, const QString& name, int descWidth);
+// A label named `name` on the form at (left, top).
+TLabel* Make_Named_Label(TForm* form, const QString& name, int left, int top);
 // The button panel P_Button.
 TPanel* Make_Button_Panel(TForm* form, TColor color);
 // A push button named `name` on the button panel, 28 pixels high at top 6.

@@ -19,15 +19,6 @@ TFBACnet_Eng_Unit* FBACnet_Eng_Unit = nullptr;
 
 namespace {
 
-TLabel* New_Label(TForm* form, const QString& name, int left, int top) {
-  auto* label = new TLabel(form);
-  label->SetName(name);
-  label->SetParent(form);
-  label->SetLeft(left);
-  label->SetTop(top);
-  return label;
-}
-
 TComboBox* New_List(TForm* form, const QString& name, int left, int top, int width) {
   auto* combo = new TComboBox(form);
   combo->SetName(name);
@@ -41,33 +32,26 @@ TComboBox* New_List(TForm* form, const QString& name, int left, int top, int wid
 }  // namespace
 
 TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FBACnet_Eng_Unit"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
-
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 500, true);
-  Set_Editor_Title_Look(title);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FBACnet_Eng_Unit"), 500);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;
 
-  Label1 = New_Label(this, QStringLiteral("Label1"), 16, 80);
+  Label1 = Make_Named_Label(this, QStringLiteral("Label1"), 16, 80);
   E_Selected_EU = new TEdit(this);
   E_Selected_EU->SetName(QStringLiteral("E_Selected_EU"));
   E_Selected_EU->SetParent(this);
   E_Selected_EU->SetBounds(16, 98, 80, 21);
-  Label5 = New_Label(this, QStringLiteral("Label5"), 106, 101);
+  Label5 = Make_Named_Label(this, QStringLiteral("Label5"), 106, 101);
   Label5->SetCaption(QStringLiteral("-> unknown"));
-  Label2 = New_Label(this, QStringLiteral("Label2"), 16, 134);
+  Label2 = Make_Named_Label(this, QStringLiteral("Label2"), 16, 134);
   Label2->Font()->SetStyle({fsBold});
-  Label3 = New_Label(this, QStringLiteral("Label3"), 16, 156);
+  Label3 = Make_Named_Label(this, QStringLiteral("Label3"), 16, 156);
   CB_Select_Type = New_List(this, QStringLiteral("CB_Select_Type"), 16, 174, 190);
   CB_Select_Type->Items()->Assign(Unit_Category_Names());
   CB_Select_Type->SetItemIndex(0);
   CB_Select_Type->OnSelect = [this](TObject* s) { CB_Select_TypeSelect(s); };
-  Label4 = New_Label(this, QStringLiteral("Label4"), 222, 156);
+  Label4 = Make_Named_Label(this, QStringLiteral("Label4"), 222, 156);
   CB_Select_Unit = New_List(this, QStringLiteral("CB_Select_Unit"), 222, 174, 310);
   P_Button = Make_Button_Panel(this, TTableEditor::kForm_Color);
   Btn_Select_Eng_Unit = new TFadeButton(this);

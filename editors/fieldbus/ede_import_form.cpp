@@ -31,14 +31,7 @@ QString YN(bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); }
 }  // namespace
 
 TFImportEDEFile::TFImportEDEFile(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FImportEDEFile"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
-
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 600, true);
-  Set_Editor_Title_Look(title);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FImportEDEFile"), 600);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;

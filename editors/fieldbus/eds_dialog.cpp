@@ -26,14 +26,7 @@ constexpr int kWidths[kColumns] = {95, 180, 220, 100, 110, 100, 110, 115, 115};
 }  // namespace
 
 TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FEtherNEtIP_EDS"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
-
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 900, true);
-  Set_Editor_Title_Look(title);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FEtherNEtIP_EDS"), 900);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;

@@ -19,44 +19,24 @@
 
 TFProfinetFileName* FProfinetFileName = nullptr;
 
-namespace {
-
-TLabel* New_Label(TForm* form, const QString& name, int left, int top) {
-  auto* label = new TLabel(form);
-  label->SetName(name);
-  label->SetParent(form);
-  label->SetLeft(left);
-  label->SetTop(top);
-  return label;
-}
-
-}  // namespace
-
 TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FProfinetFileName"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
-
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 500, true);
-  Set_Editor_Title_Look(title);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FProfinetFileName"), 500);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;
 
-  L_Select_Name = New_Label(this, QStringLiteral("L_Select_Name"), 16, 80);
+  L_Select_Name = Make_Named_Label(this, QStringLiteral("L_Select_Name"), 16, 80);
   L_Select_Name->Font()->SetStyle({fsBold});
-  L_FixPart_1 = New_Label(this, QStringLiteral("L_FixPart_1"), 16, 104);
-  L_UsedPart = New_Label(this, QStringLiteral("L_UsedPart"), 179, 104);
-  L_FixPart_2 = New_Label(this, QStringLiteral("L_FixPart_2"), 447, 104);
-  L_XML_Fix1 = New_Label(this, QStringLiteral("L_XML_Fix1"), 16, 128);
+  L_FixPart_1 = Make_Named_Label(this, QStringLiteral("L_FixPart_1"), 16, 104);
+  L_UsedPart = Make_Named_Label(this, QStringLiteral("L_UsedPart"), 179, 104);
+  L_FixPart_2 = Make_Named_Label(this, QStringLiteral("L_FixPart_2"), 447, 104);
+  L_XML_Fix1 = Make_Named_Label(this, QStringLiteral("L_XML_Fix1"), 16, 128);
   L_XML_Fix1->SetCaption(QString::fromUtf16(kGSDML_First_Fixed_Part));
   E_XML_User = new TEdit(this);
   E_XML_User->SetName(QStringLiteral("E_XML_User"));
   E_XML_User->SetParent(this);
   E_XML_User->SetBounds(179, 124, 260, 21);
-  L_XML_Fix2 = New_Label(this, QStringLiteral("L_XML_Fix2"), 447, 128);
+  L_XML_Fix2 = Make_Named_Label(this, QStringLiteral("L_XML_Fix2"), 447, 128);
 
   P_Button = Make_Button_Panel(this, TTableEditor::kForm_Color);
   Btn_OK = Make_Panel_Button(this, P_Button, QStringLiteral("Btn_OK"), 16, 110);

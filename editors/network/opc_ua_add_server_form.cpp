@@ -97,14 +97,8 @@ void Show_Row(TLabel* label, TControl* box, bool visible) {
 }  // namespace
 
 TFOPC_UA_Add_Server::TFOPC_UA_Add_Server(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FOPC_UA_Add_Server"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FOPC_UA_Add_Server"), 380);
   SetShowHint(true);
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 380, true);
-  Set_Editor_Title_Look(title);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;

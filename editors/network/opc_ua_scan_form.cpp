@@ -46,13 +46,7 @@ QString Access_Text(int level) {
 }  // namespace
 
 TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(TComponent* AOwner) : TForm(AOwner) {
-  SetName(QStringLiteral("FOPC_UA_Scan_Server"));
-  SetColor(TTableEditor::kForm_Color);
-  SetPosition(poScreenCenter);
-  Font()->SetName(QStringLiteral("Verdana"));
-  Font()->SetSize(8);
-  const TFormTitle title = Make_Form_Title(this, TTableEditor::kForm_Color, 300, 400, true);
-  Set_Editor_Title_Look(title);
+  const TFormTitle title = Make_Dialog_Frame(this, QStringLiteral("FOPC_UA_Scan_Server"), 400);
   P_Title = title.Panel;
   L_SW_Code = title.Code;
   L_SW_Desc = title.Desc;
