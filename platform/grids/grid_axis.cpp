@@ -19,6 +19,10 @@ void TGridAxis::SetCount(int count) {
 
 bool TGridAxis::SetFixedCount(int fixed) {
   if (fixed < 0 || fixed >= count_) return false;
+  // An unscrolled view stays unscrolled: the cells that stop being fixed are
+  // shown right after the remaining fixed ones instead of vanishing left of
+  // the first scrollable cell.
+  if (first_ == fixed_) first_ = fixed;
   fixed_ = fixed;
   if (first_ < fixed_) first_ = fixed_;
   return true;

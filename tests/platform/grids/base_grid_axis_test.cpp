@@ -97,4 +97,20 @@ TEST(BaseGridAxis, MoveExtentShiftsTheCellsBetween) {
   EXPECT_EQ(a.Extent(3), 13);
 }
 
+TEST(BaseGridAxis, LoweringTheFixedCountKeepsAnUnscrolledViewUnscrolled) {
+  struct Case { int first, newFixed, wantFirst; } cases[] = {
+      {2, 1, 1},  // unscrolled: the former fixed cell 1 is shown after cell 0
+      {2, 0, 0},
+      {5, 1, 5},  // scrolled: the view stays where it was
+      {2, 3, 3},  // raising pushes the first cell past the fixed ones
+  };
+  for (const auto& c : cases) {
+    TGridAxis a(10, 2, 40);
+    a.SetFirst(c.first);
+    ASSERT_TRUE(a.SetFixedCount(c.newFixed));
+    EXPECT_EQ(a.First(), c.wantFirst) << c.first << " -> " << c.newFixed;
+    EXPECT_EQ(a.CellStart(c.newFixed, 1000) >= 0, c.first == 2 || c.newFixed > 2) << c.first;
+  }
+}
+
 }  // namespace
