@@ -6,6 +6,7 @@
 #include <array>
 
 #include "grid/base/enum_names.h"
+#include "grid/base/stream_props.h"
 
 namespace {
 
@@ -36,26 +37,13 @@ static_assert(kPenStyles.size() == psInsideFrame + 1);
 static_assert(kPenModes.size() == pmNotXor + 1);
 static_assert(kFontStyles.size() == fsStrikeOut + 1);
 
-[[noreturn]] void invalidValue() { throw EReadError(QStringLiteral("Invalid property value")); }
-
-template <size_t N>
-int identIndex(const std::array<const char*, N>& names, const QString& ident) {
-  for (size_t i = 0; i < N; ++i)
-    if (ident == QLatin1String(names[i])) return static_cast<int>(i);
-  invalidValue();
-}
-
-template <size_t N>
-void writeEnum(W& w, const QString& name, const std::array<const char*, N>& names, int value) {
-  if (value < 0 || value >= static_cast<int>(N)) value = 0;
-  w.WritePropName(name);
-  w.WriteIdent(QLatin1String(names[static_cast<size_t>(value)]));
-}
-
-template <size_t N>
-int readEnum(R& r, const std::array<const char*, N>& names) {
-  return identIndex(names, r.ReadIdent());
-}
+using stream_props::IdentIndex;
+using stream_props::InvalidValue;
+using stream_props::ReadEnum;
+using stream_props::WriteBool;
+using stream_props::WriteEnum;
+using stream_props::WriteInt;
+using stream_props::WriteText;
 
 template <size_t N>
 void writeSet(W& w, const QString& name, const std::array<const char*, N>& names, unsigned bits) {
@@ -69,23 +57,10 @@ void writeSet(W& w, const QString& name, const std::array<const char*, N>& names
 template <size_t N>
 unsigned readSet(R& r, const std::array<const char*, N>& names) {
   unsigned bits = 0;
-  for (const QString& m : r.ReadSet()) bits |= 1u << identIndex(names, m);
+  for (const QString& m : r.ReadSet()) bits |= 1u << IdentIndex(names, m);
   return bits;
 }
 
-void writeInt(W& w, const QString& name, int v) {
-  w.WritePropName(name);
-  w.WriteInteger(v);
-}
-void writeBool(W& w, const QString& name, bool v) {
-  w.WritePropName(name);
-  w.WriteBoolean(v);
-}
-void writeText(W& w, const QString& name, const QString& v) {
-  if (v.isEmpty()) return;
-  w.WritePropName(name);
-  w.WriteString(v);
-}
 // A component reference: the component's name as an identifier.
 void writeReference(W& w, const QString& name, const QString& component) {
   if (component.isEmpty()) return;
@@ -94,9 +69,9 @@ void writeReference(W& w, const QString& name, const QString& component) {
 }
 
 void writeFont(W& w, const QString& name, const TColumnStreamFont& f) {
-  writeInt(w, name + QStringLiteral(".Color"), f.Color);
-  writeInt(w, name + QStringLiteral(".Height"), f.Height);
-  writeText(w, name + QStringLiteral(".Name"), f.Name);
+  WriteInt(w, name + QStringLiteral(".Color"), f.Color);
+  WriteInt(w, name + QStringLiteral(".Height"), f.Height);
+  WriteText(w, name + QStringLiteral(".Name"), f.Name);
   writeSet(w, name + QStringLiteral(".Style"), kFontStyles, static_cast<unsigned>(f.Style.Bits()));
 }
 
@@ -113,23 +88,23 @@ void readFont(R& r, TColumnStreamFont& f, const QString& sub) {
     for (int i = 0; i < static_cast<int>(kFontStyles.size()); ++i)
       if (bits & (1u << i)) f.Style.Include(static_cast<TFontStyle>(i));
   } else {
-    invalidValue();
+    InvalidValue();
   }
 }
 
 void writePen(W& w, const QString& name, const TColumnStreamPen& p) {
-  writeInt(w, name + QStringLiteral(".Color"), p.Color);
-  writeEnum(w, name + QStringLiteral(".Mode"), kPenModes, p.Mode);
-  writeEnum(w, name + QStringLiteral(".Style"), kPenStyles, p.Style);
-  writeInt(w, name + QStringLiteral(".Width"), p.Width);
+  WriteInt(w, name + QStringLiteral(".Color"), p.Color);
+  WriteEnum(w, name + QStringLiteral(".Mode"), kPenModes, p.Mode);
+  WriteEnum(w, name + QStringLiteral(".Style"), kPenStyles, p.Style);
+  WriteInt(w, name + QStringLiteral(".Width"), p.Width);
 }
 
 void readPen(R& r, TColumnStreamPen& p, const QString& sub) {
   if (sub == QLatin1String("Color")) p.Color = r.ReadInteger();
-  else if (sub == QLatin1String("Mode")) p.Mode = static_cast<TPenMode>(readEnum(r, kPenModes));
-  else if (sub == QLatin1String("Style")) p.Style = static_cast<TPenStyle>(readEnum(r, kPenStyles));
+  else if (sub == QLatin1String("Mode")) p.Mode = static_cast<TPenMode>(ReadEnum(r, kPenModes));
+  else if (sub == QLatin1String("Style")) p.Style = static_cast<TPenStyle>(ReadEnum(r, kPenStyles));
   else if (sub == QLatin1String("Width")) p.Width = std::clamp(r.ReadInteger(), 0, 255);
-  else invalidValue();
+  else InvalidValue();
 }
 
 // A string list as its lines; an empty list is left out.
@@ -142,7 +117,7 @@ void writeLines(W& w, const QString& name, const QStringList& lines) {
 }
 
 QStringList readLines(R& r, const QString& sub) {
-  if (sub != QLatin1String("Strings")) invalidValue();
+  if (sub != QLatin1String("Strings")) InvalidValue();
   QStringList lines;
   r.ReadListBegin();
   while (!r.EndOfList()) lines.append(r.ReadString());
@@ -153,7 +128,7 @@ QStringList readLines(R& r, const QString& sub) {
 // A property without parts (fonts, pens and lists have them) refuses a name
 // with a part.
 void noPart(const QString& sub) {
-  if (!sub.isEmpty()) invalidValue();
+  if (!sub.isEmpty()) InvalidValue();
 }
 
 // One published property of a column item, in the order it is written. Write
@@ -166,20 +141,20 @@ struct ColumnProperty {
 };
 
 #define INT_PROPERTY(P)                                                                \
-  {#P, [](W& w, const QString& n, const Item& c) { writeInt(w, n, c.P); },             \
+  {#P, [](W& w, const QString& n, const Item& c) { WriteInt(w, n, c.P); },             \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = r.ReadInteger(); }}
 #define BOOL_PROPERTY(P)                                                               \
-  {#P, [](W& w, const QString& n, const Item& c) { writeBool(w, n, c.P); },            \
+  {#P, [](W& w, const QString& n, const Item& c) { WriteBool(w, n, c.P); },            \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = r.ReadBoolean(); }}
 #define TEXT_PROPERTY(P)                                                               \
-  {#P, [](W& w, const QString& n, const Item& c) { writeText(w, n, c.P); },            \
+  {#P, [](W& w, const QString& n, const Item& c) { WriteText(w, n, c.P); },            \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = r.ReadString(); }}
 #define REFERENCE_PROPERTY(P)                                                          \
   {#P, [](W& w, const QString& n, const Item& c) { writeReference(w, n, c.P); },       \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = r.ReadIdent(); }}
 #define ENUM_PROPERTY(P, NAMES, TYPE)                                                  \
-  {#P, [](W& w, const QString& n, const Item& c) { writeEnum(w, n, NAMES, c.P); },     \
-   [](R& r, Item& c, const QString& s) { noPart(s); c.P = static_cast<TYPE>(readEnum(r, NAMES)); }}
+  {#P, [](W& w, const QString& n, const Item& c) { WriteEnum(w, n, NAMES, c.P); },     \
+   [](R& r, Item& c, const QString& s) { noPart(s); c.P = static_cast<TYPE>(ReadEnum(r, NAMES)); }}
 #define SET_PROPERTY(P, NAMES)                                                         \
   {#P, [](W& w, const QString& n, const Item& c) { writeSet(w, n, NAMES, c.P); },      \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = readSet(r, NAMES); }}
@@ -194,7 +169,7 @@ struct ColumnProperty {
    [](R& r, Item& c, const QString& s) { c.P = readLines(r, s); }}
 // Left out while it has its declared default, true.
 #define DEFAULT_TRUE_PROPERTY(P)                                                       \
-  {#P, [](W& w, const QString& n, const Item& c) { if (!c.P) writeBool(w, n, false); }, \
+  {#P, [](W& w, const QString& n, const Item& c) { if (!c.P) WriteBool(w, n, false); }, \
    [](R& r, Item& c, const QString& s) { noPart(s); c.P = r.ReadBoolean(); }}
 
 const ColumnProperty kColumnProperties[] = {
@@ -241,11 +216,11 @@ const ColumnProperty kColumnProperties[] = {
     INT_PROPERTY(SpinMin),
     INT_PROPERTY(SpinStep),
     INT_PROPERTY(Tag),
-    {"Width", [](W& w, const QString& n, const Item& c) { writeInt(w, n, c.Width); },
+    {"Width", [](W& w, const QString& n, const Item& c) { WriteInt(w, n, c.Width); },
      [](R& r, Item& c, const QString& s) {
        noPart(s);
        const int width = r.ReadInteger();
-       if (width < 0 || width > kColumnStreamMaxWidth) invalidValue();
+       if (width < 0 || width > kColumnStreamMaxWidth) InvalidValue();
        c.Width = width;
      }},
 };
@@ -308,7 +283,7 @@ std::vector<TColumnStreamItem> ReadColumnStream(const QByteArray& Bytes, const T
     while (!r.EndOfList()) {
       if (r.NextValue() != vaList) r.ReadInteger();  // an item's optional order number
       r.ReadListBegin();
-      if (static_cast<int>(items.size()) >= kColumnStreamMaxItems) invalidValue();
+      if (static_cast<int>(items.size()) >= kColumnStreamMaxItems) InvalidValue();
       items.push_back(Defaults);
       while (!r.EndOfList()) readProperty(r, items.back());
       r.ReadListEnd();

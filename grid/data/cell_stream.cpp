@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "grid/base/enum_names.h"
+#include "grid/base/stream_props.h"
 #include "grid/data/file_limits.h"
 #include "platform/rtl/component_stream.h"
 #include "platform/rtl/numbers.h"
@@ -18,7 +19,12 @@ const QString kGraphic = QStringLiteral("CellGraphic.");
 // Column widths and row heights a stream may set.
 constexpr int kMaxCellSize = 32767;
 
-[[noreturn]] void invalidValue() { throw EReadError(QStringLiteral("Invalid property value")); }
+using stream_props::InvalidValue;
+using stream_props::ReadEnum;
+using stream_props::WriteBool;
+using stream_props::WriteEnum;
+using stream_props::WriteInt;
+using stream_props::WriteText;
 
 // --- writing ---
 
@@ -33,45 +39,20 @@ void endRecord(W& w) {
   w.WriteListEnd();  // the owned components: none
 }
 
-void writeInt(W& w, const QString& name, int v) {
-  w.WritePropName(name);
-  w.WriteInteger(v);
-}
-void writeBool(W& w, const QString& name, bool v) {
-  w.WritePropName(name);
-  w.WriteBoolean(v);
-}
-void writeText(W& w, const QString& name, const QString& v) {
-  if (v.isEmpty()) return;
-  w.WritePropName(name);
-  w.WriteString(v);
-}
 void writeColor(W& w, const QString& name, TColor c) {
   w.WritePropName(name);
   QString ident;
   if (ColorToIdent(c, ident)) w.WriteIdent(ident);
   else w.WriteInteger(c);
 }
-template <size_t N>
-void writeEnum(W& w, const QString& name, const std::array<const char*, N>& names, int v) {
-  if (v < 0 || v >= static_cast<int>(N)) v = 0;
-  w.WritePropName(name);
-  w.WriteIdent(QLatin1String(names[v]));
-}
 
 // --- reading ---
 
-template <size_t N>
-int readEnum(R& r, const std::array<const char*, N>& names) {
-  const int v = IdentOrdinal(names, r.ReadIdent());
-  if (v < 0) invalidValue();
-  return v;
-}
 
 TColor readColor(R& r) {
   if (r.NextValue() == vaIdent) {
     TColor c = 0;
-    if (!IdentToColor(r.ReadIdent(), c)) invalidValue();
+    if (!IdentToColor(r.ReadIdent(), c)) InvalidValue();
     return c;
   }
   return r.ReadInteger();
@@ -98,29 +79,25 @@ bool readPropsProperty(R& r, const QString& path, TStreamedProps& p) {
   if (n == QLatin1String("IsBaseCell")) p.IsBaseCell = r.ReadBoolean(), p.Present |= P::pIsBaseCell;
   else if (n == QLatin1String("CellSpanX")) p.CellSpanX = r.ReadInteger(), p.Present |= P::pCellSpanX;
   else if (n == QLatin1String("CellSpanY")) p.CellSpanY = r.ReadInteger(), p.Present |= P::pCellSpanY;
-  else if (n == QLatin1String("Alignment")) p.Alignment = readEnum(r, kAlignmentNames), p.Present |= P::pAlignment;
+  else if (n == QLatin1String("Alignment")) p.Alignment = ReadEnum(r, kAlignmentNames), p.Present |= P::pAlignment;
   else if (n == QLatin1String("BorderColor")) p.BorderColor = readColor(r), p.Present |= P::pBorderColor;
   else if (n == QLatin1String("BorderWidth")) p.BorderWidth = r.ReadInteger(), p.Present |= P::pBorderWidth;
   else if (n == QLatin1String("BrushColor")) p.BrushColor = readColor(r), p.Present |= P::pBrushColor;
   else if (n == QLatin1String("BrushColorTo")) p.BrushColorTo = readColor(r), p.Present |= P::pBrushColorTo;
-  else if (n == QLatin1String("BrushStyle")) p.BrushStyle = readEnum(r, kBrushStyleNames), p.Present |= P::pBrushStyle;
+  else if (n == QLatin1String("BrushStyle")) p.BrushStyle = ReadEnum(r, kBrushStyleNames), p.Present |= P::pBrushStyle;
   else if (n == QLatin1String("CellObject")) p.CellObject = r.ReadInteger(), p.Present |= P::pCellObject;
   else if (n == QLatin1String("FontColor")) p.FontColor = readColor(r), p.Present |= P::pFontColor;
   else if (n == QLatin1String("FontName")) p.FontName = r.ReadString(), p.Present |= P::pFontName;
   else if (n == QLatin1String("FontSize")) p.FontSize = r.ReadInteger(), p.Present |= P::pFontSize;
   else if (n == QLatin1String("FontStyle")) {
     p.FontStyle = 0;
-    for (const QString& m : r.ReadSet()) {
-      const int bit = IdentOrdinal(kFontStyleNames, m);
-      if (bit < 0) invalidValue();
-      p.FontStyle |= 1u << bit;
-    }
+    for (const QString& m : r.ReadSet()) p.FontStyle |= 1u << stream_props::IdentIndex(kFontStyleNames, m);
     p.Present |= P::pFontStyle;
-  } else if (n == QLatin1String("Editor")) p.Editor = readEnum(r, kEditorNames), p.Present |= P::pEditor;
+  } else if (n == QLatin1String("Editor")) p.Editor = ReadEnum(r, kEditorNames), p.Present |= P::pEditor;
   else if (n == QLatin1String("GradientDirection"))
-    p.GradientDirection = readEnum(r, kGradientDirectionNames), p.Present |= P::pGradientDirection;
+    p.GradientDirection = ReadEnum(r, kGradientDirectionNames), p.Present |= P::pGradientDirection;
   else if (n == QLatin1String("ReadOnly")) p.ReadOnly = r.ReadBoolean(), p.Present |= P::pReadOnly;
-  else if (n == QLatin1String("VAlignment")) p.VAlignment = readEnum(r, kVAlignmentNames), p.Present |= P::pVAlignment;
+  else if (n == QLatin1String("VAlignment")) p.VAlignment = ReadEnum(r, kVAlignmentNames), p.Present |= P::pVAlignment;
   else if (n == QLatin1String("WordWrap")) p.WordWrap = r.ReadBoolean(), p.Present |= P::pWordWrap;
   else if (n == QLatin1String("NodeLevel")) p.NodeLevel = r.ReadInteger(), p.Present |= P::pNodeLevel;
   else if (n == QLatin1String("Control")) p.Control = r.ReadIdent(), p.Present |= P::pControl;
@@ -131,14 +108,14 @@ bool readPropsProperty(R& r, const QString& path, TStreamedProps& p) {
 bool readGraphicProperty(R& r, const QString& path, TStreamedGraphic& g) {
   if (!path.startsWith(kGraphic)) return false;
   const QString n = path.mid(kGraphic.size());
-  if (n == QLatin1String("CellType")) g.CellType = readEnum(r, kCellTypeNames);
-  else if (n == QLatin1String("CellVAlign")) g.CellVAlign = readEnum(r, kCellVAlignNames);
-  else if (n == QLatin1String("CellHAlign")) g.CellHAlign = readEnum(r, kCellHAlignNames);
+  if (n == QLatin1String("CellType")) g.CellType = ReadEnum(r, kCellTypeNames);
+  else if (n == QLatin1String("CellVAlign")) g.CellVAlign = ReadEnum(r, kCellVAlignNames);
+  else if (n == QLatin1String("CellHAlign")) g.CellHAlign = ReadEnum(r, kCellHAlignNames);
   else if (n == QLatin1String("CellIndex")) g.CellIndex = r.ReadInteger();
   else if (n == QLatin1String("CellTransparent")) g.CellTransparent = r.ReadBoolean();
   else if (n == QLatin1String("CellCreated")) g.CellCreated = r.ReadBoolean();
   else if (n == QLatin1String("CellBoolean")) g.CellBoolean = r.ReadBoolean();
-  else if (n == QLatin1String("CellCheckBoxState")) g.CellCheckBoxState = readEnum(r, kCheckBoxStateNames);
+  else if (n == QLatin1String("CellCheckBoxState")) g.CellCheckBoxState = ReadEnum(r, kCheckBoxStateNames);
   else if (n == QLatin1String("CellAngle")) g.CellAngle = r.ReadInteger();
   else if (n == QLatin1String("CellValue")) g.CellValue = r.ReadFloat();
   else if (n == QLatin1String("CellErrFrom")) g.CellErrFrom = r.ReadInteger();
@@ -200,77 +177,77 @@ bool ParseSizeList(const QString& Text, std::vector<int>& Sizes) {
 void TCellStreamWriter::WriteHeader(const TCellStreamHeader& h) {
   W w(out_);
   beginRecord(w, "TGridPropIO");
-  writeInt(w, QStringLiteral("ColCount"), h.ColCount);
-  writeInt(w, QStringLiteral("RowCount"), h.RowCount);
-  writeText(w, QStringLiteral("ColWidths"), h.ColWidths);
-  writeText(w, QStringLiteral("RowHeights"), h.RowHeights);
-  writeBool(w, QStringLiteral("FullGrid"), h.FullGrid);
-  writeInt(w, QStringLiteral("ID"), h.ID);
+  WriteInt(w, QStringLiteral("ColCount"), h.ColCount);
+  WriteInt(w, QStringLiteral("RowCount"), h.RowCount);
+  WriteText(w, QStringLiteral("ColWidths"), h.ColWidths);
+  WriteText(w, QStringLiteral("RowHeights"), h.RowHeights);
+  WriteBool(w, QStringLiteral("FullGrid"), h.FullGrid);
+  WriteInt(w, QStringLiteral("ID"), h.ID);
   endRecord(w);
 }
 
 void TCellStreamWriter::WriteCell(const TStreamedCell& c) {
   W w(out_);
   beginRecord(w, "TGridCellIO");
-  writeInt(w, QStringLiteral("Col"), c.Col);
-  writeInt(w, QStringLiteral("Row"), c.Row);
-  writeText(w, QStringLiteral("Cell"), c.Text);
-  writeBool(w, QStringLiteral("HasProp"), c.HasProp);
+  WriteInt(w, QStringLiteral("Col"), c.Col);
+  WriteInt(w, QStringLiteral("Row"), c.Row);
+  WriteText(w, QStringLiteral("Cell"), c.Text);
+  WriteBool(w, QStringLiteral("HasProp"), c.HasProp);
   endRecord(w);
   if (!c.HasProp) return;
 
   const TStreamedProps& p = c.Props;
   beginRecord(w, "TGridCellPropIO");
-  writeBool(w, kProps + QStringLiteral("IsBaseCell"), p.IsBaseCell);
-  writeInt(w, kProps + QStringLiteral("CellSpanX"), p.CellSpanX);
-  writeInt(w, kProps + QStringLiteral("CellSpanY"), p.CellSpanY);
-  writeEnum(w, kProps + QStringLiteral("Alignment"), kAlignmentNames, p.Alignment);
+  WriteBool(w, kProps + QStringLiteral("IsBaseCell"), p.IsBaseCell);
+  WriteInt(w, kProps + QStringLiteral("CellSpanX"), p.CellSpanX);
+  WriteInt(w, kProps + QStringLiteral("CellSpanY"), p.CellSpanY);
+  WriteEnum(w, kProps + QStringLiteral("Alignment"), kAlignmentNames, p.Alignment);
   writeColor(w, kProps + QStringLiteral("BorderColor"), p.BorderColor);
-  writeInt(w, kProps + QStringLiteral("BorderWidth"), p.BorderWidth);
+  WriteInt(w, kProps + QStringLiteral("BorderWidth"), p.BorderWidth);
   writeColor(w, kProps + QStringLiteral("BrushColor"), p.BrushColor);
   writeColor(w, kProps + QStringLiteral("BrushColorTo"), p.BrushColorTo);
-  writeEnum(w, kProps + QStringLiteral("BrushStyle"), kBrushStyleNames, p.BrushStyle);
-  writeInt(w, kProps + QStringLiteral("CellObject"), p.CellObject);
+  WriteEnum(w, kProps + QStringLiteral("BrushStyle"), kBrushStyleNames, p.BrushStyle);
+  WriteInt(w, kProps + QStringLiteral("CellObject"), p.CellObject);
   writeColor(w, kProps + QStringLiteral("FontColor"), p.FontColor);
-  writeText(w, kProps + QStringLiteral("FontName"), p.FontName);
-  writeInt(w, kProps + QStringLiteral("FontSize"), p.FontSize);
+  WriteText(w, kProps + QStringLiteral("FontName"), p.FontName);
+  WriteInt(w, kProps + QStringLiteral("FontSize"), p.FontSize);
   QStringList styles;
   for (size_t i = 0; i < kFontStyleNames.size(); ++i)
     if (p.FontStyle & (1u << i)) styles.append(QLatin1String(kFontStyleNames[i]));
   w.WritePropName(kProps + QStringLiteral("FontStyle"));
   w.WriteSet(styles);
-  writeEnum(w, kProps + QStringLiteral("Editor"), kEditorNames, p.Editor);
-  writeEnum(w, kProps + QStringLiteral("GradientDirection"), kGradientDirectionNames, p.GradientDirection);
-  writeBool(w, kProps + QStringLiteral("ReadOnly"), p.ReadOnly);
-  writeEnum(w, kProps + QStringLiteral("VAlignment"), kVAlignmentNames, p.VAlignment);
-  writeBool(w, kProps + QStringLiteral("WordWrap"), p.WordWrap);
-  writeInt(w, kProps + QStringLiteral("NodeLevel"), p.NodeLevel);
+  WriteEnum(w, kProps + QStringLiteral("Editor"), kEditorNames, p.Editor);
+  WriteEnum(w, kProps + QStringLiteral("GradientDirection"), kGradientDirectionNames, p.GradientDirection);
+  WriteBool(w, kProps + QStringLiteral("ReadOnly"), p.ReadOnly);
+  WriteEnum(w, kProps + QStringLiteral("VAlignment"), kVAlignmentNames, p.VAlignment);
+  WriteBool(w, kProps + QStringLiteral("WordWrap"), p.WordWrap);
+  WriteInt(w, kProps + QStringLiteral("NodeLevel"), p.NodeLevel);
   if (!p.Control.isEmpty()) {
     w.WritePropName(kProps + QStringLiteral("Control"));
     w.WriteIdent(p.Control);
   }
-  writeBool(w, QStringLiteral("HasGraphic"), c.HasGraphic);
+  WriteBool(w, QStringLiteral("HasGraphic"), c.HasGraphic);
   endRecord(w);
   if (!c.HasGraphic) return;
 
   const TStreamedGraphic& g = c.Graphic;
   beginRecord(w, "TGridGraphicIO");
-  writeEnum(w, kGraphic + QStringLiteral("CellType"), kCellTypeNames, g.CellType);
-  writeEnum(w, kGraphic + QStringLiteral("CellVAlign"), kCellVAlignNames, g.CellVAlign);
-  writeEnum(w, kGraphic + QStringLiteral("CellHAlign"), kCellHAlignNames, g.CellHAlign);
-  writeInt(w, kGraphic + QStringLiteral("CellIndex"), g.CellIndex);
-  writeBool(w, kGraphic + QStringLiteral("CellTransparent"), g.CellTransparent);
-  writeBool(w, kGraphic + QStringLiteral("CellCreated"), g.CellCreated);
-  writeBool(w, kGraphic + QStringLiteral("CellBoolean"), g.CellBoolean);
-  writeEnum(w, kGraphic + QStringLiteral("CellCheckBoxState"), kCheckBoxStateNames, g.CellCheckBoxState);
-  writeInt(w, kGraphic + QStringLiteral("CellAngle"), g.CellAngle);
+  WriteEnum(w, kGraphic + QStringLiteral("CellType"), kCellTypeNames, g.CellType);
+  WriteEnum(w, kGraphic + QStringLiteral("CellVAlign"), kCellVAlignNames, g.CellVAlign);
+  WriteEnum(w, kGraphic + QStringLiteral("CellHAlign"), kCellHAlignNames, g.CellHAlign);
+  WriteInt(w, kGraphic + QStringLiteral("CellIndex"), g.CellIndex);
+  WriteBool(w, kGraphic + QStringLiteral("CellTransparent"), g.CellTransparent);
+  WriteBool(w, kGraphic + QStringLiteral("CellCreated"), g.CellCreated);
+  WriteBool(w, kGraphic + QStringLiteral("CellBoolean"), g.CellBoolean);
+  WriteEnum(w, kGraphic + QStringLiteral("CellCheckBoxState"), kCheckBoxStateNames, g.CellCheckBoxState);
+  WriteInt(w, kGraphic + QStringLiteral("CellAngle"), g.CellAngle);
   if (g.CellValue != 0) {
     w.WritePropName(kGraphic + QStringLiteral("CellValue"));
     w.WriteFloat(g.CellValue);
   }
-  writeInt(w, kGraphic + QStringLiteral("CellErrFrom"), g.CellErrFrom);
-  writeInt(w, kGraphic + QStringLiteral("CellErrLen"), g.CellErrLen);
-  writeText(w, kGraphic + QStringLiteral("CellText"), g.CellText);
+  WriteInt(w, kGraphic + QStringLiteral("CellErrFrom"), g.CellErrFrom);
+  WriteInt(w, kGraphic + QStringLiteral("CellErrLen"), g.CellErrLen);
+  WriteText(w, kGraphic + QStringLiteral("CellText"), g.CellText);
   endRecord(w);
 
   switch (StreamedDataOf(g.CellType)) {
@@ -315,7 +292,7 @@ void TCellStreamWriter::WriteCell(const TStreamedCell& c) {
       break;
     case sdFilePicture:
       beginRecord(w, "TGridFilePicIO");
-      writeText(w, QStringLiteral("Picture.Filename"), c.FileName);
+      WriteText(w, QStringLiteral("Picture.Filename"), c.FileName);
       endRecord(w);
       break;
     case sdNone:
@@ -403,7 +380,7 @@ TCellStreamContent ReadCellStream(const QByteArray& Bytes) {
             if (c.Graphic.CellType == IdentOrdinal(kCellTypeNames, QStringLiteral("ctImages")))
               for (const QString& s : c.Strings) {
                 int32_t v = 0;
-                if (!TryStrToInt(s, v)) invalidValue();
+                if (!TryStrToInt(s, v)) InvalidValue();
               }
             return true;
           });
