@@ -101,18 +101,7 @@ void TFooterPanel::PaintLastRow(int W) {
     if (g.OnFooterPaint) {
       g.OnFooterPaint(this, col, c, r);
     } else {
-      // Drawn into the strip's rectangle, not at the row's place in the grid;
-      // the grid keeps its last row blank while the strip shows it, here the
-      // row is drawn as it is.
-      const bool hidden = g.HideLastRow;
-      g.HideLastRow = false;
-      try {
-        g.PaintCellExt(c, col, lastRow, r, TGridDrawState{gdFixed});
-      } catch (...) {
-        g.HideLastRow = hidden;
-        throw;
-      }
-      g.HideLastRow = hidden;
+      g.PaintCellInto(c, col, lastRow, r, TGridDrawState{gdFixed});
     }
     // The column's lines.
     if (vertLines && softLook && !g.Flat()) {
@@ -228,6 +217,28 @@ void TExStringGrid::UpdateFooter() {
     PlaceBottomPanels();
   }
   FFooterPanel->Invalidate();
+}
+
+void TExStringGrid::PaintCellInto(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+  // The grid keeps its last row blank while the strip shows it; drawn here,
+  // into the strip's rectangle, the row is drawn as it is.
+  struct TLastRowShown {
+    bool& Flag;
+    const bool Saved;
+    explicit TLastRowShown(bool& AFlag) : Flag(AFlag), Saved(AFlag) { Flag = false; }
+    ~TLastRowShown() { Flag = Saved; }
+  } shown(HideLastRow);
+  // The look (background and lines) into exactly the rectangle, then the
+  // content inside it, with the margins the grid's own painting leaves.
+  PaintCellExt(ACanvas, ACol, ARow, ARect, AState);
+  TRect content = ARect;
+  if (AState.Contains(gdFixed)) {
+    content.Right -= 1;
+    content.Bottom -= 2;
+  } else {
+    InflateRect(content, -GridLineWidth(), -GridLineWidth());
+  }
+  DrawGridCell(ACanvas, ACol, ARow, content, AState);
 }
 
 void TExStringGrid::PlaceFooterPanel(int Bottom) {

@@ -1543,6 +1543,9 @@ public:
   bool FocusSearchEdit();
   TSearchPanel* SearchPanel() const { return FSearchPanel; }
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // A cell drawn whole (look and content, as a fixed cell) into a rectangle of
+  // another canvas: the floating footer's strip shows the last row this way.
+  void PaintCellInto(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
   TPoint SearchCell{-1, -1};
   QString SearchCache, SearchCacheWide;
   int FindCol = 0, FindRow = 0;

@@ -173,6 +173,46 @@ TEST(FloatingFooterPanel, ShowsAtTheBottomAndReportsClicks) {
   EXPECT_EQ(p->ColumnAt(100000), -1);
 }
 
+// In its main style the strip shows the grid's last row as totals under the
+// columns: the sum's text is drawn in the strip under its column (a hidden column
+// before it shifts it one column to the left), nothing under a column without a
+// calculation, and the grid keeps its own last row blank.
+TEST(FloatingFooterPanel, DrawsTheTotalsUnderTheirColumns) {
+  InputGrid t(5, 6);
+  for (int r = 1; r <= 4; ++r) t.g->SetCells(3, r, QString::number(r * 111));
+  TFloatingFooter& f = *t.g->FloatingFooter();
+  f.SetVisible(true);
+  f.SetColumnCalc(3, acSUM);
+  ProcessEvents();
+  EXPECT_EQ(t.g->Cells(3, t.g->RowCount() - 1), "1110.00");
+  TFooterPanel* p = t.g->FooterPanel();
+  ASSERT_NE(p, nullptr);
+  // Dark pixels (the black text) inside a display column's part of the strip,
+  // away from its lines.
+  auto darkUnder = [&](int displayCol) {
+    int left = 0;
+    for (int c = 0; c < displayCol; ++c) left += t.g->ColWidths(c);
+    std::vector<TPoint> points;
+    for (int y = 2; y < p->Height() - 2; ++y)
+      for (int x = left + 2; x < left + t.g->ColWidths(displayCol) - 2; ++x) points.push_back({x, y});
+    int dark = 0;
+    for (TColor c : ShownPixels(p, points)) {
+      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+      dark += r + g + b < 3 * 0x60;
+    }
+    return dark;
+  };
+  EXPECT_GT(darkUnder(3), 8);
+  EXPECT_EQ(darkUnder(2), 0);
+  EXPECT_EQ(darkUnder(4), 0);
+  EXPECT_TRUE(t.g->HideLastRow);
+  t.g->HideColumn(1);
+  p->Repaint();
+  ProcessEvents();
+  EXPECT_GT(darkUnder(2), 8);
+  EXPECT_EQ(darkUnder(3), 0);
+}
+
 // The strip as shown: the column area in the footer's colour, the rest in the
 // grid's, the border line only when a colour is set, and the template filled
 // with the current row's texts.
