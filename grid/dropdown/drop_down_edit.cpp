@@ -420,9 +420,14 @@ void TExCustomDropDown::WMKeyDown(TMessage& m) {
   key = m.CharCode();
   if (ruled && key == VK_BACK) {
     SetModified(true);
-  } else if (ruled) {
+  } else if (ruled && !IsMasked()) {
     ApplyEntry(e, false);
     if (out.Modified) SetModified(true);
+  } else if (ruled) {
+    // A masked edit moves its caret over the literals and clears a place
+    // (leaving a blank) for itself.
+    if (out.Modified) SetModified(true);
+    DefaultHandler(m);
   } else {
     DefaultHandler(m);
   }
@@ -488,6 +493,15 @@ void TExCustomDropDown::WMChar(TMessage& m) {
   const TEntryOutcome out = Rules().TypeChar(e, key, ctrl);
   if (out.BlockChange) FBlockChange = true;
   if (!out.Accepted) return;
+  if (IsMasked()) {
+    // The masked edit types for itself: the character takes the place under
+    // the caret (stepping over the literals) or is refused by the mask; the
+    // text's change comes from the edit.
+    m.SetCharCode(key.unicode());
+    DefaultHandler(m);
+    if (out.Modified) SetModified(true);
+    return;
+  }
   ApplyEntry(e, false);
   if (out.RaiseChange) Change();
   if (out.Modified) SetModified(true);

@@ -20,6 +20,15 @@ bool DigitsOk(const QString& part) {
 
 enum { kHour, kMinute, kSecond };
 
+// The edit mask of the text: an optional first hour digit shown as a blank,
+// two-digit minute and second, the separators kept in the text, a blank as the
+// blank character.
+QString TimeMask(bool Seconds) {
+  const QString sep = Sep();
+  return QStringLiteral("!90") + sep + QStringLiteral("00") + (Seconds ? sep + QStringLiteral("00") : QString()) +
+         QStringLiteral(";1; ");
+}
+
 // The pop-up's content: a shown time picker along the bottom, the clock
 // filling the rest.
 class TWatchPanel : public TPanel {
@@ -49,6 +58,7 @@ TExTimePickerDropDown::TExTimePickerDropDown(TComponent* AOwner)
   DropDownEnabled = true;
   FShowSeconds = true;
   FInternalCall = true;
+  SetEditMask(TimeMask(true));
   SetTextUnformatted(FormatTime(0));
   FOldText = Text();
   FInternalCall = false;
@@ -110,7 +120,9 @@ void TExTimePickerDropDown::SetShowSeconds(bool Value) {
   FShowSeconds = Value;
   const TDateTime t = FTime;
   FInternalCall = true;
+  SetEditMask(QString());
   SetTextUnformatted(QString());
+  SetEditMask(TimeMask(Value));
   FInternalCall = false;
   SetTime(t + 1);
   SetTime(t);

@@ -295,9 +295,11 @@ TEST_F(TimePickerTest, StepsThePartUnderTheCaret) {
   const Case cases[] = {
       {"12:34:56", 6, Qt::Key_Up, "12:34:55"},   {"12:34:00", 7, Qt::Key_Up, "12:34:59"},
       {"12:34:59", 8, Qt::Key_Down, "12:34:00"}, {"00:15:00", 0, Qt::Key_Up, "23:15:00"},
-      {"23:15:00", 2, Qt::Key_Down, "00:15:00"}, {"12:34:56", 3, Qt::Key_Up, "12:33:56"},
-      {"12:59:56", 5, Qt::Key_Down, "12:00:56"},
+      {"23:15:00", 1, Qt::Key_Down, "00:15:00"}, {"12:34:56", 3, Qt::Key_Up, "12:33:56"},
+      {"12:59:56", 4, Qt::Key_Down, "12:00:56"},
   };
+  // (The edit mask keeps the caret off the separators: 1 and 4 are the last
+  // places of the hour and the minute.)
   int expected = 0;
   for (const Case& c : cases) {
     dd->SetTextUnformatted(QString::fromLatin1(c.from));
@@ -311,28 +313,76 @@ TEST_F(TimePickerTest, StepsThePartUnderTheCaret) {
   }
 }
 
+// A full-length text sets Time; a blank inside a part (the mask's Delete
+// leaves one) reads as 0, and a minute and second of 0 rewrite the text in its
+// own format; a shorter trimmed text or an impossible hour changes nothing.
 TEST_F(TimePickerTest, TypedTexts) {
   dd->SetTime(EncodeTime(8, 5, 9, 0));
   dd->SetShowSeconds(false);
   EXPECT_EQ(dd->EditText(), QStringLiteral("08:05"));
   EXPECT_EQ(dd->Time(), EncodeTime(8, 5, 9, 0));
+  dd->SetEditorEnabled(true);
+  dd->SetFocus();
+  TEdit* edit = dd;
   struct Case {
     const char* text;
+    int caret;
+    const char* keys;  // D: Delete, >: Right, digits typed
     int h, m;
     const char* shown;
   };
   const Case cases[] = {
-      {"07:30", 7, 30, "07:30"}, {"07: 5", 7, 5, "07: 5"}, {"07: 0", 7, 0, "07:00"},
-      {" 7:30", 7, 0, " 7:30"},  // trimmed length 4: nothing
-      {"25:00", 7, 0, "25:00"},  // no such hour: Time stays, nothing raised
-      {"0x:10", 7, 0, "0x:10"},
+      {"07:30", 0, "", 7, 30, "07:30"},   {"07:35", 3, "D", 7, 5, "07: 5"},
+      {"07:30", 3, "D", 7, 0, "07:00"},   {"07:00", 0, "D>>3", 7, 0, " 7:30"},  // trimmed length 4: nothing
+      {"25:00", 0, "", 7, 0, "25:00"},  // no such hour: Time stays, nothing raised
   };
   for (const Case& c : cases) {
     dd->SetTextUnformatted(QString::fromLatin1(c.text));
-    EXPECT_EQ(dd->Time(), EncodeTime(c.h, c.m, 0, 0)) << c.text;
-    EXPECT_EQ(dd->EditText(), QString::fromLatin1(c.shown)) << c.text;
+    edit->SetSelStart(c.caret);
+    edit->SetSelLength(0);
+    for (const char* k = c.keys; *k; ++k)
+      PressKey(dd, *k == 'D' ? Qt::Key_Delete : *k == '>' ? Qt::Key_Right : static_cast<int>(*k));
+    ProcessEvents();
+    EXPECT_EQ(dd->Time(), EncodeTime(c.h, c.m, 0, 0)) << c.text << " " << c.keys;
+    EXPECT_EQ(dd->EditText(), QString::fromLatin1(c.shown)) << c.text << " " << c.keys;
   }
   EXPECT_EQ(timeChanges, 0);
+}
+
+// The text follows an edit mask of two-digit parts joined by the separator (with
+// or without seconds): typed digits fill the parts and set Time, a letter is
+// kept out.
+TEST_F(TimePickerTest, TypingFollowsTheEditMask) {
+  EXPECT_EQ(dd->EditMask(), QStringLiteral("!90:00:00;1; "));
+  dd->SetTime(EncodeTime(8, 5, 9, 0));
+  dd->SetShowSeconds(false);
+  EXPECT_EQ(dd->EditMask(), QStringLiteral("!90:00;1; "));
+  EXPECT_EQ(dd->EditText(), QStringLiteral("08:05"));
+  dd->SetEditorEnabled(true);
+  dd->SetFocus();
+  TEdit* edit = dd;
+  struct Case {
+    const char* keys;
+    const char* shown;
+    int h, m;
+  };
+  const Case cases[] = {
+      {"0730", "07:30", 7, 30},
+      {"1x2", "12:05", 12, 5},  // the letter does not take a place
+      {"2359", "23:59", 23, 59},
+  };
+  for (const Case& c : cases) {
+    dd->SetTime(EncodeTime(8, 5, 0, 0));
+    edit->SetSelStart(0);
+    edit->SetSelLength(0);
+    for (const char* k = c.keys; *k; ++k) PressKey(dd, QChar::fromLatin1(*k).toUpper().unicode());
+    ProcessEvents();
+    EXPECT_EQ(dd->EditText(), QString::fromLatin1(c.shown)) << c.keys;
+    EXPECT_EQ(dd->Time(), EncodeTime(c.h, c.m, 0, 0)) << c.keys;
+  }
+  dd->SetShowSeconds(true);
+  EXPECT_EQ(dd->EditMask(), QStringLiteral("!90:00:00;1; "));
+  EXPECT_EQ(dd->EditText(), QStringLiteral("23:59:00"));
 }
 
 // The clock shows Time when the pop-up opens; an accepted close takes the
