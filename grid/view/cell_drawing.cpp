@@ -404,7 +404,10 @@ void TExStringGrid::DrawPlainCellText(TCellPaint& P, TRect r, QString text, int 
   const TBrushStyle style = c->Brush()->Style();
   c->Brush()->SetStyle(bsClear);
   if (P.FilterGlyph) r.Right -= 16;
-  if (P.Graphic && !text.isEmpty()) {
+  // The text is measured beside a graphic, and in the sort column's header,
+  // whose sort glyph stands right of the text (unmeasured, it would stand over
+  // the text).
+  if ((P.Graphic || sortHeader) && !text.isEmpty()) {
     TRect calc = r;
     c->DrawText(text, calc, flags | DT_CALCRECT);
     P.TextWidth = calc.Width() + 2;

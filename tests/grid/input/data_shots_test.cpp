@@ -51,6 +51,8 @@ TEST(DataShots, PicturesForTheEye) {
     ShotGrid t;
     t.g->SortSettings()->SetShow(true);
     t.g->FilterDropDownAuto = true;
+    // The column grid shows a filter button where a column has filter lines.
+    for (const char* area : {"North", "South", "East"}) t.g->Columns()->Items(2)->Filter()->Add(area);
     t.g->FloatingFooter()->SetVisible(true);
     t.g->FloatingFooter()->SetColumnCalc(3, acSUM);
     t.g->FloatingFooter()->SetColumnCalc(1, acCOUNT);

@@ -128,3 +128,79 @@ TEST(HeaderSort, RefusedOrOutsideTheSortRowSortsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The header of one column as text: '#' black, 'g' the glyphs' grey, '.' any
+// other colour; the cell's own edge lines (the last two columns and rows) left out.
+std::vector<QString> HeaderPicture(InputGrid& t, int c) {
+  t.g->Repaint();
+  ProcessEvents();
+  const TRect r = t.g->CellRect(c, 0);
+  std::vector<QString> lines;
+  for (int y = r.Top; y < r.Bottom - 2; ++y) {
+    std::vector<TPoint> points;
+    for (int x = r.Left; x < r.Right - 2; ++x) points.push_back({x, y});
+    QString line;
+    for (TColor shown : ShownPixels(t.g, points)) line += shown == 0 ? u'#' : shown == 0x808080 ? u'g' : u'.';
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The leftmost and rightmost column holding a mark, -1 when none.
+std::pair<int, int> Span(const std::vector<QString>& lines, QChar mark) {
+  int from = -1, to = -1;
+  for (const QString& l : lines)
+    for (int x = 0; x < l.size(); ++x)
+      if (l[x] == mark) {
+        from = from < 0 ? x : std::min(from, x);
+        to = std::max(to, x);
+      }
+  return {from, to};
+}
+
+// Without glyph bitmaps the sort glyph is the grey outline triangle, drawn
+// right of the header's text (not over it), 8 pixels wide.
+TEST(HeaderSort, DefaultGlyphStandsRightOfTheText) {
+  InputGrid t(4, 6);
+  for (int r = 1; r <= 5; ++r) t.g->SetCells(1, r, QString::number(6 - r));
+  t.g->SetCells(1, 0, "Name");
+  t.g->SetColWidths(1, 120);
+  t.g->SortSettings()->SetShow(true);
+  EXPECT_EQ(Span(HeaderPicture(t, 1), u'g').first, -1);
+  const TPoint p = t.Centre(1, 0);
+  MousePress(t.g, p.X, p.Y, Qt::LeftButton);
+  MouseRelease(t.g, p.X, p.Y, Qt::LeftButton);
+  ProcessEvents();
+  ASSERT_EQ(t.g->SortSettings()->Column, 1);
+  const std::vector<QString> header = HeaderPicture(t, 1);
+  const auto text = Span(header, u'#'), glyph = Span(header, u'g');
+  ASSERT_GE(text.first, 0);
+  ASSERT_GE(glyph.first, 0);
+  EXPECT_GT(glyph.first, text.second + 2);
+  EXPECT_LE(glyph.second - glyph.first, 8);
+  EXPECT_GE(glyph.second - glyph.first, 4);
+}
+
+// A column whose item has filter lines shows the filter button (the funnel at
+// the header's right edge); a column without shows none, even with the
+// automatic filter lists on (the column grid's rule).
+TEST(HeaderSort, FilterButtonsInTheFilterRow) {
+  InputGrid t(4, 6);
+  for (int r = 1; r <= 5; ++r) t.g->SetCells(1, r, QString::number(r));
+  t.g->FilterDropDownAuto = true;
+  t.g->Columns()->Items(2)->Filter()->Add("Low=< 3");
+  auto funnel = [&](int c) {  // black pixels in the header's last 16 columns
+    const std::vector<QString> header = HeaderPicture(t, c);
+    int dark = 0;
+    for (const QString& l : header)
+      for (int x = std::max(0, int(l.size()) - 14); x < l.size(); ++x) dark += l[x] == u'#';
+    return dark;
+  };
+  EXPECT_GT(funnel(2), 10);
+  EXPECT_EQ(funnel(1), 0);
+  EXPECT_EQ(funnel(3), 0);
+}
+
+}  // namespace
