@@ -68,10 +68,8 @@ public:
   void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(*Value); }
   int OwnGridLineWidth() const { return FGridLineWidth; }
   void SetOwnGridLineWidth(int Value);
-  // The drop-down's hover-row settings, kept for the list.
-  bool HoverRow = false;
-  TColor HoverRowColor = clInfoBk;
-  TColor HoverRowColorTo = clNone;
+  // (The drop-down's hover-row settings go into the grid's own HoverRow,
+  // HoverRowColor and HoverRowColorTo, which its cell painting follows.)
   // The drop-down's images, for measuring image columns only.
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);

@@ -8,6 +8,8 @@
 #include "grid/dropdown/drop_down_form.h"
 #include "grid/dropdown/grid_drop_down.h"
 #include "grid/dropdown/multi_column_rules.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/canvas.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "tests/support/ui_input.h"
@@ -262,6 +264,50 @@ TEST_F(GridDropDownTest, ChoosingInTheList) {
   EXPECT_EQ(L->Row(), 2);
   EXPECT_EQ(dd->ItemIndex(), 1);
   EXPECT_EQ(selects, 1);
+}
+
+// With HoverRow the list paints the row under the mouse in the hover colour
+// (its empty cells show it plainly); the colour follows the mouse and leaves
+// with it. Without HoverRow nothing changes.
+TEST_F(GridDropDownTest, HoverRowFollowsTheMouse) {
+  const TColor hover = 0x40C0F0;
+  dd->HoverRow = true;
+  dd->HoverRowColor = hover;
+  dd->SetItemIndex(0);
+  dd->ShowDropDown();
+  ProcessEvents();
+  TExColGrid* L = List();
+  ASSERT_TRUE(L->HoverRow);
+  auto noteOf = [&](int row) {  // a point in the empty "Note" cell of a row
+    const TRect r = L->CellRect(2, row);
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  };
+  auto shown = [&](int row) {  // the list painted as it stands
+    const TPoint p = noteOf(row);
+    TBitmap picture(L->Width(), L->Height());
+    L->PaintTo(picture.Canvas(), 0, 0);
+    return picture.Canvas()->Pixel(p.X, p.Y);
+  };
+  const TColor plain = shown(3);
+  ASSERT_NE(plain, hover);
+  for (int row : {2, 3}) {
+    const TPoint p = noteOf(row);
+    MouseMoveTo(L, p.X, p.Y);
+    ProcessEvents();
+    EXPECT_EQ(shown(row), hover) << row;
+    EXPECT_NE(shown(5 - row), hover) << row;
+  }
+  MouseLeave(L);
+  ProcessEvents();
+  EXPECT_EQ(shown(3), plain);
+  dd->HideDropDown(true);
+  dd->HoverRow = false;
+  dd->ShowDropDown();
+  ProcessEvents();
+  const TPoint p = noteOf(2);
+  MouseMoveTo(L, p.X, p.Y);
+  ProcessEvents();
+  EXPECT_NE(shown(2), hover);
 }
 
 TEST_F(GridDropDownTest, EnterAndEscape) {
