@@ -134,11 +134,18 @@ std::vector<TExCustomDropDown*> BuildDemo(TForm& form) {
   const TColor swatches[] = {0x0000FF, 0x00A000, 0xFF0000, 0x00C0FF};
   const char* fruit[] = {"Apple", "Pear", "Plum", "Orange"};
   for (int i = 0; i < 4; ++i) {
+    // A round swatch on a white ground: the lists draw a bitmap with automatic
+    // transparency (its corner colour is see-through), so a one-colour square
+    // would not show at all.
     TPicture p;
     p.Bitmap()->SetSize(16, 16);
-    p.Bitmap()->Canvas()->Brush()->SetColor(swatches[i]);
-    p.Bitmap()->Canvas()->FillRect(Rect(0, 0, 16, 16));
-    p.Bitmap()->Canvas()->ReleasePainter();
+    TCanvas* c = p.Bitmap()->Canvas();
+    c->Brush()->SetColor(clWhite);
+    c->FillRect(Rect(0, 0, 16, 16));
+    c->Brush()->SetColor(swatches[i]);
+    c->Pen()->SetColor(clBlack);
+    c->Ellipse(1, 1, 15, 15);
+    c->ReleasePainter();
     TDetailItem* d = detail->Items()->Add();
     d->SetCaption(QString::fromLatin1(fruit[i]));
     d->SetImage(&p);
