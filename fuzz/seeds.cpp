@@ -42,6 +42,7 @@
 #include "platform/os/files.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/rich_text_rtf.h"
 
 #include <QStringEncoder>
 #include <functional>
@@ -324,6 +325,18 @@ void Text_Seeds() {
   const char* masks[] = {"!99/99/0000;1;_\x01" "12/03/2024", "(999) 000-0000;0;_\x01(12 ) 345-6789", ">LL<ll\\;\x01" "AbCd",
                          "00:00:00;1;*\x01" "10:2*:**", "aaa;0;\x01"};
   for (const char* m : masks) Seed("edit_mask_fuzz", QStringLiteral("mask%1.txt").arg(++n), QByteArray(m));
+
+  // Rich-text cells: what the rich edit writes, and RTF of other writers.
+  Seed("rich_text_rtf_fuzz", QStringLiteral("written.rtf"),
+       WriteRichText({{QStringLiteral("H"), 0}, {QStringLiteral("2"), -40}, {QStringLiteral("O\ttab\n{x}"), 0},
+                      {QString::fromUtf16(u"\u00E9\u0080\u20AC"), 40}},
+                     QStringLiteral("Arial"), 10));
+  const char* rtfs[] = {
+      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\*\\generator W;}\\uc1\\pard H\\dn4 2\\dn0 O\\par\n}",
+      "{\\rtf1 a{\\super b}c\\u8364?\\uc0\\u1047 \\'e9\\bin2 {}\\line\\tab}",
+      "plain\r\ntext",
+  };
+  for (const char* r : rtfs) Seed("rich_text_rtf_fuzz", QStringLiteral("rtf%1.rtf").arg(++n), QByteArray(r));
 
   // The first byte: bit 0 the German format, bit 1 case-sensitive; then the
   // pattern, a byte 0x01 and the cell.

@@ -1,9 +1,10 @@
 // Placing and storing the drop-down editors (edTrackbarDropDown to
-// edImagePickerDropDown), each made on first use with the grid's style and
+// edExGridDropDown), each made on first use with the grid's style and
 // colour tones and its events routed to the grid.
 #include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/color_picker_drop_down.h"
 #include "grid/dropdown/detail_drop_down.h"
+#include "grid/dropdown/grid_drop_down.h"
 #include "grid/dropdown/image_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
@@ -18,7 +19,9 @@
 
 namespace {
 
-bool IsDropDownKind(TEditorType k) { return k >= edTrackbarDropDown && k <= edImagePickerDropDown; }
+bool IsDropDownKind(TEditorType k) {
+  return (k >= edTrackbarDropDown && k <= edImagePickerDropDown) || k == edExGridDropDown;
+}
 
 // Integer text; false when the whole text is no integer.
 bool ReadWholeInt(const QString& Text, int& Value) {
@@ -103,6 +106,10 @@ TGridDropDownEditor<TExImagePickerDropDown>* TExStringGrid::ImagePickerDropDown(
   return FEditImagePicker;
 }
 
+TGridDropDownEditor<grid_drop_down::TCustomExGridDropDown>* TExStringGrid::ExGridDropDown() {
+  return MakeDropDown(this, FEditExGridPicker);
+}
+
 namespace {
 
 // What every drop-down editor gets before its value.
@@ -127,6 +134,7 @@ bool TExStringGrid::PlaceDropDownEditor(int ACol, int ARow, const TEditorPlace& 
     case edDetailDropDown: d = DetailPickerDropDown(); break;
     case edGridDropDown: d = GridDropDown(); break;
     case edColorPickerDropDown: d = ColorPickerDropDown(); break;
+    case edExGridDropDown: d = ExGridDropDown(); break;
     default: d = ImagePickerDropDown(); break;
   }
   EditMode = true;
@@ -138,10 +146,13 @@ bool TExStringGrid::PlaceDropDownEditor(int ACol, int ARow, const TEditorPlace& 
     if (OnDropDownFooterButtonClick) OnDropDownFooterButtonClick(this, Col(), Row(), Button);
   };
   const QString text = GetEditText(ACol, ARow);
-  if (kind == edGridDropDown) {
+  if (kind == edGridDropDown || kind == edExGridDropDown) {
     d->SetColor(P.Colour);
     d->SetEditorEnabled(true);
   }
+  // The grid drop-down's list keeps its header row.
+  if (kind == edExGridDropDown && FEditExGridPicker->GetExColGrid())
+    FEditExGridPicker->GetExColGrid()->FixedRowAlways = true;
   GetEditorPropHook(P.RC, ARow, nullptr);
   d->SetBounds(P.R.Left, P.R.Top, 0, 0);
   d->SetEnabled(true);
@@ -160,6 +171,24 @@ bool TExStringGrid::PlaceDropDownEditor(int ACol, int ARow, const TEditorPlace& 
     case edGridDropDown: {
       const int idx = text.isEmpty() ? 0 : FEditGridPicker->GetItemIndex(text);
       FEditGridPicker->SetItemIndex(idx);
+      d->SetText(text);
+      break;
+    }
+    case edExGridDropDown: {
+      grid_drop_down::TCustomExGridDropDown* g = FEditExGridPicker;
+      g->BeginUpdate();
+      g->EndUpdate();
+      if (g->UseItems) {
+        // The item whose lookup text matches, found as the control's lookup
+        // finds it; none when nothing matches.
+        QString found;
+        int idx = -1;
+        if (text.isEmpty())
+          idx = 0;
+        else if (!g->FindLookupMatch(text, found, idx))
+          idx = -1;
+        g->SetItemIndex(idx);
+      }
       d->SetText(text);
       break;
     }
@@ -216,6 +245,7 @@ bool TExStringGrid::PlaceDropDownEditor(int ACol, int ARow, const TEditorPlace& 
     case edDetailDropDown: FEditDetailPicker->SetOriginalText(original); break;
     case edGridDropDown: FEditGridPicker->SetOriginalText(original); break;
     case edColorPickerDropDown: FEditColorPicker->SetOriginalText(original); break;
+    case edExGridDropDown: FEditExGridPicker->SetOriginalText(original); break;
     default: FEditImagePicker->SetOriginalText(original); break;
   }
   if (!FStartEditChar.isNull()) PostMessage(d, WM_CHAR, FStartEditChar.unicode(), 0);
@@ -236,6 +266,7 @@ bool TExStringGrid::StoreDropDownEditor(int ACol, int ARow) {
     case edDetailDropDown: d = FEditDetailPicker; break;
     case edGridDropDown: d = FEditGridPicker; break;
     case edColorPickerDropDown: d = FEditColorPicker; break;
+    case edExGridDropDown: d = FEditExGridPicker; break;
     default: d = FEditImagePicker; break;
   }
   if (!d) return true;

@@ -5,6 +5,7 @@
 #include "grid/base/html_entities.h"
 #include "grid/base/text_kinds.h"
 #include "grid/base/undo_redo.h"
+#include "grid/input/ex_rich_edit.h"
 #include "grid/input/grid_combo.h"
 #include "grid/input/inplace_editor.h"
 #include "grid/view/ex_string_grid.h"
@@ -112,6 +113,7 @@ void TExStringGrid::RememberEditedCell(int ACol, int ARow) {
   FOldCol = ACol;
   FOldRow = ARow;
   FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
+  FOldCellTextWide = GetWideCells(RealColIndex(ACol), ARow);
   FOldModifiedValue = FModified;
 }
 
@@ -247,6 +249,8 @@ void TExStringGrid::WMSetFocus(TMessage& Message) {
   TBaseGrid::WMSetFocus(Message);
   const int rc = RealCol();
   if (HasCheckBox(rc, Row())) return;
+  // A rich edit still open over its cell ends when the grid has the focus again.
+  if (FInplaceRichEdit && FInplaceRichEdit->Visible() && EditControl == edRichEdit) HideInplaceEdit();
   // With AlwaysEdit, a grid that gets the focus opens the editor of the current
   // cell when it is in view and may be edited.
   const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&

@@ -4,6 +4,7 @@
 
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/popup_form.h"
+#include "platform/ui/window_proc_hook.h"
 
 // The pop-up form of one link: losing the activation ends the edit.
 class TEditLinkForm : public TPopupForm {
@@ -24,6 +25,7 @@ private:
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
 TEditLink::~TEditLink() {
+  if (FRouted) SetWindowProcHook(FRouted, nullptr);
   if (FPopupForm) FPopupForm->Detach();
 }
 
@@ -59,7 +61,18 @@ void TEditLink::SetFocus(bool Value) {
     if (!c->Visible()) c->SetVisible(true);
     if (!c->Enabled()) c->SetEnabled(true);
   }
-  if (EditStyle == esInplace && c) FSubClassed = true;
+  // An in-place control's messages pass the grid while it edits: with goTabs
+  // the control claims Tab, the arrows and characters, so that Tab and the
+  // arrows reach its key-down (and EditKeyDown) instead of moving the focus.
+  if (EditStyle == esInplace && c && !FSubClassed) {
+    FRouted = c;
+    SetWindowProcHook(c, [this](TControl* Control, TMessage& m) {
+      CallOriginalWindowProc(Control, m);
+      if (m.Msg == WM_GETDLGCODE && FOwner && FOwner->Options().Contains(goTabs))
+        m.Result |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+    });
+    FSubClassed = true;
+  }
   if (Value && c) {
     if (c->CanFocus()) c->SetFocus();
   } else if (FOwner && FOwner->CanFocus()) {
@@ -69,6 +82,8 @@ void TEditLink::SetFocus(bool Value) {
 
 void TEditLink::RestoreWinProc() {
   TWinControl* c = GetEditControl();
+  if (FRouted) SetWindowProcHook(FRouted, nullptr);
+  FRouted = nullptr;
   if (EditStyle != esInplace || !c) return;
   FSubClassed = false;
   c->SetVisible(false);

@@ -79,5 +79,6 @@ private:
   std::unique_ptr<TEditLinkForm> FPopupForm;
   bool FForcedExit = false;
   bool FSubClassed = false;
+  TWinControl* FRouted = nullptr;  // the control whose messages pass the grid
   TPoint FEditCell{-1, -1};
 };

@@ -201,7 +201,12 @@ bool TExStringGrid::SelectCell(int ACol, int ARow) {
   // 12. The answer.
   if (FEditing && !editorFocused) {
     const QString saved = FCellCache;
-    bool valid = ValidateCell(CurrentCell());
+    // The edited cell decides: when it held packed wide text before the edit
+    // or holds it now (an editor may have written it), the wide step
+    // validates it.
+    const bool wide = FOldCellText.startsWith(QStringLiteral("|\\")) ||
+                      (FOldCol >= 0 && FOldRow >= 0 && IsWideCell(RealColIndex(FOldCol), FOldRow));
+    bool valid = wide ? ValidateCellWide(CurrentCell()) : ValidateCell(CurrentCell());
     bool allow = true;
     CellChangingHook(ACol, ARow, allow);
     if (!allow) valid = false;

@@ -3,6 +3,8 @@
 // validation before a key or the focus leaves the cell.
 #include "grid/input/grid_date_pickers.h"
 
+#include <cmath>
+
 #include "grid/base/date_text.h"
 #include "grid/base/locale_format.h"
 #include "grid/view/ex_string_grid.h"
@@ -24,7 +26,10 @@ TGridDatePicker::TGridDatePicker(TExStringGrid* AGrid) : TEsgDateTimePicker(AGri
 bool TGridDatePicker::ReadCellText(const QString& Text, TDateTime& Value) const {
   const QString t = Trim(Text);
   if (t.isEmpty()) return false;
-  if (!Format().isEmpty() && TryParseDisplayText(Format(), t, DateTime(), Value)) return true;
+  // Parts the format does not show start at zero: a date-only cell opens at
+  // midnight, not at the time of day the picker last held.
+  const TDateTime base = Kind() == dtkTime ? 0.0 : std::trunc(DateTime());
+  if (!Format().isEmpty() && TryParseDisplayText(Format(), t, base, Value)) return true;
   if (Kind() == dtkTime) {
     TDateTime time = 0;
     if (!TryTextToTime(t, time)) return false;

@@ -7,6 +7,7 @@
 #include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/color_picker_drop_down.h"
 #include "grid/dropdown/detail_drop_down.h"
+#include "grid/dropdown/grid_drop_down.h"
 #include "grid/dropdown/image_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
@@ -207,3 +208,4 @@ template class TGridDropDownEditor<TExDetailDropDown>;
 template class TGridDropDownEditor<TExMultiColumnDropDown>;
 template class TGridDropDownEditor<TExColorPickerDropDown>;
 template class TGridDropDownEditor<TExImagePickerDropDown>;
+template class TGridDropDownEditor<grid_drop_down::TCustomExGridDropDown>;

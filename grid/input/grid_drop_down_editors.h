@@ -1,7 +1,7 @@
 // The grid's drop-down editors: one class per drop-down control (track bar,
-// memo, calculator, time picker, detail list, multi-column list, colour picker
-// and image picker), each the control itself with a thin grid layer: it knows
-// its grid, reports typed changes (OnEditChange), hands the keys that end an
+// memo, calculator, time picker, detail list, multi-column list, colour
+// picker, image picker and the drop-down whose list is a suite grid), each the
+// control itself with a thin grid layer: it knows its grid, reports typed changes (OnEditChange), hands the keys that end an
 // edit to the grid by the special editors' key protocol, and ends the edit when
 // it loses the focus. The members differ only where the control does:
 // - the track bar and the colour picker also claim Enter and Escape;
@@ -26,7 +26,14 @@ class TGridDropDownEditor : public TDropDown {
 public:
   explicit TGridDropDownEditor(TExStringGrid* AGrid);
 
-  TExStringGrid* Grid() const { return FGrid; }
+  // The grid the editor edits; the grid drop-down's member answers its own
+  // list grid instead (its published Grid).
+  TExStringGrid* Grid() const {
+    if constexpr (requires(const TDropDown& d) { d.GetExColGrid(); })
+      return this->GetExColGrid();
+    else
+      return FGrid;
+  }
   // The text the cell had when the editor opened; Escape puts it back.
   void SetOriginalText(const QString& Text) { FOriginal = Text; }
 

@@ -3,7 +3,7 @@
 // kinds (edComboEdit, edComboList), the spin kinds (edSpinEdit,
 // edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit), edCheckBox and edButton;
 // the other families in their own files (date_editors.cpp, button_editors.cpp,
-// dropdown_editors.cpp, edit_link.cpp). Kinds whose
+// dropdown_editors.cpp, edit_link.cpp, rich_edit_cells.cpp). Kinds whose
 // control the grid does not have open no editor: the cell stays as it is.
 #include "grid/base/number_text.h"
 #include "grid/input/grid_button.h"
@@ -31,11 +31,13 @@ bool IsButtonKind(TEditorType k) {
          k == edUnitEditBtn || k == edNumericUnitEditBtn || k == edFloatUnitEditBtn;
 }
 
-bool IsDropDownKind(TEditorType k) { return k >= edTrackbarDropDown && k <= edImagePickerDropDown; }
+bool IsDropDownKind(TEditorType k) {
+  return (k >= edTrackbarDropDown && k <= edImagePickerDropDown) || k == edExGridDropDown;
+}
 
 bool HasControlFor(TEditorType k) {
   return IsComboKind(k) || IsSpinKind(k) || k == edCheckBox || k == edButton || IsDateKind(k) || IsButtonKind(k) ||
-         IsDropDownKind(k) || k == edCustom;
+         IsDropDownKind(k) || k == edCustom || k == edRichEdit;
 }
 
 // Integer text read as far as it goes (0 when no digit was read).
@@ -126,6 +128,7 @@ void TExStringGrid::PlaceSpecialEditor(int ACol, int ARow) {
   PlaceButtonEditor(ACol, ARow, place);
   PlaceDropDownEditor(ACol, ARow, place);
   PlaceLinkEditor(ACol, ARow, place);
+  PlaceRichEditor(ACol, ARow, place);
   if (IsComboKind(EditControl)) {
     TGridCombo* combo = Combobox();
     EditMode = true;
@@ -292,6 +295,7 @@ void TExStringGrid::StoreSpecialEditor(int ACol, int ARow) {
   StoreButtonEditor(ACol, ARow);
   StoreDropDownEditor(ACol, ARow);
   StoreLinkEditor(ACol, ARow);
+  StoreRichEditor(ACol, ARow);
   FEditCancelled = false;
   // 3.
   if (EditControl != edNormal && FEditActive) {

@@ -162,6 +162,10 @@ class TExDetailDropDown;
 class TExMultiColumnDropDown;
 class TExColorPickerDropDown;
 class TExImagePickerDropDown;
+namespace grid_drop_down {
+class TCustomExGridDropDown;
+}
+class TExRichEdit;
 class TForm;
 
 class TExStringGrid : public TBaseGrid, public TGridSettingsHost, public ISuiteStyle, public ISuiteTones {
@@ -2393,6 +2397,8 @@ public:
   void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) { GetComboEditorTypeHook(ACol, ARow, AEditor); }
   void ReQueryEditorType(int ACol, int ARow, TEditorType& AEditor) { GetEditorTypeHook(ACol, ARow, AEditor); }
   virtual bool ValidateCell(const QString& NewValue);
+  // Validation of a cell that holds packed wide text (OnCellValidateWide).
+  virtual bool ValidateCellWide(const QString& NewValue);
   bool EditorHandlesTab();
   void DoneInplaceEdit(int Key, TShiftState Shift);
   void PostEditDone(int ACol, int ARow);
@@ -2458,6 +2464,7 @@ protected:
   bool FLastValidation = true;
   bool FModified = false;
   QString FOldCellText, FNewCellText;
+  QString FOldCellTextWide;
   QChar FStartEditChar;
   int FOldCol = -1, FOldRow = -1;
   bool FOldModifiedValue = false;
@@ -2546,6 +2553,8 @@ public:
   TGridDropDownEditor<TExMultiColumnDropDown>* GridDropDown();
   TGridDropDownEditor<TExColorPickerDropDown>* ColorPickerDropDown();
   TGridDropDownEditor<TExImagePickerDropDown>* ImagePickerDropDown();
+  // The editor of edExGridDropDown: a drop-down whose list is a suite grid.
+  TGridDropDownEditor<grid_drop_down::TCustomExGridDropDown>* ExGridDropDown();
   // The fixed-cell editors over header cells.
   TGridTransEdit* FixedCellEdit();
   TGridTransCombo* FixedCellCombo();
@@ -2583,6 +2592,7 @@ protected:
   TGridDropDownEditor<TExMultiColumnDropDown>* FEditGridPicker = nullptr;
   TGridDropDownEditor<TExColorPickerDropDown>* FEditColorPicker = nullptr;
   TGridDropDownEditor<TExImagePickerDropDown>* FEditImagePicker = nullptr;
+  TGridDropDownEditor<grid_drop_down::TCustomExGridDropDown>* FEditExGridPicker = nullptr;
   TGridTransEdit* EditTrans = nullptr;
   TGridTransCombo* ComboTrans = nullptr;
   int FFixedColEdit = -1, FFixedRowEdit = -1;
@@ -2590,6 +2600,26 @@ protected:
   TControlCombo* FComboControl = nullptr;
   QString FCtrlID, FCtrlType;
   bool FCtrlEditing = false;
+
+  // ===================== rich-text cells (grid/input/rich_edit_cells.cpp) =====================
+  friend class TExRichEdit;
+
+public:
+  // The in-place editor of edRichEdit cells, and the hidden rich edit that
+  // measures rich-text cells; both made on first use.
+  TExRichEdit* InplaceRichEdit();
+  TExRichEdit* RichEdit();
+  // A rich-text cell holds the rich edit's saved RTF, one character per byte
+  // (Latin-1 both ways).
+  void CellToRich(int ACol, int ARow, TExRichEdit* ARichEdit);
+  void RichToCell(int ACol, int ARow, TExRichEdit* ARichEdit);
+  QString RichToString(TExRichEdit* ARichEdit);
+
+protected:
+  bool PlaceRichEditor(int ACol, int ARow, const TEditorPlace& P);
+  bool StoreRichEditor(int ACol, int ARow);
+  TExRichEdit* FInplaceRichEdit = nullptr;
+  TExRichEdit* FRichEdit = nullptr;
 
   // ===================== mini-HTML cells, image cells (grid/view/html_cells.cpp, image_cells.cpp) =====================
 public:

@@ -11,6 +11,7 @@
 #include "platform/ui/menus.h"
 #include "platform/ui/qt_graphics.h"
 #include "platform/ui/widget_host.h"
+#include "platform/ui/window_proc_hook.h"
 
 Qt::CursorShape QtCursorShape(TCursor c) {
   switch (c) {
@@ -61,6 +62,7 @@ TControl::TControl(TComponent* AOwner, WidgetHost* host) : TComponent(AOwner), h
 
 TControl::~TControl() {
   Destroying();
+  SetWindowProcHook(this, nullptr);
   if (parent_) parent_->RemoveControl(this);
   if (host_) {
     host_->control = nullptr;
@@ -302,7 +304,7 @@ void TControl::BringToFront() {
 
 intptr_t TControl::Perform(unsigned Msg, intptr_t WParam, intptr_t LParam) {
   TMessage m{Msg, WParam, LParam, 0};
-  WndProc(m);
+  DeliverMessage(this, m);
   return m.Result;
 }
 

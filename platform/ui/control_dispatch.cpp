@@ -32,6 +32,7 @@
 #include "platform/ui/hint_info.h"
 #include "platform/ui/popup_window.h"
 #include "platform/ui/widget_host.h"
+#include "platform/ui/window_proc_hook.h"
 
 namespace {
 
@@ -462,7 +463,7 @@ bool Route(WidgetHost* host, QEvent* e) {
     default:
       if (e->type() == PostedMessageEventType()) {
         TMessage m = static_cast<PostedMessageEvent*>(e)->message;
-        c->WndProc(m);
+        DeliverMessage(c, m);
         return true;
       }
       break;

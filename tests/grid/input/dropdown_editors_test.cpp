@@ -8,6 +8,7 @@
 #include "grid/dropdown/calculator_drop_down.h"
 #include "grid/dropdown/color_picker_drop_down.h"
 #include "grid/dropdown/detail_drop_down.h"
+#include "grid/dropdown/grid_drop_down.h"
 #include "grid/dropdown/image_picker_drop_down.h"
 #include "grid/dropdown/memo_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
@@ -48,6 +49,7 @@ struct DropDownEditors : ::testing::Test, EditGridFixture {
       case edDetailDropDown: return grid->DetailPickerDropDown();
       case edGridDropDown: return grid->GridDropDown();
       case edColorPickerDropDown: return grid->ColorPickerDropDown();
+      case edExGridDropDown: return grid->ExGridDropDown();
       default: return grid->ImagePickerDropDown();
     }
   }
@@ -84,6 +86,7 @@ const Member kMembers[] = {
      [](TExStringGrid* g) { g->ColorPickerDropDown()->SetSelectedColor(clRed); }, "clRed"},
     {edImagePickerDropDown, "image picker", "0", [](TExStringGrid* g) { g->ImagePickerDropDown()->SetItemIndex(2); },
      "2"},
+    {edExGridDropDown, "grid drop-down", "one", [](TExStringGrid* g) { g->ExGridDropDown()->SetItemIndex(1); }, "two"},
 };
 
 void FillLists(TExStringGrid* g) {
@@ -96,6 +99,13 @@ void FillLists(TExStringGrid* g) {
     rows->Add()->SetText(t);
   }
   g->GridDropDown()->EndUpdate();
+  grid_drop_down::TDropDownItems* gridRows = g->ExGridDropDown()->Items();
+  for (const char* s : {"one", "two"}) {
+    TStringList t;
+    t.Add(s);
+    gridRows->Add()->SetText(t);
+  }
+  g->ExGridDropDown()->EndUpdate();
 }
 
 TEST_F(DropDownEditors, EveryMemberFollowsTheProtocol) {

@@ -1,10 +1,13 @@
 // The custom editor link: which keys end the edit (the Want* wishes), Escape,
 // a refused value reopening the link, the pop-up style with a form of each
-// link's own, and the change notifiers told of the edited cell.
+// link's own, the change notifiers told of the edited cell, the control's Tab
+// routed through the grid with goTabs, and the wide validation of a cell that
+// holds packed wide text when the link's value is settled.
 #include <gtest/gtest.h>
 
 #include "grid/input/edit_link.h"
 #include "platform/ui/popup_form.h"
+#include "platform/ui/window_proc_hook.h"
 #include "tests/grid/input/edit_cycle_fixture.h"
 #include "tests/support/qstring_print.h"
 
@@ -169,6 +172,130 @@ TEST_F(EditLinkTest, AnEditedCellIsToldToTheFormThenToEveryNotifierInOrder) {
   ProcessEvents();
   EXPECT_EQ(changes.back(), "first 3,3");
   grid->UnRegisterNotifier(&first);
+}
+
+// While it edits, the link's control passes its messages through the grid: with
+// goTabs it claims Tab, so Tab reaches the link's key protocol (and ends the
+// edit, storing the value) instead of moving the focus; WantTabs keeps that
+// Tab in the control. The routing ends with the edit.
+TEST_F(EditLinkTest, GoTabsRoutesTheControlsTabThroughTheLink) {
+  OpenAt(2, 2);
+  ProcessEvents();
+  ASSERT_NE(link.Box, nullptr);
+  PressKey(link.Box, Qt::Key_Escape);
+  bool tabSeen = false;
+  const TKeyEvent protocol = link.Box->OnKeyDown;
+  link.Box->OnKeyDown = [&](TObject* Sender, int& Key, TShiftState Shift) {
+    if (Key == VK_TAB) tabSeen = true;
+    protocol(Sender, Key, Shift);
+  };
+  struct Case {
+    const char* what;
+    bool goTabs, wantTabs;
+    bool seen, open;
+  } cases[] = {
+      {"without goTabs Tab stays the form's", false, false, false, true},
+      {"goTabs: the protocol ends the edit", true, false, true, false},
+      {"goTabs and WantTabs: Tab stays in the control", true, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    grid->SetOptions(c.goTabs ? grid->Options() + goTabs : grid->Options() - goTabs);
+    link.WantTabs = c.wantTabs;
+    grid->SetCells(2, 2, "22");
+    log.clear();
+    OpenAt(2, 2);
+    ProcessEvents();
+    ASSERT_TRUE(link.Box->Focused());
+    EXPECT_TRUE(HasWindowProcHook(link.Box));
+    link.Box->SetText("typed");
+    tabSeen = false;
+    PressKey(link.Box, Qt::Key_Tab);
+    ProcessEvents();
+    EXPECT_EQ(tabSeen, c.seen);
+    EXPECT_EQ(grid->EditMode, c.open);
+    if (!c.open) {
+      EXPECT_EQ(grid->Cells(2, 2), "typed");
+      EXPECT_EQ(log, (std::vector<QString>{"validate 2,2 typed"}));
+      EXPECT_FALSE(HasWindowProcHook(link.Box));
+    } else {
+      link.Box->SetFocus();
+      PressKey(link.Box, Qt::Key_Escape);
+      ProcessEvents();
+      EXPECT_EQ(grid->Cells(2, 2), "22");
+    }
+    grid->SetFocus();
+    ProcessEvents();
+  }
+}
+
+// Packed wide text: "|\" and two characters per wide character, high byte first.
+QString Packed(const QString& Text) {
+  QString s = QStringLiteral("|\\");
+  for (QChar ch : Text) {
+    s += QChar(ch.unicode() >> 8);
+    s += QChar(ch.unicode() & 0xFF);
+  }
+  return s;
+}
+
+// A link's value is settled by the grid's cell selection; a cell that holds
+// packed wide text is validated there by OnCellValidateWide (real column,
+// never OnCellValidate), with the footer recalculated first, the value written
+// as it stands, and a refusal putting back the old text or the handler's.
+TEST_F(EditLinkTest, AWideCellIsValidatedByTheWideEvent) {
+  grid->HideColumn(1);  // display column 2 is real column 3
+  std::vector<QString> changed;
+  bool refuseWide = false;
+  QString correction;
+  grid->OnCellValidateWide = [&](TObject*, int c, int r, QString& v, bool& valid) {
+    log.push_back(QString("wide %1,%2 %3").arg(c).arg(r).arg(v));
+    valid = !refuseWide;
+    if (!correction.isEmpty()) v = correction;
+  };
+  grid->OnCellsChanged = [&](TObject*, TRect R) { changed.push_back(QString("%1,%2").arg(R.Left).arg(R.Top)); };
+  const QString old = Packed(u"\u0410\u0411");
+  const QString typed = Packed(u"\u0412");
+  struct Case {
+    const char* what;
+    QString value;
+    bool refused;
+    QString correction;
+    QString cell;
+    bool validated, announced;
+  } cases[] = {
+      {"accepted", typed, false, "", typed, true, true},
+      {"refused: the old text is back", typed, true, "", old, true, false},
+      {"refused with a corrected value", typed, true, Packed(u"\u0413"), Packed(u"\u0413"), true, false},
+      {"unchanged: nothing to validate", old, false, "", old, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    grid->SetCells(3, 1, old);
+    log.clear();
+    changed.clear();
+    refuseWide = c.refused;
+    correction = c.correction;
+    OpenAt(2, 1);
+    ProcessEvents();
+    ASSERT_TRUE(link.Box->Visible());
+    link.Box->SetText(c.value);
+    PressKey(link.Box, Qt::Key_Return);
+    ProcessEvents();
+    EXPECT_EQ(grid->Cells(3, 1), c.cell);
+    EXPECT_EQ(log, c.validated ? std::vector<QString>{"wide 3,1 " + c.value} : std::vector<QString>{});
+    EXPECT_EQ(changed, c.announced ? std::vector<QString>{"3,1"} : std::vector<QString>{});
+    refuseWide = false;
+    correction.clear();
+    if (grid->EditMode) {
+      link.Box->SetFocus();
+      PressKey(link.Box, Qt::Key_Escape);
+      ProcessEvents();
+    }
+    grid->SetFocus();
+    ProcessEvents();
+  }
+  EXPECT_TRUE(grid->Modified());
 }
 
 }  // namespace

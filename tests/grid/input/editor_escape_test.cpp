@@ -2,7 +2,7 @@
 // a column can ask for: the text kinds, the combos and spins, the date, time
 // and date-time pickers (a cell that holds no date never gets today's date),
 // the edit-button and unit editors (the unit is never doubled), the custom
-// editor link and the drop-down editors.
+// editor link, the drop-down editors and the rich edit.
 #include <gtest/gtest.h>
 
 #include "grid/input/edit_link.h"
@@ -43,7 +43,8 @@ TEST(EditorEscape, EveryKindLeavesTheCellAsItWas) {
       {edDateEdit, "not a date"}, {edDateEditUpDown, ""},    {edTimeEdit, "later"},      {edDateTimeEdit, "soon"},
       {edCustom, "linked"},      {edTrackbarDropDown, "4"},  {edMemoDropDown, "memo"},   {edCalculatorDropDown, "8"},
       {edTimePickerDropDown, "noon"}, {edDetailDropDown, "d"}, {edGridDropDown, "g"},   {edColorPickerDropDown, "blue"},
-      {edImagePickerDropDown, "pic"},
+      {edImagePickerDropDown, "pic"}, {edExGridDropDown, "eg"}, {edRichEdit, "rich"},
+      {edRichEdit, "{\\rtf1 H\\dn4 2\\dn0 O}"},
   };
   EditGridFixture f;
   TEditBoxLink link(f.form);

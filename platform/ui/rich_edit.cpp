@@ -1,0 +1,241 @@
+#include "platform/ui/rich_edit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPalette>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <cmath>
+
+#include "platform/ui/qt_graphics.h"
+#include "platform/ui/rich_text_rtf.h"
+#include "platform/ui/widget_host.h"
+
+namespace {
+
+// The character offset in twips, kept in the character format beside the
+// vertical alignment that shows it.
+constexpr int kOffsetProperty = QTextFormat::UserProperty + 1;
+
+int OffsetOf(const QTextCharFormat& f) { return f.property(kOffsetProperty).toInt(); }
+
+QTextCharFormat OffsetFormat(int twips) {
+  QTextCharFormat f;
+  f.setProperty(kOffsetProperty, twips);
+  f.setVerticalAlignment(twips > 0   ? QTextCharFormat::AlignSuperScript
+                         : twips < 0 ? QTextCharFormat::AlignSubScript
+                                     : QTextCharFormat::AlignNormal);
+  return f;
+}
+
+}  // namespace
+
+// The widget: mouse events arrive at its viewport and go through the control's
+// dispatcher like those of any other widget.
+class RichWidget : public Hosted<QTextEdit> {
+public:
+  RichWidget() : Hosted<QTextEdit>(true) {}
+  bool BaseEvent(QEvent* e) override {
+    if (IsViewportInput(e)) return QTextEdit::viewportEvent(e);
+    return QTextEdit::event(e);
+  }
+  void SetMargins(int l, int t, int r, int b) { setViewportMargins(l, t, r, b); }
+
+protected:
+  bool viewportEvent(QEvent* e) override {
+    if (IsViewportInput(e)) return ControlDispatch::Event(this, e);
+    return QTextEdit::viewportEvent(e);
+  }
+
+private:
+  static bool IsViewportInput(QEvent* e) {
+    switch (e->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu: return true;
+      default: return false;
+    }
+  }
+};
+
+TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner, new RichWidget) {
+  SetTabStop(true);
+  SetBounds(0, 0, 185, 89);
+  RichWidget* w = Rich();
+  w->setAcceptRichText(false);  // pasted text comes as plain text
+  w->setTabChangesFocus(false);  // a Tab that reaches the control is typed
+  w->document()->setDocumentMargin(0);
+  w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QObject::connect(w, &QTextEdit::textChanged, [this] {
+    if (!loading_) Change();
+  });
+  QObject::connect(w, &QTextEdit::selectionChanged, [this] { SelectionChange(); });
+  QObject::connect(w->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                   [this](const QSizeF&) { ContentSizeChanged(); });
+  ApplyColor();
+}
+
+TRichEdit::~TRichEdit() = default;
+
+RichWidget* TRichEdit::Rich() const { return static_cast<RichWidget*>(Host()); }
+
+void TRichEdit::LoadFromBytes(const QByteArray& Bytes) {
+  RichWidget* w = Rich();
+  loading_ = true;
+  w->clear();
+  QTextCursor c(w->document());
+  for (const TRichRun& run : ReadRichText(Bytes)) c.insertText(run.Text, OffsetFormat(run.Offset));
+  c.movePosition(QTextCursor::Start);
+  w->setTextCursor(c);
+  w->setCurrentCharFormat(OffsetFormat(0));
+  loading_ = false;
+  Change();
+}
+
+QByteArray TRichEdit::SaveToBytes() const {
+  TRichRuns runs;
+  const QTextDocument* doc = Rich()->document();
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    if (b != doc->begin()) runs.push_back({QStringLiteral("\n"), 0});
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (f.isValid()) runs.push_back({f.text(), OffsetOf(f.charFormat())});
+    }
+  }
+  // A paragraph break takes the offset of the text before it.
+  for (size_t i = 1; i < runs.size(); ++i)
+    if (runs[i].Text == QStringLiteral("\n")) runs[i].Offset = runs[i - 1].Offset;
+  return WriteRichText(runs, Font()->Name(), Font()->Size());
+}
+
+void TRichEdit::Clear() {
+  loading_ = true;
+  Rich()->clear();
+  Rich()->setCurrentCharFormat(OffsetFormat(0));
+  loading_ = false;
+  Change();
+}
+
+QString TRichEdit::GetText() const {
+  QString s = Rich()->toPlainText();
+  s.replace(u'\n', QStringLiteral("\r\n"));
+  return s;
+}
+
+void TRichEdit::StoreText(const QString& Value) {
+  QString s = Value;
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(u'\r', u'\n');
+  Rich()->setPlainText(s);
+}
+
+int TRichEdit::SelStart() const { return Rich()->textCursor().selectionStart(); }
+
+void TRichEdit::SetSelStart(int Value) {
+  QTextCursor c = Rich()->textCursor();
+  c.setPosition(std::clamp(Value, 0, Rich()->document()->characterCount() - 1));
+  Rich()->setTextCursor(c);
+}
+
+int TRichEdit::SelLength() const {
+  const QTextCursor c = Rich()->textCursor();
+  return c.selectionEnd() - c.selectionStart();
+}
+
+void TRichEdit::SetSelLength(int Value) {
+  QTextCursor c = Rich()->textCursor();
+  const int start = c.selectionStart();
+  c.setPosition(start);
+  c.setPosition(std::clamp(start + Value, 0, Rich()->document()->characterCount() - 1), QTextCursor::KeepAnchor);
+  Rich()->setTextCursor(c);
+}
+
+void TRichEdit::SelectAll() { Rich()->selectAll(); }
+
+int TRichEdit::SelOffset() const {
+  const QTextCursor c = Rich()->textCursor();
+  if (!c.hasSelection()) return OffsetOf(Rich()->currentCharFormat());
+  // The first selected character's.
+  QTextCursor first(Rich()->document());
+  first.setPosition(c.selectionStart() + 1);
+  return OffsetOf(first.charFormat());
+}
+
+void TRichEdit::SetSelOffset(int Twips) {
+  const QTextCharFormat f = OffsetFormat(Twips);
+  QTextCursor c = Rich()->textCursor();
+  if (c.hasSelection()) c.mergeCharFormat(f);
+  Rich()->mergeCurrentCharFormat(f);
+}
+
+void TRichEdit::SetHideSelection(bool Value) {
+  hide_selection_ = Value;
+  // The selection's colours stay those of an active window when it is kept shown.
+  QPalette pal = Rich()->palette();
+  if (!Value) {
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+  } else {
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Inactive, QPalette::Window));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Inactive, QPalette::Text));
+  }
+  Rich()->setPalette(pal);
+}
+
+void TRichEdit::SetBorderStyle(TFormBorderStyle Value) {
+  border_style_ = Value;
+  Rich()->setFrameStyle(Value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel | QFrame::Sunken);
+}
+
+void TRichEdit::SetWordWrap(bool Value) {
+  word_wrap_ = Value;
+  Rich()->setLineWrapMode(Value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void TRichEdit::SetFormatRect(TRect R) {
+  const int w = Width(), h = Height();
+  Rich()->SetMargins(std::max(0, R.Left), std::max(0, R.Top), std::max(0, w - R.Right), std::max(0, h - R.Bottom));
+}
+
+void TRichEdit::RequestSize() {
+  last_height_ = -1;
+  ContentSizeChanged();
+}
+
+void TRichEdit::ContentSizeChanged() {
+  const QSizeF size = Rich()->document()->documentLayout()->documentSize();
+  const int h = static_cast<int>(std::ceil(size.height()));
+  if (h == last_height_) return;
+  last_height_ = h;
+  RequestResize(TRect{0, 0, Width(), h});
+}
+
+void TRichEdit::RequestResize(TRect Rect) {
+  if (OnResizeRequest) OnResizeRequest(this, Rect);
+}
+
+void TRichEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TRichEdit::SelectionChange() {
+  if (OnSelectionChange) OnSelectionChange(this);
+}
+
+void TRichEdit::ApplyColor() {
+  QWidget* w = Widget();
+  if (!w) return;
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Base, ToQColor(Color()));
+  w->setPalette(pal);
+}
+
+// A multi-line edit: arrows, characters and Enter stay with it.
+void TRichEdit::WMGetDlgCode(TMessage& Message) {
+  Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS;
+}
