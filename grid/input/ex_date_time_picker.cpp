@@ -182,11 +182,13 @@ void TExDateTimePicker::AutoTabCheck() {
   before.Year = Fy;
   before.Month = Fm;
   before.Day = Fd;
+  // Several digits typed before their notices arrived move on once.
+  DecodeDate(TDateTimePicker::DateTime(), Fy, Fm, Fd);
   switch (DatePartStep(false, Format(), before, after)) {
     case TDatePartStep::LastField:
       if (FTimePicker && FTimePicker->CanFocus()) FTimePicker->SetFocus();
       break;
-    case TDatePartStep::NextField: PostMessage(this, WM_KEYDOWN, VK_RIGHT, 0); break;
+    case TDatePartStep::NextField: Perform(WM_KEYDOWN, VK_RIGHT, 0); break;
     case TDatePartStep::None: break;
   }
 }

@@ -49,9 +49,15 @@ void TGridDatePicker::WndProc(TMessage& Message) {
   if (Message.Msg == DTPShiftFocusMessage()) ShiftFocus();
 }
 
+// Runs after the typed digit's own handling (the message is posted). The
+// move is a Right key for the picker; the parts it compares with are renewed,
+// so that the notices of several digits typed before any of them arrived move
+// on once.
 void TGridDatePicker::ShiftFocus() {
-  const TDatePartStep step = DatePartStep(Kind() == dtkTime, Format(), FParts, PickerParts(DateTime()));
-  if (step == TDatePartStep::NextField) PostMessage(this, WM_KEYDOWN, VK_RIGHT, 0);
+  const TPickerParts now = PickerParts(DateTime());
+  const TDatePartStep step = DatePartStep(Kind() == dtkTime, Format(), FParts, now);
+  FParts = now;
+  if (step == TDatePartStep::NextField) Perform(WM_KEYDOWN, VK_RIGHT, 0);
 }
 
 // Two frames in the window colour over the picker's own border: in a cell the

@@ -265,5 +265,10 @@ void TCustomDateTimePicker::AutoTabCheck() {
   if (Kind() != dtkTime) return;
   int h = 0, m = 0, s = 0, ms = 0;
   DecodeTime(DateTime(), h, m, s, ms);
-  if (h != Fh || m != Fm || s != Fs) PostMessage(this, WM_KEYDOWN, VK_RIGHT, 0);
+  const bool changed = h != Fh || m != Fm || s != Fs;
+  // Several digits typed before their notices arrived move on once.
+  Fh = h;
+  Fm = m;
+  Fs = s;
+  if (changed) Perform(WM_KEYDOWN, VK_RIGHT, 0);
 }

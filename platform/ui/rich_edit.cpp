@@ -1,6 +1,7 @@
 #include "platform/ui/rich_edit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <algorithm>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>

@@ -86,13 +86,17 @@ TEST_F(DateEditor, TypedDigitsMoveOnAfterEachPartButTheLast) {
 // The parts a date-only format does not show start at zero, whatever the
 // picker held before (an earlier cell's time, the current time of day).
 TEST_F(DateEditor, ADateOnlyCellOpensAtMidnight) {
-  for (const char* format : {"d/M/yyyy", ""}) {
-    SCOPED_TRACE(format);
-    Picker()->SetFormat(format);
+  struct Case {
+    const char* format;
+    const char* cell;
+  } cases[] = {{"d/M/yyyy", "12/3/2024"}, {"yyyy-MM-dd", "2024-03-12"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    Picker()->SetFormat(c.format);
     Picker()->SetDateTime(At(2020, 1, 1, 17, 45, 12));
-    grid->SetCells(2, 2, *format ? "12/3/2024" : "3/12/2024");
+    grid->SetCells(2, 2, c.cell);
     OpenAt(2, 2);
-    EXPECT_EQ(Picker()->DateTime(), At(2024, 3, 12));  // the locale's order is M/d/yyyy
+    EXPECT_EQ(Picker()->DateTime(), At(2024, 3, 12));
     PressKey(Picker(), Qt::Key_Escape);
   }
 }
@@ -194,11 +198,23 @@ TEST_F(DateTimeEditor, TabValidatesLikeEveryOtherEditor) {
   PressKey(Picker(), Qt::Key_Tab);
   EXPECT_TRUE(Picker()->Visible());
   EXPECT_EQ(grid->Cells(2, 2), "12/3/2024 10:20");
+  EXPECT_EQ(Picker()->Left(), grid->CellRect(2, 2).Left);
   refuse = false;
   PressKey(Picker(), Qt::Key_Tab);
-  EXPECT_FALSE(Picker()->Visible());
   EXPECT_EQ(grid->Cells(2, 2), "13/3/2024 10:20");
   EXPECT_EQ(log, (std::vector<QString>{"validate 2,2 13/3/2024 10:20", "validate 2,2 13/3/2024 10:20"}));
+  // The cursor moved on; every cell here edits with the picker, and the
+  // advance opens it on the next cell.
+  EXPECT_EQ(grid->Col(), 3);
+  ASSERT_TRUE(Picker()->Visible());
+  EXPECT_EQ(Picker()->Left(), grid->CellRect(3, 2).Left);
+  // Without the automatic edit the picker closes.
+  PressKey(Picker(), Qt::Key_Escape);
+  grid->Navigation()->AdvanceAutoEdit = false;
+  OpenAt(2, 2);
+  PressKey(Picker(), Qt::Key_Tab);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_FALSE(Picker()->Visible());
 }
 
 TEST_F(DateTimeEditor, EscapePutsTheOpeningValueBackAndLeavesTheCell) {

@@ -194,7 +194,7 @@ TEST_F(EditLinkTest, GoTabsRoutesTheControlsTabThroughTheLink) {
     bool goTabs, wantTabs;
     bool seen, open;
   } cases[] = {
-      {"without goTabs Tab stays the form's", false, false, false, true},
+      {"without goTabs Tab stays the form's (the focus moves on)", false, false, false, true},
       {"goTabs: the protocol ends the edit", true, false, true, false},
       {"goTabs and WantTabs: Tab stays in the control", true, true, true, true},
   };
@@ -202,6 +202,7 @@ TEST_F(EditLinkTest, GoTabsRoutesTheControlsTabThroughTheLink) {
     SCOPED_TRACE(c.what);
     grid->SetOptions(c.goTabs ? grid->Options() + goTabs : grid->Options() - goTabs);
     link.WantTabs = c.wantTabs;
+    grid->MoveTo(1, 1);  // the edit below starts afresh on its cell
     grid->SetCells(2, 2, "22");
     log.clear();
     OpenAt(2, 2);
@@ -219,10 +220,8 @@ TEST_F(EditLinkTest, GoTabsRoutesTheControlsTabThroughTheLink) {
       EXPECT_EQ(log, (std::vector<QString>{"validate 2,2 typed"}));
       EXPECT_FALSE(HasWindowProcHook(link.Box));
     } else {
-      link.Box->SetFocus();
-      PressKey(link.Box, Qt::Key_Escape);
-      ProcessEvents();
       EXPECT_EQ(grid->Cells(2, 2), "22");
+      EXPECT_TRUE(log.empty());
     }
     grid->SetFocus();
     ProcessEvents();
@@ -254,8 +253,9 @@ TEST_F(EditLinkTest, AWideCellIsValidatedByTheWideEvent) {
     if (!correction.isEmpty()) v = correction;
   };
   grid->OnCellsChanged = [&](TObject*, TRect R) { changed.push_back(QString("%1,%2").arg(R.Left).arg(R.Top)); };
-  const QString old = Packed(u"\u0410\u0411");
-  const QString typed = Packed(u"\u0412");
+  const QString old = Packed(QString::fromUtf16(u"\u0410\u0411"));
+  const QString typed = Packed(QString::fromUtf16(u"\u0412"));
+  const QString corrected = Packed(QString::fromUtf16(u"\u0413"));
   struct Case {
     const char* what;
     QString value;
@@ -266,11 +266,12 @@ TEST_F(EditLinkTest, AWideCellIsValidatedByTheWideEvent) {
   } cases[] = {
       {"accepted", typed, false, "", typed, true, true},
       {"refused: the old text is back", typed, true, "", old, true, false},
-      {"refused with a corrected value", typed, true, Packed(u"\u0413"), Packed(u"\u0413"), true, false},
+      {"refused with a corrected value", typed, true, corrected, corrected, true, false},
       {"unchanged: nothing to validate", old, false, "", old, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    grid->MoveTo(1, 2);  // the edit below starts afresh on its cell
     grid->SetCells(3, 1, old);
     log.clear();
     changed.clear();

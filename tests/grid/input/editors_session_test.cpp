@@ -18,6 +18,7 @@
 #include "grid/dropdown/ex_drop_down.h"
 #include "grid/dropdown/grid_drop_down.h"
 #include "grid/input/edit_link.h"
+#include "grid/input/grid_drop_down_editors.h"
 #include "grid/input/grid_edit_btn.h"
 #include "grid/view/ex_string_grid.h"
 #include "platform/ui/application.h"
@@ -53,6 +54,7 @@ class TSessionGrid : public TExStringGrid {
 public:
   using TExStringGrid::TExStringGrid;
   void MoveTo(int ACol, int ARow) { TStringGrid::FocusCell(ACol, ARow, true); }
+  using TExStringGrid::EditMode;
   using TExStringGrid::ShowInplaceEdit;
 };
 
