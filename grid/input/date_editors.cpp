@@ -65,6 +65,7 @@ bool TExStringGrid::PlaceDateEditor(int ACol, int ARow, const TEditorPlace& P) {
     }
     picker->SetDateTime(d);
     picker->SetDateMode(kind == edDateEditUpDown ? dmUpDown : dmComboBox);
+    picker->ReCreate();
     GetEditorPropHook(P.RC, ARow, nullptr);
     picker->SetBounds(P.R.Left, P.R.Top, P.W, P.H);
     picker->SetEnabled(true);
@@ -83,6 +84,7 @@ bool TExStringGrid::PlaceDateEditor(int ACol, int ARow, const TEditorPlace& P) {
     picker->SetDateMode(dmUpDown);
     TDateTime t = 0;
     picker->SetDateTime(picker->ReadCellText(GetEditText(ACol, ARow), t) ? t : Now());
+    picker->ReCreate();
     picker->SetBounds(P.R.Left, P.R.Top, P.W, P.H);
     picker->SetEnabled(true);
     picker->SetVisible(true);

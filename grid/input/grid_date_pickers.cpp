@@ -39,6 +39,16 @@ bool TGridDatePicker::ReadCellText(const QString& Text, TDateTime& Value) const 
   return ParseLocaleDateTime(t, Value);
 }
 
+void TGridDatePicker::ReCreate() {
+  const std::vector<TDateFormatPart>& parts = FormatParts();
+  for (int i = 0; i < static_cast<int>(parts.size()); ++i)
+    if (parts[i].Kind != dfLiteral && parts[i].Kind != dfWeekday) {
+      SelectField(i);
+      break;
+    }
+  Invalidate();
+}
+
 void TGridDatePicker::ShowText(const QString& Text) {
   TDateTime v = 0;
   SetDateTime(ReadCellText(Text, v) ? v : Now());

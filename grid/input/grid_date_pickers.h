@@ -26,7 +26,8 @@ public:
   // Reads a cell text as this picker's kind (its display format first, then the
   // locale's); false when it does not read.
   bool ReadCellText(const QString& Text, TDateTime& Value) const;
-  void ReCreate() { Invalidate(); }
+  // A new window: the caret goes back to the format's first field.
+  void ReCreate();
 
 protected:
   // Moves to the next date or time part after a typed digit changed one.

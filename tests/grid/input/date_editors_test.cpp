@@ -101,6 +101,23 @@ TEST_F(DateEditor, ADateOnlyCellOpensAtMidnight) {
   }
 }
 
+// One picker serves the date and the time cells; each opening starts at the
+// format's first field, wherever the last edit left the caret.
+TEST_F(DateEditor, EveryOpeningStartsAtTheFirstField) {
+  grid->SetCells(2, 2, "12/3/2024");
+  OpenAt(2, 2);
+  PressKey(Picker(), Qt::Key_Right);
+  PressKey(Picker(), Qt::Key_Right);
+  PressKey(Picker(), Qt::Key_Escape);
+  grid->DefaultEditor = edTimeEdit;
+  Picker()->SetFormat("HH:mm:ss");
+  grid->SetCells(3, 2, "09:30:00");
+  OpenAt(3, 2);
+  PressKey(Picker(), Qt::Key_Up);
+  PressKey(Picker(), Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(3, 2), "10:30:00");
+}
+
 TEST_F(DateEditor, EnterTakesAPartStillBeingTyped) {
   grid->SetCells(2, 2, "12/3/2024");
   OpenAt(2, 2);

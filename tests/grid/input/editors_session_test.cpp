@@ -21,6 +21,7 @@
 #include "grid/input/grid_drop_down_editors.h"
 #include "grid/input/grid_edit_btn.h"
 #include "grid/view/ex_string_grid.h"
+#include "platform/rtl/locale_settings.h"
 #include "platform/ui/application.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/date_time_picker.h"
@@ -76,6 +77,11 @@ constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 
 struct SessionWindow {
   SessionWindow() : link(&form) {
+    // Dates as the sample values write them, whatever the machine's locale.
+    TFormatSettings fs = FormatSettings();
+    fs.ShortDateFormat = QStringLiteral("dd/MM/yyyy");
+    fs.DateSeparator = u'/';
+    SetFormatSettings(fs);
     form.SetCaption(QStringLiteral("Editors"));
     form.SetBounds(20, 20, 1400, 300);
     grid = new TSessionGrid(&form);
@@ -112,6 +118,7 @@ struct SessionWindow {
       if (c >= 1 && c <= kColumnCount && r < 3) e = kColumns[c - 1].kind;
     };
   }
+  ~SessionWindow() { SetFormatSettings(std::nullopt); }
   TForm form{nullptr};
   TSessionLink link;
   TSessionGrid* grid;
