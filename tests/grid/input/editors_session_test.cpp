@@ -99,6 +99,9 @@ struct SessionWindow {
     grid->OnEllipsClick = [](TObject*, int, int, QString& s) { s = s + "!"; };
     grid->EditLink = &link;
     grid->EnableHTML = true;
+    grid_drop_down::TDropDownColumn* name = grid->ExGridDropDown()->Columns()->Add();
+    name->Header = QStringLiteral("Name");
+    name->Width = 120;
     grid_drop_down::TDropDownItems* rows = grid->ExGridDropDown()->Items();
     for (const char* s : {"one", "two", "three"}) {
       TStringList t;
