@@ -146,6 +146,7 @@ TEST(EditorsSession, Window) {
     if (shots.isEmpty() || !request.open(QIODevice::ReadOnly)) continue;
     const QString name = QString::fromUtf8(request.readAll()).trimmed();
     request.close();
+    if (name.isEmpty()) continue;  // read while it was being written: taken next time
     request.remove();
     QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(shots).filePath(name + QStringLiteral(".png")));
   }
