@@ -38,14 +38,19 @@ void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Ste
   const double dr = double(c2.R - c1.R) / Steps, dg = double(c2.G - c1.G) / Steps, db = double(c2.B - c1.B) / Steps;
   // 4. Band size in the reduced rectangle.
   const double s = double(Horizontal ? R.Right - R.Left : R.Bottom - R.Top) / Steps;
-  // 5. The bands, each kept inside the rectangle the caller gave.
+  // 5. The bands, each kept inside the rectangle the caller gave. With more bands
+  // than pixels many bands fall on the same place; a band that the next one covers
+  // whole is not drawn, as its pixels would not survive (unless the pen inverts).
+  const int extent = RoundHalfEven(s) + 1;
+  const auto offsetOf = [&](int i) { return static_cast<int>(static_cast<uint16_t>(RoundHalfEven(i * s))); };
+  const bool overwrites = Canvas->Pen()->Mode() == pmCopy;
   for (int i = 0; i < Steps; ++i) {
     const TColor color =
         RGB(c1.R + RoundHalfEven(i * dr), c1.G + RoundHalfEven(i * dg), c1.B + RoundHalfEven(i * db));
     Canvas->Pen()->SetColor(color);
     Canvas->Brush()->SetColor(color);
-    const int offset = static_cast<uint16_t>(RoundHalfEven(i * s));
-    const int extent = RoundHalfEven(s) + 1;
+    const int offset = offsetOf(i);
+    if (overwrites && i + 1 < Steps && offsetOf(i + 1) == offset) continue;
     TRect band = Horizontal ? Rect(R.Left + offset, R.Top, R.Left + offset + extent, R.Bottom)
                             : Rect(R.Left, R.Top + offset, R.Right, R.Top + offset + extent);
     TRect drawn;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/ui/bitmap.h"
@@ -66,6 +67,19 @@ QList<QPoint> LinePixels(TPoint from, TPoint to) {
     }
   }
   return points;
+}
+
+// Whether a Rectangle with this pen and brush is one solid block of the fill colour.
+bool SolidBlock(const TPen& pen, const TBrush& brush, const QPainter& p, int width, int height) {
+  // A single pixel is left out: the outline of a rectangle without extent draws nothing.
+  if (width == 1 && height == 1) return false;
+  if (pen.Style() != psSolid || pen.Mode() != pmCopy || pen.Width() > 1) return false;
+  if (brush.Style() != bsSolid || brush.Color() == clNone || pen.Color() != brush.Color()) return false;
+  // Whole-pixel geometry only: no smoothing, no scaling, no fractional offset.
+  if (p.testRenderHint(QPainter::Antialiasing)) return false;
+  const QTransform& t = p.deviceTransform();
+  if (t.type() > QTransform::TxTranslate) return false;
+  return t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
 }  // namespace
@@ -156,6 +170,13 @@ void TCanvas::FrameRect(const TRect& r) {
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   QPainter* p = Painter();
   if (!p || right <= left || bottom <= top) return;
+  if (SolidBlock(pen_, brush_, *p, right - left, bottom - top)) {
+    // A one-pixel solid outline in the fill colour covers exactly left..right-1 and
+    // top..bottom-1: one fill gives the same pixels without stroking the outline.
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_.Color()));
+    return;
+  }
   ApplyPen(*p);
   ApplyBrush(*p);
   if (p->pen().style() == Qt::NoPen) {

@@ -129,7 +129,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
 
   PreparedText prepared = StripPrefixes(text, flags);
   if (flags & DT_SINGLELINE) prepared.text.remove(u'\r').remove(u'\n');
-  if (flags & DT_EXPANDTABS) prepared.text = ExpandTabs(prepared.text, fm);
+  if ((flags & DT_EXPANDTABS) && prepared.text.contains(u'\t')) prepared.text = ExpandTabs(prepared.text, fm);
 
   if (prepared.text.isEmpty()) {
     const int height = (flags & DT_SINGLELINE) ? lineHeight : 0;
@@ -166,8 +166,12 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
   if (!(flags & DT_NOCLIP)) p->setClipRect(ToQRect(r), Qt::IntersectClip);
   p->setFont(qf);
   const QColor color = ToQColor(font_.Color());
+  // A line is measured only where its width matters: to align it, or to fill
+  // the brush behind it (a clear brush fills nothing).
+  const bool background = brush_.Style() != bsClear && brush_.Color() != clNone;
+  const bool measure = background || (flags & (DT_CENTER | DT_RIGHT)) != 0;
   for (const TextLine& line : lines) {
-    const int width = fm.horizontalAdvance(line.text);
+    const int width = measure ? fm.horizontalAdvance(line.text) : 0;
     int x = r.Left;
     if (flags & DT_CENTER) x = r.Left + (r.Width() - width) / 2;
     else if (flags & DT_RIGHT) x = r.Right - width;

@@ -69,9 +69,11 @@ std::vector<TLoadedFace>& LoadedFaces() {
   return faces;
 }
 
-void InstallFontSubstitutes() {
+// Returns whether the substitutes are in place (they need the GUI application).
+bool InstallFontSubstitutes() {
   static bool done = false;
-  if (done || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  if (done) return true;
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
   done = true;
   const QStringList installed = QFontDatabase::families();
   for (const TFontFile& f : kShippedFontFiles) {
@@ -89,6 +91,7 @@ void InstallFontSubstitutes() {
       if (family) substitutes.append(QString::fromLatin1(family));
     QFont::insertSubstitutions(QString::fromLatin1(s.Family), substitutes);
   }
+  return true;
 }
 
 // The loaded face a family name and weight are drawn with (a stand-in family's
@@ -139,14 +142,46 @@ QColor ToQColor(TColor color) {
 
 TColor FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
-QFont ToQFont(const TFont& font) {
-  InstallFontSubstitutes();
+namespace {
+
+QFont MakeQFont(const TFont& font) {
   const int height = font.Height();
   if (height <= 0) return BaseFont(font, height == 0 ? 11 : -height);
   // A positive height is the cell height: scale the character height to match.
   const QFont probe = BaseFont(font, height);
   const int cell = QFontMetrics(probe).height();
   return BaseFont(font, cell > 0 ? height * height / cell : height);
+}
+
+}  // namespace
+
+QFont ToQFont(const TFont& font) {
+  if (!InstallFontSubstitutes()) return MakeQFont(font);
+  // The same few fonts are asked for again and again while a control paints. A
+  // font handed out before keeps the engine Qt found for it, so measuring and
+  // drawing with it skip the font lookup; the last fonts are kept per thread.
+  struct TCached {
+    QString Name;
+    int Height;
+    TFontStyles Style;
+    TFontQuality Quality;
+    QFont Font;
+  };
+  constexpr size_t kKept = 8;
+  thread_local std::vector<TCached> cache;
+  thread_local size_t next = 0;
+  for (const TCached& c : cache)
+    if (c.Height == font.Height() && c.Style == font.Style() && c.Quality == font.Quality() && c.Name == font.Name())
+      return c.Font;
+  TCached made{font.Name(), font.Height(), font.Style(), font.Quality(), MakeQFont(font)};
+  if (cache.size() < kKept) {
+    cache.push_back(std::move(made));
+    return cache.back().Font;
+  }
+  cache[next] = std::move(made);
+  const size_t used = next;
+  next = (next + 1) % kKept;
+  return cache[used].Font;
 }
 
 void FromQFont(const QFont& qfont, TFont& font) {
