@@ -53,8 +53,24 @@ void TSparseCellTable::Store(int col, int row, const Entry& entry) {
 }
 
 void TSparseCellTable::SetText(int col, int row, const QString& text) {
-  Entry e{text, Object(col, row)};
-  Store(col, row, e);
+  // One walk down to the cell: its entry is made only for a text, and an entry
+  // left with neither text nor object goes (with its row when that empties).
+  auto r = rows_.lower_bound(row);
+  if (r == rows_.end() || r->first != row) {
+    if (text.isEmpty()) return;
+    r = rows_.emplace_hint(r, row, Row());
+  }
+  Row& cells = r->second;
+  auto c = cells.lower_bound(col);
+  if (c == cells.end() || c->first != col) {
+    if (text.isEmpty()) return;
+    cells.emplace_hint(c, col, Entry{text, nullptr});
+    return;
+  }
+  c->second.text = text;
+  if (!c->second.Empty()) return;
+  cells.erase(c);
+  if (cells.empty()) rows_.erase(r);
 }
 
 void TSparseCellTable::SetObject(int col, int row, TObject* object) {

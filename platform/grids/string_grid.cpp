@@ -348,7 +348,12 @@ void TStringGrid::InvalidateRect(const TRect& r) {
   Invalidate();
 }
 
-void TStringGrid::InvalidateCell(int ACol, int ARow) { InvalidateRect(CellRect(ACol, ARow)); }
+void TStringGrid::InvalidateCell(int ACol, int ARow) {
+  // A grid that is not shown repaints nothing: the cell's place is not looked for
+  // (a grid filled before it is shown writes every cell).
+  if (QWidget* w = Widget(); w && (!w->isVisible() || !w->updatesEnabled())) return;
+  InvalidateRect(CellRect(ACol, ARow));
+}
 
 void TStringGrid::InvalidateRow(int ARow) {
   TRect first = CellRect(0, ARow);
