@@ -69,13 +69,13 @@ QList<QPoint> LinePixels(TPoint from, TPoint to) {
   return points;
 }
 
-// Whether a Rectangle with this pen and brush is one solid block of the fill colour.
-bool SolidBlock(const TPen& pen, const TBrush& brush, const QPainter& p, int width, int height) {
-  // A single pixel is left out: the outline of a rectangle without extent draws nothing.
+// Whether a Rectangle with this pen is a one-pixel outline on whole pixels, which
+// covers exactly the rectangle's edge pixels (left..right-1, top..bottom-1), so
+// that fills draw the same pixels as stroking it. A single pixel is left out: the
+// outline of a rectangle without extent draws nothing.
+bool ThinOutline(const TPen& pen, const QPainter& p, int width, int height) {
   if (width == 1 && height == 1) return false;
-  if (pen.Style() != psSolid || pen.Mode() != pmCopy || pen.Width() > 1) return false;
-  if (brush.Style() != bsSolid || brush.Color() == clNone || pen.Color() != brush.Color()) return false;
-  // Whole-pixel geometry only: no smoothing, no scaling, no fractional offset.
+  if (pen.Style() != psSolid || pen.Mode() != pmCopy || pen.Width() > 1 || pen.Color() == clNone) return false;
   if (p.testRenderHint(QPainter::Antialiasing)) return false;
   const QTransform& t = p.deviceTransform();
   if (t.type() > QTransform::TxTranslate) return false;
@@ -170,11 +170,19 @@ void TCanvas::FrameRect(const TRect& r) {
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   QPainter* p = Painter();
   if (!p || right <= left || bottom <= top) return;
-  if (SolidBlock(pen_, brush_, *p, right - left, bottom - top)) {
-    // A one-pixel solid outline in the fill colour covers exactly left..right-1 and
-    // top..bottom-1: one fill gives the same pixels without stroking the outline.
+  const bool solidBrush = brush_.Style() == bsSolid && brush_.Color() != clNone;
+  if (ThinOutline(pen_, *p, right - left, bottom - top) && (solidBrush || brush_.Style() == bsClear)) {
+    // The inside in the brush colour, then the edge pixels in the pen colour.
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_.Color()));
+    const QRect whole(left, top, right - left, bottom - top);
+    if (solidBrush) p->fillRect(whole, ToQColor(brush_.Color()));
+    if (!solidBrush || pen_.Color() != brush_.Color()) {
+      const QColor edge = ToQColor(pen_.Color());
+      p->fillRect(QRect(left, top, right - left, 1), edge);
+      p->fillRect(QRect(left, bottom - 1, right - left, 1), edge);
+      p->fillRect(QRect(left, top, 1, bottom - top), edge);
+      p->fillRect(QRect(right - 1, top, 1, bottom - top), edge);
+    }
     return;
   }
   ApplyPen(*p);
