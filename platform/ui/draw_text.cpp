@@ -1,6 +1,7 @@
 // TCanvas::DrawText: the window system's text formatting - prefix characters,
 // line breaks, word wrap at blanks, end ellipsis, alignment and measuring.
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 
@@ -17,6 +18,48 @@ struct PreparedText {
 struct TextLine {
   int start = 0;  // position of the line's first character in the prepared text
   QString text;
+};
+
+// Widths of texts in one font. Painting measures the same texts again and again
+// (the words of cells, the same column texts row after row), and measuring means
+// shaping the text: the widths measured lately are kept per font and thread.
+class TTextWidths {
+public:
+  TTextWidths(const QFont& font, const QFontMetrics& fm) : fm_(fm), known_(KnownWidths(font)) {}
+  int operator()(const QString& text) {
+    const auto it = known_.constFind(text);
+    if (it != known_.constEnd()) return *it;
+    if (known_.size() >= kKept) known_.clear();
+    const int width = fm_.horizontalAdvance(text);
+    known_.insert(text, width);
+    return width;
+  }
+
+private:
+  static constexpr qsizetype kKept = 4096;
+  static QHash<QString, int>& KnownWidths(const QFont& font) {
+    struct TFontWidths {
+      QFont Font;
+      QHash<QString, int> Widths;
+    };
+    constexpr size_t kFonts = 4;
+    thread_local std::vector<TFontWidths> fonts;
+    thread_local size_t next = 0;
+    fonts.reserve(kFonts);  // the slots never move while a caller holds one
+    for (TFontWidths& f : fonts)
+      if (f.Font == font) return f.Widths;
+    if (fonts.size() < kFonts) {
+      fonts.push_back({font, {}});
+      return fonts.back().Widths;
+    }
+    TFontWidths& reused = fonts[next];
+    next = (next + 1) % kFonts;
+    reused.Font = font;
+    reused.Widths.clear();
+    return reused.Widths;
+  }
+  const QFontMetrics& fm_;
+  QHash<QString, int>& known_;
 };
 
 // "&x" underlines x, "&&" stands for "&"; a lone "&" at the end is dropped.
@@ -60,8 +103,15 @@ int RightTrimmedEnd(const QString& s, int from, int to) {
 
 // Breaks one paragraph [begin, end) into lines no wider than `width` at blanks;
 // a word wider than the line stays whole unless `breakWords`.
-void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWords, const QFontMetrics& fm,
+void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWords, TTextWidths& widthOf,
                    std::vector<TextLine>& lines) {
+  // A paragraph whose words fit the line whole is one line (each shorter run of
+  // its words fits too): one measure instead of one per word.
+  const int trimmedEnd = RightTrimmedEnd(s, begin, end);
+  if (widthOf(s.mid(begin, trimmedEnd - begin)) <= width) {
+    lines.push_back({begin, s.mid(begin, end - begin)});
+    return;
+  }
   int lineStart = begin;
   while (true) {
     int accepted = -1;
@@ -71,11 +121,11 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
       while (wordEnd < end && s[wordEnd] == u' ') ++wordEnd;
       while (wordEnd < end && s[wordEnd] != u' ') ++wordEnd;
       const int visibleEnd = RightTrimmedEnd(s, lineStart, wordEnd);
-      const bool fits = fm.horizontalAdvance(s.mid(lineStart, visibleEnd - lineStart)) <= width;
+      const bool fits = widthOf(s.mid(lineStart, visibleEnd - lineStart)) <= width;
       if (!fits && accepted >= 0) break;
       if (!fits && breakWords) {
         int cut = lineStart + 1;
-        while (cut < visibleEnd && fm.horizontalAdvance(s.mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
+        while (cut < visibleEnd && widthOf(s.mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
         accepted = cut;
         break;
       }
@@ -91,7 +141,7 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
   }
 }
 
-std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, const QFontMetrics& fm) {
+std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, TTextWidths& widthOf) {
   std::vector<TextLine> lines;
   if (flags & DT_SINGLELINE) {
     lines.push_back({0, s});
@@ -102,7 +152,7 @@ std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, co
     int end = begin;
     while (end < s.size() && s[end] != u'\r' && s[end] != u'\n') ++end;
     if (flags & DT_WORDBREAK)
-      WrapParagraph(s, begin, end, width, (flags & DT_EDITCONTROL) != 0, fm, lines);
+      WrapParagraph(s, begin, end, width, (flags & DT_EDITCONTROL) != 0, widthOf, lines);
     else
       lines.push_back({begin, s.mid(begin, end - begin)});
     if (end >= s.size()) break;
@@ -112,11 +162,11 @@ std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, co
   return lines;
 }
 
-QString Ellipsize(const QString& text, int width, const QFontMetrics& fm) {
-  if (fm.horizontalAdvance(text) <= width) return text;
+QString Ellipsize(const QString& text, int width, TTextWidths& widthOf) {
+  if (widthOf(text) <= width) return text;
   const QString dots = QStringLiteral("...");
   QString cut = text;
-  while (!cut.isEmpty() && fm.horizontalAdvance(cut + dots) > width) cut.chop(1);
+  while (!cut.isEmpty() && widthOf(cut + dots) > width) cut.chop(1);
   return cut + dots;
 }
 
@@ -140,14 +190,15 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     return height;
   }
 
-  std::vector<TextLine> lines = BreakLines(prepared.text, flags, r.Width(), fm);
+  TTextWidths widthOf(qf, fm);
+  std::vector<TextLine> lines = BreakLines(prepared.text, flags, r.Width(), widthOf);
   if ((flags & DT_END_ELLIPSIS) && !(flags & DT_CALCRECT))
-    for (TextLine& line : lines) line.text = Ellipsize(line.text, r.Width(), fm);
+    for (TextLine& line : lines) line.text = Ellipsize(line.text, r.Width(), widthOf);
 
   const int total = lineHeight * static_cast<int>(lines.size());
   if (flags & DT_CALCRECT) {
     int widest = 0;
-    for (const TextLine& line : lines) widest = std::max(widest, fm.horizontalAdvance(line.text));
+    for (const TextLine& line : lines) widest = std::max(widest, widthOf(line.text));
     r.Right = r.Left + widest;
     r.Bottom = r.Top + total;
     return total;
@@ -171,7 +222,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
   const bool background = brush_.Style() != bsClear && brush_.Color() != clNone;
   const bool measure = background || (flags & (DT_CENTER | DT_RIGHT)) != 0;
   for (const TextLine& line : lines) {
-    const int width = measure ? fm.horizontalAdvance(line.text) : 0;
+    const int width = measure ? widthOf(line.text) : 0;
     int x = r.Left;
     if (flags & DT_CENTER) x = r.Left + (r.Width() - width) / 2;
     else if (flags & DT_RIGHT) x = r.Right - width;

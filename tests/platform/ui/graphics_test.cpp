@@ -77,6 +77,49 @@ TEST(Canvas, FillAndRectangleStopBeforeRightAndBottom) {
   EXPECT_EQ(s.At(25, 5), clWhite);
 }
 
+// Every pixel of thin-pen rectangles: the edge pixels (right and bottom exclusive)
+// in the pen colour, the inside in the brush colour, nothing else touched; a
+// rectangle of a single pixel draws nothing.
+TEST(Canvas, RectanglePixelsWithAThinPen) {
+  struct Case {
+    TRect r;
+    TColor pen, brush;
+    TBrushStyle style;
+  } cases[] = {
+      {Rect(2, 3, 9, 8), clBlue, clLime, bsSolid},  {Rect(2, 3, 9, 8), clRed, clRed, bsSolid},
+      {Rect(2, 3, 9, 8), clBlue, clLime, bsClear},  {Rect(4, 4, 5, 9), clBlue, clLime, bsSolid},
+      {Rect(4, 4, 10, 5), clRed, clRed, bsSolid},   {Rect(4, 4, 6, 6), clBlue, clLime, bsSolid},
+      {Rect(4, 4, 5, 5), clBlue, clLime, bsSolid},  {Rect(-3, -2, 5, 4), clBlue, clLime, bsSolid},
+  };
+  for (const Case& k : cases) {
+    Surface s(12, 12);
+    s.c->Pen()->SetColor(k.pen);
+    s.c->Brush()->SetColor(k.brush);
+    s.c->Brush()->SetStyle(k.style);
+    s.c->Rectangle(k.r);
+    const bool single = k.r.Width() == 1 && k.r.Height() == 1;
+    for (int y = 0; y < 12; ++y) {
+      for (int x = 0; x < 12; ++x) {
+        TColor want = clWhite;
+        const bool inside = x >= k.r.Left && x < k.r.Right && y >= k.r.Top && y < k.r.Bottom;
+        const bool edge = inside && (x == k.r.Left || x == k.r.Right - 1 || y == k.r.Top || y == k.r.Bottom - 1);
+        if (!single && edge) want = k.pen;
+        else if (!single && inside && k.style == bsSolid) want = k.brush;
+        ASSERT_EQ(s.At(x, y), want) << "rect " << k.r.Left << "," << k.r.Top << " at " << x << "," << y;
+      }
+    }
+  }
+  // An inverting pen inverts its outline once per call: twice gives the start back.
+  Surface s(12, 12);
+  s.c->Pen()->SetMode(pmXor);
+  s.c->Pen()->SetColor(clWhite);
+  s.c->Brush()->SetStyle(bsClear);
+  s.c->Rectangle(2, 2, 8, 8);
+  EXPECT_EQ(s.At(2, 2), clBlack);
+  s.c->Rectangle(2, 2, 8, 8);
+  EXPECT_EQ(s.At(2, 2), clWhite);
+}
+
 TEST(Canvas, LinesLeaveOutTheirEndPoint) {
   struct Case {
     TPoint from, to, lastDrawn;
@@ -134,6 +177,23 @@ TEST(Canvas, DrawTextMeasuresWithCalcRect) {
   EXPECT_EQ(r.Bottom, 3 * h);
   EXPECT_LE(r.Width(), word + 2);
 
+  // A paragraph that fits is one line, its trailing blanks kept; one pixel less
+  // breaks it at the last blank that fits.
+  const int two = s.c->TextWidth("alpha beta");
+  r = Rect(0, 0, two, 0);
+  EXPECT_EQ(s.c->DrawText("alpha beta  ", r, DT_CALCRECT | DT_WORDBREAK), h);
+  EXPECT_EQ(r.Width(), s.c->TextWidth("alpha beta  "));
+  r = Rect(0, 0, two - 1, 0);
+  EXPECT_EQ(s.c->DrawText("alpha beta", r, DT_CALCRECT | DT_WORDBREAK), 2 * h);
+
+  // Tabs expand to steps of eight average characters; text without one is as typed.
+  r = Rect(0, 0, 1000, 0);
+  s.c->DrawText("a\tb", r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+  EXPECT_GT(r.Width(), s.c->TextWidth("a b"));
+  r = Rect(0, 0, 1000, 0);
+  s.c->DrawText("a b", r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+  EXPECT_EQ(r.Width(), s.c->TextWidth("a b"));
+
   // A word wider than the box stays whole and widens the measured box.
   r = Rect(0, 0, 5, 0);
   s.c->DrawText("Wide", r, DT_CALCRECT | DT_WORDBREAK);
@@ -154,6 +214,24 @@ TEST(Canvas, DrawTextMeasuresWithCalcRect) {
   r = Rect(0, 0, 1000, 0);
   s.c->DrawText("&Save", r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   EXPECT_EQ(r.Width(), s.c->TextWidth("&Save"));
+}
+
+// A solid brush fills the box of every drawn line (left-aligned ones too), a
+// clear brush nothing.
+TEST(Canvas, DrawTextFillsBehindEachLineWithASolidBrush) {
+  for (TBrushStyle style : {bsSolid, bsClear}) {
+    Surface s(200, 60);
+    s.c->Brush()->SetColor(clYellow);
+    s.c->Brush()->SetStyle(style);
+    const int w = s.c->TextWidth("MMM"), h = s.c->TextHeight("M");
+    TRect r = Rect(0, 0, 200, 60);
+    s.c->DrawText("MMM\nMM", r, 0);
+    const TColor behind = style == bsSolid ? clYellow : clWhite;
+    EXPECT_EQ(s.At(w - 1, h - 1), behind);
+    EXPECT_EQ(s.At(w + 2, h - 1), clWhite);
+    EXPECT_EQ(s.At(0, 2 * h - 1), behind);
+    EXPECT_EQ(s.At(w - 1, 2 * h - 1), clWhite);
+  }
 }
 
 // Columns holding pixels that are not white.
