@@ -36,7 +36,7 @@ constexpr TFunction_Code kFunction_Codes[] = {
 uint8_t Function_Code(TRule_Table table, const QString& type, int32_t npoint) {
   const QString upper = UpperCase(type);
   for (const TFunction_Code& f : kFunction_Codes) {
-    if (upper != QString::fromUtf16(f.Type)) continue;
+    if (upper != QStringView(f.Type)) continue;
     if (table == TRule_Table::Read) return f.Read;
     return npoint == 1 ? f.Write_Single : f.Write_Multiple;
   }
@@ -55,17 +55,21 @@ public:
   TRule_Row(const TXMLNode& row, const QString& path, const QString& table, int index)
       : row_(row), path_(path), table_(table), index_(index) {}
 
-  QString Text(const char* name) const { return row_.Attribute(QString::fromLatin1(name)); }
-  bool Has(const char* name) const { return row_.HasAttribute(QString::fromLatin1(name)); }
+  QString Text(const char* name) const { return row_.Attribute(name); }
+  bool Has(const char* name) const { return row_.HasAttribute(name); }
   bool Is_Y(const char* name) const { return UpperCase(Text(name)) == u"Y"; }
 
   // Present and numeric, else an error.
   int32_t Required(const char* name) const {
-    if (!Has(name)) Fail(QStringLiteral("has no attribute \"%1\"").arg(QLatin1String(name)));
-    return Number(name);
+    QString text;
+    if (!row_.FindAttribute(name, text)) Fail(QStringLiteral("has no attribute \"%1\"").arg(QLatin1String(name)));
+    return Number(name, text);
   }
   // `def` when absent; when present it must be numeric.
-  int32_t Optional(const char* name, int32_t def) const { return Has(name) ? Number(name) : def; }
+  int32_t Optional(const char* name, int32_t def) const {
+    QString text;
+    return row_.FindAttribute(name, text) ? Number(name, text) : def;
+  }
   // `def` when absent, empty or no number.
   int32_t Lenient(const char* name, int32_t def) const { return StrToIntDef(Text(name), def); }
 
@@ -77,10 +81,9 @@ public:
   }
 
 private:
-  int32_t Number(const char* name) const {
+  int32_t Number(const char* name, const QString& text) const {
     int32_t v = 0;
-    if (!TryStrToInt(Text(name), v))
-      Fail(QStringLiteral("holds no number in \"%1\" (\"%2\")").arg(QLatin1String(name), Text(name)));
+    if (!TryStrToInt(text, v)) Fail(QStringLiteral("holds no number in \"%1\" (\"%2\")").arg(QLatin1String(name), text));
     return v;
   }
 
@@ -93,8 +96,8 @@ private:
 // The first three parts end at a dot, the fourth is the rest; each part trimmed
 // and converted, its low 8 bits kept.
 uint32_t TRule_Row::IP_Address() const {
-  if (!Has("IP_Address")) Fail(QStringLiteral("has no attribute \"IP_Address\""));
-  QString rest = Text("IP_Address");
+  QString rest;
+  if (!row_.FindAttribute("IP_Address", rest)) Fail(QStringLiteral("has no attribute \"IP_Address\""));
   uint32_t ip = 0;
   for (int i = 0; i < 4; ++i) {
     QString part = rest;
@@ -151,8 +154,9 @@ TModbus_TCP_Rule Read_Rule(const TRule_Row& row, TRule_Table table) {
 }
 
 bool Rule_Row_Counts(const TXMLNode& row) {
-  if (!row.HasAttribute(QStringLiteral("Enable"))) return true;
-  return UpperCase(Trim(row.Attribute(QStringLiteral("Enable")))) == u"Y";
+  QString enable;
+  if (!row.FindAttribute("Enable", enable)) return true;
+  return UpperCase(Trim(enable)) == u"Y";
 }
 
 // ---- EtherCAT variables ----------------------------------------------------
@@ -171,7 +175,7 @@ constexpr uint8_t kType_Float32 = 8;
 constexpr uint8_t kType_String = 9;
 constexpr uint8_t kType_Array = 10;
 
-bool Variable_Enabled(const TXMLNode& row) { return row.Attribute(QStringLiteral("Enable")) == u"Y"; }
+bool Variable_Enabled(const TXMLNode& row) { return row.Attribute("Enable") == u"Y"; }
 
 int Hex_Digit(QChar c) {
   const char16_t u = c.unicode();
@@ -231,15 +235,15 @@ TEtherCAT_pd Read_Entry(const TXMLNode& row, uint8_t access, const TXMLNode& tab
   // 2. Type and length. An Array or String takes its Length, which must be one the
   // editor allows: a hand-edited 0 or 300 would give a value of no or of wrapped size.
   uint8_t length = 0;
-  e.Data_Type = EtherCAT_Type_Code(row.Attribute(QStringLiteral("Type")), length);
-  const QString lengthText = row.Attribute(QStringLiteral("Length"));
+  e.Data_Type = EtherCAT_Type_Code(row.Attribute("Type"), length);
+  const QString lengthText = row.Attribute("Length");
   if ((e.Data_Type == kType_String || e.Data_Type == kType_Array) && !Var_Length_Allowed(lengthText))
     Refuse_Table_Row(path, table, number, Var_Length_Refusal(lengthText));
   e.length = length != 0 ? length : static_cast<uint8_t>(StrToIntDef(lengthText, 1));
   // 3. Place in the slave's data (inputs only).
   if (access == 1) {
-    e.position = static_cast<uint32_t>(StrToIntDef(row.Attribute(QStringLiteral("Position")), 0));
-    e.bit_address = static_cast<uint8_t>(StrToIntDef(row.Attribute(QStringLiteral("BitStart")), 0));
+    e.position = static_cast<uint32_t>(StrToIntDef(row.Attribute("Position"), 0));
+    e.bit_address = static_cast<uint8_t>(StrToIntDef(row.Attribute("BitStart"), 0));
   }
   return e;
 }
@@ -248,7 +252,7 @@ TEtherCAT_pd Read_Entry(const TXMLNode& row, uint8_t access, const TXMLNode& tab
 
 uint8_t EtherCAT_Type_Code(const QString& typeName, uint8_t& length) {
   for (const TEtherCAT_Type& t : kEtherCAT_Types) {
-    if (typeName != QString::fromUtf16(t.Name)) continue;
+    if (typeName != QStringView(t.Name)) continue;
     length = t.Length;
     return t.Code;
   }
@@ -311,7 +315,7 @@ void Read_EtherCAT_Variables(const QString& path, uint32_t base, TEtherCAT_Slave
   for (const QList<TXMLNode>& rows : tableRows) {
     for (const TXMLNode& row : rows) {
       if (!Variable_Enabled(row)) continue;
-      const QByteArray name = row.Attribute(QStringLiteral("Name")).toUtf8();
+      const QByteArray name = row.Attribute("Name").toUtf8();
       if (!name.isEmpty()) nextValue += static_cast<uint32_t>(name.size()) + 1;
     }
   }
@@ -329,8 +333,8 @@ void Read_EtherCAT_Variables(const QString& path, uint32_t base, TEtherCAT_Slave
       e.entry_index = 0;
       e.ethercat_offset = offset;
       offset += e.length + (e.Data_Type == kType_String ? 1 : 0);
-      nextValue = Store_Init_Value(row.Attribute(QStringLiteral("InitValue")), e, nextValue);
-      e.name = row.Attribute(QStringLiteral("Name")).toUtf8();
+      nextValue = Store_Init_Value(row.Attribute("InitValue"), e, nextValue);
+      e.name = row.Attribute("Name").toUtf8();
       e.name_length = static_cast<uint32_t>(e.name.size());
       if (e.name.isEmpty()) {
         e.name_add = emptyName;

@@ -4,6 +4,7 @@
 #include "platform/rtl/exceptions.h"
 
 #include <pugixml.hpp>
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -56,6 +57,20 @@ QString TXMLNode::AttributeDef(const QString& name, const QString& def) const {
   if (IsNull()) return def;
   pugi::xml_attribute a = pugi().attribute(utf8(name).c_str());
   return a ? fromUtf8(a.value()) : def;
+}
+
+bool TXMLNode::HasAttribute(const char* name) const { return !IsNull() && pugi().attribute(name); }
+
+QString TXMLNode::Attribute(const char* name) const {
+  QString value;
+  FindAttribute(name, value);
+  return value;
+}
+
+bool TXMLNode::FindAttribute(const char* name, QString& value) const {
+  const pugi::xml_attribute a = IsNull() ? pugi::xml_attribute() : pugi().attribute(name);
+  value = a ? fromUtf8(a.value()) : QString();
+  return bool(a);
 }
 
 void TXMLNode::SetAttribute(const QString& name, const QString& value) {
@@ -136,6 +151,22 @@ QString TXMLDocument::SaveToText() const {
   return QString::fromStdString(out.str());
 }
 
+namespace {
+
+// Collects what pugixml writes.
+struct TByteWriter : pugi::xml_writer {
+  QByteArray Bytes;
+  void write(const void* data, size_t size) override { Bytes.append(static_cast<const char*>(data), qsizetype(size)); }
+};
+
+}  // namespace
+
 void TXMLDocument::SaveToFile(const QString& path) const {
-  WriteFileWhole(path, SaveToText().toUtf8());
+  TByteWriter out;
+  doc_->save(out, "  ", pugi::format_default | pugi::format_no_declaration, pugi::encoding_utf8);
+  // Plain ASCII is its own UTF-8 and is written as it stands; other text goes
+  // through the document's text, which is what makes any byte sequence that is
+  // not UTF-8 (a hostile file read in) valid UTF-8 again.
+  const bool ascii = std::all_of(out.Bytes.cbegin(), out.Bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+  WriteFileWhole(path, ascii ? out.Bytes : QString::fromUtf8(out.Bytes).toUtf8());
 }

@@ -40,6 +40,12 @@ public:
   // The attribute's value, or `def` when the element has no such attribute.
   QString AttributeDef(const QString& name, const QString& def) const;
   void SetAttribute(const QString& name, const QString& value);
+  // The same looks for a name given as plain ASCII text, without converting the
+  // name; FindAttribute tells whether the attribute is there and gives its value
+  // in one look.
+  bool HasAttribute(const char* name) const;
+  QString Attribute(const char* name) const;
+  bool FindAttribute(const char* name, QString& value) const;
 
   // First child element with this name; a null handle when there is none.
   TXMLNode ChildByName(const QString& name) const;

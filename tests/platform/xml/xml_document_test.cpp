@@ -139,4 +139,45 @@ TEST_F(XmlDocument, SaveReplacesTheWholeFile) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{S("doc.xml")});
 }
 
+TEST_F(XmlDocument, SavedBytesAreUtf8AndBytesReadInThatAreNotBecomeReplacements) {
+  // Plain ASCII, text beyond ASCII, and a file read in with a byte that is no UTF-8.
+  struct TCase {
+    const char* In;
+    QByteArray Out;
+  };
+  const TCase cases[] = {
+      {"<R a=\"x &amp; y\"/>", QByteArray("<R a=\"x &amp; y\" />\n")},
+      {"<R a=\"\xC3\xA9\xE2\x82\xAC\"/>", QByteArray("<R a=\"\xC3\xA9\xE2\x82\xAC\" />\n")},
+      {"<R a=\"a\xFF\x62\"/>", QByteArray("<R a=\"a\xEF\xBF\xBD\x62\" />\n")},
+  };
+  for (const TCase& c : cases) {
+    WriteFileWhole(path(), QByteArray(c.In));
+    TXMLDocument doc;
+    doc.LoadFromFile(path());
+    doc.SaveToFile(path("out.xml"));
+    EXPECT_EQ(ReadFileWhole(path("out.xml")), c.Out) << c.In;
+    EXPECT_EQ(ReadFileWhole(path("out.xml")), doc.SaveToText().toUtf8()) << c.In;
+  }
+}
+
+TEST_F(XmlDocument, AttributesByAsciiNames) {
+  TXMLDocument doc;
+  doc.LoadFromText(S("<R><x n=\"1\" e=\"\" u=\"\u00e9\"/></R>"));
+  const TXMLNode x = doc.Root().ChildByName(S("x"));
+  QString value = S("old");
+  EXPECT_TRUE(x.FindAttribute("n", value));
+  EXPECT_EQ(value, S("1"));
+  EXPECT_TRUE(x.FindAttribute("e", value));
+  EXPECT_EQ(value, QString());
+  EXPECT_FALSE(x.FindAttribute("z", value));
+  EXPECT_EQ(value, QString());
+  EXPECT_EQ(x.Attribute("u"), S("\u00e9"));
+  EXPECT_TRUE(x.HasAttribute("e"));
+  EXPECT_FALSE(x.HasAttribute("N"));  // names are case-sensitive
+  const TXMLNode none = x.ChildByName(S("missing"));
+  EXPECT_FALSE(none.HasAttribute("n"));
+  EXPECT_FALSE(none.FindAttribute("n", value));
+  EXPECT_EQ(none.Attribute("n"), QString());
+}
+
 }  // namespace
