@@ -9,7 +9,20 @@
 
 namespace {
 
-std::string utf8(const QString& s) { return s.toStdString(); }
+// Names and values are mostly plain ASCII, which is its own UTF-8: those are
+// copied across without the intermediate byte array.
+std::string utf8(const QString& s) {
+  const qsizetype n = s.size();
+  const QChar* chars = s.constData();
+  std::string out;
+  out.resize(size_t(n));
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t u = chars[i].unicode();
+    if (u >= 0x80) return s.toStdString();
+    out[size_t(i)] = char(u);
+  }
+  return out;
+}
 QString fromUtf8(const char* s) { return QString::fromUtf8(s); }
 
 // A blank-only element text (a field typed as blanks) is kept, so it reads back as written.
