@@ -12,13 +12,15 @@
 // Reading takes a text that starts with "{\rtf" as RTF and reads of it the text,
 // \par and \line (paragraph ends), \tab, \'hh (the byte as a Latin-1
 // character), \uN with \ucN and its fallback characters skipped, the escaped
-// \\ \{ \}, and the offsets \upN, \dnN, \super, \sub, \nosupersub and \plain;
-// groups keep their offset to themselves. Destinations (fonts, colours, styles,
-// information, pictures, \* groups) are skipped, \binN skips its N bytes, and
-// every other control word is passed over. The paragraph end that closes the
-// document is dropped. A broken text (unbalanced braces, a cut control word)
-// gives what could be read. Any other text is plain text: its bytes are Latin-1
-// characters and CR LF, CR and LF end paragraphs.
+// \\ \{ \}, \~ and \_, the named characters (\emdash, \bullet, quotes
+// and spaces), \sect and \page as paragraph ends too, and the offsets \upN,
+// \dnN, \super, \sub, \nosupersub and \plain; groups keep their offset to
+// themselves. Destinations (fonts, colours, styles, information, pictures,
+// headers and footers, \* groups and the like) are skipped, \binN skips its
+// N bytes, and every other control word is passed over. The paragraph end
+// that closes the document is dropped. A broken text (unbalanced braces, a cut
+// control word) gives what could be read. Any other text is plain text: its
+// bytes are Latin-1 characters and CR LF, CR and LF end paragraphs.
 #pragma once
 
 #include <QByteArray>
@@ -36,5 +38,7 @@ using TRichRuns = std::vector<TRichRun>;
 // Adjacent runs of one offset joined, empty runs left out.
 TRichRuns NormalizeRichRuns(const TRichRuns& Runs);
 TRichRuns ReadRichText(const QByteArray& Bytes);
+// Any text read as RTF (no check of its start), as ReadRichText reads RTF.
+TRichRuns ReadRtf(const QString& Rtf);
 QByteArray WriteRichText(const TRichRuns& Runs, const QString& FontName, int FontSize);
 bool IsRtfText(const QByteArray& Bytes);

@@ -45,7 +45,9 @@ TEST(RichTextRtf, ReadsWhatOtherWritersWrite) {
       {"{\\rtf1 a{\\super b}c{\\sub d}\\up6 e\\plain f}", {{"a", 0}, {"b", 40}, {"c", 0}, {"d", -40}, {"e", 60}, {"f", 0}}},
       {"{\\rtf1 caf\\'e9 \\'80\\'9f}", {{QString::fromUtf16(u"caf\u00E9 \u0080\u009F"), 0}}},
       {"{\\rtf1 \\u8364?\\uc2\\u1046??x\\uc0\\u1047 y}", {{QString::fromUtf16(u"\u20AC\u0416x\u0417y"), 0}}},
-      {"{\\rtf1{\\*\\generator Writer 1.0;}{\\info{\\title T}}a\\line b\\tab c\\~d}", {{"a\nb\tc d", 0}}},
+      {"{\\rtf1{\\*\\generator Writer 1.0;}{\\info{\\title T}}a\\line b\\tab c\\~d}",
+       {{QString::fromUtf16(u"a\nb\tc\u00A0d"), 0}}},  // \~ is a non-breaking space
+      {"{\\rtf1 a\\emdash b\\bullet\\_c\\sect d{\\stylesheet{x}}}", {{QString::fromUtf16(u"a\u2014b\u2022-c\nd"), 0}}},
       {"{\\rtf1 x\\bin3 {}\\y}", {{"xy", 0}}},
       {"{\\rtf1 \\{braces\\} and \\\\}", {{"{braces} and \\", 0}}},
       {"{\\rtf1 one\\par\\par}", {{"one\n", 0}}},
