@@ -136,3 +136,45 @@ TEST(FontStandIns, WindowsFamiliesResolveToTheirMetricCompatibleFreeFonts) {
   const int dejaVu = TextWidth("DejaVu Sans", QStringLiteral("On Change"), true);
   EXPECT_GT(dejaVu, tahoma + 5) << dejaVu;
 }
+
+// Equal fonts give equal Qt fonts, and every part of a font that reaches the Qt
+// font (family, height, each style, quality) gives another one when it differs,
+// also after the same font was converted before.
+TEST(FontConversion, EveryPartOfTheFontCounts) {
+  auto base = [] {
+    TFont f;
+    f.SetName(QStringLiteral("Tahoma"));
+    f.SetSize(8);
+    return f;
+  };
+  const TFont plain = base();
+  const QFont first = ToQFont(plain);
+  EXPECT_EQ(ToQFont(base()), first);
+  struct TCase {
+    const char* Name;
+    void (*Change)(TFont&);
+  };
+  const TCase cases[] = {
+      {"family", [](TFont& f) { f.SetName(QStringLiteral("Courier New")); }},
+      {"height", [](TFont& f) { f.SetSize(12); }},
+      {"cell height", [](TFont& f) { f.SetHeight(30); }},
+      {"bold", [](TFont& f) { f.SetStyle({fsBold}); }},
+      {"italic", [](TFont& f) { f.SetStyle({fsItalic}); }},
+      {"underline", [](TFont& f) { f.SetStyle({fsUnderline}); }},
+      {"strike-out", [](TFont& f) { f.SetStyle({fsStrikeOut}); }},
+      {"quality", [](TFont& f) { f.SetQuality(fqAntialiased); }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFont changed = base();
+    c.Change(changed);
+    const QFont once = ToQFont(changed);
+    EXPECT_NE(once, first);
+    EXPECT_EQ(ToQFont(changed), once);  // the second conversion gives the same font
+    EXPECT_EQ(ToQFont(plain), first);   // and the plain font is still the plain one
+  }
+  // The colour is not part of the Qt font.
+  TFont red = base();
+  red.SetColor(clRed);
+  EXPECT_EQ(ToQFont(red), first);
+}
