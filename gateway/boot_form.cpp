@@ -84,10 +84,9 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
   }
 
   L_COM_Port = Make_Label(P_Serial, QStringLiteral("L_COM_Port"), 16, 4);
-  CB_COM_Port = new TComboBox(this);
+  CB_COM_Port = new TComboBox(this, csDropDownList);
   CB_COM_Port->SetName(QStringLiteral("CB_COM_Port"));
   CB_COM_Port->SetParent(P_Serial);
-  CB_COM_Port->SetStyle(csDropDownList);
   CB_COM_Port->SetBounds(16, 20, 220, 22);
   CB_COM_Port->SetTabStop(true);
   Btn_COM_List = Make_Button(P_Serial, QStringLiteral("Btn_COM_List"), 244, 17, 120);
@@ -102,10 +101,9 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
   CB_Find_All_QVX->SetBounds(16, 160, 415, 17);
 
   L_Update_Option = Make_Label(P_Options, QStringLiteral("L_Update_Option"), 16, 4);
-  CB_Update_Options = new TComboBox(this);
+  CB_Update_Options = new TComboBox(this, csDropDownList);
   CB_Update_Options->SetName(QStringLiteral("CB_Update_Options"));
   CB_Update_Options->SetParent(P_Options);
-  CB_Update_Options->SetStyle(csDropDownList);
   CB_Update_Options->SetBounds(16, 20, 260, 22);
   CB_Update_Options->SetTabStop(true);
   CB_Update_Option_Read_Back = new TCheckBox(this);

@@ -102,8 +102,7 @@ void TFParGen::Make_Panel(TParGenPanel panel) {
           break;
         }
         case TControlKind::Combo: {
-          auto* combo = new TComboBox(this);
-          combo->SetStyle(csDropDownList);
+          auto* combo = new TComboBox(this, csDropDownList);
           combo->SetTabStop(true);
           combo->OnChange = [this](TObject* s) { On_Change(s); };
           c = combo;

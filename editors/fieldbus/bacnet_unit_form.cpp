@@ -20,10 +20,9 @@ TFBACnet_Eng_Unit* FBACnet_Eng_Unit = nullptr;
 namespace {
 
 TComboBox* New_List(TForm* form, const QString& name, int left, int top, int width) {
-  auto* combo = new TComboBox(form);
+  auto* combo = new TComboBox(form, csDropDownList);
   combo->SetName(name);
   combo->SetParent(form);
-  combo->SetStyle(csDropDownList);
   combo->SetBounds(left, top, width, 21);
   combo->SetDropDownCount(16);
   return combo;

@@ -222,7 +222,10 @@ void TListBox::ApplyColor() {
   Widget()->setPalette(pal);
 }
 
-TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboBoxWidget) {
+TComboBox::TComboBox(TComponent* AOwner) : TComboBox(AOwner, csDropDown) {}
+
+TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle AStyle)
+    : TWinControl(AOwner, new ComboBoxWidget), style_(AStyle) {
   SetControlStyle(TControlStyle{csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight});
   SetTabStop(true);
   SetBounds(0, 0, 145, 21);

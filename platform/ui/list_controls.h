@@ -63,6 +63,9 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 class TComboBox : public TWinControl {
 public:
   explicit TComboBox(TComponent* AOwner);
+  // Made in `AStyle` from the start: the same as SetStyle right after creation,
+  // without building the edit part that the list style then throws away.
+  TComboBox(TComponent* AOwner, TComboBoxStyle AStyle);
   ~TComboBox() override;
 
   TControlItems* Items() { return items_.get(); }

@@ -1,6 +1,7 @@
 // Standard controls: which changes raise their events, labels, lists, pages.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -111,6 +112,38 @@ TEST_F(Controls, ComboBoxChangesOnlyForTheUser) {
   editable->SetText("free text");
   EXPECT_EQ(editable->Text(), "free text");
   EXPECT_EQ(editable->ItemIndex(), -1);
+}
+
+// A combo box made in a style is the one made and then given that style: the
+// same edit part (none for the list style), text, keys and change events.
+TEST_F(Controls, ComboBoxMadeInAStyleIsTheOneGivenItAfterwards) {
+  for (TComboBoxStyle style : {csDropDownList, csDropDown, csSimple}) {
+    SCOPED_TRACE(int(style));
+    auto* made = new TComboBox(form, style);
+    made->SetParent(form);
+    auto* given = Make<TComboBox>();
+    given->SetStyle(style);
+    int changes[2] = {0, 0};
+    TComboBox* both[2] = {made, given};
+    for (int i = 0; i < 2; ++i) {
+      TComboBox* combo = both[i];
+      combo->OnChange = [&changes, i](TObject*) { ++changes[i]; };
+      combo->Items()->Assign({"9600", "19200", "38400"});
+      combo->SetItemIndex(1);
+      PressKey(combo, Qt::Key_Down);
+      combo->SetText("free");
+    }
+    EXPECT_EQ(made->Style(), style);
+    auto* madeBox = static_cast<QComboBox*>(made->Widget());
+    auto* givenBox = static_cast<QComboBox*>(given->Widget());
+    EXPECT_EQ(madeBox->isEditable(), givenBox->isEditable());
+    EXPECT_EQ(madeBox->lineEdit() == nullptr, givenBox->lineEdit() == nullptr);
+    EXPECT_EQ(made->ItemIndex(), given->ItemIndex());
+    EXPECT_EQ(made->Text(), given->Text());
+    EXPECT_EQ(made->SelStart(), given->SelStart());
+    EXPECT_EQ(changes[0], changes[1]);
+    EXPECT_EQ(changes[0], 1);
+  }
 }
 
 TEST_F(Controls, LabelSizesItselfToItsText) {
