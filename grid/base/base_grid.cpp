@@ -6,6 +6,7 @@
 
 #include "grid/base/text_kinds.h"
 #include "grid/base/undo_redo.h"
+#include "platform/ui/widget_visibility.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
   SetGridLineWidth(1);
@@ -451,7 +452,9 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-  if (!Widget()) return;
+  // A grid not on screen has nothing to repaint (a form filling its grids before
+  // it is shown would otherwise work out every cell's rectangle).
+  if (!Widget() || !WidgetVisible(this)) return;
   InvalidateRect(CellRect(c, r));
 }
 
