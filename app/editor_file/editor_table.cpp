@@ -9,9 +9,9 @@ void TEditorTable::ResetRow(int row) {
   for (int col = 2; col < ColCount(); ++col) SetCell(col, row, QString());
 }
 
-TTextTable::TTextTable(int cols, int rows) : cols_(qMax(cols, 0)), rows_(qMax(rows, 0)) {
-  cells_.resize(qsizetype(cols_) * rows_);
-}
+// The cells are made at the first write of a text: a table that is only read (or
+// only cleared) costs nothing, as the editors make theirs when the program starts.
+TTextTable::TTextTable(int cols, int rows) : cols_(qMax(cols, 0)), rows_(qMax(rows, 0)) {}
 
 int TTextTable::index(int col, int row) const {
   if (col < 0 || col >= cols_ || row < 0 || row >= rows_)
@@ -19,9 +19,19 @@ int TTextTable::index(int col, int row) const {
   return row * cols_ + col;
 }
 
-QString TTextTable::Cell(int col, int row) const { return cells_.at(index(col, row)); }
+QString TTextTable::Cell(int col, int row) const {
+  const int i = index(col, row);
+  return cells_.isEmpty() ? QString() : cells_.at(i);
+}
 
-void TTextTable::SetCell(int col, int row, const QString& text) { cells_[index(col, row)] = text; }
+void TTextTable::SetCell(int col, int row, const QString& text) {
+  const int i = index(col, row);
+  if (cells_.isEmpty()) {
+    if (text.isNull()) return;  // every cell holds that already
+    cells_.resize(qsizetype(cols_) * rows_);
+  }
+  cells_[i] = text;
+}
 
 QStringList TTextTable::RowTexts(int row) const {
   QStringList texts;

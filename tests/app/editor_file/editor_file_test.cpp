@@ -226,4 +226,29 @@ TEST_F(EditorFile, FieldFile) {
   EXPECT_FALSE(Field_Flag(root, S("Sp")));
 }
 
+// A table holds its cells from the first text written: before that every cell
+// reads empty, cleared cells stay empty, and the bounds hold all the same.
+TEST(TextTable, CellsReadEmptyUntilWrittenAndTheBoundsHold) {
+  TTextTable t(3, 4);
+  EXPECT_EQ(t.Cell(2, 3), QString());
+  EXPECT_THROW(t.Cell(3, 0), EListError);
+  EXPECT_THROW(t.SetCell(0, 4, QString()), EListError);
+  EXPECT_THROW(t.SetCell(-1, 0, S("x")), EListError);
+  t.SetCell(1, 2, QString());
+  EXPECT_EQ(t.RowTexts(2), (QStringList{QString(), QString()}));
+  t.SetCell(2, 2, S(""));
+  EXPECT_TRUE(t.Cell(2, 2).isEmpty());
+  t.SetCell(1, 2, S("a"));
+  t.SetCell(2, 3, S("b"));
+  EXPECT_EQ(t.RowTexts(2), (QStringList{S("a"), S("")}));
+  EXPECT_EQ(t.Cell(2, 3), S("b"));
+  EXPECT_EQ(t.Cell(0, 0), QString());
+  t.ResetRow(3);
+  EXPECT_EQ(t.Cell(0, 3), S("3"));
+  EXPECT_EQ(t.Cell(1, 3), S("Y"));
+  EXPECT_TRUE(t.Cell(2, 3).isEmpty());
+  EXPECT_EQ(TTextTable(0, 5).ColCount(), 0);
+  EXPECT_THROW(TTextTable(0, 5).Cell(0, 0), EListError);
+}
+
 }  // namespace
