@@ -37,8 +37,10 @@ TComponent* TComponent::Components(int index) const {
 
 TComponent* TComponent::FindComponent(const QString& name) const {
   if (name.isEmpty()) return nullptr;
+  // Names of other lengths never match (case folding keeps the length): the cheap
+  // test first, as forms of hundreds of controls look their controls up by name.
   for (TComponent* c : components_)
-    if (c->name_.compare(name, Qt::CaseInsensitive) == 0) return c;
+    if (c->name_.size() == name.size() && c->name_.compare(name, Qt::CaseInsensitive) == 0) return c;
   return nullptr;
 }
 

@@ -43,6 +43,8 @@ TEST(Component, OwnerFreesOwnedComponentsLastFirst) {
   new Probe(owner, &log, "b");
   EXPECT_EQ(owner->ComponentCount(), 2);
   EXPECT_EQ(owner->FindComponent("B")->Name(), "b");
+  EXPECT_EQ(owner->FindComponent("b2"), nullptr);  // neither a longer name
+  EXPECT_EQ(owner->FindComponent(""), nullptr);    // nor none finds one
   log.clear();
   delete owner;
   EXPECT_EQ(log, (std::vector<QString>{"free owner", "free b", "free a"}));
