@@ -1,7 +1,7 @@
 // Rich-text cells: the grid's two rich edits, a cell's RTF moved in and out of
 // a rich edit (one character of the cell per byte of the RTF, Latin-1 both
 // ways, so bytes 0x80 to 0x9F come back as they went), and placing and storing
-// the in-place rich edit of edRichEdit cells.
+// the in-place rich edit of edRichEdit cells, and a rich-text cell drawn.
 #include "grid/input/ex_rich_edit.h"
 #include "grid/view/ex_string_grid.h"
 
@@ -43,6 +43,14 @@ void TExStringGrid::CellToRich(int ACol, int ARow, TExRichEdit* ARichEdit) {
 QString TExStringGrid::RichToString(TExRichEdit* ARichEdit) {
   if (Destroying() || !ARichEdit) return QString();
   return QString::fromLatin1(ARichEdit->SaveToBytes());
+}
+
+void TExStringGrid::DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas* Canvas, bool Selected) {
+  TExRichEdit* ed = RichEdit();
+  CellToRich(ACol, ARow, ed);
+  const TColor textColor = Selected && !SelectionRTFKeep ? FSelectionTextColor : clNone;
+  InflateRect(R, -FXYOffset.X, -FXYOffset.Y);
+  ed->DrawInto(Canvas, R, textColor);
 }
 
 void TExStringGrid::RichToCell(int ACol, int ARow, TExRichEdit* ARichEdit) {

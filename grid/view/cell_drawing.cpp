@@ -8,7 +8,6 @@
 #include "grid/base/draw_arithmetic.h"
 #include "grid/base/draw_routines.h"
 #include "grid/base/line_breaks.h"
-#include "grid/base/rtf_text.h"
 #include "grid/base/text_kinds.h"
 #include "grid/base/text_positions.h"
 #include "grid/base/html_entities.h"
@@ -365,8 +364,16 @@ void TExStringGrid::DrawCellText(TCellPaint& P) {
   if (P.RealCol == 0 && FNumNodes > 0 && !IsNode(P.Row)) r.Left += GetRowIndent(P.Row);
   // 12. Mini-HTML text.
   if (kind == ctkHtml) return DrawHtmlCell(P, r, text);
-  // 13. Rich text is shown as its plain text.
-  if (kind == ctkRichText) text = RtfToPlainText(text);
+  // 13. Rich text, rendered by the hidden rich edit on a cleared brush.
+  if (kind == ctkRichText) {
+    const bool selected = P.State.Contains(gdSelected) || rowSelected;
+    if (!(selected && !Focused() && FSelectionColor == clNone)) c->FillRect(r);
+    c->Brush()->SetStyle(bsClear);
+    DrawRichTextCell(P.RealCol, P.Row, r, c, selected && !P.State.Contains(gdFocused));
+    c->Brush()->SetStyle(bsSolid);
+    c->Font()->SetColor(clBlack);
+    return;
+  }
   // 14. Plain text.
   DrawPlainCellText(P, r, text, errFrom, errLen);
 }

@@ -2614,6 +2614,10 @@ public:
   void CellToRich(int ACol, int ARow, TExRichEdit* ARichEdit);
   void RichToCell(int ACol, int ARow, TExRichEdit* ARichEdit);
   QString RichToString(TExRichEdit* ARichEdit);
+  // A rich-text cell (real column) rendered by the hidden rich edit into R;
+  // a selected cell's text takes SelectionTextColor unless SelectionRTFKeep.
+  void DrawRichTextCell(int ACol, int ARow, TRect R, TCanvas* Canvas, bool Selected = false);
+  bool SelectionRTFKeep = false;
 
 protected:
   bool PlaceRichEditor(int ACol, int ARow, const TEditorPlace& P);

@@ -2,13 +2,16 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <algorithm>
+#include <QPainter>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cmath>
+#include <memory>
 
+#include "platform/ui/canvas.h"
 #include "platform/ui/qt_graphics.h"
 #include "platform/ui/rich_text_rtf.h"
 #include "platform/ui/widget_host.h"
@@ -201,6 +204,28 @@ void TRichEdit::SetWordWrap(bool Value) {
 void TRichEdit::SetFormatRect(TRect R) {
   const int w = Width(), h = Height();
   Rich()->SetMargins(std::max(0, R.Left), std::max(0, R.Top), std::max(0, w - R.Right), std::max(0, h - R.Bottom));
+}
+
+void TRichEdit::DrawInto(TCanvas* Canvas, TRect Rect, TColor TextColor) const {
+  QPainter* p = Canvas ? Canvas->Painter() : nullptr;
+  const int w = Rect.Right - Rect.Left, h = Rect.Bottom - Rect.Top;
+  if (!p || w <= 0 || h <= 0) return;
+  // A copy of the document, so that the control's own layout and colours stay.
+  std::unique_ptr<QTextDocument> doc(Rich()->document()->clone());
+  doc->setDocumentMargin(0);
+  doc->setDefaultFont(Rich()->font());
+  doc->setTextWidth(word_wrap_ ? w : -1);
+  if (TextColor != clNone) {
+    QTextCursor all(doc.get());
+    all.select(QTextCursor::Document);
+    QTextCharFormat f;
+    f.setForeground(ToQColor(TextColor));
+    all.mergeCharFormat(f);
+  }
+  p->save();
+  p->translate(Rect.Left, Rect.Top);
+  doc->drawContents(p, QRectF(0, 0, w, h));
+  p->restore();
 }
 
 void TRichEdit::RequestSize() {

@@ -13,6 +13,7 @@
 #include "platform/ui/form.h"
 
 class RichWidget;
+class TCanvas;
 
 class TRichEdit : public TWinControl {
 public:
@@ -46,6 +47,11 @@ public:
   void SetFormatRect(TRect R);
   // Asks for the content's size now (stands for EM_REQUESTRESIZE).
   void RequestSize();
+  // Renders the whole text into Rect of a canvas, laid out at the rectangle's
+  // width and clipped to it (stands for EM_FORMATRANGE); with TextColor other
+  // than clNone every character is drawn in that colour. Nothing is drawn on a
+  // canvas without a painter or into an empty rectangle.
+  void DrawInto(TCanvas* Canvas, TRect Rect, TColor TextColor) const;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelectionChange;
