@@ -261,8 +261,10 @@ TEST(PaintCellDrawing, RotatedCellTurnsItsText) {
   }
 }
 
-// Until rich text has its own renderer, a rich-text cell shows its plain text.
-TEST(PaintCellDrawing, RichTextCellShowsItsPlainText) {
+// A rich-text cell is rendered by the hidden rich edit: the same text in the
+// same font as a plain cell, inset once more by XYOffset inside the text
+// margins; it measures as its plain text.
+TEST(PaintCellDrawing, RichTextCellIsRenderedInsetByTheOffset) {
   TPaintFixture<> f;
   f.grid->Font()->SetColor(clBlack);
   f.grid->SetColWidths(2, 120);
@@ -273,9 +275,10 @@ TEST(PaintCellDrawing, RichTextCellShowsItsPlainText) {
   const TRect rich = f.grid->CellRect(2, 2), plain = f.grid->CellRect(3, 2);
   const TRect a = InkBox(f.bitmap, rich), b = InkBox(f.bitmap, plain);
   ASSERT_GE(b.Left, 0);
-  EXPECT_EQ(a.Left - rich.Left, b.Left - plain.Left);
-  EXPECT_EQ(a.Right - rich.Left, b.Right - plain.Left);
-  EXPECT_EQ(a.Bottom - rich.Top, b.Bottom - plain.Top);
+  const TPoint o = f.grid->XYOffset();
+  EXPECT_EQ(a.Left - rich.Left, b.Left - plain.Left + o.X);
+  EXPECT_EQ(a.Right - rich.Left, b.Right - plain.Left + o.X);
+  EXPECT_EQ(a.Bottom - rich.Top, b.Bottom - plain.Top + o.Y);
   EXPECT_EQ(f.grid->GetCellTextSize(2, 2, false, false), f.grid->GetCellTextSize(3, 2, false, false));
 }
 
