@@ -84,36 +84,8 @@ private:
   QLineEdit* e_;
 };
 
-// The multi-line widget: mouse events arrive at its viewport and go through the
-// control's dispatcher like those of any other widget.
-class MemoWidget : public Hosted<QPlainTextEdit> {
-public:
-  MemoWidget() : Hosted<QPlainTextEdit>(true) {}
-  bool BaseEvent(QEvent* e) override {
-    if (IsViewportInput(e)) return QPlainTextEdit::viewportEvent(e);
-    return QPlainTextEdit::event(e);
-  }
-  void SetMargins(int l, int t, int r, int b) { setViewportMargins(l, t, r, b); }
-
-protected:
-  bool viewportEvent(QEvent* e) override {
-    if (IsViewportInput(e)) return ControlDispatch::Event(this, e);
-    return QPlainTextEdit::viewportEvent(e);
-  }
-
-private:
-  static bool IsViewportInput(QEvent* e) {
-    switch (e->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseMove:
-      case QEvent::Wheel:
-      case QEvent::ContextMenu: return true;
-      default: return false;
-    }
-  }
-};
+// The widget: mouse events go through the control's dispatcher (ViewportHosted).
+using MemoWidget = ViewportHosted<QPlainTextEdit>;
 
 // Line breaks: CR LF, a lone CR or a lone LF outside; one paragraph break inside.
 QString ToInner(const QString& text) {

@@ -35,36 +35,8 @@ QTextCharFormat OffsetFormat(int twips) {
 
 }  // namespace
 
-// The widget: mouse events arrive at its viewport and go through the control's
-// dispatcher like those of any other widget.
-class RichWidget : public Hosted<QTextEdit> {
-public:
-  RichWidget() : Hosted<QTextEdit>(true) {}
-  bool BaseEvent(QEvent* e) override {
-    if (IsViewportInput(e)) return QTextEdit::viewportEvent(e);
-    return QTextEdit::event(e);
-  }
-  void SetMargins(int l, int t, int r, int b) { setViewportMargins(l, t, r, b); }
-
-protected:
-  bool viewportEvent(QEvent* e) override {
-    if (IsViewportInput(e)) return ControlDispatch::Event(this, e);
-    return QTextEdit::viewportEvent(e);
-  }
-
-private:
-  static bool IsViewportInput(QEvent* e) {
-    switch (e->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseMove:
-      case QEvent::Wheel:
-      case QEvent::ContextMenu: return true;
-      default: return false;
-    }
-  }
-};
+// The widget: mouse events go through the control's dispatcher (ViewportHosted).
+class RichWidget : public ViewportHosted<QTextEdit> {};
 
 TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner, new RichWidget) {
   SetTabStop(true);

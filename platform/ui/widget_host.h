@@ -47,5 +47,38 @@ protected:
   bool event(QEvent* e) override { return ControlDispatch::Event(this, e); }
 };
 
+// A hosted scroll-area widget (multi-line and rich edits): mouse events arrive
+// at its viewport and go through the control's dispatcher like those of any
+// other widget; the viewport's margins stand for the formatting rectangle.
+template <class Base>
+class ViewportHosted : public Hosted<Base> {
+public:
+  ViewportHosted() : Hosted<Base>(true) {}
+  bool BaseEvent(QEvent* e) override {
+    if (IsViewportInput(e)) return Base::viewportEvent(e);
+    return Base::event(e);
+  }
+  void SetMargins(int l, int t, int r, int b) { this->setViewportMargins(l, t, r, b); }
+
+protected:
+  bool viewportEvent(QEvent* e) override {
+    if (IsViewportInput(e)) return ControlDispatch::Event(this, e);
+    return Base::viewportEvent(e);
+  }
+
+private:
+  static bool IsViewportInput(QEvent* e) {
+    switch (e->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu: return true;
+      default: return false;
+    }
+  }
+};
+
 // The type of the platform's posted-message events.
 QEvent::Type PostedMessageEventType();
