@@ -18,6 +18,7 @@
 #include <QString>
 #include <memory>
 
+#include "grid/dropdown/drop_down_list_grid.h"
 #include "grid/dropdown/ex_drop_down.h"
 #include "grid/dropdown/multi_column_drop_down.h"
 #include "grid/view/ex_string_grid.h"
@@ -49,7 +50,7 @@ class TCustomExGridDropDown;
 // The list of the pop-up: a suite grid with one header row. In item mode row
 // r shows item r - 1, whose index is the object of cell (0, r); row 0 holds
 // the captions with the object -1.
-class TExColGrid : public TExStringGrid {
+class TExColGrid : public TDropDownListGrid<TExStringGrid> {
 public:
   explicit TExColGrid(TComponent* AOwner);
   ~TExColGrid() override;
@@ -58,12 +59,6 @@ public:
   void SetExDropDown(TCustomExGridDropDown* Value) { FExDropDown = Value; }
   TDropDownColumns* Columns() const { return FColumns.get(); }
   void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  // Stored for the interface: the grid paints its own header and lines.
-  TColor HeaderColor = 0xFFFFFF;
-  TColor HeaderColorTo = 0x808080;
-  TColor LineColor = 0x808080;
-  TColor FixedLineColor = 0x000000;
-  int HeaderHeight = 25;
   TFont* HeaderFont() const { return FHeaderFont.get(); }
   void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(*Value); }
   int OwnGridLineWidth() const { return FGridLineWidth; }
@@ -77,9 +72,7 @@ public:
   TGetCellTextEvent OnGetCellText;   // not raised
   TGetCellPropEvent OnGetCellProp;   // not raised
   TMultiColumnDrawItemEvent OnDrawCell;  // not raised
-  bool ConfirmSelection() const { return FConfirmSelection; }
   void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
   // Is a cell editor of the list open?
   bool CellEditorShown() const { return EditModeActive(); }
   void CloseCellEditor() { HideInplaceEdit(); }
@@ -97,13 +90,9 @@ public:
 protected:
   virtual void DoSelect();
   void KeyDown(int& Key, TShiftState Shift) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void WMKeyDown(TMessage& Message) override;
   void WMChar(TMessage& Message) override;
-  void WMGetDlgCode(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -117,8 +106,6 @@ private:
   std::unique_ptr<TFont> FHeaderFont;
   TCustomImageList* FImages = nullptr;
   int FGridLineWidth = 1;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 class TCustomExGridDropDown : public TExCustomDropDown {

@@ -19,7 +19,7 @@ void SetOption(TExStringGrid* G, TGridOption O, bool On) {
 }  // namespace
 
 TExColGrid::TExColGrid(TComponent* AOwner)
-    : TExStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
+    : TDropDownListGrid<TExStringGrid>(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
   FixedRowAlways = true;
   SetFixedRows(1);
   SetFixedCols(0);
@@ -214,29 +214,6 @@ void TExColGrid::WMChar(TMessage& Message) {
     return;
   }
   TExStringGrid::WMChar(Message);
-}
-
-void TExColGrid::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB; }
-
-bool TExColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool r = TExStringGrid::DoMouseWheelDown(Shift, MousePos);
-  FMouseWheelSelection = false;
-  return r;
-}
-
-bool TExColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool r = TExStringGrid::DoMouseWheelUp(Shift, MousePos);
-  FMouseWheelSelection = false;
-  return r;
-}
-
-void TExColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FConfirmSelection = true;
-  TExStringGrid::MouseDown(Button, Shift, X, Y);
 }
 
 // A left release over a normal row chooses it, unless it is over a check box.

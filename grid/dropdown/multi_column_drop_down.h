@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "grid/dropdown/drop_down_list_grid.h"
 #include "grid/dropdown/ex_drop_down.h"
 #include "grid/dropdown/header_footer_settings.h"
 #include "platform/grids/string_grid.h"
@@ -89,7 +90,7 @@ using TGetCellPropEvent =
     std::function<void(TObject* Sender, int Column, int Row, TFont* Font, TColor& AColor, TColor& AColorTo)>;
 
 // The list of the pop-up: one fixed header row, then one row per item.
-class TExColGrid : public TStringGrid {
+class TExColGrid : public TDropDownListGrid<TStringGrid> {
 public:
   explicit TExColGrid(TComponent* AOwner);
   ~TExColGrid() override;
@@ -97,18 +98,11 @@ public:
   TExMultiColumnDropDown* ExDropDown() const { return FExDropDown; }
   void SetExDropDown(TExMultiColumnDropDown* Value) { FExDropDown = Value; }
   TDropDownColumns* Columns() const { return FColumns.get(); }
-  TColor HeaderColor = 0xFFFFFF;
-  TColor HeaderColorTo = 0x808080;
-  TColor LineColor = 0x808080;
-  TColor FixedLineColor = 0x000000;
-  int HeaderHeight = 25;
   TFont* HeaderFont() const { return FHeaderFont.get(); }
   int OwnGridLineWidth() const { return FGridLineWidth; }
   // The lines the list draws itself; the grid's own lines stay at 0.
   void SetOwnGridLineWidth(int Value);
   TNotifyEvent OnSelect;
-  bool ConfirmSelection() const { return FConfirmSelection; }
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
   // Takes columns, rows and looks from the drop-down (each opening).
   void LoadFromDropDown(TExMultiColumnDropDown* ADropDown);
@@ -123,12 +117,8 @@ protected:
   virtual void DoSelect();
   void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
   void KeyDown(int& Key, TShiftState Shift) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void WMKeyDown(TMessage& Message) override;
-  void WMGetDlgCode(TMessage& Message) override;
 
 private:
   // The item text the list shows at a column of a list row.
@@ -139,8 +129,6 @@ private:
   std::unique_ptr<TDropDownColumns> FColumns;
   std::unique_ptr<TFont> FHeaderFont;
   int FGridLineWidth = 1;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 class TExMultiColumnDropDown : public TExCustomDropDown {

@@ -6,7 +6,7 @@
 #include "platform/ui/system_metrics.h"
 
 TExColGrid::TExColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
+    : TDropDownListGrid<TStringGrid>(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)), FHeaderFont(std::make_unique<TFont>()) {
   SetFixedRows(1);
   SetFixedCols(0);
   SetOptions((Options() + goHorzLine + goRowSelect) - goRangeSelect - goDrawFocusSelected);
@@ -238,29 +238,6 @@ void TExColGrid::KeyDown(int& Key, TShiftState Shift) {
 void TExColGrid::WMKeyDown(TMessage& Message) {
   if (Message.CharCode() == VK_TAB) return;
   TStringGrid::WMKeyDown(Message);
-}
-
-void TExColGrid::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB; }
-
-bool TExColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool r = TStringGrid::DoMouseWheelDown(Shift, MousePos);
-  FMouseWheelSelection = false;
-  return r;
-}
-
-bool TExColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool r = TStringGrid::DoMouseWheelUp(Shift, MousePos);
-  FMouseWheelSelection = false;
-  return r;
-}
-
-void TExColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FConfirmSelection = true;
-  TStringGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TExColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

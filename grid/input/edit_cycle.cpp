@@ -124,6 +124,16 @@ void TExStringGrid::RestoreCellFromCache() {
 
 // --- validation ---
 
+void TExStringGrid::ReopenRefusedEditor(int ARow) {
+  FForceSel = true;
+  MoveColRow(FOldCol, ARow, true, true);
+  FForceSel = false;
+  FValidating = false;
+  FEditing = true;
+  ShowInplaceEdit();
+  FModified = FOldModifiedValue;
+}
+
 bool TExStringGrid::ValidateCell(const QString& EditorValue) {
   if (!FEditing || FValidating) return true;
   // A mini-HTML cell edited without its tags and left as it was keeps its tags.
@@ -177,14 +187,8 @@ bool TExStringGrid::ValidateCell(const QString& EditorValue) {
         if (EditMode) FValidating = false;
         HideEditor();
         SetCellEx(ac, ar, value != NewValue ? value : FOldCellText);
-        FForceSel = true;
-        MoveColRow(FOldCol, ar, true, true);
-        FForceSel = false;
-        FValidating = false;
-        FEditing = true;
-        ShowInplaceEdit();
+        ReopenRefusedEditor(ar);
         FRefusing = false;
-        FModified = FOldModifiedValue;
         ShowInvalidEntryBalloon();
       }
       // 17.

@@ -23,13 +23,7 @@ bool TExStringGrid::ValidateCellWide(const QString& NewValue) {
         // editor opens again on it.
         HideEditor();
         SetWideCells(ac, ar, value != NewValue ? value : FOldCellTextWide);
-        FForceSel = true;
-        MoveColRow(FOldCol, ar, true, true);
-        FForceSel = false;
-        FValidating = false;
-        FEditing = true;
-        ShowInplaceEdit();
-        FModified = FOldModifiedValue;
+        ReopenRefusedEditor(ar);
       }
       if (changed) {
         FGridModified = true;

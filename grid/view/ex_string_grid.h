@@ -2399,6 +2399,9 @@ public:
   virtual bool ValidateCell(const QString& NewValue);
   // Validation of a cell that holds packed wide text (OnCellValidateWide).
   virtual bool ValidateCellWide(const QString& NewValue);
+  // After a refused value: the editor opens again on the edited cell (column
+  // FOldCol, row ARow) with the modified flag it had when the edit began.
+  void ReopenRefusedEditor(int ARow);
   bool EditorHandlesTab();
   void DoneInplaceEdit(int Key, TShiftState Shift);
   void PostEditDone(int ACol, int ARow);
