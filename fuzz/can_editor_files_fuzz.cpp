@@ -148,9 +148,10 @@ void Edit_Offsets(const QString& net, const QString& defOff) {
 
 }  // namespace
 
-// The checks and notes fetch their texts from the language list.
+// The checks and notes fetch their texts from the language list, filled as the
+// program fills it before any editor opens.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  Create_Language_Texts();
+  Load_Default_Texts();
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "grid/data/office_files.h"
 
 #include <QFile>
+#include <QSet>
 #include <cmath>
 #include <pugixml.hpp>
 #include <sstream>
@@ -64,6 +65,7 @@ TPackage readPackage(const QByteArray& bytes, const QString& error) {
   const zip_int64_t n = zip_get_num_entries(za, 0);
   bool ok = n >= 0 && n <= kMaxParts;
   zip_uint64_t total = 0;
+  QSet<QString> names;
   for (zip_int64_t i = 0; ok && i < n; ++i) {
     zip_stat_t st;
     if (zip_stat_index(za, static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) ||
@@ -73,6 +75,14 @@ TPackage readPackage(const QByteArray& bytes, const QString& error) {
     }
     const QString name = QString::fromUtf8(st.name);
     if (name.endsWith(u'/')) continue;
+    // Two parts of one name (names compare without case in a package) leave it
+    // open which one a reader sees and which one a writer replaces.
+    const QString key = name.toCaseFolded();
+    if (names.contains(key)) {
+      ok = false;
+      break;
+    }
+    names.insert(key);
     zip_file_t* f = zip_fopen_index(za, static_cast<zip_uint64_t>(i), 0);
     if (!f) {
       ok = false;

@@ -1,5 +1,7 @@
 #include "platform/rtl/component_stream.h"
 
+#include <QStringDecoder>
+
 #include <cmath>
 #include <cstring>
 
@@ -63,7 +65,14 @@ void TComponentWriter::writeLE(uint32_t v, int bytes) {
 void TComponentWriter::WriteSignature() { out_.append("TPF0", 4); }
 
 void TComponentWriter::WriteStr(const QString& S) {
-  const QByteArray b = S.toUtf8().left(255);
+  // At most 255 bytes, cut before a character's first byte so that what is
+  // written stays whole UTF-8.
+  QByteArray b = S.toUtf8();
+  if (b.size() > 255) {
+    qsizetype cut = 255;
+    while (cut > 0 && (static_cast<uint8_t>(b[cut]) & 0xC0) == 0x80) --cut;
+    b.truncate(cut);
+  }
   writeByte(static_cast<uint8_t>(b.size()));
   out_.append(b);
 }
@@ -150,7 +159,11 @@ void TComponentReader::ReadSignature() {
 QString TComponentReader::ReadStr() {
   const int n = readByte();
   need(n);
-  const QString s = QString::fromUtf8(in_.constData() + pos_, n);
+  // Names and identifiers are UTF-8; bytes that are not cannot name anything
+  // and would not be written back as they were read.
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString s = utf8(QByteArrayView(in_.constData() + pos_, n));
+  if (utf8.hasError()) throw EReadError(kInvalidFormat);
   pos_ += n;
   return s;
 }

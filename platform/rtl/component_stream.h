@@ -37,7 +37,8 @@ public:
   explicit TComponentWriter(QByteArray& Out) : out_(Out) {}
 
   void WriteSignature();
-  // A short string: a length byte and at most 255 bytes of UTF-8 (names).
+  // A short string: a length byte and at most 255 bytes of UTF-8 (names); a longer
+  // name is cut at a character boundary.
   void WriteStr(const QString& S);
   void WritePropName(const QString& Name) { WriteStr(Name); }
   // The shortest of vaInt8, vaInt16 and vaInt32 that holds Value.

@@ -359,6 +359,27 @@ TEST(OfficeFiles, FormatsThatCannotBeWrittenAndBrokenFiles) {
   EXPECT_THROW(g.LoadFromXLS(dir.filePath("wide.xlsx")), EExGridError);
   EXPECT_EQ(g.ColCount(), 5);
   EXPECT_EQ(g.GetCellEx(1, 1), "keep");
+  // A package holding two parts of one name (names compare without case) leaves
+  // it open which sheet is read and which is written into: refused.
+  TSheetWrite one;
+  one.Rows = {{QStringLiteral("one")}};
+  const QString twice = dir.filePath("twice.xlsx");
+  WriteFileWhole(twice, WriteXlsxSheet(QByteArray(), one));
+  Python(
+      "import sys, zipfile, warnings\n"
+      "warnings.simplefilter('ignore')\n"
+      "z = zipfile.ZipFile(sys.argv[1], 'a')\n"
+      "name = [n for n in z.namelist() if n.startswith('xl/worksheets/')][0]\n"
+      "z.writestr(name.upper(), z.read(name).replace(b'one', b'two'))\n"
+      "z.close()\n",
+      {twice});
+  try {
+    g.LoadFromXLS(twice);
+    ADD_FAILURE();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Incorrect XLS file");
+  }
+  EXPECT_EQ(g.GetCellEx(1, 1), "keep");
 }
 
 }  // namespace

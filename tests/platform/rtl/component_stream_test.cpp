@@ -122,6 +122,19 @@ TEST(ComponentStream, EveryCutOffOrForeignStreamRaises) {
   EXPECT_THROW(TComponentReader(QByteArray::fromHex("12ffffffff4100")).ReadString(), EReadError);
   EXPECT_THROW(TComponentReader(QByteArray::fromHex("0cffffff7f41")).ReadString(), EReadError);
   EXPECT_THROW(TComponentReader(QByteArray::fromHex("09")).ReadIdent(), EReadError);
+  // A name that is not UTF-8 would not be written back as it was read.
+  EXPECT_THROW(TComponentReader(QByteArray::fromHex("0702ffdc")).ReadIdent(), EReadError);
+  EXPECT_THROW(TComponentReader(QByteArray::fromHex("02c341")).ReadStr(), EReadError);
+}
+
+// A name longer than a short string holds is cut before a character, so that
+// what was written reads back as its beginning.
+TEST(ComponentStream, ALongNameIsCutAtACharacterBoundary) {
+  const QString name = QString(300, QChar(0x00E9));  // two bytes each in UTF-8
+  QByteArray bytes;
+  TComponentWriter(bytes).WriteStr(name);
+  ASSERT_EQ(bytes.size(), 1 + 254);
+  EXPECT_EQ(TComponentReader(bytes).ReadStr(), name.left(127));
 }
 
 }  // namespace
