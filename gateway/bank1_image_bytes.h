@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <vector>
 
 // A device image cannot be built or written; Message says why, for an error box.
 class EDevice_Image_Error : public Exception {
@@ -19,13 +20,15 @@ inline void Put_LE(uint8_t* p, uint64_t value, int width) {
 }
 
 // Appends to a byte buffer that may grow up to `limit` bytes; an append that would
-// pass the limit raises EDevice_Image_Error and leaves the buffer as it was.
+// pass the limit raises EDevice_Image_Error and leaves the buffer as it was. The
+// buffer is taken whole at once: an image is built by many small appends.
 class TImage_Writer {
 public:
-  explicit TImage_Writer(qsizetype limit) : limit_(limit) {}
+  explicit TImage_Writer(qsizetype limit) : buffer_(static_cast<size_t>(limit)), limit_(limit) {}
 
-  qsizetype Position() const { return data_.size(); }
-  const QByteArray& Data() const { return data_; }
+  qsizetype Position() const { return size_; }
+  // The bytes written so far.
+  QByteArray Data() const { return QByteArray(reinterpret_cast<const char*>(buffer_.data()), size_); }
 
   void U8(uint64_t value) { Append_LE(value, 1); }
   void U16(uint64_t value) { Append_LE(value, 2); }
@@ -35,9 +38,17 @@ public:
   void Bytes(const char* bytes, qsizetype count);
 
 private:
-  void Append_LE(uint64_t value, int width);
-  void Require(qsizetype count) const;
+  void Append_LE(uint64_t value, int width) {
+    Require(width);
+    Put_LE(buffer_.data() + size_, value, width);
+    size_ += width;
+  }
+  void Require(qsizetype count) const {
+    if (count < 0 || count > limit_ - size_) Overflow();
+  }
+  [[noreturn]] void Overflow() const;
 
-  QByteArray data_;
+  std::vector<uint8_t> buffer_;
+  qsizetype size_ = 0;
   qsizetype limit_;
 };

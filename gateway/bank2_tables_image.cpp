@@ -52,26 +52,37 @@ uint8_t Data_Byte_Count(uint8_t functionCode, int32_t npoint) {
 // Reads the attributes of one rule row and names the row in every error.
 class TRule_Row {
 public:
-  TRule_Row(const TXMLNode& row, const QString& path, const QString& table, int index)
+  // The row's attributes are taken once: a rule reads about fifteen of them.
+  TRule_Row(const TXMLAttributes& row, const QString& path, const QString& table, int index)
       : row_(row), path_(path), table_(table), index_(index) {}
 
-  QString Text(const char* name) const { return row_.Attribute(name); }
-  bool Has(const char* name) const { return row_.HasAttribute(name); }
-  bool Is_Y(const char* name) const { return UpperCase(Text(name)) == u"Y"; }
+  QString Text(const char* name) const { return row_.Value(name); }
+  bool Has(const char* name) const { return row_.Has(name); }
+  // The value is exactly `value`.
+  bool Is(const char* name, const char* value) const {
+    const char* v = row_.Utf8(name);
+    return v && std::strcmp(v, value) == 0;
+  }
+  // The value upper-cased is "Y": "Y" or "y".
+  bool Is_Y(const char* name) const { return Is(name, "Y") || Is(name, "y"); }
 
   // Present and numeric, else an error.
   int32_t Required(const char* name) const {
-    QString text;
-    if (!row_.FindAttribute(name, text)) Fail(QStringLiteral("has no attribute \"%1\"").arg(QLatin1String(name)));
-    return Number(name, text);
+    const char* v = row_.Utf8(name);
+    if (!v) Fail(QStringLiteral("has no attribute \"%1\"").arg(QLatin1String(name)));
+    return Number(name, v);
   }
   // `def` when absent; when present it must be numeric.
   int32_t Optional(const char* name, int32_t def) const {
-    QString text;
-    return row_.FindAttribute(name, text) ? Number(name, text) : def;
+    const char* v = row_.Utf8(name);
+    return v ? Number(name, v) : def;
   }
   // `def` when absent, empty or no number.
-  int32_t Lenient(const char* name, int32_t def) const { return StrToIntDef(Text(name), def); }
+  int32_t Lenient(const char* name, int32_t def) const {
+    const char* v = row_.Utf8(name);
+    int32_t number = 0;
+    return v && TryStrToInt(std::string_view(v), number) ? number : def;
+  }
 
   uint32_t IP_Address() const;
 
@@ -81,15 +92,17 @@ public:
   }
 
 private:
-  int32_t Number(const char* name, const QString& text) const {
+  // Read from the file's bytes; the message quotes the value as text.
+  int32_t Number(const char* name, const char* value) const {
     int32_t v = 0;
-    if (!TryStrToInt(text, v)) Fail(QStringLiteral("holds no number in \"%1\" (\"%2\")").arg(QLatin1String(name), text));
+    if (!TryStrToInt(std::string_view(value), v))
+      Fail(QStringLiteral("holds no number in \"%1\" (\"%2\")").arg(QLatin1String(name), QString::fromUtf8(value)));
     return v;
   }
 
-  TXMLNode row_;
-  QString path_;
-  QString table_;
+  const TXMLAttributes& row_;
+  const QString& path_;
+  const QString& table_;
   int index_;
 };
 
@@ -97,7 +110,7 @@ private:
 // and converted, its low 8 bits kept.
 uint32_t TRule_Row::IP_Address() const {
   QString rest;
-  if (!row_.FindAttribute("IP_Address", rest)) Fail(QStringLiteral("has no attribute \"IP_Address\""));
+  if (!row_.Find("IP_Address", rest)) Fail(QStringLiteral("has no attribute \"IP_Address\""));
   uint32_t ip = 0;
   for (int i = 0; i < 4; ++i) {
     QString part = rest;
@@ -136,7 +149,7 @@ TModbus_TCP_Rule Read_Rule(const TRule_Row& row, TRule_Table table) {
     // 6. Position and bit (0 when missing, empty or no number), flags, topic.
     r.Position = static_cast<uint16_t>(row.Lenient("Position", 0));
     r.Bit = static_cast<uint16_t>(row.Lenient("Bit", 0));
-    if (row.Text("Swap") == u"Y") r.Flags |= kFlag_Swap;
+    if (row.Is("Swap", "Y")) r.Flags |= kFlag_Swap;
     if (row.Is_Y("SwapWord")) r.Flags |= kFlag_SwapWord;
     r.Topic = static_cast<uint16_t>(row.Lenient("Index_Topic", 0));
     return r;
@@ -153,9 +166,9 @@ TModbus_TCP_Rule Read_Rule(const TRule_Row& row, TRule_Table table) {
   return r;
 }
 
-bool Rule_Row_Counts(const TXMLNode& row) {
+bool Rule_Row_Counts(const TXMLAttributes& row) {
   QString enable;
-  if (!row.FindAttribute("Enable", enable)) return true;
+  if (!row.Find("Enable", enable)) return true;
   return UpperCase(Trim(enable)) == u"Y";
 }
 
@@ -279,8 +292,9 @@ void Read_Modbus_TCP_Rules(const QString& path, std::vector<TModbus_TCP_Rule>& r
       // the editor shows, so both together stay within the 1024 records.
       for (const TXMLNode& row : Table_Rows(table, kMB_Max_Rules, path)) {
         ++index;
-        if (!Rule_Row_Counts(row)) continue;
-        rules.push_back(Read_Rule(TRule_Row(row, path, name, index), kind));
+        const TXMLAttributes attributes(row);
+        if (!Rule_Row_Counts(attributes)) continue;
+        rules.push_back(Read_Rule(TRule_Row(attributes, path, name, index), kind));
       }
     }
   }

@@ -6,8 +6,12 @@
 
 namespace {
 
-int hexDigit(QChar c) {
-  const char16_t u = c.unicode();
+// One character of the text as a UTF-16 unit; a byte of UTF-8 text stands for
+// itself (the texts that read as numbers are plain ASCII).
+char16_t unitAt(QStringView s, qsizetype i) { return s[i].unicode(); }
+char16_t unitAt(std::string_view s, qsizetype i) { return static_cast<unsigned char>(s[static_cast<size_t>(i)]); }
+
+int hexDigit(char16_t u) {
   if (u >= u'0' && u <= u'9') return u - u'0';
   if (u >= u'a' && u <= u'f') return u - u'a' + 10;
   if (u >= u'A' && u <= u'F') return u - u'A' + 10;
@@ -15,22 +19,23 @@ int hexDigit(QChar c) {
 }
 
 // Reads a number of `bits` width (32 or 64) into `out`; false when the text is none.
-bool readInteger(const QString& s, int bits, int64_t& out) {
+template <typename Text>
+bool readInteger(Text s, int bits, int64_t& out) {
   qsizetype i = 0;
-  const qsizetype n = s.size();
-  while (i < n && s[i] == u' ') ++i;
+  const qsizetype n = static_cast<qsizetype>(s.size());
+  while (i < n && unitAt(s, i) == u' ') ++i;
   bool negative = false;
-  if (i < n && (s[i] == u'+' || s[i] == u'-')) {
-    negative = s[i] == u'-';
+  if (i < n && (unitAt(s, i) == u'+' || unitAt(s, i) == u'-')) {
+    negative = unitAt(s, i) == u'-';
     ++i;
   }
   if (i >= n) return false;
 
   bool hex = false;
-  if (s[i] == u'$' || s[i] == u'x' || s[i] == u'X') {
+  if (unitAt(s, i) == u'$' || unitAt(s, i) == u'x' || unitAt(s, i) == u'X') {
     hex = true;
     ++i;
-  } else if (s[i] == u'0' && i + 1 < n && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
+  } else if (unitAt(s, i) == u'0' && i + 1 < n && (unitAt(s, i + 1) == u'x' || unitAt(s, i + 1) == u'X')) {
     hex = true;
     i += 2;
   }
@@ -41,7 +46,7 @@ bool readInteger(const QString& s, int bits, int64_t& out) {
     if (n - i > maxDigits) return false;
     uint64_t pattern = 0;
     for (; i < n; ++i) {
-      const int d = hexDigit(s[i]);
+      const int d = hexDigit(unitAt(s, i));
       if (d < 0) return false;
       pattern = (pattern << 4) | static_cast<uint64_t>(d);
     }
@@ -58,7 +63,7 @@ bool readInteger(const QString& s, int bits, int64_t& out) {
                                     : (negative ? 9223372036854775808ull : 9223372036854775807ull);
   uint64_t magnitude = 0;
   for (; i < n; ++i) {
-    const char16_t u = s[i].unicode();
+    const char16_t u = unitAt(s, i);
     if (u < u'0' || u > u'9') return false;
     const uint64_t d = u - u'0';
     if (magnitude > (limit - d) / 10) return false;
@@ -76,12 +81,19 @@ bool readInteger(const QString& s, int bits, int64_t& out) {
 
 bool TryStrToInt(const QString& s, int32_t& value) {
   int64_t v = 0;
-  if (!readInteger(s, 32, v)) return false;
+  if (!readInteger(QStringView(s), 32, v)) return false;
   value = static_cast<int32_t>(v);
   return true;
 }
 
-bool TryStrToInt64(const QString& s, int64_t& value) { return readInteger(s, 64, value); }
+bool TryStrToInt(std::string_view utf8, int32_t& value) {
+  int64_t v = 0;
+  if (!readInteger(utf8, 32, v)) return false;
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+bool TryStrToInt64(const QString& s, int64_t& value) { return readInteger(QStringView(s), 64, value); }
 
 int32_t StrToIntDef(const QString& s, int32_t def) {
   int32_t v = 0;

@@ -7,8 +7,12 @@
 
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 bool TryStrToInt(const QString& s, int32_t& value);
+// The same for UTF-8 text as a file holds it (an XML attribute), without making a
+// QString of it first.
+bool TryStrToInt(std::string_view utf8, int32_t& value);
 bool TryStrToInt64(const QString& s, int64_t& value);
 
 int32_t StrToIntDef(const QString& s, int32_t def);

@@ -1,5 +1,7 @@
 #include "platform/xml/xml_document.h"
 
+#include <cstring>
+
 #include "platform/os/files.h"
 #include "platform/rtl/exceptions.h"
 
@@ -84,6 +86,35 @@ bool TXMLNode::FindAttribute(const char* name, QString& value) const {
   const pugi::xml_attribute a = IsNull() ? pugi::xml_attribute() : pugi().attribute(name);
   value = a ? fromUtf8(a.value()) : QString();
   return bool(a);
+}
+
+TXMLAttributes::TXMLAttributes(const TXMLNode& node) {
+  if (node.IsNull()) return;
+  for (const pugi::xml_attribute& a : node.pugi().attributes())
+    items_.append({a.name(), std::strlen(a.name()), a.value()});
+}
+
+const TXMLAttributes::TItem* TXMLAttributes::find(const char* name) const {
+  const size_t length = std::strlen(name);
+  for (const TItem& item : items_)
+    if (item.Length == length && std::memcmp(item.Name, name, length) == 0) return &item;
+  return nullptr;
+}
+
+QString TXMLAttributes::Value(const char* name) const {
+  const TItem* item = find(name);
+  return item ? fromUtf8(item->Value) : QString();
+}
+
+const char* TXMLAttributes::Utf8(const char* name) const {
+  const TItem* item = find(name);
+  return item ? item->Value : nullptr;
+}
+
+bool TXMLAttributes::Find(const char* name, QString& value) const {
+  const TItem* item = find(name);
+  value = item ? fromUtf8(item->Value) : QString();
+  return item != nullptr;
 }
 
 void TXMLNode::SetAttribute(const QString& name, const QString& value) {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
 #include <memory>
 
 namespace pugi {
@@ -56,9 +57,36 @@ public:
 
 private:
   friend class TXMLDocument;
+  friend class TXMLAttributes;
   explicit TXMLNode(void* node) : node_(node) {}
   pugi::xml_node pugi() const;
   void* node_ = nullptr;  // pugi::xml_node_struct*
+};
+
+// One element's attributes taken in one walk, for many looks by ASCII name (a
+// table row read field by field): a look compares lengths before bytes instead of
+// walking the element's attribute list again. As with TXMLNode's looks, the first
+// attribute of a name counts. Valid while the element is unchanged.
+class TXMLAttributes {
+public:
+  explicit TXMLAttributes(const TXMLNode& node);
+
+  bool Has(const char* name) const { return find(name) != nullptr; }
+  // The attribute's value; an absent attribute reads as the empty text.
+  QString Value(const char* name) const;
+  // Whether the attribute is there, and its value.
+  bool Find(const char* name, QString& value) const;
+  // The attribute's value as the document holds it (UTF-8), null when absent.
+  const char* Utf8(const char* name) const;
+
+private:
+  struct TItem {
+    const char* Name;
+    size_t Length;
+    const char* Value;
+  };
+  const TItem* find(const char* name) const;
+  QVarLengthArray<TItem, 24> items_;
 };
 
 class TXMLDocument {

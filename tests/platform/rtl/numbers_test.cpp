@@ -32,6 +32,19 @@ TEST(NumberReader, Int32Syntax) {
       EXPECT_EQ(v, c.value) << text.toStdString();
     }
     EXPECT_EQ(StrToIntDef(text, -1), c.ok ? c.value : -1) << text.toStdString();
+    // The same text as UTF-8 bytes reads the same.
+    const QByteArray utf8 = text.toUtf8();
+    int32_t fromBytes = 12345;
+    EXPECT_EQ(TryStrToInt(std::string_view(utf8.constData(), utf8.size()), fromBytes), c.ok) << text.toStdString();
+    if (c.ok) {
+      EXPECT_EQ(fromBytes, c.value) << text.toStdString();
+    }
+  }
+  // Characters beyond ASCII are no digits, blanks or signs in either form.
+  for (const char16_t* text : {u"\u0661\u0662", u"\u00a031", u"3\u00e9", u"\uff11"}) {
+    int32_t v = 0;
+    EXPECT_FALSE(TryStrToInt(QString::fromUtf16(text), v));
+    EXPECT_FALSE(TryStrToInt(std::string_view(QString::fromUtf16(text).toUtf8().toStdString()), v));
   }
 }
 

@@ -162,7 +162,7 @@ TEST_F(XmlDocument, SavedBytesAreUtf8AndBytesReadInThatAreNotBecomeReplacements)
 
 TEST_F(XmlDocument, AttributesByAsciiNames) {
   TXMLDocument doc;
-  doc.LoadFromText(S("<R><x n=\"1\" e=\"\" u=\"\u00e9\"/></R>"));
+  doc.LoadFromText(S("<R><x n=\"1\" e=\"\" u=\"\u00e9\" nn=\"2\"/></R>"));
   const TXMLNode x = doc.Root().ChildByName(S("x"));
   QString value = S("old");
   EXPECT_TRUE(x.FindAttribute("n", value));
@@ -178,6 +178,22 @@ TEST_F(XmlDocument, AttributesByAsciiNames) {
   EXPECT_FALSE(none.HasAttribute("n"));
   EXPECT_FALSE(none.FindAttribute("n", value));
   EXPECT_EQ(none.Attribute("n"), QString());
+
+  // The attributes taken once answer every look as the element does; names that
+  // share a beginning ("n", "nn") stay apart.
+  for (const TXMLNode& node : {x, none}) {
+    const TXMLAttributes taken(node);
+    for (const char* name : {"n", "nn", "e", "u", "z", "N", ""}) {
+      QString fromNode, fromTaken = S("old");
+      const bool has = node.FindAttribute(name, fromNode);
+      EXPECT_EQ(taken.Find(name, fromTaken), has) << name;
+      EXPECT_EQ(fromTaken, fromNode) << name;
+      EXPECT_EQ(taken.Has(name), has) << name;
+      EXPECT_EQ(taken.Value(name), fromNode) << name;
+      EXPECT_EQ(taken.Utf8(name) != nullptr, has) << name;
+      if (has) EXPECT_EQ(S(taken.Utf8(name)), fromNode) << name;
+    }
+  }
 }
 
 }  // namespace
