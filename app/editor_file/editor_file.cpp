@@ -4,6 +4,8 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strings.h"
 
+#include <vector>
+
 namespace {
 
 void requireOnePerTable(const TEditorFileLayout& layout, size_t tables) {
@@ -42,11 +44,22 @@ TXMLNode Begin_Editor_Document(TXMLDocument& doc, const TEditorFileLayout& layou
 
 void Write_Editor_Table(TXMLNode root, const TEditorTableLayout& layout, const TEditorTable& table) {
   TXMLNode group = addGroup(root, layout.GroupPath);
+  // A row element is new, so each name is appended without a search; a name the
+  // layout gives twice keeps its first place and takes the later value.
+  std::vector<bool> repeated(size_t(layout.Attributes.size()), false);
+  for (qsizetype i = 0; i < layout.Attributes.size(); ++i)
+    for (qsizetype j = 0; j < i && !repeated[size_t(i)]; ++j)
+      repeated[size_t(i)] = layout.Attributes[j].Name == layout.Attributes[i].Name;
   for (int row = 1; row < table.RowCount() && Editor_Row_Used(layout, table, row); ++row) {
     TXMLNode element = group.AddChild(layout.RowName);
-    for (qsizetype i = 0; i < layout.Attributes.size(); ++i)
-      if (!layout.Attributes[i].Name.isEmpty())
-        element.SetAttribute(layout.Attributes[i].Name, table.Cell(int(i) + 1, row));
+    for (qsizetype i = 0; i < layout.Attributes.size(); ++i) {
+      const QString& name = layout.Attributes[i].Name;
+      if (name.isEmpty()) continue;
+      if (repeated[size_t(i)])
+        element.SetAttribute(name, table.Cell(int(i) + 1, row));
+      else
+        element.AppendAttribute(name, table.Cell(int(i) + 1, row));
+    }
   }
 }
 
@@ -83,20 +96,23 @@ TXMLNode Find_Editor_Group(TXMLNode root, const TEditorTableLayout& layout) {
 }
 
 void Read_Editor_Row(TXMLNode element, const TEditorTableLayout& layout, TEditorTable& table, int row, bool strict) {
+  const TXMLAttributes attributes(element);  // one walk for the row's many looks
   for (qsizetype a = 0; a < layout.Attributes.size(); ++a) {
     const TEditorAttribute& attr = layout.Attributes[a];
     if (attr.Name.isEmpty()) {
       table.SetCell(int(a) + 1, row, attr.Default);
       continue;
     }
-    if (strict && !attr.Guarded && !element.HasAttribute(attr.Name)) {
+    QString value;
+    const bool present = attributes.Find(attr.Name, value);
+    if (strict && !attr.Guarded && !present) {
       if (layout.GroupPath.isEmpty())
         throw EMissingAttribute(QStringLiteral("Row %1 has no attribute \"%2\".").arg(row).arg(attr.Name));
       throw EMissingAttribute(QStringLiteral("Row %1 of \"%2\" has no attribute \"%3\".")
                                   .arg(row)
                                   .arg(layout.GroupPath.join(u'/'), attr.Name));
     }
-    table.SetCell(int(a) + 1, row, element.AttributeDef(attr.Name, attr.Guarded ? attr.Default : QString()));
+    table.SetCell(int(a) + 1, row, present ? value : attr.Guarded ? attr.Default : QString());
   }
 }
 

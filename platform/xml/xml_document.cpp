@@ -94,11 +94,33 @@ TXMLAttributes::TXMLAttributes(const TXMLNode& node) {
     items_.append({a.name(), std::strlen(a.name()), a.value()});
 }
 
-const TXMLAttributes::TItem* TXMLAttributes::find(const char* name) const {
-  const size_t length = std::strlen(name);
+const TXMLAttributes::TItem* TXMLAttributes::find(const char* name, size_t length) const {
   for (const TItem& item : items_)
     if (item.Length == length && std::memcmp(item.Name, name, length) == 0) return &item;
   return nullptr;
+}
+
+const TXMLAttributes::TItem* TXMLAttributes::find(QStringView name) const {
+  const size_t length = static_cast<size_t>(name.size());
+  for (QChar c : name)
+    if (c.unicode() >= 0x80) {
+      const QByteArray bytes = name.toUtf8();
+      return find(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+  // Plain ASCII: the name's characters are its UTF-8 bytes.
+  for (const TItem& item : items_) {
+    if (item.Length != length) continue;
+    size_t i = 0;
+    while (i < length && static_cast<unsigned char>(item.Name[i]) == name[qsizetype(i)].unicode()) ++i;
+    if (i == length) return &item;
+  }
+  return nullptr;
+}
+
+bool TXMLAttributes::Find(QStringView name, QString& value) const {
+  const TItem* item = find(name);
+  value = item ? fromUtf8(item->Value) : QString();
+  return item != nullptr;
 }
 
 QString TXMLAttributes::Value(const char* name) const {
@@ -115,6 +137,25 @@ bool TXMLAttributes::Find(const char* name, QString& value) const {
   const TItem* item = find(name);
   value = item ? fromUtf8(item->Value) : QString();
   return item != nullptr;
+}
+
+void TXMLNode::AppendAttribute(QStringView name, const QString& value) {
+  if (IsNull()) return;
+  // An ASCII name of usual length is passed from the stack.
+  char buffer[64];
+  const qsizetype n = name.size();
+  bool ascii = n < qsizetype(sizeof buffer);
+  for (qsizetype i = 0; ascii && i < n; ++i) {
+    const char16_t u = name[i].unicode();
+    ascii = u != 0 && u < 0x80;
+    buffer[i] = char(u);
+  }
+  if (ascii) {
+    buffer[n] = '\0';
+    pugi().append_attribute(buffer).set_value(utf8(value).c_str());
+  } else {
+    pugi().append_attribute(name.toUtf8().constData()).set_value(utf8(value).c_str());
+  }
 }
 
 void TXMLNode::SetAttribute(const QString& name, const QString& value) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QVarLengthArray>
+#include <cstring>
 #include <memory>
 
 namespace pugi {
@@ -47,6 +48,9 @@ public:
   bool HasAttribute(const char* name) const;
   QString Attribute(const char* name) const;
   bool FindAttribute(const char* name, QString& value) const;
+  // Adds an attribute without looking for one of the same name first: for an
+  // element just made, whose attribute names are known to differ.
+  void AppendAttribute(QStringView name, const QString& value);
 
   // First child element with this name; a null handle when there is none.
   TXMLNode ChildByName(const QString& name) const;
@@ -78,6 +82,10 @@ public:
   bool Find(const char* name, QString& value) const;
   // The attribute's value as the document holds it (UTF-8), null when absent.
   const char* Utf8(const char* name) const;
+  // The same looks for a name held as text (a table layout's column names), without
+  // converting the name when it is plain ASCII.
+  bool Has(QStringView name) const { return find(name) != nullptr; }
+  bool Find(QStringView name, QString& value) const;
 
 private:
   struct TItem {
@@ -85,7 +93,9 @@ private:
     size_t Length;
     const char* Value;
   };
-  const TItem* find(const char* name) const;
+  const TItem* find(const char* name) const { return find(name, std::strlen(name)); }
+  const TItem* find(const char* name, size_t length) const;
+  const TItem* find(QStringView name) const;
   QVarLengthArray<TItem, 24> items_;
 };
 

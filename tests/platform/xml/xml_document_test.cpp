@@ -162,7 +162,7 @@ TEST_F(XmlDocument, SavedBytesAreUtf8AndBytesReadInThatAreNotBecomeReplacements)
 
 TEST_F(XmlDocument, AttributesByAsciiNames) {
   TXMLDocument doc;
-  doc.LoadFromText(S("<R><x n=\"1\" e=\"\" u=\"\u00e9\" nn=\"2\"/></R>"));
+  doc.LoadFromText(S("<R><x n=\"1\" e=\"\" u=\"\u00e9\" nn=\"2\" \u00e9t=\"3\"/></R>"));
   const TXMLNode x = doc.Root().ChildByName(S("x"));
   QString value = S("old");
   EXPECT_TRUE(x.FindAttribute("n", value));
@@ -192,8 +192,33 @@ TEST_F(XmlDocument, AttributesByAsciiNames) {
       EXPECT_EQ(taken.Value(name), fromNode) << name;
       EXPECT_EQ(taken.Utf8(name) != nullptr, has) << name;
       if (has) EXPECT_EQ(S(taken.Utf8(name)), fromNode) << name;
+      // The same looks by a name held as text.
+      QString byText = S("old");
+      EXPECT_EQ(taken.Find(QStringView(S(name)), byText), has) << name;
+      EXPECT_EQ(byText, fromNode) << name;
+      EXPECT_EQ(taken.Has(QStringView(S(name))), has) << name;
     }
+    QString accented;
+    EXPECT_EQ(taken.Find(QStringView(S("\u00e9t")), accented), !node.IsNull());
+    EXPECT_EQ(accented, node.IsNull() ? QString() : S("3"));
+    EXPECT_FALSE(taken.Has(QStringView(S("\u00e9"))));
   }
+}
+
+// Attributes appended to a new element read back as set ones do, whatever the
+// name: short ASCII, longer than a usual name, or beyond ASCII.
+TEST_F(XmlDocument, AppendedAttributesReadBack) {
+  const QString names[] = {S("Address"), QString(80, u'a'), S("Pr\u00e9fixe"), S("x")};
+  {
+    TXMLDocument doc;
+    TXMLNode row = doc.AddRoot(S("R")).AddChild(S("row"));
+    for (const QString& name : names) row.AppendAttribute(name, name + S(" \u20ac <&>"));
+    doc.SaveToFile(path());
+  }
+  TXMLDocument doc;
+  doc.LoadFromFile(path());
+  const TXMLNode row = doc.Root().ChildByName(S("row"));
+  for (const QString& name : names) EXPECT_EQ(row.Attribute(name), name + S(" \u20ac <&>")) << name.toStdString();
 }
 
 }  // namespace
