@@ -492,13 +492,26 @@ void TControl::CMParentShowHintChanged(TMessage&) { ApplyHint(); }
 void TControl::ApplyFont() {
   QWidget* w = Widget();
   if (!w) return;
-  w->setFont(ToQFont(font_));
-  QPalette pal = w->palette();
+  // A control that follows its parent's font gets it from its parent's widget, as
+  // Qt passes fonts and palettes down to child widgets that set none of their
+  // own; setting them again on each of hundreds of controls is work for nothing.
+  // A control with a font of its own always sets it, so that a later change of
+  // the parent's font does not reach it.
+  const bool inherits = parent_font_ && parent_;
+  const QFont qfont = ToQFont(font_);
+  if (!inherits || w->font() != qfont) w->setFont(qfont);
   // The font colour is the text of an enabled control; a disabled one shows its
   // text in the system's grey, as the window system draws disabled controls.
   const QColor text = ToQColor(font_.Color());
   const QColor grey = ToQColor(clGrayText);
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+  constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText};
+  QPalette pal = w->palette();
+  bool same = inherits;
+  for (QPalette::ColorRole role : kTextRoles)
+    same = same && pal.color(QPalette::Active, role) == text && pal.color(QPalette::Inactive, role) == text &&
+           pal.color(QPalette::Disabled, role) == grey;
+  if (same) return;
+  for (QPalette::ColorRole role : kTextRoles) {
     pal.setColor(QPalette::Active, role, text);
     pal.setColor(QPalette::Inactive, role, text);
     pal.setColor(QPalette::Disabled, role, grey);

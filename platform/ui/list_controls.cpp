@@ -113,6 +113,7 @@ class ComboBoxWidget : public Hosted<QComboBox> {
 public:
   ComboBoxWidget() : Hosted<QComboBox>(true) {}
   void showPopup() override {
+    PassFontOn();
     if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->ListOpening();
     QComboBox::showPopup();
   }
@@ -120,8 +121,33 @@ public:
     QComboBox::hidePopup();
     if (auto* combo = dynamic_cast<TComboBox*>(control)) combo->ListClosed();
   }
+  QSize sizeHint() const override {
+    const_cast<ComboBoxWidget*>(this)->PassFontOn();
+    return QComboBox::sizeHint();
+  }
+  QSize minimumSizeHint() const override {
+    const_cast<ComboBoxWidget*>(this)->PassFontOn();
+    return QComboBox::minimumSizeHint();
+  }
 
 protected:
+  // Qt's combo builds its whole list (a list view in a pop-up frame) only to pass
+  // a new font on to it. Most combos are made on forms and pages not shown yet:
+  // until the combo is shown, measured or opened, the news waits and the list is
+  // not built.
+  void changeEvent(QEvent* e) override {
+    if (e->type() == QEvent::FontChange && !isVisible()) {
+      font_waits_ = true;
+      QWidget::changeEvent(e);
+      return;
+    }
+    if (e->type() == QEvent::FontChange) font_waits_ = false;
+    QComboBox::changeEvent(e);
+  }
+  void showEvent(QShowEvent* e) override {
+    PassFontOn();
+    QComboBox::showEvent(e);
+  }
   // The edit part of the editable style holds the focus and gets the keys; they
   // go through the combo's dispatcher, as the combo's own.
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -136,6 +162,15 @@ protected:
     }
     return QComboBox::eventFilter(watched, e);
   }
+
+private:
+  void PassFontOn() {
+    if (!font_waits_) return;
+    font_waits_ = false;
+    QEvent change(QEvent::FontChange);
+    QComboBox::changeEvent(&change);
+  }
+  bool font_waits_ = false;
 };
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QListWidget>(true)) {

@@ -2,14 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFontInfo>
 #include <QFile>
 #include <QLabel>
+#include <QPalette>
 #include <QWidget>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/labels.h"
 #include "platform/ui/list_controls.h"
@@ -146,6 +150,21 @@ TEST_F(Controls, ComboBoxMadeInAStyleIsTheOneGivenItAfterwards) {
   }
 }
 
+// A combo's font set before it is shown still reaches its size and its list.
+TEST_F(Controls, ComboBoxFontSetWhileHiddenReachesItsSizeAndList) {
+  auto* combo = Make<TComboBox>();
+  combo->Items()->Assign({"9600", "115200"});
+  auto* box = static_cast<QComboBox*>(combo->Widget());
+  const int before = box->sizeHint().height();
+  combo->Font()->SetSize(20);
+  EXPECT_GT(box->sizeHint().height(), before);
+  form->Show();
+  EXPECT_EQ(box->view()->font(), box->font());
+  EXPECT_EQ(QFontInfo(box->view()->font()).pointSize(), 20);
+  combo->Font()->SetSize(11);  // shown: at once
+  EXPECT_EQ(QFontInfo(box->view()->font()).pointSize(), 11);
+}
+
 TEST_F(Controls, LabelSizesItselfToItsText) {
   auto* label = Make<TLabel>();
   label->SetCaption("Project Name");
@@ -167,6 +186,30 @@ TEST_F(Controls, ParentFontAndColourFollowTheParent) {
   EXPECT_TRUE(label->Font()->Style().Contains(fsBold));
   form->SetColor(0xEDF7F8);
   EXPECT_EQ(label->Color(), 0xEDF7F8);
+}
+
+// On screen: a control that follows its parent's font shows each new font and
+// colour of the parent; one given its own font keeps it, even one that was the
+// parent's at the time.
+TEST_F(Controls, WidgetsShowTheParentsFontOnlyWhileTheyFollowIt) {
+  auto* follows = Make<TEdit>();
+  auto* own = Make<TEdit>();
+  own->Font()->Assign(*form->Font());
+  EXPECT_FALSE(own->ParentFont());
+  auto* label = Make<TLabel>();
+  form->Font()->SetSize(14);
+  form->Font()->SetColor(clRed);
+  EXPECT_EQ(QFontInfo(follows->Widget()->font()).pointSize(), 14);
+  EXPECT_EQ(follows->Widget()->palette().color(QPalette::Text), QColor(255, 0, 0));
+  EXPECT_EQ(QFontInfo(own->Widget()->font()).pointSize(), 8);
+  EXPECT_EQ(own->Widget()->palette().color(QPalette::Text), QColor(0, 0, 0));
+  EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  own->SetParentFont(true);
+  EXPECT_EQ(QFontInfo(own->Widget()->font()).pointSize(), 14);
+  follows->Font()->SetSize(10);  // its own from now on
+  form->Font()->SetSize(9);
+  EXPECT_EQ(QFontInfo(follows->Widget()->font()).pointSize(), 10);
+  EXPECT_EQ(QFontInfo(own->Widget()->font()).pointSize(), 9);
 }
 
 TEST_F(Controls, HintsShowOnlyWithShowHint) {
