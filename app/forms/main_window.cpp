@@ -50,12 +50,16 @@ TShellPicture stepPicture(const QString& button) {
   return TShellPicture::Editor_Table;
 }
 
+// The label's font in one step: each step on the label's own font would size the
+// label again, in a font it does not keep.
 void setLabelFont(TLabel* label, const TFont* base, int size, bool bold, TColor color) {
+  TFont font;
+  font.Assign(*base);
+  font.SetSize(size);
+  font.SetStyle(bold ? TFontStyles{fsBold} : TFontStyles{});
+  font.SetColor(color);
   label->SetParentFont(false);
-  label->Font()->Assign(*base);
-  label->Font()->SetSize(size);
-  label->Font()->SetStyle(bold ? TFontStyles{fsBold} : TFontStyles{});
-  label->Font()->SetColor(color);
+  label->Font()->Assign(font);
 }
 
 }  // namespace

@@ -28,20 +28,30 @@ TFormTitle Make_Form_Title(TForm* form, TColor color, int codeWidth, int descWid
   title.Panel->SetBevelOuter(bvNone);
   title.Panel->SetColor(color);
   title.Code = makeLabel(form, title.Panel, QStringLiteral("L_SW_Code"), 8, codeWidth, 24);
-  title.Code->Font()->SetSize(14);
-  title.Code->Font()->SetStyle({fsBold});
-  if (greyCode) title.Code->Font()->SetColor(clGray);
+  // The code's font in one step (each step would size the label again).
+  TFont code;
+  code.Assign(*title.Code->Font());
+  code.SetSize(14);
+  code.SetStyle({fsBold});
+  if (greyCode) code.SetColor(clGray);
+  title.Code->Font()->Assign(code);
   title.Desc = makeLabel(form, title.Panel, QStringLiteral("L_SW_Desc"), 42, descWidth, 16);
   return title;
 }
 
 void Set_Editor_Title_Look(const TFormTitle& title) {
   title.Code->SetBounds(16, 8, title.Code->Width(), 34);
-  title.Code->Font()->SetHeight(-32);
-  title.Code->Font()->SetStyle({});
-  title.Code->Font()->SetColor(clGray);
-  title.Desc->Font()->SetColor(clGray);
-  title.Desc->Font()->SetStyle({fsBold});
+  TFont code;
+  code.Assign(*title.Code->Font());
+  code.SetHeight(-32);
+  code.SetStyle({});
+  code.SetColor(clGray);
+  title.Code->Font()->Assign(code);
+  TFont desc;
+  desc.Assign(*title.Desc->Font());
+  desc.SetColor(clGray);
+  desc.SetStyle({fsBold});
+  title.Desc->Font()->Assign(desc);
 }
 
 TPanel* Make_Button_Panel(TForm* form, TColor color) {
