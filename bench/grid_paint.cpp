@@ -33,13 +33,13 @@ QApplication& App() {
   return app;
 }
 
-// Wall time and this thread's CPU time, in seconds: the CPU time is what the
-// ratios are read from on a shared machine, where other work stretches the wall
-// clock of either side at random.
+// Wall time and the process's CPU time (the painter's helper threads too), in
+// seconds: the CPU time is what the ratios are read from on a shared machine,
+// where other work stretches the wall clock of either side at random.
 struct TClock {
   static double Cpu() {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
   }
   TClock() : wall(std::chrono::steady_clock::now()), cpu(Cpu()) {}

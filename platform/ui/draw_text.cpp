@@ -7,6 +7,7 @@
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/qt_graphics.h"
+#include "platform/ui/shaped_texts.h"
 
 namespace {
 
@@ -18,48 +19,6 @@ struct PreparedText {
 struct TextLine {
   int start = 0;  // position of the line's first character in the prepared text
   QString text;
-};
-
-// Widths of texts in one font. Painting measures the same texts again and again
-// (the words of cells, the same column texts row after row), and measuring means
-// shaping the text: the widths measured lately are kept per font and thread.
-class TTextWidths {
-public:
-  TTextWidths(const QFont& font, const QFontMetrics& fm) : fm_(fm), known_(KnownWidths(font)) {}
-  int operator()(const QString& text) {
-    const auto it = known_.constFind(text);
-    if (it != known_.constEnd()) return *it;
-    if (known_.size() >= kKept) known_.clear();
-    const int width = fm_.horizontalAdvance(text);
-    known_.insert(text, width);
-    return width;
-  }
-
-private:
-  static constexpr qsizetype kKept = 4096;
-  static QHash<QString, int>& KnownWidths(const QFont& font) {
-    struct TFontWidths {
-      QFont Font;
-      QHash<QString, int> Widths;
-    };
-    constexpr size_t kFonts = 4;
-    thread_local std::vector<TFontWidths> fonts;
-    thread_local size_t next = 0;
-    fonts.reserve(kFonts);  // the slots never move while a caller holds one
-    for (TFontWidths& f : fonts)
-      if (f.Font == font) return f.Widths;
-    if (fonts.size() < kFonts) {
-      fonts.push_back({font, {}});
-      return fonts.back().Widths;
-    }
-    TFontWidths& reused = fonts[next];
-    next = (next + 1) % kFonts;
-    reused.Font = font;
-    reused.Widths.clear();
-    return reused.Widths;
-  }
-  const QFontMetrics& fm_;
-  QHash<QString, int>& known_;
 };
 
 // "&x" underlines x, "&&" stands for "&"; a lone "&" at the end is dropped.
@@ -101,14 +60,30 @@ int RightTrimmedEnd(const QString& s, int from, int to) {
   return to;
 }
 
+// Whether a run of the paragraph's first words [begin, k), measured lately, is
+// wider than the line, so that the whole paragraph [begin, end) is too.
+bool KnownTooWide(const QString& s, int begin, int end, int width, const TShapedTexts& widthOf) {
+  int k = begin;
+  while (k < end) {
+    while (k < end && s[k] == u' ') ++k;
+    while (k < end && s[k] != u' ') ++k;
+    if (k >= end) return false;  // the whole paragraph: measured by the caller
+    const std::optional<int> known = widthOf.KnownWidth(s.mid(begin, RightTrimmedEnd(s, begin, k) - begin));
+    if (!known) return false;
+    if (*known > width) return true;
+  }
+  return false;
+}
+
 // Breaks one paragraph [begin, end) into lines no wider than `width` at blanks;
 // a word wider than the line stays whole unless `breakWords`.
-void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWords, TTextWidths& widthOf,
+void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWords, TShapedTexts& widthOf,
                    std::vector<TextLine>& lines) {
   // A paragraph whose words fit the line whole is one line (each shorter run of
-  // its words fits too): one measure instead of one per word.
+  // its words fits too): one measure instead of one per word. Its first words
+  // measured lately and already too wide tell without measuring that it is not.
   const int trimmedEnd = RightTrimmedEnd(s, begin, end);
-  if (widthOf(s.mid(begin, trimmedEnd - begin)) <= width) {
+  if (!KnownTooWide(s, begin, trimmedEnd, width, widthOf) && widthOf.Width(s.mid(begin, trimmedEnd - begin)) <= width) {
     lines.push_back({begin, s.mid(begin, end - begin)});
     return;
   }
@@ -121,11 +96,11 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
       while (wordEnd < end && s[wordEnd] == u' ') ++wordEnd;
       while (wordEnd < end && s[wordEnd] != u' ') ++wordEnd;
       const int visibleEnd = RightTrimmedEnd(s, lineStart, wordEnd);
-      const bool fits = widthOf(s.mid(lineStart, visibleEnd - lineStart)) <= width;
+      const bool fits = widthOf.Width(s.mid(lineStart, visibleEnd - lineStart)) <= width;
       if (!fits && accepted >= 0) break;
       if (!fits && breakWords) {
         int cut = lineStart + 1;
-        while (cut < visibleEnd && widthOf(s.mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
+        while (cut < visibleEnd && widthOf.Width(s.mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
         accepted = cut;
         break;
       }
@@ -141,7 +116,7 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
   }
 }
 
-std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, TTextWidths& widthOf) {
+std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, TShapedTexts& widthOf) {
   std::vector<TextLine> lines;
   if (flags & DT_SINGLELINE) {
     lines.push_back({0, s});
@@ -162,11 +137,11 @@ std::vector<TextLine> BreakLines(const QString& s, unsigned flags, int width, TT
   return lines;
 }
 
-QString Ellipsize(const QString& text, int width, TTextWidths& widthOf) {
-  if (widthOf(text) <= width) return text;
+QString Ellipsize(const QString& text, int width, TShapedTexts& widthOf) {
+  if (widthOf.Width(text) <= width) return text;
   const QString dots = QStringLiteral("...");
   QString cut = text;
-  while (!cut.isEmpty() && widthOf(cut + dots) > width) cut.chop(1);
+  while (!cut.isEmpty() && widthOf.Width(cut + dots) > width) cut.chop(1);
   return cut + dots;
 }
 
@@ -190,7 +165,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     return height;
   }
 
-  TTextWidths widthOf(qf, fm);
+  TShapedTexts& widthOf = TShapedTexts::For(qf);
   std::vector<TextLine> lines = BreakLines(prepared.text, flags, r.Width(), widthOf);
   if ((flags & DT_END_ELLIPSIS) && !(flags & DT_CALCRECT))
     for (TextLine& line : lines) line.text = Ellipsize(line.text, r.Width(), widthOf);
@@ -198,7 +173,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
   const int total = lineHeight * static_cast<int>(lines.size());
   if (flags & DT_CALCRECT) {
     int widest = 0;
-    for (const TextLine& line : lines) widest = std::max(widest, widthOf(line.text));
+    for (const TextLine& line : lines) widest = std::max(widest, widthOf.Width(line.text));
     r.Right = r.Left + widest;
     r.Bottom = r.Top + total;
     return total;
@@ -215,21 +190,20 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
   if (!p) return result;
   p->save();
   if (!(flags & DT_NOCLIP)) p->setClipRect(ToQRect(r), Qt::IntersectClip);
-  p->setFont(qf);
   const QColor color = ToQColor(font_.Color());
   // A line is measured only where its width matters: to align it, or to fill
   // the brush behind it (a clear brush fills nothing).
   const bool background = brush_.Style() != bsClear && brush_.Color() != clNone;
   const bool measure = background || (flags & (DT_CENTER | DT_RIGHT)) != 0;
   for (const TextLine& line : lines) {
-    const int width = measure ? widthOf(line.text) : 0;
+    const int width = measure ? widthOf.Width(line.text) : 0;
     int x = r.Left;
     if (flags & DT_CENTER) x = r.Left + (r.Width() - width) / 2;
     else if (flags & DT_RIGHT) x = r.Right - width;
     TextBackground(*p, Bounds(x, y, width, lineHeight));
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setPen(color);
-    p->drawText(QPoint(x, y + fm.ascent()), line.text);
+    widthOf.Draw(*p, x, y + fm.ascent(), line.text);
     for (int u : prepared.underline) {
       const int at = u - line.start;
       if (at < 0 || at >= line.text.size()) continue;
