@@ -40,11 +40,38 @@ static_assert(kFontStyleNames.size() == fsStrikeOut + 1);
 
 namespace {
 
+quint32 LittleEndian(const QByteArray& b, qsizetype at, int size) {
+  quint32 v = 0;
+  for (int i = size - 1; i >= 0; --i) v = (v << 8) | quint8(b[at + i]);
+  return v;
+}
+
+// Clears the bits of an icon file's transparency masks that lie right of the
+// pictures: the image writer leaves them as it found the memory, so the same
+// grid saved twice would give different bytes.
+void ClearIconMaskPadding(QByteArray& ico) {
+  if (ico.size() < 6 || LittleEndian(ico, 0, 2) != 0 || LittleEndian(ico, 2, 2) != 1) return;
+  const int count = int(LittleEndian(ico, 4, 2));
+  for (int i = 0; i < count && 6 + 16 * (i + 1) <= ico.size(); ++i) {
+    const qsizetype at = LittleEndian(ico, 6 + 16 * i + 12, 4);
+    if (at + 40 > ico.size() || LittleEndian(ico, at, 4) != 40) continue;  // not a bitmap header
+    const int width = int(LittleEndian(ico, at + 4, 4)), height = int(LittleEndian(ico, at + 8, 4)) / 2;
+    const int bits = int(LittleEndian(ico, at + 14, 2));
+    if (width <= 0 || height <= 0 || bits <= 8) continue;  // palette pictures: not written here
+    const qsizetype colorRow = (qsizetype(width) * bits + 31) / 32 * 4, maskRow = (qsizetype(width) + 31) / 32 * 4;
+    const qsizetype mask = at + 40 + colorRow * height;
+    if (mask + maskRow * height > ico.size()) continue;
+    for (int y = 0; y < height; ++y)
+      for (int x = width; x < maskRow * 8; ++x) ico[mask + maskRow * y + x / 8] &= char(~(0x80 >> (x % 8)));
+  }
+}
+
 QByteArray imageFile(const QImage& image, const char* format) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, format);
+  if (qstrcmp(format, "ICO") == 0) ClearIconMaskPadding(bytes);
   return bytes;
 }
 
