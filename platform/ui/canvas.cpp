@@ -69,17 +69,22 @@ QList<QPoint> LinePixels(TPoint from, TPoint to) {
   return points;
 }
 
-// Whether a Rectangle with this pen is a one-pixel outline on whole pixels, which
-// covers exactly the rectangle's edge pixels (left..right-1, top..bottom-1), so
-// that fills draw the same pixels as stroking it. A single pixel is left out: the
-// outline of a rectangle without extent draws nothing.
-bool ThinOutline(const TPen& pen, const QPainter& p, int width, int height) {
-  if (width == 1 && height == 1) return false;
+// Whether this pen draws solid one-pixel lines on whole pixels: a straight
+// line of it covers the same pixels as a one-pixel-wide fill.
+bool SolidThinPen(const TPen& pen, const QPainter& p) {
   if (pen.Style() != psSolid || pen.Mode() != pmCopy || pen.Width() > 1 || pen.Color() == clNone) return false;
   if (p.testRenderHint(QPainter::Antialiasing)) return false;
   const QTransform& t = p.deviceTransform();
   if (t.type() > QTransform::TxTranslate) return false;
   return t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+// Whether a Rectangle with this pen is a one-pixel outline on whole pixels, which
+// covers exactly the rectangle's edge pixels (left..right-1, top..bottom-1), so
+// that fills draw the same pixels as stroking it. A single pixel is left out: the
+// outline of a rectangle without extent draws nothing.
+bool ThinOutline(const TPen& pen, const QPainter& p, int width, int height) {
+  return !(width == 1 && height == 1) && SolidThinPen(pen, p);
 }
 
 }  // namespace
@@ -246,6 +251,14 @@ void TCanvas::StrokeLine(QPainter& p, TPoint from, TPoint to) {
   }
   if (from.X == to.X || from.Y == to.Y) {
     const TPoint last{to.X - Sign(to.X - from.X), to.Y - Sign(to.Y - from.Y)};
+    if (last != from && SolidThinPen(pen_, p)) {
+      // The pixels from the start to the one before the end, as one fill.
+      p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      p.fillRect(QRect(QPoint(std::min(from.X, last.X), std::min(from.Y, last.Y)),
+                       QPoint(std::max(from.X, last.X), std::max(from.Y, last.Y))),
+                 ToQColor(pen_.Color()));
+      return;
+    }
     p.drawLine(ToQPoint(from), ToQPoint(last));
     return;
   }

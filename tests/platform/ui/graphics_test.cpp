@@ -140,6 +140,36 @@ TEST(Canvas, LinesLeaveOutTheirEndPoint) {
   }
 }
 
+// Straight one-pixel lines cover the pixels from their start up to the one
+// before their end, and no other; an inverting pen inverts exactly those.
+TEST(Canvas, StraightThinLinesCoverExactlyTheirPixels) {
+  struct Case {
+    TPoint from, to;
+    TPenMode mode;
+  } cases[] = {
+      {{1, 2}, {9, 2}, pmCopy},   {{9, 4}, {2, 4}, pmCopy},  {{3, 1}, {3, 10}, pmCopy}, {{6, 10}, {6, 0}, pmCopy},
+      {{4, 5}, {6, 5}, pmCopy},   {{4, 7}, {5, 7}, pmCopy},  {{-3, 8}, {5, 8}, pmCopy}, {{2, 6}, {11, 6}, pmXor},
+      {{8, 11}, {8, 3}, pmXor},
+  };
+  for (const Case& k : cases) {
+    Surface s(12, 12);
+    s.c->Pen()->SetColor(k.mode == pmXor ? clWhite : clRed);
+    s.c->Pen()->SetMode(k.mode);
+    s.c->MoveTo(k.from.X, k.from.Y);
+    s.c->LineTo(k.to.X, k.to.Y);
+    const TColor drawn = k.mode == pmXor ? clBlack : clRed;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 12; ++x) {
+        const bool onX = k.from.Y == k.to.Y && y == k.from.Y &&
+                         (k.from.X < k.to.X ? x >= k.from.X && x < k.to.X : x <= k.from.X && x > k.to.X);
+        const bool onY = k.from.X == k.to.X && x == k.from.X &&
+                         (k.from.Y < k.to.Y ? y >= k.from.Y && y < k.to.Y : y <= k.from.Y && y > k.to.Y);
+        ASSERT_EQ(s.At(x, y), onX || onY ? drawn : clWhite)
+            << k.from.X << "," << k.from.Y << " -> " << k.to.X << "," << k.to.Y << " at " << x << "," << y;
+      }
+  }
+}
+
 TEST(Canvas, PolygonFillsWithBrushAndOutlinesWithPen) {
   Surface s;
   s.c->Pen()->SetColor(clRed);
