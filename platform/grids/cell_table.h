@@ -7,6 +7,8 @@
 
 #include <QString>
 #include <map>
+#include <utility>
+#include <vector>
 
 class TObject;
 
@@ -26,19 +28,27 @@ public:
   void SwapRows(int a, int b);
   void SwapColumns(int a, int b);
 
-  void Clear() { rows_.clear(); }
+  void Clear() {
+    dense_.clear();
+    far_.clear();
+  }
   // Calls `visit` for every cell that holds a text or an object, row by row.
   template <class Visit>
   void ForEach(Visit visit) const {
-    for (const auto& [row, cells] : rows_)
+    auto visitRow = [&visit](int row, const Row& cells) {
       for (const auto& [col, entry] : cells) visit(col, row, entry.text, entry.object);
+    };
+    auto f = far_.begin();
+    for (; f != far_.end() && f->first < 0; ++f) visitRow(f->first, f->second);
+    for (size_t row = 0; row < dense_.size(); ++row) visitRow(int(row), dense_[row]);
+    for (; f != far_.end(); ++f) visitRow(f->first, f->second);
   }
   // Calls `visit` for every cell of the row that holds a text or an object.
   template <class Visit>
   void ForEachInRow(int row, Visit visit) const {
-    const auto r = rows_.find(row);
-    if (r == rows_.end()) return;
-    for (const auto& [col, entry] : r->second) visit(col, entry.text, entry.object);
+    const Row* cells = FindRow(row);
+    if (!cells) return;
+    for (const auto& [col, entry] : *cells) visit(col, entry.text, entry.object);
   }
   // Number of cells that hold a text or an object.
   int UsedCount() const;
@@ -49,11 +59,23 @@ private:
     TObject* object = nullptr;
     bool Empty() const { return text.isEmpty() && object == nullptr; }
   };
-  using Row = std::map<int, Entry>;
+  // A row's cells in column order; only cells that hold something are there.
+  using Row = std::vector<std::pair<int, Entry>>;
 
+  const Row* FindRow(int row) const;
+  // The row to write into, made where missing.
+  Row& WritableRow(int row);
+  // Takes a row's cells out of the table, leaving it empty; puts cells back.
+  Row TakeRow(int row);
+  void PutRow(int row, Row&& cells);
+  void GrowDense(size_t size);
+  // Removes the row when it holds nothing any more.
+  void Tidy(int row);
   void Store(int col, int row, const Entry& entry);
-  static void MoveKey(std::map<int, Row>& map, int from, int to);
-  static void MoveKey(Row& map, int from, int to);
 
-  std::map<int, Row> rows_;
+  // Rows from 0 up, by index: looking up a cell of a painted or filled grid is
+  // one index and a short search in its row. Rows far beyond them, and rows
+  // below 0, live in far_, so that a lone cell far out costs no run of rows.
+  std::vector<Row> dense_;
+  std::map<int, Row> far_;
 };
