@@ -124,12 +124,37 @@ void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, 
     if (solid != clNone) Fill(Canvas, Rect, solid);
     return;
   }
-  int extent = Horizontal ? Rect.Width() : Rect.Height();
-  for (const TGradientBand& b : GradientBands(FromColor, ToColor, Steps, extent)) {
-    TRect band = Horizontal ? TRect{Rect.Left + b.Start, Rect.Top, Rect.Left + b.End, Rect.Bottom}
-                            : TRect{Rect.Left, Rect.Top + b.Start, Rect.Right, Rect.Top + b.End};
+  const int extent = Horizontal ? Rect.Width() : Rect.Height();
+  // The bands relative to (dx, dy); the colour of the last (clNone: none).
+  const auto listBands = [&](std::vector<TCanvas::TBand>& out, int dx, int dy) {
+    TColor last = clNone;
+    for (const TGradientBand& b : GradientBands(FromColor, ToColor, Steps, extent)) {
+      TRect band = Horizontal ? TRect{Rect.Left + b.Start, Rect.Top, Rect.Left + b.End, Rect.Bottom}
+                              : TRect{Rect.Left, Rect.Top + b.Start, Rect.Right, Rect.Top + b.End};
+      OffsetRect(band, -dx, -dy);
+      out.push_back({band, b.Color});
+      last = b.Color;
+    }
+    return last;
+  };
+  // With a solid brush every band is a fill in its colour: the canvas can draw
+  // them as one kept picture. Pen and brush end in the last band's colour.
+  TColor last = clNone;
+  if (Canvas->Brush()->Style() == bsSolid &&
+      Canvas->DrawKeptBands(Rect, {2, ColorToRGB(FromColor), ColorToRGB(ToColor), Steps, Horizontal},
+                            [&](std::vector<TCanvas::TBand>& out) { return listBands(out, Rect.Left, Rect.Top); },
+                            last)) {
+    if (last != clNone) {
+      Canvas->Pen()->SetColor(last);
+      Canvas->Brush()->SetColor(last);
+    }
+    return;
+  }
+  std::vector<TCanvas::TBand> bands;
+  listBands(bands, 0, 0);
+  for (const TCanvas::TBand& b : bands) {
     Canvas->Pen()->SetColor(b.Color);
-    Fill(Canvas, band, b.Color);
+    Fill(Canvas, b.Rect, b.Color);
   }
 }
 

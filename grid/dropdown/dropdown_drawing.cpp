@@ -36,27 +36,55 @@ void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Ste
   // 3. Colour step per component.
   const TRgb c1 = Components(FromColor), c2 = Components(ToColor);
   const double dr = double(c2.R - c1.R) / Steps, dg = double(c2.G - c1.G) / Steps, db = double(c2.B - c1.B) / Steps;
+  const auto colorOf = [&](int i) {
+    return RGB(c1.R + RoundHalfEven(i * dr), c1.G + RoundHalfEven(i * dg), c1.B + RoundHalfEven(i * db));
+  };
   // 4. Band size in the reduced rectangle.
   const double s = double(Horizontal ? R.Right - R.Left : R.Bottom - R.Top) / Steps;
-  // 5. The bands, each kept inside the rectangle the caller gave. With more bands
-  // than pixels many bands fall on the same place; a band that the next one covers
-  // whole is not drawn, as its pixels would not survive (unless the pen inverts).
+  // 5. The bands, each kept inside the rectangle the caller gave, relative to
+  // (dx, dy). With more bands than pixels many bands fall on the same place; a
+  // band that the next one covers whole is not drawn, as its pixels would not
+  // survive (unless the pen inverts). Pen and brush end in the last step's colour.
   const int extent = RoundHalfEven(s) + 1;
   const auto offsetOf = [&](int i) { return static_cast<int>(static_cast<uint16_t>(RoundHalfEven(i * s))); };
   const bool overwrites = Canvas->Pen()->Mode() == pmCopy;
-  for (int i = 0; i < Steps; ++i) {
-    const TColor color =
-        RGB(c1.R + RoundHalfEven(i * dr), c1.G + RoundHalfEven(i * dg), c1.B + RoundHalfEven(i * db));
-    Canvas->Pen()->SetColor(color);
-    Canvas->Brush()->SetColor(color);
-    const int offset = offsetOf(i);
-    if (overwrites && i + 1 < Steps && offsetOf(i + 1) == offset) continue;
-    TRect band = Horizontal ? Rect(R.Left + offset, R.Top, R.Left + offset + extent, R.Bottom)
-                            : Rect(R.Left, R.Top + offset, R.Right, R.Top + offset + extent);
-    TRect drawn;
-    if (!IntersectRect(drawn, band, bounds)) continue;
-    Canvas->Rectangle(drawn);
+  const auto listBands = [&](std::vector<TCanvas::TBand>& out, int dx, int dy) {
+    for (int i = 0; i < Steps; ++i) {
+      const int offset = offsetOf(i);
+      if (overwrites && i + 1 < Steps && offsetOf(i + 1) == offset) continue;
+      TRect band = Horizontal ? Rect(R.Left + offset, R.Top, R.Left + offset + extent, R.Bottom)
+                              : Rect(R.Left, R.Top + offset, R.Right, R.Top + offset + extent);
+      TRect drawn;
+      if (!IntersectRect(drawn, band, bounds)) continue;
+      OffsetRect(drawn, -dx, -dy);
+      out.push_back({drawn, colorOf(i)});
+    }
+    return colorOf(Steps - 1);
+  };
+  // A band is a rectangle outlined and filled in its colour: with a one-pixel
+  // solid copying pen and a solid brush that is a fill, and the canvas can draw
+  // the bands as one kept picture (no band is a lone pixel, which such an
+  // outline leaves out, when the rectangle has two pixels each way).
+  const TPen* pen = Canvas->Pen();
+  TColor last = clNone;
+  if (pen->Style() == psSolid && pen->Width() <= 1 && overwrites && Canvas->Brush()->Style() == bsSolid &&
+      bounds.Width() >= 2 && bounds.Height() >= 2 &&
+      Canvas->DrawKeptBands(bounds, {1, ColorToRGB(FromColor), ColorToRGB(ToColor), Steps, Horizontal},
+                            [&](std::vector<TCanvas::TBand>& out) { return listBands(out, bounds.Left, bounds.Top); },
+                            last)) {
+    Canvas->Pen()->SetColor(last);
+    Canvas->Brush()->SetColor(last);
+    return;
   }
+  std::vector<TCanvas::TBand> bands;
+  last = listBands(bands, 0, 0);
+  for (const TCanvas::TBand& b : bands) {
+    Canvas->Pen()->SetColor(b.Color);
+    Canvas->Brush()->SetColor(b.Color);
+    Canvas->Rectangle(b.Rect);
+  }
+  Canvas->Pen()->SetColor(last);
+  Canvas->Brush()->SetColor(last);
 }
 
 TColor BlendColor(TColor Col1, TColor Col2, int Percent) {

@@ -158,7 +158,9 @@ void TCanvas::FillRect(const TRect& r) {
   QPainter* p = Painter();
   if (!p || IsRectEmpty(r) || brush_.Style() == bsClear || brush_.Color() == clNone) return;
   p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p->fillRect(ToQRect(r), QBrush(ToQColor(brush_.Color()), QtBrushStyle(brush_.Style())));
+  // A solid brush is its colour: the painter fills a colour without setting up a brush.
+  if (brush_.Style() == bsSolid) p->fillRect(ToQRect(r), ToQColor(brush_.Color()));
+  else p->fillRect(ToQRect(r), QBrush(ToQColor(brush_.Color()), QtBrushStyle(brush_.Style())));
 }
 
 void TCanvas::FrameRect(const TRect& r) {
@@ -239,9 +241,23 @@ void TCanvas::LineTo(int x, int y) {
   pen_pos_ = {x, y};
   QPainter* p = Painter();
   if (!p || from == pen_pos_) return;
+  // The grid lines of every cell take this way: no pen to set up for them.
+  if (FillStraightThinLine(*p, from, pen_pos_)) return;
   ApplyPen(*p);
   if (p->pen().style() == Qt::NoPen) return;
   StrokeLine(*p, from, pen_pos_);
+}
+
+bool TCanvas::FillStraightThinLine(QPainter& p, TPoint from, TPoint to) {
+  if (from.X != to.X && from.Y != to.Y) return false;
+  const TPoint last{to.X - Sign(to.X - from.X), to.Y - Sign(to.Y - from.Y)};
+  if (last == from || !SolidThinPen(pen_, p)) return false;
+  // The pixels from the start to the one before the end, as one fill.
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.fillRect(QRect(QPoint(std::min(from.X, last.X), std::min(from.Y, last.Y)),
+                   QPoint(std::max(from.X, last.X), std::max(from.Y, last.Y))),
+             ToQColor(pen_.Color()));
+  return true;
 }
 
 void TCanvas::StrokeLine(QPainter& p, TPoint from, TPoint to) {
@@ -249,17 +265,9 @@ void TCanvas::StrokeLine(QPainter& p, TPoint from, TPoint to) {
     p.drawLine(ToQPoint(from), ToQPoint(to));
     return;
   }
+  if (FillStraightThinLine(p, from, to)) return;
   if (from.X == to.X || from.Y == to.Y) {
-    const TPoint last{to.X - Sign(to.X - from.X), to.Y - Sign(to.Y - from.Y)};
-    if (last != from && SolidThinPen(pen_, p)) {
-      // The pixels from the start to the one before the end, as one fill.
-      p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-      p.fillRect(QRect(QPoint(std::min(from.X, last.X), std::min(from.Y, last.Y)),
-                       QPoint(std::max(from.X, last.X), std::max(from.Y, last.Y))),
-                 ToQColor(pen_.Color()));
-      return;
-    }
-    p.drawLine(ToQPoint(from), ToQPoint(last));
+    p.drawLine(ToQPoint(from), ToQPoint(TPoint{to.X - Sign(to.X - from.X), to.Y - Sign(to.Y - from.Y)}));
     return;
   }
   const QList<QPoint> pixels = LinePixels(from, to);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -92,6 +93,33 @@ public:
   // The dotted focus frame, drawn by inverting pixels (a second call removes it).
   void DrawFocusRect(const TRect& r);
 
+  // Solid bands (a gradient's steps): rectangles relative to an area's top left,
+  // each filled in one colour, later bands over earlier ones, cut to the area.
+  struct TBand {
+    TRect Rect;
+    TColor Color;
+  };
+  // What the bands of an area depend on besides its size: their kind (which
+  // routine made them), colours, number of steps and direction.
+  struct TBandsKey {
+    int Kind = 0;
+    TColor From = 0, To = 0;
+    int Steps = 0;
+    bool Horizontal = false;
+    bool operator==(const TBandsKey&) const = default;
+  };
+  // Draws the bands `make` lists for `key` into `area` as one picture, kept for the
+  // next area of the same key (a grid paints the same gradient in many cells),
+  // and returns true with `last` set to the colour `make` returned. The pixels
+  // are those of filling each band in turn with a solid colour. False, with
+  // nothing drawn, where a picture would not give those pixels (a painter that
+  // scales, is not drawing pixels, or draws translucent): the caller fills.
+  bool DrawKeptBands(const TRect& area, const TBandsKey& key,
+                     const std::function<TColor(std::vector<TBand>&)>& make, TColor& last);
+  // Whether DrawKeptBands draws at all (on by default): off, every caller fills
+  // its bands itself, which tests compare the pictures with.
+  static void SetKeepBands(bool on);
+
   TColor Pixel(int x, int y);
   void SetPixel(int x, int y, TColor color);
 
@@ -117,6 +145,9 @@ private:
   void ApplyPen(QPainter& p);
   void ApplyBrush(QPainter& p);
   void StrokeLine(QPainter& p, TPoint from, TPoint to);
+  // A horizontal or vertical line of a one-pixel solid copying pen, filled as its
+  // pixels; false (nothing drawn) for any other line or pen.
+  bool FillStraightThinLine(QPainter& p, TPoint from, TPoint to);
   void TextBackground(QPainter& p, const TRect& r);
 
   TFont font_;
