@@ -7,19 +7,19 @@ const QString kPackedMarker = QStringLiteral("|\\");
 }  // namespace
 
 int ClassifyCellText(const QString& Text, bool HtmlEnabled) {
-  // The appended blank makes every non-empty text at least two characters long.
-  const QString s = Text + u' ';
-  if (s.size() < 2) return ctkPlain;
-  if (s[0] == u'=') return ctkFormula;
-  if (s.startsWith(kPackedMarker)) {
+  // Read as the text with a blank appended (every non-empty text at least two
+  // characters long); no mark below ends in a blank, so the text itself is searched.
+  if (Text.isEmpty()) return ctkPlain;
+  if (Text[0] == u'=') return ctkFormula;
+  if (Text.startsWith(kPackedMarker)) {
     // A packed formula: the first packed character is "=" (high byte 0, low "=").
-    if (s.size() >= 5 && s[3] == u'=' && s[4] == QChar(0)) return ctkFormula;
+    if (Text.size() >= 5 && Text[3] == u'=' && Text[4] == QChar(0)) return ctkFormula;
     return ctkPackedWide;
   }
-  if (s.startsWith(QStringLiteral("{\\"))) return ctkRichText;
+  if (Text.startsWith(QLatin1StringView("{\\"))) return ctkRichText;
   if (!HtmlEnabled) return ctkPlain;
-  for (const char16_t* mark : {u"</", u"<B", u"<I", u"<C"})
-    if (s.contains(QString::fromUtf16(mark))) return ctkHtml;
+  for (const char* mark : {"</", "<B", "<I", "<C"})
+    if (Text.contains(QLatin1StringView(mark))) return ctkHtml;
   return ctkPlain;
 }
 
