@@ -24,7 +24,7 @@ struct TextLine {
 // "&x" underlines x, "&&" stands for "&"; a lone "&" at the end is dropped.
 PreparedText StripPrefixes(const QString& text, unsigned flags) {
   PreparedText out;
-  if (flags & DT_NOPREFIX) {
+  if ((flags & DT_NOPREFIX) || !text.contains(u'&')) {
     out.text = text;
     return out;
   }
@@ -195,6 +195,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
   // the brush behind it (a clear brush fills nothing).
   const bool background = brush_.Style() != bsClear && brush_.Color() != clNone;
   const bool measure = background || (flags & (DT_CENTER | DT_RIGHT)) != 0;
+  p->setPen(color);
   for (const TextLine& line : lines) {
     const int width = measure ? widthOf.Width(line.text) : 0;
     int x = r.Left;
@@ -202,7 +203,6 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags) {
     else if (flags & DT_RIGHT) x = r.Right - width;
     TextBackground(*p, Bounds(x, y, width, lineHeight));
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->setPen(color);
     widthOf.Draw(*p, x, y + fm.ascent(), line.text);
     for (int u : prepared.underline) {
       const int at = u - line.start;
