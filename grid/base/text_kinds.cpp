@@ -18,8 +18,11 @@ int ClassifyCellText(const QString& Text, bool HtmlEnabled) {
   }
   if (Text.startsWith(QLatin1StringView("{\\"))) return ctkRichText;
   if (!HtmlEnabled) return ctkPlain;
-  for (const char* mark : {"</", "<B", "<I", "<C"})
-    if (Text.contains(QLatin1StringView(mark))) return ctkHtml;
+  // HTML holds one of "</", "<B", "<I" or "<C".
+  for (qsizetype i = Text.indexOf(u'<'); i >= 0 && i + 1 < Text.size(); i = Text.indexOf(u'<', i + 1)) {
+    const char16_t next = Text[i + 1].unicode();
+    if (next == u'/' || next == u'B' || next == u'I' || next == u'C') return ctkHtml;
+  }
   return ctkPlain;
 }
 

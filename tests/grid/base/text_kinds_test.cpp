@@ -37,6 +37,9 @@ TEST(TextKinds, ClassifyCellTextTable) {
       {QStringLiteral("<CONTROL ID=\"a\">"), true, ctkHtml},
       {QStringLiteral("<B>bold</B>"), false, ctkPlain},
       {QStringLiteral("a < b"), true, ctkPlain},
+      {QStringLiteral("a <<B>"), true, ctkHtml},        // the mark after another "<"
+      {QStringLiteral("x <b <C"), true, ctkHtml},
+      {QStringLiteral("ends in <"), true, ctkPlain},
   };
   for (const KindCase& c : cases)
     EXPECT_EQ(ClassifyCellText(c.text, c.html), c.kind) << c.text.toStdString() << " html=" << c.html;
