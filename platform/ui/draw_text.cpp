@@ -68,7 +68,7 @@ bool KnownTooWide(const QString& s, int begin, int end, int width, const TShaped
     while (k < end && s[k] == u' ') ++k;
     while (k < end && s[k] != u' ') ++k;
     if (k >= end) return false;  // the whole paragraph: measured by the caller
-    const std::optional<int> known = widthOf.KnownWidth(s.mid(begin, RightTrimmedEnd(s, begin, k) - begin));
+    const std::optional<int> known = widthOf.KnownWidth(QStringView(s).mid(begin, RightTrimmedEnd(s, begin, k) - begin));
     if (!known) return false;
     if (*known > width) return true;
   }
@@ -83,7 +83,7 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
   // its words fits too): one measure instead of one per word. Its first words
   // measured lately and already too wide tell without measuring that it is not.
   const int trimmedEnd = RightTrimmedEnd(s, begin, end);
-  if (!KnownTooWide(s, begin, trimmedEnd, width, widthOf) && widthOf.Width(s.mid(begin, trimmedEnd - begin)) <= width) {
+  if (!KnownTooWide(s, begin, trimmedEnd, width, widthOf) && widthOf.Width(QStringView(s).mid(begin, trimmedEnd - begin)) <= width) {
     lines.push_back({begin, s.mid(begin, end - begin)});
     return;
   }
@@ -96,11 +96,11 @@ void WrapParagraph(const QString& s, int begin, int end, int width, bool breakWo
       while (wordEnd < end && s[wordEnd] == u' ') ++wordEnd;
       while (wordEnd < end && s[wordEnd] != u' ') ++wordEnd;
       const int visibleEnd = RightTrimmedEnd(s, lineStart, wordEnd);
-      const bool fits = widthOf.Width(s.mid(lineStart, visibleEnd - lineStart)) <= width;
+      const bool fits = widthOf.Width(QStringView(s).mid(lineStart, visibleEnd - lineStart)) <= width;
       if (!fits && accepted >= 0) break;
       if (!fits && breakWords) {
         int cut = lineStart + 1;
-        while (cut < visibleEnd && widthOf.Width(s.mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
+        while (cut < visibleEnd && widthOf.Width(QStringView(s).mid(lineStart, cut + 1 - lineStart)) <= width) ++cut;
         accepted = cut;
         break;
       }

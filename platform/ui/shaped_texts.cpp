@@ -32,23 +32,23 @@ TShapedTexts& TShapedTexts::For(const QFont& font) {
   return reused;
 }
 
-TShapedTexts::TShape& TShapedTexts::Entry(const QString& text) {
+TShapedTexts::TKept& TShapedTexts::Entry(QStringView text) {
   auto it = texts_.find(text);
   if (it != texts_.end()) return *it;
-  if (texts_.size() >= kKeptTexts) texts_.clear();
-  return *texts_.insert(text, TShape());
+  if (texts_.size() >= size_t(kKeptTexts)) texts_.clear();
+  return *texts_.emplace(text.toString(), TShape()).first;
 }
 
-int TShapedTexts::Width(const QString& text) {
-  TShape& shape = Entry(text);
-  if (shape.Width < 0) shape.Width = QFontMetrics(font_).horizontalAdvance(text);
-  return shape.Width;
+int TShapedTexts::Width(QStringView text) {
+  TKept& kept = Entry(text);
+  if (kept.second.Width < 0) kept.second.Width = QFontMetrics(font_).horizontalAdvance(kept.first);
+  return kept.second.Width;
 }
 
-std::optional<int> TShapedTexts::KnownWidth(const QString& text) const {
-  const auto it = texts_.constFind(text);
-  if (it == texts_.constEnd() || it->Width < 0) return std::nullopt;
-  return it->Width;
+std::optional<int> TShapedTexts::KnownWidth(QStringView text) const {
+  const auto it = texts_.find(text);
+  if (it == texts_.end() || it->second.Width < 0) return std::nullopt;
+  return it->second.Width;
 }
 
 bool TShapedTexts::PlainLatin(const QString& text) {
@@ -78,7 +78,7 @@ void TShapedTexts::Draw(QPainter& p, int x, int baseline, const QString& text) {
   if (text.isEmpty()) return;
   // Decorations and texts outside plain Latin go the painter's way each time.
   const bool keep = !Decorated(font_) && PlainLatin(text);
-  TShape* shape = keep ? &Entry(text) : nullptr;
+  TShape* shape = keep ? &Entry(text).second : nullptr;
   if (shape && !shape->Laid && shape->Drawn >= 1) Lay(*shape, text);
   if (shape && shape->Laid) {
     // The layout puts the baseline at its ascent; the glyphs land on the same

@@ -11,10 +11,12 @@
 
 #include <QFont>
 #include <QGlyphRun>
-#include <QHash>
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
+#include <QStringView>
 #include <optional>
+#include <unordered_map>
 
 class QPainter;
 
@@ -24,11 +26,12 @@ public:
   static TShapedTexts& For(const QFont& font);
 
   const QFont& Font() const { return font_; }
-  // The text's advance, as QFontMetrics::horizontalAdvance gives it.
-  int Width(const QString& text);
+  // The text's advance, as QFontMetrics::horizontalAdvance gives it. A part of a
+  // longer text is looked up without being copied (copied once when measured).
+  int Width(QStringView text);
   // The width when this text was measured lately; nothing (and no measuring)
   // otherwise.
-  std::optional<int> KnownWidth(const QString& text) const;
+  std::optional<int> KnownWidth(QStringView text) const;
   // Draws the text with the start of its baseline at (x, baseline) in the
   // painter's pen, the same pixels as QPainter::drawText with this font. The
   // painter's font is set to this font when the text is drawn through it.
@@ -43,13 +46,24 @@ private:
     qreal Ascent = 0;
     QList<QGlyphRun> Runs;
   };
-  TShape& Entry(const QString& text);
+  using TKept = std::pair<const QString, TShape>;
+  TKept& Entry(QStringView text);
   // Latin texts without marks, controls or right-to-left letters: their glyphs,
   // laid out alone, are the glyphs the painter draws for them.
   static bool PlainLatin(const QString& text);
   static bool Decorated(const QFont& font);
   void Lay(TShape& shape, const QString& text) const;
 
+  // Texts looked up by view (a part of a longer text needs no copy to be found).
+  struct THash {
+    using is_transparent = void;
+    size_t operator()(QStringView s) const { return qHash(s); }
+  };
+  struct TEqual {
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const { return a == b; }
+  };
+
   QFont font_;
-  QHash<QString, TShape> texts_;
+  std::unordered_map<QString, TShape, THash, TEqual> texts_;
 };
