@@ -19,7 +19,7 @@ TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
 TBaseGrid::~TBaseGrid() {
   std::set<TCellProperties*> owned;
   CellTable().ForEach([&](int, int, const QString&, TObject* o) {
-    if (auto* p = dynamic_cast<TCellProperties*>(o)) owned.insert(p);
+    if (auto* p = AsCellProperties(o)) owned.insert(p);
   });
   CellTable().Clear();
   for (TCellProperties* p : owned) {
@@ -87,17 +87,18 @@ bool TBaseGrid::InStore(int c, int r) const { return c >= 0 && c < TotalColCount
 
 TCellProperties* TBaseGrid::Props(int c, int r) const {
   if (!InStore(c, r)) return nullptr;
-  return dynamic_cast<TCellProperties*>(Objects(c, r));
+  return AsCellProperties(Objects(c, r));
 }
 
 bool TBaseGrid::CellHasProperties(int c, int r) const { return Props(c, r) != nullptr; }
 
 TCellProperties* TBaseGrid::GetCellProperties(int c, int r) {
-  if (!InStore(c, r) || (Objects(c, r) && !Props(c, r))) {
+  TObject* slot = InStore(c, r) ? Objects(c, r) : nullptr;
+  if (TCellProperties* p = AsCellProperties(slot)) return p;
+  if (slot || !InStore(c, r)) {
     scratch_ = std::make_unique<TCellProperties>(nullptr, c, r);
     return scratch_.get();
   }
-  if (TCellProperties* p = Props(c, r)) return p;
   // 1. Make the properties and ask for the cell's initial look.
   auto* p = new TCellProperties(this, c, r);
   SetObjects(c, r, p);
@@ -176,7 +177,7 @@ void TBaseGrid::FreeCellProperties(int c, int r) {
 }
 
 void TBaseGrid::FreeCellObject(TObject* Object) {
-  if (auto* p = dynamic_cast<TCellProperties*>(Object))
+  if (auto* p = AsCellProperties(Object))
     if (auto* g = dynamic_cast<TStoreOwnedGraphic*>(p->GraphicObject)) delete g;
   delete Object;
 }

@@ -54,6 +54,8 @@ public:
   // the grid Value is freed and nothing is stored.
   void SetCellProperties(int c, int r, TCellProperties* Value);
   bool CellHasProperties(int c, int r) const;
+  // The cell's properties when it has some, else null (nothing is made).
+  TCellProperties* ExistingCellProperties(int c, int r) const { return Props(c, r); }
   uintptr_t GetObjectEx(int c, int r) const;
   void SetObjectEx(int c, int r, uintptr_t Value);
   TObject* GetGraphicObjectEx(int c, int r) const;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <typeinfo>
 
 #include "grid/base/editor_type.h"
 #include "platform/rtl/object.h"
@@ -24,7 +25,7 @@ enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, ac
 // any other object put in GraphicObject is left to its owner).
 class TStoreOwnedGraphic : public TPersistent {};
 
-class TCellProperties : public TPersistent {
+class TCellProperties final : public TPersistent {
 public:
   // Marks the grid as having cell properties.
   TCellProperties(TBaseGrid* grid, int col, int row);
@@ -82,3 +83,10 @@ private:
   TVAlignment vAlignment_ = vtaTop;
   bool wordWrap_;
 };
+
+// The object in a cell's slot as cell properties, or null when it is something
+// else. The class has no descendants, so comparing the object's type is enough;
+// cell lookups run this for every cell read, where a full cast costs more.
+inline TCellProperties* AsCellProperties(TObject* object) {
+  return object && typeid(*object) == typeid(TCellProperties) ? static_cast<TCellProperties*>(object) : nullptr;
+}

@@ -81,8 +81,7 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
   AColorTo = AMirrorColor = AMirrorColorTo = clNone;
   // 4. The cell's own colours by its kind.
   bool plainOwnColor = false;
-  if (CellHasProperties(rc, ARow)) {
-    TCellProperties* p = GetCellProperties(rc, ARow);
+  if (TCellProperties* p = ExistingCellProperties(rc, ARow)) {
     switch (GetCellType(rc, ARow)) {
       case ctNone:
       case ctRotated:
@@ -219,7 +218,8 @@ void TExStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlign
     if (IsNumberText(Trim(text))) HA = taRightJustify;
   }
   // 3. The cell's own alignment.
-  if (CellHasProperties(ACol, ARow) && !formula) HA = GetCellProperties(ACol, ARow)->Alignment();
+  if (!formula)
+    if (const TCellProperties* p = ExistingCellProperties(ACol, ARow)) HA = p->Alignment();
   // 4. The hook has the last word.
   GetAlignmentHook(ACol, ARow, HA, VA);
 }
@@ -246,8 +246,7 @@ void TExStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSta
                                       TBrush* ABrush, bool /*Remap*/) {
   const bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
   AFont->Assign(fixed ? *FFixedFont : *Font());
-  if (CellHasProperties(RCol, ARow)) {
-    TCellProperties* p = GetCellProperties(RCol, ARow);
+  if (const TCellProperties* p = ExistingCellProperties(RCol, ARow)) {
     if (p->FontColor != clNone) AFont->SetColor(p->FontColor);
     if (!p->FontStyle.Empty()) AFont->SetStyle(p->FontStyle);
     if (p->FontSize != 0) AFont->SetSize(p->FontSize);

@@ -7,8 +7,7 @@
 namespace {
 
 const TCellProperties* PropsOf(const TExStringGrid& g, int i, int j) {
-  if (!g.CellHasProperties(i, j)) return nullptr;
-  return dynamic_cast<const TCellProperties*>(g.GetGridObject(i, j));
+  return g.ExistingCellProperties(i, j);
 }
 
 }  // namespace

@@ -153,8 +153,7 @@ void TExStringGrid::GetCellColorHook(int ACol, int ARow, TGridDrawState AState, 
     AFont->Assign(*FActiveCellFont);
     ABrush->SetColor(FActiveCellColor);
   }
-  if (CellHasProperties(ACol, ARow)) {
-    TCellProperties* p = GetCellProperties(ACol, ARow);
+  if (const TCellProperties* p = ExistingCellProperties(ACol, ARow)) {
     switch (GetCellType(ACol, ARow)) {
       case ctIcon:
       case ctNone:
@@ -231,8 +230,9 @@ void TExStringGrid::IsFixedCellHook(int ACol, int ARow, bool& IsFixed) {
 
 void TExStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
   const TPoint base = BaseCell(ACol, ARow);
-  if (CellHasProperties(base.X, base.Y) && CanEdit) {
-    CanEdit = !GetCellProperties(base.X, base.Y)->ReadOnly;
+  const TCellProperties* baseProps = ExistingCellProperties(base.X, base.Y);
+  if (baseProps && CanEdit) {
+    CanEdit = !baseProps->ReadOnly;
     if (!Options().Contains(goEditing) && !EditDisable && !FMouseActions->RangeSelectAndEdit) CanEdit = false;
   }
   if (base.X < AllColCount())
