@@ -10,6 +10,8 @@ constexpr size_t kMinDenseRows = 1024;
 
 template <class Row>
 auto FindCell(Row& cells, int col) {
+  // A row filled from its first column on holds column c at index c.
+  if (col >= 0 && size_t(col) < cells.size() && cells[size_t(col)].first == col) return cells.begin() + col;
   return std::lower_bound(cells.begin(), cells.end(), col, [](const auto& cell, int c) { return cell.first < c; });
 }
 
