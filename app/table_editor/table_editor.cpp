@@ -101,6 +101,11 @@ TExStringGrid* TTableEditor::Make_Grid(int table, TWinControl* parent) {
 void TTableEditor::Design_Column_Grid(int table, TExColumnGrid* g) {
   const TEditorTableSpec& t = spec_.Tables[table];
   g->SetDefaultRowHeight(spec_.RowHeight);
+  // Every tint set below reports to the grid, which rebuilds its header row each
+  // time; nothing here touches the headers, so the reports are gathered into one
+  // at the end (a single column sets no tint and reports nothing).
+  const bool gather = t.Columns.size() > 1;
+  if (gather) g->Columns()->BeginUpdate();
   for (int c = 0; c < int(t.Columns.size()); ++c) {
     const TEditorColumnSpec& column = t.Columns[c];
     TGridColumnItem* item = g->Columns()->Items(c);
@@ -116,6 +121,7 @@ void TTableEditor::Design_Column_Grid(int table, TExColumnGrid* g) {
       item->SetComboItems(&items);
     }
   }
+  if (gather) g->Columns()->EndUpdate();
 }
 
 // A plain grid: widths by column, the title row's height, tints and the centred

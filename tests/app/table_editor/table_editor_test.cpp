@@ -147,6 +147,18 @@ TEST_F(TableEditorBase, CreationBuildsTheFrameAndSetLangTakesEveryText) {
   EXPECT_EQ(G(0)->ColWidths(0), 40);
   ASSERT_EQ(F().Hint_Lists[0].Count(), 4);
   EXPECT_EQ(F().Hint_Lists[0][3], Lang_Text(2435));
+  // Every column's tint and title reach its column, the header row and the
+  // header list, and the grid keeps one column per column of the table.
+  for (int t = 0; t < 2; ++t) {
+    const auto& columns = kToy.Tables[size_t(t)].Columns;
+    EXPECT_EQ(G(t)->ColCount(), int(columns.size()));
+    ASSERT_EQ(G(t)->ColumnHeaders()->Count(), int(columns.size()));
+    for (int c = 0; c < int(columns.size()); ++c) {
+      if (c > 0) EXPECT_EQ(G(t)->Columns()->Items(c)->Color(), columns[size_t(c)].Color) << t << ',' << c;
+      EXPECT_EQ(G(t)->GetCellEx(c, 0), Lang_Text(columns[size_t(c)].Title)) << t << ',' << c;
+      EXPECT_EQ(G(t)->ColumnHeaders()->Strings(c), Lang_Text(columns[size_t(c)].Title)) << t << ',' << c;
+    }
+  }
 
   // A language change: texts only, no cell.
   G(0)->SetCellEx(2, 1, "kept");
