@@ -120,7 +120,7 @@ void TComponent::EndLoading() {
 
 void TComponent::Loaded() { state_ -= csLoading; }
 
-void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+void TComponent::PassNotification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   // Pass the news on; an owned component may free others while hearing it.
   for (size_t i = components_.size(); i-- > 0;) {

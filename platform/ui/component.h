@@ -63,10 +63,17 @@ protected:
   // Told when a component is inserted into or removed from the owner, and when a
   // component this one asked about is freed. The base forgets a removed
   // component's free notification and passes the news to every owned component.
-  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // An owner tells each of its components about every insertion, so a form's
+  // hundreds of controls hear hundreds of inserts each; one that owns nothing has
+  // nothing to do with an insertion, and that check stays inline in the overrides.
+  virtual void Notification(TComponent* AComponent, TOperation Operation) {
+    if (Operation == opInsert && components_.empty()) return;
+    PassNotification(AComponent, Operation);
+  }
   void SetDesigning(bool value);
 
 private:
+  void PassNotification(TComponent* AComponent, TOperation Operation);
   void Insert(TComponent* c);
   void Remove(TComponent* c);
 

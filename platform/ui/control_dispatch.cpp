@@ -371,14 +371,16 @@ bool ShowHint(WidgetHost* host, TControl* c, QHelpEvent* e) {
 
 bool Route(WidgetHost* host, QEvent* e) {
   TControl* c = host->control;
-  auto* wc = dynamic_cast<TWinControl*>(c);
+  // Only keys and focus need the windowed control; most events (paints, resizes,
+  // moves) reach controls by the thousand at start-up and skip the type check.
+  const auto windowed = [c] { return dynamic_cast<TWinControl*>(c); };
   switch (e->type()) {
     case QEvent::KeyPress:
-      if (!wc) break;
-      return DispatchKeyPress(host, wc, static_cast<QKeyEvent*>(e));
+      if (auto* wc = windowed()) return DispatchKeyPress(host, wc, static_cast<QKeyEvent*>(e));
+      break;
     case QEvent::KeyRelease:
-      if (!wc) break;
-      return DispatchKeyRelease(host, wc, static_cast<QKeyEvent*>(e));
+      if (auto* wc = windowed()) return DispatchKeyRelease(host, wc, static_cast<QKeyEvent*>(e));
+      break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -419,6 +421,7 @@ bool Route(WidgetHost* host, QEvent* e) {
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
+      auto* wc = windowed();
       if (!wc) break;
       FrameScope scope(host, e);
       wc->Perform(e->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS);
@@ -439,8 +442,8 @@ bool Route(WidgetHost* host, QEvent* e) {
     case QEvent::Resize: {
       // A form's window resized by the window system (the user dragging its border):
       // the form takes the new size as if it had been set in code.
-      auto* form = dynamic_cast<TForm*>(c);
-      if (form && !c->Parent()) {
+      auto* form = c->Parent() ? nullptr : dynamic_cast<TForm*>(c);
+      if (form) {
         const QSize size = static_cast<QResizeEvent*>(e)->size();
         form->WindowResized(size.width(), size.height());
       }

@@ -159,7 +159,8 @@ QFont ToQFont(const TFont& font) {
   if (!InstallFontSubstitutes()) return MakeQFont(font);
   // The same few fonts are asked for again and again while a control paints. A
   // font handed out before keeps the engine Qt found for it, so measuring and
-  // drawing with it skip the font lookup; the last fonts are kept per thread.
+  // drawing with it skip the font lookup; the last fonts are kept per thread,
+  // enough of them for every font the program's forms use (about 16) to stay.
   struct TCached {
     QString Name;
     int Height;
@@ -167,7 +168,7 @@ QFont ToQFont(const TFont& font) {
     TFontQuality Quality;
     QFont Font;
   };
-  constexpr size_t kKept = 8;
+  constexpr size_t kKept = 32;
   thread_local std::vector<TCached> cache;
   thread_local size_t next = 0;
   for (const TCached& c : cache)
