@@ -4,9 +4,9 @@
 // only: the line split knows no quoting). The Ratio benchmarks report the grid's
 // time over the line split's.
 #include "grid/view/ex_string_grid.h"
+#include "bench/support/bench_app.h"
 #include "platform/os/files.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -17,15 +17,6 @@
 namespace {
 
 constexpr int kRows = 100000, kCols = 10;
-
-QApplication& App() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_csv_files";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 const QTemporaryDir& Dir() {
   static QTemporaryDir dir;
@@ -82,7 +73,7 @@ double LineSplit() {
 }
 
 void BM_CsvLoad_Grid(benchmark::State& state) {
-  App();
+  BenchApp();
   for (auto _ : state) {
     TExStringGrid grid(nullptr);
     GridLoad(grid);
@@ -91,7 +82,7 @@ void BM_CsvLoad_Grid(benchmark::State& state) {
 BENCHMARK(BM_CsvLoad_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_CsvSave_Grid(benchmark::State& state) {
-  App();
+  BenchApp();
   TExStringGrid grid(nullptr);
   GridLoad(grid);
   for (auto _ : state) GridSave(grid);
@@ -106,7 +97,7 @@ BENCHMARK(BM_CsvLineSplit_QTextStream)->Unit(benchmark::kMillisecond)->Iteration
 // The grid's load and save times over the line split's, as the counters
 // "load_ratio" and "save_ratio".
 void BM_Csv_Ratio(benchmark::State& state) {
-  App();
+  BenchApp();
   double load = 0, save = 0, split = 0;
   for (auto _ : state) {
     TExStringGrid grid(nullptr);

@@ -4,11 +4,11 @@
 // The Ratio benchmarks report our time, the table widget's and ours over theirs,
 // measured in one run.
 #include "grid/view/column_grid.h"
+#include "bench/support/bench_app.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/form.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
@@ -23,15 +23,6 @@ namespace {
 
 constexpr int kRows = 2000, kCols = 20;
 constexpr int kWidth = 800, kHeight = 600;
-
-QApplication& App() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_grid_paint";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 // Wall time and the process's CPU time (the painter's helper threads too), in
 // seconds: the CPU time is what the ratios are read from on a shared machine,
@@ -120,20 +111,20 @@ std::pair<double, double> TableWidget() {
 }
 
 void BM_FillAndPaint_ExColumnGrid(benchmark::State& state) {
-  App();
+  BenchApp();
   for (auto _ : state) OurGrid();
 }
 BENCHMARK(BM_FillAndPaint_ExColumnGrid)->Unit(benchmark::kMillisecond);
 
 void BM_FillAndPaint_QTableWidget(benchmark::State& state) {
-  App();
+  BenchApp();
   for (auto _ : state) TableWidget();
 }
 BENCHMARK(BM_FillAndPaint_QTableWidget)->Unit(benchmark::kMillisecond);
 
 // Our grid's time divided by the table widget's, as the counter "ratio".
 void BM_FillAndPaint_Ratio(benchmark::State& state) {
-  App();
+  BenchApp();
   // One untimed round of each side first: fonts, glyph caches and the heap
   // warm up for both alike.
   OurGrid();
@@ -207,7 +198,7 @@ struct TTallTable {
 };
 
 void BM_PageScroll_Ratio(benchmark::State& state) {
-  App();
+  BenchApp();
   TTallOurs ours;
   TTallTable theirs;
   TTimes oursTime, theirsTime;
@@ -221,14 +212,14 @@ BENCHMARK(BM_PageScroll_Ratio)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 // Each side's page scroll alone (for profiling one side).
 void BM_PageScroll_ExColumnGrid(benchmark::State& state) {
-  App();
+  BenchApp();
   TTallOurs ours;
   for (auto _ : state) ours.PageDown();
 }
 BENCHMARK(BM_PageScroll_ExColumnGrid)->Unit(benchmark::kMillisecond)->Iterations(2000);
 
 void BM_PageScroll_QTableWidget(benchmark::State& state) {
-  App();
+  BenchApp();
   TTallTable theirs;
   for (auto _ : state) theirs.PageDown();
 }

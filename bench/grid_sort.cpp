@@ -4,9 +4,9 @@
 // program). Each Ratio benchmark reports our time over the proxy's for the same
 // sort; only the sort itself is timed, filling is not.
 #include "grid/data/sort_settings.h"
+#include "bench/support/bench_app.h"
 #include "grid/view/ex_string_grid.h"
 
-#include <QApplication>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
@@ -20,15 +20,6 @@ namespace {
 constexpr int kRows = 100000, kCols = 5;
 // The column sorted on: 1 holds numbers, 2 words.
 constexpr int kNumberColumn = 1, kTextColumn = 2;
-
-QApplication& App() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "bench_grid_sort";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 // The same pseudo-random table every time: numbers with two decimals, words of
 // six to ten letters, and row labels.
@@ -100,7 +91,7 @@ double ProxySort(int column) {
 }
 
 void Compare(benchmark::State& state, int column) {
-  App();
+  BenchApp();
   double ours = 0, theirs = 0;
   for (auto _ : state) {
     ours += OurSort(column);
