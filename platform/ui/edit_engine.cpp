@@ -195,8 +195,13 @@ WidgetHost* MakeEditHost(bool multiLine) {
     return memo;
   }
   auto* line = new Hosted<QLineEdit>(true);
-  line->setMaxLength(32767);
+  SetLineLimit(line, 0);
   return line;
+}
+
+void SetLineLimit(QLineEdit* line, int maxLength) {
+  const int limit = maxLength > 0 ? maxLength : 32767;
+  if (line->maxLength() != limit) line->setMaxLength(limit);
 }
 
 std::unique_ptr<EditEngine> MakeEditEngine(WidgetHost* host, std::function<void()> changed) {

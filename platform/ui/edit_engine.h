@@ -10,6 +10,7 @@
 
 #include "platform/ui/graphics.h"
 
+class QLineEdit;
 class QWidget;
 class WidgetHost;
 
@@ -53,6 +54,10 @@ public:
 
 // A new widget for an edit, one-line or multi-line.
 WidgetHost* MakeEditHost(bool multiLine);
+// Sets a line edit's longest text (0 or less: the widget's 32767). Qt puts the
+// text back on every change of the limit, which resets the caret and the undo
+// history and costs a layout, so an unchanged limit is left alone.
+void SetLineLimit(QLineEdit* line, int maxLength);
 // The engine of a widget made by MakeEditHost; `changed` runs after every change
 // of the text.
 std::unique_ptr<EditEngine> MakeEditEngine(WidgetHost* host, std::function<void()> changed);

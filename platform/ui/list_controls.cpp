@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include "platform/ui/edit_engine.h"
 #include "platform/ui/qt_graphics.h"
 #include "platform/ui/widget_host.h"
 
@@ -284,7 +285,7 @@ void TComboBox::ApplyStyle() {
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);  // completion is the owner's business
   combo->lineEdit()->installEventFilter(combo);
-  combo->lineEdit()->setMaxLength(max_length_ > 0 ? max_length_ : 32767);
+  SetLineLimit(combo->lineEdit(), max_length_);
   QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString&) { TextEdited(); });
 }
 
@@ -351,7 +352,7 @@ void TComboBox::SetDroppedWidth(int value) {
 
 void TComboBox::SetMaxLength(int value) {
   max_length_ = value;
-  if (QLineEdit* edit = Combo(this)->lineEdit()) edit->setMaxLength(value > 0 ? value : 32767);
+  if (QLineEdit* edit = Combo(this)->lineEdit()) SetLineLimit(edit, value);
 }
 
 int TComboBox::SelStart() const {
