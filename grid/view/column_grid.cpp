@@ -66,6 +66,7 @@ void TExColumnGrid::SyncColumns() {
 
 void TExColumnGrid::RebuildHeaderList() {
   if (TStringGrid::FixedRows() == 0) return;
+  ++FHeaderListBuilds;
   TNotifyStringList* headers = ColumnHeaders();
   headers->BeginUpdate();
   headers->Clear();

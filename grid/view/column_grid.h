@@ -191,6 +191,9 @@ public:
   void SyncColumns();
   // Rebuilds ColumnHeaders from the columns' headers (and row 0).
   void RebuildHeaderList();
+  // How many times RebuildHeaderList has rebuilt the list: a caller tells from it
+  // whether a change it made has already been shown in the header row.
+  unsigned HeaderListBuilds() const { return FHeaderListBuilds; }
   // Whether the real column has an item.
   bool HasColumn(int ACol) const { return ACol >= 0 && ACol < FColumns->Count(); }
   // A normal cell: a column from FixedCols below AllColCount - FixedRightCols, a
@@ -281,5 +284,6 @@ private:
   std::unique_ptr<TStringList> FEditorComboItems;
   int FEditorDropDownCount = 8;
   bool FMoving = false;
+  unsigned FHeaderListBuilds = 0;
   bool FHoldColumns = false;  // the column count changes without touching the items
 };

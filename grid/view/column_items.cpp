@@ -83,7 +83,12 @@ void TGridColumnItem::SetHeader(const QString& Value) {
   if (!g) return;
   if (g->TStringGrid::FixedRows() > 0 && !g->ColumnMoving()) {
     g->SetCellEx(Index(), 0, Value);
+    const unsigned builds = g->HeaderListBuilds();
     UpdateCollection();
+    // The collection's update rebuilt the header list from the columns' headers
+    // and showed it: building the same list again would only repeat that work
+    // (with a grid of n columns, naming each costs n cells twice over).
+    if (g->HeaderListBuilds() != builds) return;
   }
   // The header list follows the columns' headers.
   TNotifyStringList* headers = g->ColumnHeaders();
