@@ -89,7 +89,7 @@ void TControl::SetParent(TWinControl* AParent) {
   if (!AParent) {
     if (w) {
       w->hide();
-      w->setParent(nullptr);
+      w->setParent(host_->topLevel ? nullptr : WidgetNursery());
     }
     return;
   }
@@ -530,8 +530,9 @@ void TGraphicControl::Dispatch(TMessage& m) {
   if (m.Msg != WM_PAINT) return TControl::Dispatch(m);
   QPainter* painter = ControlDispatch::PaintPainter(Host());
   if (!painter) return;
-  canvas_.BindPainter(painter);
-  canvas_.Font()->Assign(*Font());
+  TCanvas* canvas = Canvas();
+  canvas->BindPainter(painter);
+  canvas->Font()->Assign(*Font());
   Paint();
-  canvas_.BindPainter(nullptr);
+  canvas->BindPainter(nullptr);
 }

@@ -33,7 +33,7 @@ TForm* GetOwnerForm(TComponent* component) {
   return nullptr;
 }
 
-TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QWidget>(false)) {
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new Hosted<QWidget>(TopLevelWidget{}, false)) {
   form_state_ += fsCreating;
   QWidget* w = Widget();
   w->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -29,7 +29,7 @@ QRegion RegionOf(const std::vector<TPoint>& polygon) {
 }  // namespace
 
 TPopupWindow::TPopupWindow(TComponent* AOwner, TPopupWindowKind Kind)
-    : TCustomControl(AOwner, new Hosted<QWidget>(false)), kind_(Kind) {
+    : TCustomControl(AOwner, new Hosted<QWidget>(TopLevelWidget{}, false)), kind_(Kind) {
   QWidget* w = Widget();
   w->setWindowFlags(FlagsOf(kind_));
   w->setFocusPolicy(Qt::NoFocus);

@@ -22,7 +22,18 @@ public:
   bool native = false;
   // Between the control's mouse enter and mouse leave messages.
   bool mouseInside = false;
+  // A window of its own (forms, pop-up windows) rather than a control's widget.
+  bool topLevel = false;
 };
+
+// The hidden window in which the widgets of controls without a parent wait. A
+// widget made without any parent becomes a window and carries a window's extra
+// data for the rest of its life; made here it stays a plain child widget, and
+// it is never shown, just as a control without a parent is not.
+QWidget* WidgetNursery();
+
+// Marks the hosted widget that is a window of its own.
+struct TopLevelWidget {};
 
 namespace ControlDispatch {
 // Routes a Qt event of `host` to its control; false when not handled.
@@ -35,9 +46,15 @@ QPainter* PaintPainter(WidgetHost* host);
 template <class Base>
 class Hosted : public Base, public WidgetHost {
 public:
+  // A control's widget, made in the nursery until the control gets its parent
+  // (the widget's parent comes last among the arguments of every Qt widget).
   template <class... Args>
-  explicit Hosted(bool isNative, Args&&... args) : Base(std::forward<Args>(args)...) {
+  explicit Hosted(bool isNative, Args&&... args) : Base(std::forward<Args>(args)..., WidgetNursery()) {
     native = isNative;
+  }
+  Hosted(TopLevelWidget, bool isNative) {
+    native = isNative;
+    topLevel = true;
   }
   ~Hosted() override { ControlDispatch::WidgetDestroyed(this); }
   QWidget* AsWidget() override { return this; }

@@ -212,6 +212,31 @@ TEST_F(Controls, WidgetsShowTheParentsFontOnlyWhileTheyFollowIt) {
   EXPECT_EQ(QFontInfo(own->Widget()->font()).pointSize(), 9);
 }
 
+// A control without a parent has no window of its own and is never shown; given a
+// parent it shows in it, and taken out again it is hidden but still no window.
+// Forms stay windows throughout.
+TEST_F(Controls, AControlWithoutAParentIsNoWindowAndNeverShows) {
+  auto* edit = new TEdit(form);
+  EXPECT_FALSE(edit->Widget()->isWindow());
+  edit->SetVisible(false);
+  edit->SetVisible(true);
+  EXPECT_FALSE(edit->Widget()->isVisible());
+  EXPECT_FALSE(edit->Showing());
+  edit->SetParent(form);
+  form->Show();
+  EXPECT_TRUE(edit->Widget()->isVisible());
+  EXPECT_EQ(edit->Widget()->window(), form->Widget());
+  edit->SetParent(nullptr);
+  EXPECT_FALSE(edit->Widget()->isWindow());
+  EXPECT_FALSE(edit->Widget()->isVisible());
+  EXPECT_TRUE(form->Widget()->isWindow());
+  auto* inner = new TForm(form);
+  inner->SetParent(form);
+  EXPECT_FALSE(inner->Widget()->isWindow());
+  inner->SetParent(nullptr);
+  EXPECT_TRUE(inner->Widget()->isWindow());
+}
+
 TEST_F(Controls, HintsShowOnlyWithShowHint) {
   auto* label = Make<TLabel>();
   label->SetHint("Short|Long help");
