@@ -16,13 +16,16 @@ QImage::Format QtFormat(TPixelFormat format) {
 
 }  // namespace
 
-TBitmap::TBitmap() : image_(std::make_unique<QImage>()), canvas_(std::make_unique<TCanvas>()) {
-  canvas_->BindImage(image_.get());
-}
+TBitmap::TBitmap() : image_(std::make_unique<QImage>()) {}
 
 TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
 
-TBitmap::~TBitmap() { canvas_->ReleasePainter(); }
+TBitmap::~TBitmap() { ReleasePainter(); }
+
+// Most bitmaps are only loaded and drawn: the canvas is made when first asked for.
+void TBitmap::ReleasePainter() const {
+  if (canvas_) canvas_->ReleasePainter();
+}
 
 int TBitmap::Width() const { return image_->width(); }
 
@@ -34,7 +37,7 @@ void TBitmap::SetSize(int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   if (width == Width() && height == Height() && !image_->isNull()) return;
-  canvas_->ReleasePainter();
+  ReleasePainter();
   QImage sized;
   if (width > 0 && height > 0) {
     sized = QImage(width, height, QtFormat(format_));
@@ -49,7 +52,7 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 void TBitmap::Clear() {
-  canvas_->ReleasePainter();
+  ReleasePainter();
   *image_ = QImage();
   Changed();
 }
@@ -57,12 +60,18 @@ void TBitmap::Clear() {
 void TBitmap::SetPixelFormat(TPixelFormat value) {
   if (format_ == value) return;
   format_ = value;
-  canvas_->ReleasePainter();
+  ReleasePainter();
   if (!image_->isNull()) *image_ = image_->convertToFormat(QtFormat(format_));
   Changed();
 }
 
-TCanvas* TBitmap::Canvas() { return canvas_.get(); }
+TCanvas* TBitmap::Canvas() {
+  if (!canvas_) {
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->BindImage(image_.get());
+  }
+  return canvas_.get();
+}
 
 void TBitmap::SetTransparent(bool value) {
   if (transparent_ == value) return;
@@ -113,7 +122,7 @@ void TBitmap::Assign(const TPersistent* Source) {
 
 void TBitmap::Assign(const TBitmap& source) {
   if (&source == this) return;
-  canvas_->ReleasePainter();
+  ReleasePainter();
   format_ = source.format_;
   transparent_ = source.transparent_;
   mode_ = source.mode_;
@@ -123,12 +132,12 @@ void TBitmap::Assign(const TBitmap& source) {
 }
 
 QImage& TBitmap::Image() {
-  canvas_->ReleasePainter();
+  ReleasePainter();
   return *image_;
 }
 
 const QImage& TBitmap::Image() const {
-  canvas_->ReleasePainter();
+  ReleasePainter();
   return *image_;
 }
 
@@ -147,7 +156,7 @@ QImage TBitmap::MaskedImage() const {
 }
 
 void TBitmap::SetImage(const QImage& image) {
-  canvas_->ReleasePainter();
+  ReleasePainter();
   *image_ = image.convertToFormat(QtFormat(format_));
   Changed();
 }

@@ -76,6 +76,7 @@ public:
 
 private:
   void Changed();
+  void ReleasePainter() const;
 
   std::unique_ptr<QImage> image_;
   std::unique_ptr<TCanvas> canvas_;

@@ -161,5 +161,19 @@ private:
   std::unique_ptr<QPainter> own_;
 };
 
+// The canvas of a control that paints itself, made when first asked for: most
+// controls of the forms are never painted before their form is shown, and many
+// never at all.
+class TLazyCanvas {
+public:
+  TCanvas* Get() {
+    if (!canvas_) canvas_ = std::make_unique<TCanvas>();
+    return canvas_.get();
+  }
+
+private:
+  std::unique_ptr<TCanvas> canvas_;
+};
+
 // A canvas for measuring text outside painting (it draws onto a scratch bitmap).
 TCanvas* MeasureCanvas();

@@ -357,7 +357,7 @@ private:
 class TCustomControl : public TWinControl {
 public:
   explicit TCustomControl(TComponent* AOwner);
-  TCanvas* Canvas() { return &canvas_; }
+  TCanvas* Canvas() { return canvas_.Get(); }
 
   TNotifyEvent OnPaint;
 
@@ -370,13 +370,13 @@ protected:
 
 private:
   friend class ControlDispatcher;
-  TCanvas canvas_;
+  TLazyCanvas canvas_;
 };
 
 // A control without focus that paints itself (TGraphicControl).
 class TGraphicControl : public TControl {
 public:
-  TCanvas* Canvas() { return &canvas_; }
+  TCanvas* Canvas() { return canvas_.Get(); }
 
 protected:
   explicit TGraphicControl(TComponent* AOwner);
@@ -384,7 +384,7 @@ protected:
   void Dispatch(TMessage& Message) override;
 
 private:
-  TCanvas canvas_;
+  TLazyCanvas canvas_;
 };
 
 // Is `ch` the accelerator of `caption` ("&x" marks x; "&&" is a plain "&")?

@@ -348,9 +348,10 @@ void TCustomControl::WMPaint(TMessage& m) {
     Repaint();
     return;
   }
-  canvas_.BindPainter(painter);
-  canvas_.Font()->Assign(*Font());
-  canvas_.Brush()->SetColor(Color());
+  TCanvas* canvas = Canvas();
+  canvas->BindPainter(painter);
+  canvas->Font()->Assign(*Font());
+  canvas->Brush()->SetColor(Color());
   Paint();
-  canvas_.BindPainter(nullptr);
+  canvas->BindPainter(nullptr);
 }
