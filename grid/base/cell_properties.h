@@ -50,38 +50,44 @@ public:
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value) { alignment_ = value; }
 
+  // The fields go from the widest to the narrowest, so that the object has no
+  // holes: a grid keeps one for every cell given a look of its own.
   TBaseGrid* OwnerGrid;
-  int OwnerCol;
-  int OwnerRow;
   uintptr_t CellObject = 0;
   TObject* GraphicObject = nullptr;
+  TObject* CalcObject = nullptr;
+  TControl* Control = nullptr;
+  QString FontName;
+  TFontStyles FontStyle;
+  int OwnerCol;
+  int OwnerRow;
   TBrushStyle BrushStyle = bsSolid;
   int FontSize = 0;
   TColor FontColor = clNone;
-  TFontStyles FontStyle;
   int CellSpanY = -1;
   int CellSpanX = -1;
   int BorderWidth = 0;
   TColor BorderColor = 0;
   int PaintID = 0;
-  bool IsBaseCell = true;
   TColumnCalcType CalcType = acNONE;
-  TObject* CalcObject = nullptr;
   int NodeLevel = 0;
-  TEditorType Editor = edNormal;
-  QString FontName;
-  bool ReadOnly = false;
   TCellGradientDirection GradientDirection = GradientVertical;
-  TControl* Control = nullptr;
 
 private:
-  void RepaintOwnerCell();
-
   TColor brushColor_ = clNone;
   TColor brushColorTo_ = clNone;
   TAlignment alignment_ = taLeftJustify;
   TVAlignment vAlignment_ = vtaTop;
+
+public:
+  TEditorType Editor = edNormal;
+  bool IsBaseCell = true;
+  bool ReadOnly = false;
+
+private:
   bool wordWrap_;
+
+  void RepaintOwnerCell();
 };
 
 // The object in a cell's slot as cell properties, or null when it is something
