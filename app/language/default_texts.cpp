@@ -3,6 +3,7 @@
 #include "app/state/comon.h"
 
 #include <QString>
+#include <string>
 
 namespace {
 
@@ -39,7 +40,10 @@ QStringList BuildTexts() {
     Q_ASSERT(piece->First == texts.size());
     for (int i = 0; i < piece->Count; ++i) {
       const char16_t* text = piece->Texts[i];
-      texts.append(text ? QString::fromUtf16(text) : DomainText(piece->First + i));
+      // The built-in texts are constants of the program: the strings point at them.
+      texts.append(text ? QString::fromRawData(reinterpret_cast<const QChar*>(text),
+                                               qsizetype(std::char_traits<char16_t>::length(text)))
+                        : DomainText(piece->First + i));
     }
   }
   Q_ASSERT(texts.size() == kLanguage_Text_Count);

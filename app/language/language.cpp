@@ -16,7 +16,9 @@ void Create_Language_Texts() {
 
 void Load_Default_Texts() {
   Language_Texts.Clear();
-  for (const QString& text : Default_Texts()) Language_Texts.Add(text);
+  const QStringList texts = Default_Texts();
+  Language_Texts.SetCapacity(int(texts.size()));
+  for (const QString& text : texts) Language_Texts.Add(text);
   Language_Max_Index = kLanguage_Text_Count;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 class TStringList {
@@ -29,6 +30,8 @@ public:
   void InsertObject(int index, const QString& s, void* object);  // 0 <= index <= Count
   void Delete(int index);
   void Clear() { items_.clear(); }
+  // Room for `capacity` strings, so that adding that many moves nothing.
+  void SetCapacity(int capacity) { items_.reserve(size_t(std::max(capacity, 0))); }
 
   const QString& Strings(int index) const;
   const QString& operator[](int index) const { return Strings(index); }

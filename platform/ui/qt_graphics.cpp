@@ -79,11 +79,14 @@ bool InstallFontSubstitutes() {
   for (const TFontFile& f : kShippedFontFiles) {
     const QString family = QString::fromLatin1(f.Family);
     if (installed.contains(family, Qt::CaseInsensitive)) continue;
-    QFile file(QString::fromLatin1(f.Path));
+    // Registered by path, the font file is read by the font engine as it needs it
+    // rather than kept whole in memory; the embedded sizes are read here once.
+    const QString path = QString::fromLatin1(f.Path);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) continue;
-    const QByteArray bytes = file.readAll();
-    if (QFontDatabase::addApplicationFontFromData(bytes) < 0) continue;
-    LoadedFaces().push_back({family, f.Bold, f.RegularOutlines, EmbeddedBitmapSizes(bytes)});
+    std::vector<int> strikes = EmbeddedBitmapSizes(file.readAll());
+    if (QFontDatabase::addApplicationFont(path) < 0) continue;
+    LoadedFaces().push_back({family, f.Bold, f.RegularOutlines, std::move(strikes)});
   }
   for (const TFontStandIn& s : kFontStandIns) {
     QStringList substitutes;
