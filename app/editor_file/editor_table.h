@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // A table addressed by real column and row. Row 0 is the fixed title row; data rows
 // count from 1. Column 0 holds the row number, columns 1.. the editor's values.
@@ -38,8 +39,10 @@ public:
   QStringList RowTexts(int row) const;
 
 private:
-  int index(int col, int row) const;
+  // Raise EListError for a cell outside the table.
+  void check(int col, int row) const;
   int cols_;
   int rows_;
-  QStringList cells_;
+  // Each row's texts up to its last written one; none before the first write.
+  std::vector<QStringList> rowCells_;
 };

@@ -251,4 +251,20 @@ TEST(TextTable, CellsReadEmptyUntilWrittenAndTheBoundsHold) {
   EXPECT_THROW(TTextTable(0, 5).Cell(0, 0), EListError);
 }
 
+// Rows are kept only as far as they were written: a reset row holds its number
+// and "Y", a text written further out keeps those and leaves the columns between
+// empty, and clearing a cell past a row's end writes nothing.
+TEST(TextTable, ShortRowsGrowWithoutLosingTheirTexts) {
+  TTextTable t(6, 3);
+  t.ResetRow(1);
+  EXPECT_EQ(t.RowTexts(1), (QStringList{S("Y"), QString(), QString(), QString(), QString()}));
+  t.SetCell(4, 1, S("x"));
+  t.SetCell(5, 2, QString());
+  EXPECT_EQ(t.Cell(0, 1), S("1"));
+  EXPECT_EQ(t.RowTexts(1), (QStringList{S("Y"), QString(), QString(), S("x"), QString()}));
+  EXPECT_EQ(t.RowTexts(2), (QStringList{QString(), QString(), QString(), QString(), QString()}));
+  t.SetCell(4, 1, QString());
+  EXPECT_EQ(t.Cell(4, 1), QString());
+}
+
 }  // namespace
